@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// The core's warnings (texts the user must acknowledge, not errors that stop an
+// operation) go through one handler: the window shows a modal message box, the
+// command-line tool prints to standard error, tests count them.
+using TMessageHandler = std::function<void(const QString &)>;
+
+// Installs a handler and returns the previous one; an empty handler restores the default.
+TMessageHandler SetMessageHandler(TMessageHandler handler);
+void ShowMessage(const QString &text);
+
+// Installs a handler for the lifetime of the guard.
+class TMessageHandlerScope
+{
+public:
+    explicit TMessageHandlerScope(TMessageHandler handler)
+        : FPrevious(SetMessageHandler(std::move(handler))) {}
+    ~TMessageHandlerScope() { SetMessageHandler(std::move(FPrevious)); }
+    TMessageHandlerScope(const TMessageHandlerScope &) = delete;
+    TMessageHandlerScope &operator=(const TMessageHandlerScope &) = delete;
+
+private:
+    TMessageHandler FPrevious;
+};

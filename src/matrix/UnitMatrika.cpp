@@ -1,0 +1,268 @@
+#include "UnitMatrika.h"
+
+#include "FloatMath.h"
+#include "Messages.h"
+#include "UnitTools.h"
+
+#include <algorithm>
+#include <cmath>
+
+bool ExactMethod = true;
+
+QString NoRandomIndexMessage()
+{
+    return QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!");
+}
+
+namespace {
+
+const QString &One()
+{
+    static const QString one = QStringLiteral("1");
+    return one;
+}
+
+// A ratio text's value as the lambda and deviation steps see it: num / den.
+double RatioValue(const TRatio &ratio)
+{
+    return Divide(double(ratio.Numerator), double(ratio.Denominator));
+}
+
+} // namespace
+
+Tmatrika::Tmatrika(qint32 order, TCriterionKind kind)
+    : Kind(kind)
+{
+    SetOrder(order);
+    Lambda = 0.0;
+}
+
+void Tmatrika::SetOrder(qint32 n)
+{
+    n = std::max<qint32>(n, 0);
+    Order = n;
+    Ratios.resize(size_t(n));
+    for (auto &column : Ratios) {
+        column.resize(size_t(n));
+        for (auto &text : column)
+            if (text.isEmpty())
+                text = One();
+    }
+    AbsoluteValues.resize(size_t(n));
+    for (auto &text : AbsoluteValues)
+        if (text.isEmpty())
+            text = One();
+    Vector.resize(size_t(n), 0.0);
+}
+
+void Tmatrika::Compute()
+{
+    switch (Kind) {
+    case ckRelative:
+        if (ExactMethod)
+            ComputeExact();
+        else
+            ComputeApproximate();
+        break;
+    case ckLessIsBetter:
+        ComputeLessIsBetter();
+        break;
+    case ckMoreIsBetter:
+        ComputeMoreIsBetter();
+        break;
+    default:
+        break;
+    }
+}
+
+void Tmatrika::ComputeMoreIsBetter()
+{
+    double sum = 0.0;
+    for (qint32 i = 0; i < Order; ++i) {
+        Vector[i] = StrToFloat(AbsoluteValues[i]);
+        sum = Checked(sum + Vector[i]);
+    }
+    for (qint32 i = 0; i < Order; ++i)
+        Vector[i] = Divide(Vector[i], sum);
+}
+
+void Tmatrika::ComputeLessIsBetter()
+{
+    double sum = 0.0;
+    for (qint32 i = 0; i < Order; ++i) {
+        Vector[i] = Divide(1.0, StrToFloat(AbsoluteValues[i]));
+        sum = Checked(sum + Vector[i]);
+    }
+    for (qint32 i = 0; i < Order; ++i)
+        Vector[i] = Divide(Vector[i], sum);
+}
+
+void Tmatrika::ComputeApproximate()
+{
+    const qint32 n = Order;
+    if (n < 1)
+        return;
+
+    // Column normalisation into a work matrix, m[c][r].
+    std::vector<std::vector<double>> m(size_t(n), std::vector<double>(size_t(n), 0.0));
+    for (qint32 c = 0; c < n; ++c) {
+        double s = 0.0;
+        for (qint32 r = 0; r < n; ++r) {
+            m[c][r] = RatioValue(ParseRatio(Ratios[c][r]));
+            s = Checked(s + m[c][r]);
+        }
+        for (qint32 r = 0; r < n; ++r)
+            m[c][r] = Divide(m[c][r], s);
+    }
+
+    for (qint32 r = 0; r < n; ++r) {
+        double sum = 0.0;
+        for (qint32 c = 0; c < n; ++c)
+            sum += m[c][r];
+        Vector[r] = Divide(sum, double(n));
+    }
+
+    ComputeConsistency();
+}
+
+void Tmatrika::ComputeConsistency()
+{
+    const qint32 n = Order;
+    std::vector<double> &w = Vector;
+
+    Lambda = 0.0;
+    for (qint32 r = 0; r < n; ++r) {
+        double t = 0.0;
+        for (qint32 c = 0; c < n; ++c) {
+            const TRatio ratio = ParseRatio(Ratios[c][r]);
+            t = Checked(t + Divide(Checked(double(ratio.Numerator) * w[c]), double(ratio.Denominator)));
+        }
+        Lambda = Checked(Lambda + Divide(t, w[r]));
+    }
+    Lambda = Divide(Lambda, double(n));
+
+    if (n > 1) {
+        CI = Divide(Lambda - double(n), double(n - 1));
+        CR = 0.0;
+        if (n <= 10)
+            CR = Divide(CI, RandomIndex[size_t(n)]);
+        else
+            ShowMessage(NoRandomIndexMessage());
+    }
+
+    MaxD = 0.0;
+    double best = 0.0;
+    for (qint32 r = 0; r < n; ++r) {
+        for (qint32 c = 0; c < n; ++c) {
+            const TRatio ratio = ParseRatio(Ratios[c][r]);
+            const double q = std::fabs(Divide(w[c], w[r]));
+            const double d = std::fabs(std::fabs(Divide(double(ratio.Denominator),
+                                                        double(ratio.Numerator))) - q);
+            if (d > best) {
+                best = d;
+                MaxD = q;
+                MaxDRow = r + 1;
+                MaxDCol = c + 1;
+            }
+        }
+    }
+}
+
+void Tmatrika::ComputePowered()
+{
+    const qint32 n = Order;
+    const size_t size = size_t(n) + 1;
+    PoweredMatrix.resize(size);
+    for (auto &column : PoweredMatrix)
+        column.resize(size, 0.0);
+
+    // First squaring straight from the texts. Each cell is converted when the
+    // product first reaches it, so the first bad cell met is the one reported;
+    // all cells have been met once row 0 is done.
+    const size_t nn = size_t(n) * size_t(n);
+    std::vector<double> a(nn, 0.0);          // row-major a(r, k)
+    std::vector<char> converted(nn, 0);
+    auto value = [&](qint32 r, qint32 c) {
+        const size_t at = size_t(r) * size_t(n) + size_t(c);
+        if (!converted[at]) {
+            a[at] = RatioToFloat(Ratios[c][r]);
+            converted[at] = 1;
+        }
+        return a[at];
+    };
+    for (qint32 c = 0; c < n; ++c) {
+        double sum = 0.0;
+        for (qint32 k = 0; k < n; ++k)
+            sum = Checked(sum + Checked(value(0, k) * value(k, c)));
+        PoweredMatrix[c][0] = sum;
+    }
+
+    // The products run on row-major copies and transposes so that they stream
+    // through memory; each entry still sums its terms in increasing k.
+    std::vector<double> rows = std::move(a), columns(nn), result(nn);
+    auto squareInto = [&]() {
+        for (qint32 r = 0; r < n; ++r)
+            for (qint32 c = 0; c < n; ++c)
+                columns[size_t(c) * n + r] = rows[size_t(r) * n + c];
+        for (qint32 r = 0; r < n; ++r) {
+            const double *row = rows.data() + size_t(r) * n;
+            for (qint32 c = 0; c < n; ++c) {
+                const double *column = columns.data() + size_t(c) * n;
+                double sum = 0.0;
+                for (qint32 k = 0; k < n; ++k)
+                    sum += row[k] * column[k];
+                // Finite factors give a non-finite sum only through overflow.
+                if (!std::isfinite(sum))
+                    throw EKalvoError::overflow();
+                result[size_t(r) * n + c] = sum;
+            }
+        }
+        for (qint32 r = 0; r < n; ++r)
+            for (qint32 c = 0; c < n; ++c)
+                PoweredMatrix[c][r] = result[size_t(r) * n + c];
+        rows.swap(result);
+    };
+    squareInto();   // A^2 (row 0 is already in place and comes out the same)
+    squareInto();   // A^4
+    squareInto();   // A^8
+}
+
+void Tmatrika::ComputeExact()
+{
+    const qint32 n = Order;
+    if (n < 1)
+        return;
+
+    ComputePowered();
+
+    double total = 0.0;
+    for (qint32 r = 0; r < n; ++r) {
+        double s = 0.0;
+        for (qint32 c = 0; c < n; ++c)
+            s = Checked(s + PoweredMatrix[c][r]);
+        Vector[r] = s;
+        total = Checked(total + s);
+    }
+    for (qint32 r = 0; r < n; ++r)
+        Vector[r] = Divide(Vector[r], total);
+
+    ComputeConsistency();
+}
+
+void Tmatrika::RemoveItem(qint32 index)
+{
+    if (index < 0 || index >= Order)
+        return;
+    Ratios.erase(Ratios.begin() + index);
+    for (auto &column : Ratios)
+        column.erase(column.begin() + index);
+    AbsoluteValues.erase(AbsoluteValues.begin() + index);
+    Vector.erase(Vector.begin() + index);
+    if (size_t(index) < PoweredMatrix.size()) {
+        PoweredMatrix.erase(PoweredMatrix.begin() + index);
+        for (auto &column : PoweredMatrix)
+            if (size_t(index) < column.size())
+                column.erase(column.begin() + index);
+    }
+    --Order;
+}

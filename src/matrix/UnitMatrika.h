@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <vector>
+
+// How a criterion's priority vector is obtained. Stored as these numbers in the
+// matrix file; a file may bring any other 32-bit value, which computes nothing.
+enum TCriterionKind : qint32 {
+    ckRelative = 0,      // pairwise ratio texts
+    ckLessIsBetter = 1,  // reciprocals of the absolute values
+    ckMoreIsBetter = 2   // the absolute values themselves
+};
+
+// Program-wide choice of the method for relative criteria: true for the exact
+// method (8th power of the matrix), false for the approximate one. Read only by
+// Tmatrika::Compute.
+extern bool ExactMethod;
+
+// Random consistency index by matrix order; defined for orders 2 to 10 only.
+inline constexpr std::array<double, 11> RandomIndex = {
+    0.0, 0.0, 0.5, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.51
+};
+
+// Shown (through ShowMessage) whenever a relative matrix above order 10 is computed.
+QString NoRandomIndexMessage();
+
+// The comparison matrix of one criterion node: the texts the user entered and
+// what is derived from them. Ratios[c][r] (column first) states how item r
+// relates to item c, so its value is the matrix entry a(r, c).
+class Tmatrika
+{
+public:
+    TCriterionKind Kind = ckRelative;
+    qint32 Order = 0;
+    std::vector<std::vector<QString>> Ratios;
+    std::vector<std::vector<double>> PoweredMatrix;   // (n+1) x (n+1), [column][row]
+    std::vector<QString> AbsoluteValues;
+    std::vector<double> Vector;
+    double Lambda = 0.0;
+    double CI = 0.0;
+    double CR = 0.0;
+    double MaxD = 0.0;
+    qint32 MaxDRow = 0;
+    qint32 MaxDCol = 0;
+
+    // Create: a matrix of the given order and kind whose texts are all "1".
+    Tmatrika(qint32 order, TCriterionKind kind);
+
+    // Resizes at the end, keeping every text whose indices stay in range and
+    // turning every empty text into "1". Derived measures are left alone.
+    void SetOrder(qint32 n);
+
+    // Recomputes Vector (and for ckRelative the consistency measures) by Kind and
+    // ExactMethod. Failures throw EKalvoError; fields written before the failing
+    // step keep their new values.
+    void Compute();
+
+    void ComputeApproximate();
+    void ComputeExact();
+    void ComputePowered();
+    void ComputeLessIsBetter();
+    void ComputeMoreIsBetter();
+
+    // Drops one item's row and column (and absolute value and weight), so the
+    // remaining judgements stay with their items when an item is removed.
+    void RemoveItem(qint32 index);
+
+private:
+    void ComputeConsistency();   // lambda, CI, CR and the cell of largest deviation
+};

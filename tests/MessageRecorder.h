@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Messages.h"
+
+#include <QStringList>
+
+// Collects the core's warnings instead of printing them.
+class TMessageRecorder
+{
+public:
+    TMessageRecorder()
+        : FScope([this](const QString &text) { Messages << text; }) {}
+    QStringList Messages;
+
+private:
+    TMessageHandlerScope FScope;
+};
