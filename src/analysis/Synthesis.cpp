@@ -1,0 +1,146 @@
+#include "Synthesis.h"
+
+#include "FloatMath.h"
+#include "Messages.h"
+#include "SynthesisCache.h"
+#include "UnitTools.h"
+
+#include <cmath>
+#include <limits>
+
+bool DebugMode = false;
+
+namespace {
+
+void ComputeOnce(TCriterionNode *node, TSynthesisCache *cache)
+{
+    Tmatrika &m = *node->Matrix;
+    if (!cache) {
+        m.Compute();
+        return;
+    }
+    if (cache->IsComputed(node)) {
+        for (const QString &warning : cache->Warnings(node))
+            ShowMessage(warning);
+        return;
+    }
+    QStringList warnings;
+    TMessageHandler previous;
+    previous = SetMessageHandler([&](const QString &text) {
+        warnings << text;
+        previous(text);
+    });
+    try {
+        m.Compute();
+    } catch (...) {
+        SetMessageHandler(std::move(previous));
+        throw;
+    }
+    SetMessageHandler(std::move(previous));
+    cache->SetComputed(node, warnings);
+}
+
+QString FormatStatusNumber(const char *label, double value)
+{
+    return QString::fromLatin1(label) + FormatFloat4(value);
+}
+
+} // namespace
+
+int RoundHalfEven(double value)
+{
+    const double rounded = std::nearbyint(value);   // the default rounding mode is to even
+    if (!(rounded > double(std::numeric_limits<int>::min())))
+        return std::numeric_limits<int>::min();
+    if (!(rounded < double(std::numeric_limits<int>::max())))
+        return std::numeric_limits<int>::max();
+    return int(rounded);
+}
+
+double Analize(TCriterionNode *node, int k, TSynthesisCache *cache)
+{
+    if (!node || !node->Matrix)
+        return 0.0;
+    ComputeOnce(node, cache);
+    const Tmatrika &m = *node->Matrix;
+
+    if (node->HasChildren()) {
+        double s = 0.0;
+        TCriterionNode *child = node->Child(0);
+        for (qint32 i = 0; i < m.Order; ++i) {
+            const double weight = size_t(i) < m.Vector.size() ? m.Vector[size_t(i)] : 0.0;
+            s = Checked(s + Checked(Analize(child, k, cache) * weight));
+            child = child ? child->NextSibling() : nullptr;
+        }
+        return s;
+    }
+    // A leaf weighs the solutions; a solution its vector does not reach yet counts 0.
+    if (k < 0 || size_t(k) >= m.Vector.size())
+        return 0.0;
+    return m.Vector[size_t(k)];
+}
+
+TStatusLine StatusFor(const TCriterionNode *node)
+{
+    TStatusLine status;
+    if (!node)
+        return status;
+    status.Panels[0] = node->Name;
+    if (!node->Matrix)
+        return status;
+    const Tmatrika &m = *node->Matrix;
+    switch (m.Kind) {
+    case ckRelative:
+        status.Panels[1] = QStringLiteral("Matrika %1x%1").arg(m.Order);
+        if (m.Order > 2) {
+            status.Panels[2] = FormatStatusNumber("lambda= ", m.Lambda);
+            status.Panels[3] = FormatStatusNumber("CI= ", m.CI);
+            status.Panels[4] = FormatStatusNumber("CR= ", m.CR);
+            if (m.CR > 0.001) {
+                status.Panels[5] = FormatStatusNumber("MaxD= ", m.MaxD);
+                status.Panels[6] = QStringLiteral("(%1,%2)").arg(m.MaxDRow).arg(m.MaxDCol);
+            }
+            status.Emphasis = m.CR > 0.1;
+        }
+        break;
+    case ckLessIsBetter:
+    case ckMoreIsBetter:
+        status.Panels[1] = QStringLiteral("Vektor");
+        status.Panels[2] = QStringLiteral("Absolutne vrednosti");
+        status.Panels[3] = m.Kind == ckLessIsBetter ? QStringLiteral("Manj je bolje")
+                                                    : QStringLiteral("Več je bolje");
+        break;
+    default:
+        break;
+    }
+    return status;
+}
+
+void AnalizeAll(TModel &model)
+{
+    // The bars show the weights as they stand before this run recomputes them.
+    std::vector<TSubcriterionBar> bars = model.SubcriterionBars;
+    if (TCriterionNode *selected = model.Tree.Selected()) {
+        bars.assign(size_t(selected->ChildCount()), TSubcriterionBar());
+        const Tmatrika *m = selected->Matrix.get();
+        for (int i = 0; i < selected->ChildCount(); ++i) {
+            if (!m)
+                continue;
+            const double weight = size_t(i) < m->Vector.size() ? m->Vector[size_t(i)] : 0.0;
+            bars[size_t(i)].Position = RoundHalfEven(weight * 100.0);
+            bars[size_t(i)].ValueText = FormatFloat4(weight);
+            bars[size_t(i)].Name = selected->Child(i)->Name;
+        }
+    }
+    model.SubcriterionBars = bars;
+
+    TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
+    TSynthesisCache cache;
+    for (int k = 0; k < model.SolutionCount(); ++k) {
+        const double score = Analize(start, k, &cache);
+        TSolution &solution = model.Solutions[size_t(k)];
+        solution.Score = score;
+        solution.ValueText = FormatFloat4(score);
+    }
+    model.Status = StatusFor(start);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Model.h"
+
+// Program-wide switch of the reports' intermediate tables; toggled by "Debug".
+extern bool DebugMode;
+
+class TSynthesisCache;
+
+// Solution k's composite score under node: the node's matrix is computed, then
+// each child's score is weighed by the child's weight (a leaf gives weight k).
+// A node without a matrix, a missing child and a missing weight count 0.
+// With a cache, each matrix is computed only the first time it is reached.
+double Analize(TCriterionNode *node, int k, TSynthesisCache *cache = nullptr);
+
+// The one refresh of everything derived: the sub-criterion bars of the selected
+// node (from the weights as they stood before this run), every solution's score
+// under the selected node (or the first node), and the status line. A failing
+// computation throws before any score, the status line or the bars change.
+void AnalizeAll(TModel &model);
+
+// The texts of the status line for a start node whose matrix has been computed.
+TStatusLine StatusFor(const TCriterionNode *node);
+
+// Nearest integer, halves to even, within the int range.
+int RoundHalfEven(double value);

@@ -1,0 +1,218 @@
+// kalvo-cli: the model engine from a shell.
+#include "KalvoError.h"
+#include "Messages.h"
+#include "ModelFiles.h"
+#include "NodePath.h"
+#include "Synthesis.h"
+#include "UnitMatrika.h"
+#include "UnitTools.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+namespace {
+
+const char *const Usage =
+    "Usage: kalvo-cli analyze [--approximate] [--node PATH] [--json] MODEL\n"
+    "       kalvo-cli --help\n";
+
+const char *const Help =
+    "kalvo-cli analyze [--approximate] [--node PATH] [--json] MODEL\n"
+    "\n"
+    "Loads the model file set MODEL (stan, stan.krt or stan.KRT all open stan.KRT,\n"
+    "stan.MAT and stan.RST) exactly as opening it in Kalvo does, selects a criterion,\n"
+    "runs the synthesis and prints the solutions' scores.\n"
+    "\n"
+    "  --approximate  use the approximate method (normalised columns) instead of\n"
+    "                 the exact one (8th power of the matrix)\n"
+    "  --node PATH    start at this criterion: names from the root joined by \"/\",\n"
+    "                 for example \"Stanovanje/Lega\"; the root by default\n"
+    "  --json         print a JSON document (UTF-8) instead of the table: model,\n"
+    "                 method, start, solutions [{name, score}], status [7 texts],\n"
+    "                 criteria [{path, kind, order, vector, lambda, ci, cr, maxd,\n"
+    "                 maxd_row, maxd_col}] for the start criterion and every\n"
+    "                 criterion below it (order null: no matrix yet)\n"
+    "\n"
+    "Numbers use the decimal separator of the locale (LC_ALL, LC_NUMERIC, LANG).\n"
+    "Exit status: 0 done, 1 a file, conversion or arithmetic error (its message\n"
+    "goes to standard error), 2 wrong usage. Warnings go to standard error.\n";
+
+void Print(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+int UsageError(const QString &why)
+{
+    Print(stderr, QStringLiteral("kalvo-cli: %1\n").arg(why));
+    std::fputs(Usage, stderr);
+    return 2;
+}
+
+QString JsonString(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar ch : text) {
+        switch (ch.unicode()) {
+        case '"': out += QLatin1String("\\\""); break;
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        case '\t': out += QLatin1String("\\t"); break;
+        default:
+            if (ch.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += ch;
+        }
+    }
+    return out + QLatin1Char('"');
+}
+
+QString JsonNumber(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QString KindName(TCriterionKind kind)
+{
+    switch (kind) {
+    case ckRelative: return QStringLiteral("relative");
+    case ckLessIsBetter: return QStringLiteral("less_is_better");
+    case ckMoreIsBetter: return QStringLiteral("more_is_better");
+    }
+    return QString::number(qint32(kind));
+}
+
+QString CriterionJson(const TCriterionNode *node)
+{
+    QStringList fields{QStringLiteral("\"path\": ") + JsonString(NodePath(node))};
+    const Tmatrika *m = node->Matrix.get();
+    if (!m) {
+        fields << QStringLiteral("\"kind\": null") << QStringLiteral("\"order\": null")
+               << QStringLiteral("\"vector\": null") << QStringLiteral("\"lambda\": null")
+               << QStringLiteral("\"ci\": null") << QStringLiteral("\"cr\": null")
+               << QStringLiteral("\"maxd\": null") << QStringLiteral("\"maxd_row\": null")
+               << QStringLiteral("\"maxd_col\": null");
+    } else {
+        QStringList vector;
+        for (double w : m->Vector)
+            vector << JsonNumber(w);
+        fields << QStringLiteral("\"kind\": ") + JsonString(KindName(m->Kind))
+               << QStringLiteral("\"order\": %1").arg(m->Order)
+               << QStringLiteral("\"vector\": [") + vector.join(QStringLiteral(", ")) + QLatin1Char(']')
+               << QStringLiteral("\"lambda\": ") + JsonNumber(m->Lambda)
+               << QStringLiteral("\"ci\": ") + JsonNumber(m->CI)
+               << QStringLiteral("\"cr\": ") + JsonNumber(m->CR)
+               << QStringLiteral("\"maxd\": ") + JsonNumber(m->MaxD)
+               << QStringLiteral("\"maxd_row\": %1").arg(m->MaxDRow)
+               << QStringLiteral("\"maxd_col\": %1").arg(m->MaxDCol);
+    }
+    return QStringLiteral("    {") + fields.join(QStringLiteral(", ")) + QLatin1Char('}');
+}
+
+QString Json(const TModel &model, TCriterionNode *start)
+{
+    QStringList solutions;
+    for (const TSolution &s : model.Solutions)
+        solutions << QStringLiteral("    {\"name\": %1, \"score\": %2}").arg(JsonString(s.Name), JsonNumber(s.Score));
+    QStringList status;
+    for (const QString &panel : model.Status.Panels)
+        status << JsonString(panel);
+    QStringList criteria;
+    for (const TCriterionNode *node : TCriteriaTree::Subtree(start))
+        criteria << CriterionJson(node);
+    const TCriterionNode *root = model.Tree.FirstNode();
+    QString out = QStringLiteral("{\n");
+    out += QStringLiteral("  \"model\": %1,\n").arg(root ? JsonString(root->Name) : QStringLiteral("null"));
+    out += QStringLiteral("  \"method\": \"%1\",\n").arg(ExactMethod ? "exact" : "approximate");
+    out += QStringLiteral("  \"start\": %1,\n").arg(start ? JsonString(NodePath(start)) : QStringLiteral("null"));
+    out += QStringLiteral("  \"solutions\": [\n") + solutions.join(QStringLiteral(",\n"))
+        + (solutions.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("  ],\n");
+    out += QStringLiteral("  \"status\": [") + status.join(QStringLiteral(", ")) + QStringLiteral("],\n");
+    out += QStringLiteral("  \"criteria\": [\n") + criteria.join(QStringLiteral(",\n"))
+        + (criteria.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("  ]\n");
+    return out + QStringLiteral("}\n");
+}
+
+QString Table(const TModel &model)
+{
+    qsizetype width = 0;
+    for (const TSolution &s : model.Solutions)
+        width = std::max(width, s.Name.size());
+    QString out;
+    for (const TSolution &s : model.Solutions)
+        out += s.Name.leftJustified(width) + QStringLiteral("  ") + s.ValueText + QLatin1Char('\n');
+    out += QLatin1Char('\n');
+    for (size_t i = 0; i < model.Status.Panels.size(); ++i)
+        out += QStringLiteral("%1: %2\n").arg(i).arg(model.Status.Panels[i]);
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        std::fputs(Help, stdout);
+        return 0;
+    }
+    if (args.isEmpty() || args.takeFirst() != QLatin1String("analyze"))
+        return UsageError(QStringLiteral("the command must be \"analyze\""));
+
+    bool approximate = false, json = false, hasNode = false;
+    QString nodePath, modelName;
+    while (!args.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (arg == QLatin1String("--approximate"))
+            approximate = true;
+        else if (arg == QLatin1String("--json"))
+            json = true;
+        else if (arg == QLatin1String("--node")) {
+            if (args.isEmpty())
+                return UsageError(QStringLiteral("--node needs a PATH"));
+            nodePath = args.takeFirst();
+            hasNode = true;
+        } else if (arg.startsWith(QLatin1String("--")))
+            return UsageError(QStringLiteral("unknown option %1").arg(arg));
+        else if (modelName.isEmpty())
+            modelName = arg;
+        else
+            return UsageError(QStringLiteral("only one MODEL may be given"));
+    }
+    if (modelName.isEmpty())
+        return UsageError(QStringLiteral("MODEL is missing"));
+
+    SetMessageHandler([](const QString &text) { Print(stderr, text + QLatin1Char('\n')); });
+    ExactMethod = !approximate;
+
+    TModel model;
+    try {
+        LoadProject(model, modelName);
+        if (hasNode) {
+            TCriterionNode *node = FindNode(model.Tree, nodePath);
+            if (!node)
+                throw EKalvoError(EKalvoError::ekFormat,
+                                  QStringLiteral("Kriterija »%1« ni v modelu.").arg(nodePath));
+            model.Tree.Select(node);
+            model.FitNodeMatrix(node);
+            AnalizeAll(model);
+        }
+    } catch (const EKalvoError &e) {
+        Print(stderr, e.message() + QLatin1Char('\n'));
+        return 1;
+    }
+
+    TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
+    Print(stdout, json ? Json(model, start) : Table(model));
+    return 0;
+}

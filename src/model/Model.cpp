@@ -1,0 +1,76 @@
+#include "Model.h"
+
+TModel::TModel()
+{
+    Reset();
+}
+
+int TModel::ItemCount(const TCriterionNode *node) const
+{
+    return node->HasChildren() ? node->ChildCount() : SolutionCount();
+}
+
+QStringList TModel::ItemNames(const TCriterionNode *node) const
+{
+    QStringList names;
+    if (node->HasChildren()) {
+        for (int i = 0; i < node->ChildCount(); ++i)
+            names << node->Child(i)->Name;
+    } else {
+        for (const TSolution &solution : Solutions)
+            names << solution.Name;
+    }
+    return names;
+}
+
+void TModel::FitNodeMatrix(TCriterionNode *node)
+{
+    if (!node)
+        return;
+    const int n = ItemCount(node);
+    if (node->Matrix)
+        node->Matrix->SetOrder(n);
+    else
+        node->Matrix = std::make_unique<Tmatrika>(n, ckRelative);
+}
+
+void TModel::AddSolution(const QString &name)
+{
+    TSolution solution;
+    solution.Name = name;
+    Solutions.push_back(solution);
+    OznaciResitev(SolutionCount() - 1);
+}
+
+void TModel::OznaciResitev(int index)
+{
+    MarkedSolution = index;
+}
+
+void TModel::RemoveMarkedSolution()
+{
+    if (Solutions.empty())
+        return;
+    const int index = qBound(0, MarkedSolution, SolutionCount() - 1);
+    Solutions.erase(Solutions.begin() + index);
+    for (TCriterionNode *node : Tree.Nodes())
+        if (!node->HasChildren() && node->Matrix)
+            node->Matrix->RemoveItem(index);
+    OznaciResitev(0);
+}
+
+void TModel::RemoveAllSolutions()
+{
+    Solutions.clear();
+}
+
+void TModel::Reset()
+{
+    Tree.DeleteAllNodes();
+    Tree.AddRoot(QString(), 0, ckRelative);
+    Solutions.clear();
+    MarkedSolution = 0;
+    ProjectFileName.clear();
+    Status = TStatusLine();
+    SubcriterionBars.clear();
+}

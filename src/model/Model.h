@@ -1,0 +1,52 @@
+#pragma once
+
+#include "CriteriaTree.h"
+#include "Solution.h"
+#include "StatusLine.h"
+#include "SubcriterionBar.h"
+
+#include <QStringList>
+
+#include <vector>
+
+// The decision model: the criteria tree, the solutions, the current file name and
+// what the last synthesis derived (scores, status line, sub-criterion bars).
+// It is the one place that holds names; views read them from here.
+class TModel
+{
+public:
+    TModel();
+    TModel(const TModel &) = delete;
+    TModel &operator=(const TModel &) = delete;
+
+    TCriteriaTree Tree;
+    std::vector<TSolution> Solutions;
+    int MarkedSolution = 0;
+    QString ProjectFileName;
+
+    TStatusLine Status;
+    std::vector<TSubcriterionBar> SubcriterionBars;
+
+    int SolutionCount() const { return int(Solutions.size()); }
+
+    // The items a node's matrix compares: its children, or the solutions for a leaf.
+    int ItemCount(const TCriterionNode *node) const;
+    QStringList ItemNames(const TCriterionNode *node) const;
+
+    // The dimension rule: the node's matrix gets the order of its items, or a new
+    // ckRelative matrix of that order when it has none.
+    void FitNodeMatrix(TCriterionNode *node);
+
+    // Appends a solution and marks it. The caller refreshes (AnalizeAll).
+    void AddSolution(const QString &name);
+    void OznaciResitev(int index);
+    // Removes the marked solution, with its row and column in every leaf matrix,
+    // and marks the first row.
+    void RemoveMarkedSolution();
+    // Removes every solution; the marked index stays as it was.
+    void RemoveAllSolutions();
+
+    // Back to the start state: one nameless root without a matrix, no solutions,
+    // no file name, nothing derived.
+    void Reset();
+};

@@ -1,0 +1,268 @@
+#include "ModelFiles.h"
+
+#include "KalvoError.h"
+#include "Messages.h"
+#include "Synthesis.h"
+#include "TextFiles.h"
+#include "UnitTools.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString KrtExtension = QStringLiteral(".KRT");
+const QString RstExtension = QStringLiteral(".RST");
+const QString MatExtension = QStringLiteral(".MAT");
+
+EKalvoError FormatError(const QString &text)
+{
+    return EKalvoError(EKalvoError::ekFormat, text);
+}
+
+QStringList CriteriaLines(const TModel &model)
+{
+    QStringList lines;
+    for (const TCriterionNode *node : model.Tree.Nodes())
+        lines << QString(node->Depth(), QLatin1Char('\t')) + node->Name;
+    return lines;
+}
+
+QStringList SolutionLines(const TModel &model)
+{
+    QStringList lines;
+    for (const TSolution &solution : model.Solutions)
+        lines << solution.Name;
+    return lines;
+}
+
+QStringList MatrixLines(TModel &model)
+{
+    QStringList lines;
+    for (TCriterionNode *node : model.Tree.Nodes()) {
+        model.FitNodeMatrix(node);
+        const Tmatrika &m = *node->Matrix;
+        lines << QString::number(qint32(m.Kind)) << QString::number(m.Order);
+        if (m.Kind == ckRelative) {
+            for (const auto &column : m.Ratios)
+                for (const QString &text : column)
+                    lines << text;
+        } else {
+            for (const QString &text : m.AbsoluteValues)
+                lines << text;
+        }
+    }
+    return lines;
+}
+
+QStringList ReadLines(const QString &path)
+{
+    return SplitLines(DecodeWindows1250(ReadFileBytes(path)));
+}
+
+// The outline: a line's level is the number of TABs and blanks it starts with.
+void ReadCriteria(TCriteriaTree &tree, const QStringList &lines, const QString &path)
+{
+    TCriterionNode *previous = nullptr;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        int level = 0;
+        while (level < line.size() && (line.at(level) == QLatin1Char('\t') || line.at(level) == QLatin1Char(' ')))
+            ++level;
+        const QString name = line.mid(level);
+        if (!previous) {
+            previous = tree.Append(nullptr, name);
+            continue;
+        }
+        const int depth = previous->Depth();
+        if (level > depth + 1)
+            throw FormatError(QStringLiteral("Napačna raven %1 v vrstici %2 datoteke »%3«: »%4« je več kot "
+                                             "eno raven globlje od kriterija pred njim.")
+                                  .arg(level).arg(i + 1).arg(path, name));
+        TCriterionNode *parent = previous;
+        if (level <= depth) {
+            TCriterionNode *sibling = previous;
+            while (sibling->Depth() > level)
+                sibling = sibling->Parent();
+            parent = sibling->Parent();
+        }
+        previous = tree.Append(parent, name);
+    }
+}
+
+void ReadMatrices(TModel &model, const QStringList &lines, const QString &path)
+{
+    const QString decimal = DecimalSeparator();
+    QString foreign;
+    if (decimal == QLatin1String(","))
+        foreign = QStringLiteral(".");
+    else if (decimal == QLatin1String("."))
+        foreign = QStringLiteral(",");
+    else {
+        ShowMessage(BadDecimalSeparatorMessage());
+        return;
+    }
+
+    const std::vector<TCriterionNode *> nodes = model.Tree.Nodes();
+    qsizetype line = 0;
+    auto next = [&]() {
+        const QString text = line < lines.size() ? lines.at(line) : QString();
+        ++line;
+        return text;
+    };
+    for (TCriterionNode *node : nodes) {
+        if (line >= lines.size())
+            break;
+        const qsizetype recordLine = line + 1;
+        const auto kind = TCriterionKind(StrToInt(next()));
+        const QString orderText = next();
+        const qint32 n = StrToInt(orderText);
+        // A record cut short at the end of the file reads empty texts, but no
+        // order may ask for more cells than any real model could hold.
+        const qint64 cells = kind == ckRelative ? qint64(n) * n : qint64(n);
+        const qint64 allowed = std::max<qint64>(lines.size() - line, 1'000'000);
+        if (n < 0 || cells > allowed)
+            throw FormatError(QStringLiteral("Neveljaven red matrike »%1« v vrstici %2 datoteke »%3«.")
+                                  .arg(orderText).arg(recordLine + 1).arg(path));
+        auto m = std::make_unique<Tmatrika>(n, kind);
+        if (kind == ckRelative) {
+            for (qint32 c = 0; c < n; ++c)
+                for (qint32 r = 0; r < n; ++r)
+                    m->Ratios[size_t(c)][size_t(r)] = next();
+        } else {
+            for (qint32 i = 0; i < n; ++i) {
+                QString value = next();
+                const qsizetype at = value.lastIndexOf(foreign);
+                if (at >= 0)
+                    value.replace(at, foreign.size(), decimal);
+                m->AbsoluteValues[size_t(i)] = value;
+            }
+        }
+        node->Matrix = std::move(m);
+    }
+    // Records beyond the last node have no node to go to and are passed over.
+}
+
+void ReadSolutions(TModel &model, const QStringList &lines)
+{
+    model.SubcriterionBars.clear();
+    model.Solutions.clear();
+    model.Solutions.reserve(size_t(lines.size()));
+    for (const QString &name : lines)
+        model.AddSolution(name);
+    model.OznaciResitev(0);
+}
+
+void WriteOne(const QString &path, const QStringList &lines)
+{
+    WriteFiles({{path, EncodeLines(lines)}});
+}
+
+} // namespace
+
+QString BadDecimalSeparatorMessage()
+{
+    return QStringLiteral("Vaša nastavitev formata decimalnih štavil je neustrezna! "
+                          "Format mora biti oblike 1.000,23 ali 1,000.23!");
+}
+
+QString BaseName(const QString &fileName)
+{
+    const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot > slash ? fileName.left(dot) : fileName;
+}
+
+QString PartnerPath(const QString &baseName, const QString &extension)
+{
+    const QString exact = baseName + extension;
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QFileInfo info(exact);
+    const QDir dir = info.dir();
+    const QString wanted = info.fileName();
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries)
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    return exact;
+}
+
+void SaveProject(TModel &model, const QString &fileName)
+{
+    const QString base = BaseName(fileName);
+    // Everything is encoded before anything is written, so a name that cannot be
+    // stored stops the save with all three files untouched.
+    const QByteArray criteria = EncodeLines(CriteriaLines(model));
+    const QByteArray solutions = EncodeLines(SolutionLines(model));
+    const QByteArray matrices = EncodeLines(MatrixLines(model));
+    WriteFiles({{base + KrtExtension, criteria},
+                {base + RstExtension, solutions},
+                {base + MatExtension, matrices}});
+}
+
+void LoadProject(TModel &model, const QString &fileName)
+{
+    const QString base = BaseName(fileName);
+    QString krt = PartnerPath(base, KrtExtension);
+    QString rst = PartnerPath(base, RstExtension);
+    QString mat = PartnerPath(base, MatExtension);
+    if (!QFileInfo::exists(krt))
+        WriteOne(krt, {base});
+    if (!QFileInfo::exists(rst))
+        WriteOne(rst, {});
+    if (!QFileInfo::exists(mat))
+        WriteOne(mat, {});
+
+    // All three are read before the model is touched: a file that cannot be
+    // opened leaves the current model as it was.
+    const QStringList criteriaLines = ReadLines(krt);
+    const QStringList matrixLines = ReadLines(mat);
+    const QStringList solutionLines = ReadLines(rst);
+
+    model.Tree.DeleteAllNodes();
+    ReadCriteria(model.Tree, criteriaLines, krt);
+    ReadMatrices(model, matrixLines, mat);
+    // The solutions come in before the root is fitted, so that a root comparing
+    // solutions is fitted against the loaded ones and keeps its stored cells.
+    ReadSolutions(model, solutionLines);
+    TCriterionNode *first = model.Tree.FirstNode();
+    model.Tree.Select(first);
+    model.FitNodeMatrix(first);
+    model.ProjectFileName = fileName;
+    AnalizeAll(model);
+}
+
+void SaveCriteria(const TModel &model, const QString &fileName)
+{
+    WriteOne(fileName, CriteriaLines(model));
+}
+
+void LoadCriteria(TModel &model, const QString &fileName)
+{
+    const QStringList lines = ReadLines(fileName);
+    model.Tree.DeleteAllNodes();
+    ReadCriteria(model.Tree, lines, fileName);
+}
+
+void SaveMatrix(TModel &model, const QString &fileName)
+{
+    WriteOne(fileName, MatrixLines(model));
+}
+
+void LoadMatrix(TModel &model, const QString &fileName)
+{
+    ReadMatrices(model, ReadLines(fileName), fileName);
+}
+
+void SaveSolutions(const TModel &model, const QString &fileName)
+{
+    WriteOne(fileName, SolutionLines(model));
+}
+
+void LoadSolutions(TModel &model, const QString &fileName)
+{
+    ReadSolutions(model, ReadLines(fileName));
+}

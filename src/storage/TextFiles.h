@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+// The model files' text layer: Windows-1250 bytes, lines ended by CR LF.
+
+// Lines end at CR LF, a lone LF or a lone CR; text after the last end is a last line.
+QStringList SplitLines(const QString &text);
+
+QString DecodeWindows1250(const QByteArray &bytes);
+// Throws a clear error naming the text when a character has no Windows-1250 byte,
+// rather than writing a substitute that would change the name on the next load.
+QByteArray EncodeWindows1250(const QString &text);
+// Every line followed by CR LF, encoded.
+QByteArray EncodeLines(const QStringList &lines);
+
+// Whole file, or a clear error naming the path and the reason.
+QByteArray ReadFileBytes(const QString &path);
+
+// Writes each file through a temporary and replaces the targets only when every
+// one was written: a failure leaves all previous files whole and names the path.
+void WriteFiles(const std::vector<std::pair<QString, QByteArray>> &files);

@@ -1,0 +1,322 @@
+#include "Synthesis.h"
+#include "TestSupport.h"
+#include "UnitTools.h"
+
+#include <QRandomGenerator>
+
+#include <cmath>
+
+namespace {
+
+// Root "Cilj" weighing two leaves 3:1; the leaves value three solutions as more is better.
+void BuildExample(TModel &model)
+{
+    for (const char *name : {"A", "B", "C"})
+        model.AddSolution(QString::fromLatin1(name));
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Cilj");
+    model.Tree.Select(root);
+    TCriterionNode *first = model.Tree.AddSelectedChild(QStringLiteral("K1"), 3, ckMoreIsBetter);
+    TCriterionNode *second = model.Tree.AddSelectedChild(QStringLiteral("K2"), 3, ckMoreIsBetter);
+    first->Matrix->AbsoluteValues = {"5", "3", "2"};
+    second->Matrix->AbsoluteValues = {"1", "1", "3"};
+    model.FitNodeMatrix(root);
+    root->Matrix->Ratios[1][0] = QStringLiteral("3:1");
+    root->Matrix->Ratios[0][1] = QStringLiteral("1:3");
+}
+
+QStringList ValueTexts(const TModel &model)
+{
+    QStringList texts;
+    for (const TSolution &s : model.Solutions)
+        texts << s.ValueText;
+    return texts;
+}
+
+void SetRelative(Tmatrika &m, const QStringList &upper)
+{
+    int i = 0;
+    for (int r = 0; r < m.Order; ++r)
+        for (int c = r + 1; c < m.Order; ++c) {
+            const TRatio ratio = ParseRatio(upper.at(i++));
+            m.Ratios[c][r] = upper.at(i - 1);
+            m.Ratios[r][c] = QStringLiteral("%1:%2").arg(ratio.Denominator).arg(ratio.Numerator);
+        }
+}
+
+} // namespace
+
+class TestSynthesis : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { ExactMethod = true; }
+    void workedExample_data();
+    void workedExample();
+    void startNodeDecidesTheComposition();
+    void missingMatricesAndWeightsCountZero();
+    void statusLine_data();
+    void statusLine();
+    void noSolutionsRecomputesNothing();
+    void subcriterionBarsShowTheWeightsBeforeTheRun();
+    void warningsOncePerSolutionPerRun();
+    void failureStopsBeforeAnyRowChanges();
+    void cachedRunAgreesWithPlainAnalize();
+    void roundHalfEven_data();
+    void roundHalfEven();
+};
+
+void TestSynthesis::workedExample_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("decimal comma") << "," << QStringList{"0,4250", "0,2750", "0,3000"};
+    QTest::newRow("decimal point") << "." << QStringList{"0.4250", "0.2750", "0.3000"};
+}
+
+void TestSynthesis::workedExample()
+{
+    QFETCH(QString, separator);
+    QFETCH(QStringList, texts);
+    TLocaleScope locale(separator);
+    TModel model;
+    BuildExample(model);
+    AnalizeAll(model);
+    QCOMPARE(ValueTexts(model), texts);
+    QVERIFY(std::fabs(model.Solutions[0].Score - 0.425) < 1e-12);
+}
+
+void TestSynthesis::startNodeDecidesTheComposition()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    TModel model;
+    BuildExample(model);
+    TCriterionNode *root = model.Tree.FirstNode();
+    model.Tree.Select(root->Child(1));
+    AnalizeAll(model);
+    QCOMPARE(ValueTexts(model), (QStringList{"0,2000", "0,2000", "0,6000"}));
+    QCOMPARE(model.Status.Panels[0], QStringLiteral("K2"));
+
+    // An inner criterion composes its own subtree only.
+    model.Tree.Select(root->Child(0));
+    TCriterionNode *inner = model.Tree.AddSelectedChild(QStringLiteral("K1a"), 3, ckMoreIsBetter);
+    inner->Matrix->AbsoluteValues = {"1", "1", "2"};
+    model.FitNodeMatrix(root->Child(0));
+    AnalizeAll(model);
+    QCOMPARE(ValueTexts(model), (QStringList{"0,2500", "0,2500", "0,5000"}));
+
+    // With nothing selected the run starts at the first node.
+    model.Tree.Select(nullptr);
+    AnalizeAll(model);
+    QCOMPARE(model.Status.Panels[0], QStringLiteral("Cilj"));
+}
+
+void TestSynthesis::missingMatricesAndWeightsCountZero()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    TModel model;
+    BuildExample(model);
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Child(1)->Matrix.reset();          // a child without a matrix contributes 0
+    model.AddSolution(QStringLiteral("D"));  // no leaf has a weight for D yet
+    AnalizeAll(model);
+    QCOMPARE(ValueTexts(model), (QStringList{"0,3750", "0,2250", "0,1500", "0,0000"}));
+
+    // A matrix larger than the number of children: the missing children count 0.
+    root->Matrix->SetOrder(3);
+    model.Tree.Select(root);
+    AnalizeAll(model);
+    QCOMPARE(model.SolutionCount(), 4);
+}
+
+void TestSynthesis::statusLine_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QStringList>("upper");
+    QTest::addColumn<QStringList>("panels");
+    QTest::addColumn<bool>("emphasis");
+    QTest::newRow("order 2") << int(ckRelative) << 2 << QStringList{"3:1"}
+                             << QStringList{"Matrika 2x2", "", "", "", "", ""} << false;
+    QTest::newRow("inconsistent order 3") << int(ckRelative) << 3 << QStringList{"3:1", "5:1", "1:2"}
+                                          << QStringList{"Matrika 3x3", "lambda= 3,1632", "CI= 0,0816",
+                                                         "CR= 0,1407", "MaxD= 3,3471", "(3,1)"} << true;
+    QTest::newRow("slightly inconsistent order 3") << int(ckRelative) << 3 << QStringList{"2:1", "6:1", "4:1"}
+                                                   << QStringList{"Matrika 3x3", "lambda= 3,0092", "CI= 0,0046",
+                                                                  "CR= 0,0079", "MaxD= 6,6039", "(3,1)"} << false;
+    QTest::newRow("consistent order 3") << int(ckRelative) << 3 << QStringList{"2:1", "6:1", "3:1"}
+                                        << QStringList{"Matrika 3x3", "lambda= 3,0000", "CI= 0,0000",
+                                                       "CR= 0,0000", "", ""} << false;
+    QTest::newRow("less is better") << int(ckLessIsBetter) << 3 << QStringList()
+                                    << QStringList{"Vektor", "Absolutne vrednosti", "Manj je bolje", "", "", ""} << false;
+    QTest::newRow("more is better") << int(ckMoreIsBetter) << 3 << QStringList()
+                                    << QStringList{"Vektor", "Absolutne vrednosti", "Več je bolje", "", "", ""} << false;
+}
+
+void TestSynthesis::statusLine()
+{
+    QFETCH(int, kind);
+    QFETCH(int, order);
+    QFETCH(QStringList, upper);
+    QFETCH(QStringList, panels);
+    QFETCH(bool, emphasis);
+    TLocaleScope locale(QStringLiteral(","));
+    TModel model;
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Izbran");
+    for (int i = 0; i < order; ++i)
+        model.AddSolution(QString::number(i));
+    model.Tree.Select(root);
+    model.FitNodeMatrix(root);
+    root->Matrix->Kind = TCriterionKind(kind);
+    if (kind == ckRelative)
+        SetRelative(*root->Matrix, upper);
+    // A previous run's emphasis must not linger.
+    model.Status.Emphasis = true;
+    model.Status.Panels[6] = QStringLiteral("(9,9)");
+    AnalizeAll(model);
+    QCOMPARE(model.Status.Panels[0], QStringLiteral("Izbran"));
+    QStringList got(model.Status.Panels.begin() + 1, model.Status.Panels.end());
+    QCOMPARE(got, panels);
+    QCOMPARE(model.Status.Emphasis, emphasis);
+}
+
+void TestSynthesis::noSolutionsRecomputesNothing()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    TModel model;
+    TCriterionNode *root = model.Tree.FirstNode();
+    model.Tree.Select(root);
+    for (const char *name : {"A", "B", "C"})
+        model.Tree.AddSelectedChild(QString::fromLatin1(name), 0, ckRelative);
+    model.FitNodeMatrix(root);
+    SetRelative(*root->Matrix, {"3:1", "5:1", "1:2"});
+    root->Matrix->Lambda = 4.5;   // as a previous computation left it
+    AnalizeAll(model);
+    QCOMPARE(model.Status.Panels[2], QStringLiteral("lambda= 4,5000"));
+    QCOMPARE(root->Matrix->Vector, (std::vector<double>{0.0, 0.0, 0.0}));
+
+    model.Tree.FirstNode()->Matrix.reset();   // a start node without a matrix shows its name only
+    AnalizeAll(model);
+    QCOMPARE(model.Status, (TStatusLine{{QString(), "", "", "", "", "", ""}, false}));
+}
+
+void TestSynthesis::subcriterionBarsShowTheWeightsBeforeTheRun()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    TModel model;
+    BuildExample(model);
+    TCriterionNode *root = model.Tree.FirstNode();
+    AnalizeAll(model);   // the first run still sees the weights never computed
+    QCOMPARE(model.SubcriterionBars.size(), size_t(2));
+    QCOMPARE(model.SubcriterionBars[0].ValueText, QStringLiteral("0,0000"));
+    AnalizeAll(model);
+    QCOMPARE(model.SubcriterionBars[0].Name, QStringLiteral("K1"));
+    QCOMPARE(model.SubcriterionBars[0].ValueText, QStringLiteral("0,7500"));
+    QCOMPARE(model.SubcriterionBars[0].Position, 75);
+    QCOMPARE(model.SubcriterionBars[1].Position, 25);
+    QCOMPARE(model.Solutions[0].Score, 0.425);
+
+    // With nothing selected the bars stay as they were; a leaf has none.
+    model.Tree.Select(nullptr);
+    AnalizeAll(model);
+    QCOMPARE(model.SubcriterionBars.size(), size_t(2));
+    model.Tree.Select(root->Child(0));
+    AnalizeAll(model);
+    QVERIFY(model.SubcriterionBars.empty());
+
+    // A node with children but no matrix: bars at 0 with empty texts.
+    root->Matrix.reset();
+    model.Tree.Select(root);
+    AnalizeAll(model);
+    QCOMPARE(model.SubcriterionBars.size(), size_t(2));
+    QCOMPARE(model.SubcriterionBars[1].Position, 0);
+    QVERIFY(model.SubcriterionBars[1].Name.isEmpty());
+}
+
+void TestSynthesis::warningsOncePerSolutionPerRun()
+{
+    TModel model;
+    for (int i = 0; i < 11; ++i)
+        model.AddSolution(QString::number(i));
+    TCriterionNode *root = model.Tree.FirstNode();
+    model.Tree.Select(root);
+    model.Tree.AddSelectedChild(QStringLiteral("Velik"), 11, ckRelative);
+    model.Tree.AddSelectedChild(QStringLiteral("Tudi velik"), 11, ckRelative);
+    model.FitNodeMatrix(root);
+    TMessageRecorder recorder;
+    AnalizeAll(model);
+    QCOMPARE(recorder.Messages.size(), 2 * 11);
+    QVERIFY(recorder.Messages.at(0) == NoRandomIndexMessage());
+}
+
+void TestSynthesis::failureStopsBeforeAnyRowChanges()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    TModel model;
+    BuildExample(model);
+    AnalizeAll(model);
+    AnalizeAll(model);
+    const TStatusLine status = model.Status;
+    model.Tree.FirstNode()->Child(1)->Matrix->AbsoluteValues[1] = QStringLiteral("x");
+    model.Tree.FirstNode()->Matrix->Ratios[1][0] = QStringLiteral("5:1");
+    QCOMPARE(ErrorOf([&] { AnalizeAll(model); }), QStringLiteral("'x' is not a valid floating point value"));
+    QCOMPARE(ValueTexts(model), (QStringList{"0,4250", "0,2750", "0,3000"}));
+    QCOMPARE(model.Status, status);
+}
+
+void TestSynthesis::cachedRunAgreesWithPlainAnalize()
+{
+    QRandomGenerator random(42);
+    for (int trial = 0; trial < 20; ++trial) {
+        TModel model;
+        const int solutions = 1 + int(random.bounded(6));
+        for (int i = 0; i < solutions; ++i)
+            model.AddSolution(QString::number(i));
+        TCriterionNode *root = model.Tree.FirstNode();
+        std::vector<TCriterionNode *> nodes{root};
+        for (int i = 0; i < 8; ++i) {
+            model.Tree.Select(nodes[random.bounded(int(nodes.size()))]);
+            const auto kind = TCriterionKind(random.bounded(3));
+            nodes.push_back(model.Tree.AddSelectedChild(QString::number(i), solutions, kind));
+        }
+        for (TCriterionNode *node : nodes) {
+            model.FitNodeMatrix(node);
+            Tmatrika &m = *node->Matrix;
+            for (int c = 0; c < m.Order; ++c) {
+                m.AbsoluteValues[c] = QString::number(1 + random.bounded(9));
+                for (int r = c + 1; r < m.Order; ++r) {
+                    const int term = 1 + int(random.bounded(9));
+                    m.Ratios[c][r] = QStringLiteral("%1:1").arg(term);
+                    m.Ratios[r][c] = QStringLiteral("1:%1").arg(term);
+                }
+            }
+        }
+        model.Tree.Select(root);
+        AnalizeAll(model);
+        for (int k = 0; k < solutions; ++k)
+            QCOMPARE(model.Solutions[k].Score, Analize(root, k));
+    }
+}
+
+void TestSynthesis::roundHalfEven_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("rounded");
+    QTest::newRow("half down to even") << 12.5 << 12;
+    QTest::newRow("half up to even") << 13.5 << 14;
+    QTest::newRow("score bar") << 4250.0 << 4250;
+    QTest::newRow("negative") << -2.5 << -2;
+    QTest::newRow("huge") << 1e300 << std::numeric_limits<int>::max();
+}
+
+void TestSynthesis::roundHalfEven()
+{
+    QFETCH(double, value);
+    QFETCH(int, rounded);
+    QCOMPARE(RoundHalfEven(value), rounded);
+}
+
+QTEST_GUILESS_MAIN(TestSynthesis)
+#include "tst_synthesis.moc"
