@@ -8,6 +8,7 @@
 #include "UnitTools.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -197,6 +198,10 @@ int main(int argc, char *argv[])
 
     TModel model;
     try {
+        // Opening in the program picks an existing file; a mistyped name here must
+        // not create an empty model set on disk.
+        if (!QFileInfo::exists(modelName) && !QFileInfo::exists(PartnerPath(BaseName(modelName), QStringLiteral(".KRT"))))
+            throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Modela »%1« ni.").arg(modelName));
         LoadProject(model, modelName);
         if (hasNode) {
             TCriterionNode *node = FindNode(model.Tree, nodePath);

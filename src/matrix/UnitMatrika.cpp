@@ -41,18 +41,41 @@ void Tmatrika::SetOrder(qint32 n)
 {
     n = std::max<qint32>(n, 0);
     Order = n;
-    Ratios.resize(size_t(n));
-    for (auto &column : Ratios) {
-        column.resize(size_t(n));
-        for (auto &text : column)
-            if (text.isEmpty())
-                text = One();
+    if (Kind == ckRelative) {
+        CompleteRatios();
+    } else {
+        // An absolute matrix keeps the ratio texts it has (for a switch back) but
+        // does not grow them: n x n texts for thousands of solutions that no one
+        // compares would make every fitting and every load quadratic.
+        if (Ratios.size() > size_t(n))
+            Ratios.resize(size_t(n));
+        for (auto &column : Ratios)
+            if (column.size() > size_t(n))
+                column.resize(size_t(n));
     }
     AbsoluteValues.resize(size_t(n));
     for (auto &text : AbsoluteValues)
         if (text.isEmpty())
             text = One();
     Vector.resize(size_t(n), 0.0);
+}
+
+void Tmatrika::CompleteRatios()
+{
+    Ratios.resize(size_t(Order));
+    for (auto &column : Ratios) {
+        column.resize(size_t(Order));
+        for (auto &text : column)
+            if (text.isEmpty())
+                text = One();
+    }
+}
+
+QString Tmatrika::RatioText(qint32 c, qint32 r) const
+{
+    if (c >= 0 && r >= 0 && size_t(c) < Ratios.size() && size_t(r) < Ratios[size_t(c)].size())
+        return Ratios[size_t(c)][size_t(r)];
+    return One();
 }
 
 void Tmatrika::Compute()
@@ -102,6 +125,7 @@ void Tmatrika::ComputeApproximate()
     const qint32 n = Order;
     if (n < 1)
         return;
+    CompleteRatios();
 
     // Column normalisation into a work matrix, m[c][r].
     std::vector<std::vector<double>> m(size_t(n), std::vector<double>(size_t(n), 0.0));
@@ -171,6 +195,7 @@ void Tmatrika::ComputeConsistency()
 void Tmatrika::ComputePowered()
 {
     const qint32 n = Order;
+    CompleteRatios();
     const size_t size = size_t(n) + 1;
     PoweredMatrix.resize(size);
     for (auto &column : PoweredMatrix)
@@ -253,9 +278,11 @@ void Tmatrika::RemoveItem(qint32 index)
 {
     if (index < 0 || index >= Order)
         return;
-    Ratios.erase(Ratios.begin() + index);
+    if (size_t(index) < Ratios.size())
+        Ratios.erase(Ratios.begin() + index);
     for (auto &column : Ratios)
-        column.erase(column.begin() + index);
+        if (size_t(index) < column.size())
+            column.erase(column.begin() + index);
     AbsoluteValues.erase(AbsoluteValues.begin() + index);
     Vector.erase(Vector.begin() + index);
     if (size_t(index) < PoweredMatrix.size()) {

@@ -29,7 +29,9 @@ QString NoRandomIndexMessage();
 
 // The comparison matrix of one criterion node: the texts the user entered and
 // what is derived from them. Ratios[c][r] (column first) states how item r
-// relates to item c, so its value is the matrix entry a(r, c).
+// relates to item c, so its value is the matrix entry a(r, c). Ratios holds
+// Order x Order texts whenever Kind is ckRelative; a matrix of another kind keeps
+// only the texts it had when it was relative (readers use RatioText).
 class Tmatrika
 {
 public:
@@ -53,6 +55,9 @@ public:
     // turning every empty text into "1". Derived measures are left alone.
     void SetOrder(qint32 n);
 
+    // The text of cell (c, r), "1" where an absolute matrix holds none.
+    QString RatioText(qint32 c, qint32 r) const;
+
     // Recomputes Vector (and for ckRelative the consistency measures) by Kind and
     // ExactMethod. Failures throw EKalvoError; fields written before the failing
     // step keep their new values.
@@ -69,5 +74,6 @@ public:
     void RemoveItem(qint32 index);
 
 private:
+    void CompleteRatios();       // Order x Order texts, the missing and empty ones "1"
     void ComputeConsistency();   // lambda, CI, CR and the cell of largest deviation
 };

@@ -286,7 +286,7 @@ void TestSynthesis::cachedRunAgreesWithPlainAnalize()
             Tmatrika &m = *node->Matrix;
             for (int c = 0; c < m.Order; ++c) {
                 m.AbsoluteValues[c] = QString::number(1 + random.bounded(9));
-                for (int r = c + 1; r < m.Order; ++r) {
+                for (int r = c + 1; r < m.Order && m.Kind == ckRelative; ++r) {
                     const int term = 1 + int(random.bounded(9));
                     m.Ratios[c][r] = QStringLiteral("%1:1").arg(term);
                     m.Ratios[r][c] = QStringLiteral("1:%1").arg(term);

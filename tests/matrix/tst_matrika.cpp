@@ -99,12 +99,13 @@ private slots:
     void consistentMatricesGiveTheirWeights();
     void exactMatchesPrincipalEigenvector();
     void removeItemDropsItsRowAndColumn();
+    void switchingKindsKeepsBothSets();
 };
 
 void TestMatrika::createFillsOnes()
 {
-    const Tmatrika m(3, ckMoreIsBetter);
-    QCOMPARE(m.Kind, ckMoreIsBetter);
+    const Tmatrika m(3, ckRelative);
+    QCOMPARE(m.Kind, ckRelative);
     QCOMPARE(m.Order, 3);
     QCOMPARE(m.Ratios.size(), size_t(3));
     for (const auto &column : m.Ratios)
@@ -474,6 +475,31 @@ void TestMatrika::removeItemDropsItsRowAndColumn()
     QCOMPARE(m.Vector.size(), size_t(2));
     m.RemoveItem(5);   // beyond the order: nothing to drop
     QCOMPARE(m.Order, 2);
+}
+
+void TestMatrika::switchingKindsKeepsBothSets()
+{
+    Tmatrika m = Relative(3, {"3:1", "5:1", "1:2"});
+    m.Kind = ckMoreIsBetter;
+    m.AbsoluteValues = {"4", "5", "6"};
+    m.SetOrder(4);
+    m.SetOrder(3);
+    m.Kind = ckRelative;
+    m.Compute();   // completes the texts itself, even before the next fitting
+    QCOMPARE(m.Ratios[1][0], QStringLiteral("3:1"));
+    QCOMPARE(m.AbsoluteValues, (std::vector<QString>{"4", "5", "6"}));
+
+    // A matrix made absolute holds no ratio texts, but reads as "1" everywhere and
+    // gets all of them when it becomes relative.
+    Tmatrika a(2, ckLessIsBetter);
+    QCOMPARE(a.RatioText(1, 0), QStringLiteral("1"));
+    a.SetOrder(3);
+    a.Kind = ckRelative;
+    a.SetOrder(3);
+    QCOMPARE(a.Ratios, std::vector<std::vector<QString>>(3, std::vector<QString>(3, QStringLiteral("1"))));
+    a.Kind = ckLessIsBetter;
+    a.RemoveItem(0);
+    QCOMPARE(a.Ratios.size(), size_t(2));
 }
 
 QTEST_GUILESS_MAIN(TestMatrika)

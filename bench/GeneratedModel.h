@@ -1,0 +1,7 @@
+#pragma once
+
+#include "Model.h"
+
+// A model of 64 leaf criteria under 8 inner ones, the leaves valuing `solutions`
+// solutions by measured values, the inner criteria judged by ratio texts.
+void BuildGeneratedModel(TModel &model, int solutions);

@@ -1,0 +1,198 @@
+#include "TestSupport.h"
+#include "TextFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct TRun
+{
+    int ExitCode = -1;
+    QString Out;
+    QString Err;
+};
+
+TRun RunCli(const QStringList &arguments, const QString &locale = QStringLiteral("sl_SI.UTF-8"))
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), locale);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(KALVO_CLI), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString Example(const char *name)
+{
+    return QStringLiteral(KALVO_EXAMPLES_DIR "/") + QString::fromLatin1(name);
+}
+
+void PutSet(const QString &base, const QStringList &criteria, const QStringList &matrices,
+            const QStringList &solutions)
+{
+    const std::pair<const char *, QStringList> files[] = {{".KRT", criteria}, {".MAT", matrices}, {".RST", solutions}};
+    for (const auto &[ext, lines] : files) {
+        QFile file(base + QString::fromLatin1(ext));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(EncodeLines(lines));
+    }
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tableInBothLocales_data();
+    void tableInBothLocales();
+    void json();
+    void startNodeAndMethod();
+    void usageErrors_data();
+    void usageErrors();
+    void missingModelCreatesNothing();
+    void modelErrorsExitOne();
+    void warningsGoToStandardError();
+};
+
+void TestCli::tableInBothLocales_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("firstRow");
+    QTest::newRow("Stanovanje, comma") << "sl_SI.UTF-8" << "Stanovanje" << "Stan A  0,5170";
+    QTest::newRow("Stanovanje, point") << "en_US.UTF-8" << "stanovanje.krt" << "Stan A  0.5170";
+    QTest::newRow("Avto, comma") << "sl_SI.UTF-8" << "Avto.KRT" << "Octavia  0,3036";
+    QTest::newRow("Zaposlitev, point") << "en_US.UTF-8" << "Zaposlitev" << "Podjetje Ključ   0.";
+}
+
+void TestCli::tableInBothLocales()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, model);
+    QFETCH(QString, firstRow);
+    QString name = QStringLiteral(KALVO_EXAMPLES_DIR "/") + model;
+    const TRun run = RunCli({QStringLiteral("analyze"), name}, locale);
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY2(run.Out.startsWith(firstRow), qPrintable(run.Out));
+    QVERIFY(run.Out.contains(QStringLiteral("\n1: Matrika ")));
+    QCOMPARE(run.Err, QString());
+}
+
+void TestCli::json()
+{
+    const TRun run = RunCli({QStringLiteral("analyze"), QStringLiteral("--json"), Example("Avto")});
+    QCOMPARE(run.ExitCode, 0);
+    QJsonParseError error;
+    const QJsonObject doc = QJsonDocument::fromJson(run.Out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(doc.value("model").toString(), QStringLiteral("Nakup avtomobila"));
+    QCOMPARE(doc.value("method").toString(), QStringLiteral("exact"));
+    QCOMPARE(doc.value("start").toString(), QStringLiteral("Nakup avtomobila"));
+    const QJsonArray solutions = doc.value("solutions").toArray();
+    QCOMPARE(solutions.size(), 3);
+    double total = 0;
+    for (const auto &s : solutions)
+        total += s.toObject().value("score").toDouble();
+    QVERIFY(qAbs(total - 1.0) < 1e-12);
+    QCOMPARE(doc.value("status").toArray().size(), 7);
+    QCOMPARE(doc.value("status").toArray().at(4).toString(), QStringLiteral("CR= 0,0054"));
+    const QJsonArray criteria = doc.value("criteria").toArray();
+    QCOMPARE(criteria.size(), 7);
+    const QJsonObject cena = criteria.at(2).toObject();
+    QCOMPARE(cena.value("path").toString(), QStringLiteral("Nakup avtomobila/Stroški/Cena"));
+    QCOMPARE(cena.value("kind").toString(), QStringLiteral("less_is_better"));
+    QCOMPARE(cena.value("order").toInt(), 3);
+    QCOMPARE(cena.value("vector").toArray().size(), 3);
+    QVERIFY(criteria.at(0).toObject().contains("maxd_row"));
+}
+
+void TestCli::startNodeAndMethod()
+{
+    const TRun exact = RunCli({"analyze", "--json", "--node", "Nakup avtomobila/Varnost", Example("Avto")});
+    const TRun approximate = RunCli({"analyze", "--approximate", "--json", "--node", "Nakup avtomobila/Varnost",
+                                     Example("Avto")});
+    QCOMPARE(exact.ExitCode, 0);
+    const QJsonObject e = QJsonDocument::fromJson(exact.Out.toUtf8()).object();
+    const QJsonObject a = QJsonDocument::fromJson(approximate.Out.toUtf8()).object();
+    QCOMPARE(e.value("start").toString(), QStringLiteral("Nakup avtomobila/Varnost"));
+    QCOMPARE(e.value("criteria").toArray().size(), 1);
+    QCOMPARE(a.value("method").toString(), QStringLiteral("approximate"));
+    // The leaf's own vector is the score; the two methods differ on an inconsistent leaf.
+    const QJsonArray vector = e.value("criteria").toArray().at(0).toObject().value("vector").toArray();
+    QCOMPARE(e.value("solutions").toArray().at(1).toObject().value("score").toDouble(), vector.at(1).toDouble());
+    QVERIFY(e.value("solutions").toArray().at(0) != a.value("solutions").toArray().at(0));
+
+    const TRun missing = RunCli({"analyze", "--node", "Nakup avtomobila/Nič", Example("Avto")});
+    QCOMPARE(missing.ExitCode, 1);
+    QVERIFY(missing.Err.contains(QStringLiteral("Nakup avtomobila/Nič")));
+}
+
+void TestCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("nothing") << QStringList() << 2;
+    QTest::newRow("unknown command") << QStringList{"score", "m"} << 2;
+    QTest::newRow("unknown option") << QStringList{"analyze", "--fast", "m"} << 2;
+    QTest::newRow("no model") << QStringList{"analyze", "--json"} << 2;
+    QTest::newRow("node without path") << QStringList{"analyze", "m", "--node"} << 2;
+    QTest::newRow("two models") << QStringList{"analyze", "a", "b"} << 2;
+    QTest::newRow("help") << QStringList{"--help"} << 0;
+}
+
+void TestCli::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    const TRun run = RunCli(arguments);
+    QCOMPARE(run.ExitCode, exitCode);
+    QVERIFY((exitCode == 0 ? run.Out : run.Err).contains(QStringLiteral("kalvo-cli analyze")));
+}
+
+void TestCli::missingModelCreatesNothing()
+{
+    QTemporaryDir dir;
+    const TRun run = RunCli({"analyze", dir.filePath("nobeden")});
+    QCOMPARE(run.ExitCode, 1);
+    QVERIFY(run.Err.contains(dir.filePath("nobeden")));
+    QVERIFY(QDir(dir.path()).isEmpty());
+}
+
+void TestCli::modelErrorsExitOne()
+{
+    QTemporaryDir dir;
+    PutSet(dir.filePath("m"), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
+    const TRun run = RunCli({"analyze", dir.filePath("m")});
+    QCOMPARE(run.ExitCode, 1);
+    QCOMPARE(run.Err, QStringLiteral("Invalid floating point operation\n"));
+    QCOMPARE(run.Out, QString());
+}
+
+void TestCli::warningsGoToStandardError()
+{
+    QTemporaryDir dir;
+    QStringList matrix{"0", "11"};
+    for (int i = 0; i < 121; ++i)
+        matrix << QStringLiteral("1");
+    QStringList solutions;
+    for (int i = 0; i < 11; ++i)
+        solutions << QStringLiteral("R%1").arg(i);
+    PutSet(dir.filePath("m"), {"Velik"}, matrix, solutions);
+    const TRun run = RunCli({"analyze", dir.filePath("m")});
+    QCOMPARE(run.ExitCode, 0);
+    QCOMPARE(run.Err.count(QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!")), 11);
+    QVERIFY(run.Out.startsWith(QStringLiteral("R0   0,0909")));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,469 @@
+#include "ModelFiles.h"
+#include "NodePath.h"
+#include "Synthesis.h"
+#include "TestSupport.h"
+#include "TextFiles.h"
+#include "UnitTools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray Bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A model set from lines given in UTF-8, written as Windows-1250 with CR LF.
+void PutSet(const QString &base, const QStringList &criteria, const QStringList &matrices,
+            const QStringList &solutions)
+{
+    Put(base + ".KRT", EncodeLines(criteria));
+    Put(base + ".MAT", EncodeLines(matrices));
+    Put(base + ".RST", EncodeLines(solutions));
+}
+
+// The flat example: Cena (less is better) and Lega (ratios), Stan A and Stan B.
+void BuildStanovanje(TModel &model)
+{
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Stanovanje");
+    model.Tree.Select(root);
+    TCriterionNode *cena = model.Tree.AddSelectedChild(QStringLiteral("Cena"), 0, ckLessIsBetter);
+    model.Tree.AddSelectedChild(QStringLiteral("Lega"), 0, ckRelative);
+    model.AddSolution(QStringLiteral("Stan A"));
+    model.AddSolution(QStringLiteral("Stan B"));
+    model.FitNodeMatrix(root);
+    root->Matrix->Ratios[0][1] = QStringLiteral("1:3");
+    root->Matrix->Ratios[1][0] = QStringLiteral("3:1");
+    model.FitNodeMatrix(cena);
+    cena->Matrix->AbsoluteValues = {"1250,5", "980"};
+}
+
+struct TNodeState
+{
+    QString Path;
+    int Kind;
+    int Order;
+    std::vector<std::vector<QString>> Ratios;
+    std::vector<QString> Values;
+    bool operator==(const TNodeState &) const = default;
+};
+
+std::vector<TNodeState> State(const TModel &model)
+{
+    std::vector<TNodeState> state;
+    for (const TCriterionNode *node : model.Tree.Nodes()) {
+        const Tmatrika *m = node->Matrix.get();
+        state.push_back({NodePath(node), m ? int(m->Kind) : -1, m ? m->Order : -1,
+                         m && m->Kind == ckRelative ? m->Ratios : std::vector<std::vector<QString>>(),
+                         m && m->Kind != ckRelative ? m->AbsoluteValues : std::vector<QString>()});
+    }
+    return state;
+}
+
+QStringList Names(const TModel &model)
+{
+    QStringList names;
+    for (const TSolution &s : model.Solutions)
+        names << s.Name;
+    return names;
+}
+
+} // namespace
+
+class TestModelFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { ExactMethod = true; }
+    void savesTheDocumentedBytes();
+    void roundTripKeepsEverything_data();
+    void roundTripKeepsEverything();
+    void inMemoryAndFileModelsAgree();
+    void baseNames_data();
+    void baseNames();
+    void anyCaseOfTheNameFindsTheSet();
+    void missingPartnersAreCreated();
+    void decimalSeparatorIsSwapped_data();
+    void decimalSeparatorIsSwapped();
+    void unusableDecimalSeparator();
+    void criteriaOutline_data();
+    void criteriaOutline();
+    void badMatrixFiles_data();
+    void badMatrixFiles();
+    void rootIsFittedAgainstTheLoadedSolutions();
+    void failingRefreshStillLoadsEverything();
+    void unreadableFileLeavesTheModel();
+    void failedSaveKeepsThePreviousFiles();
+    void nameOutsideTheCodePageIsRefused();
+};
+
+void TestModelFiles::savesTheDocumentedBytes()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    QTemporaryDir dir;
+    TModel model;
+    BuildStanovanje(model);
+    SaveProject(model, dir.filePath(QStringLiteral("Stanovanje.krt")));
+    QCOMPARE(Bytes(dir.filePath("Stanovanje.KRT")), QByteArray("Stanovanje\r\n\tCena\r\n\tLega\r\n"));
+    QCOMPARE(Bytes(dir.filePath("Stanovanje.RST")), QByteArray("Stan A\r\nStan B\r\n"));
+    QCOMPARE(Bytes(dir.filePath("Stanovanje.MAT")),
+             QByteArray("0\r\n2\r\n1\r\n1:3\r\n3:1\r\n1\r\n"
+                        "1\r\n2\r\n1250,5\r\n980\r\n"
+                        "0\r\n2\r\n1\r\n1\r\n1\r\n1\r\n"));
+    QVERIFY(model.ProjectFileName.isEmpty());   // saving does not rename the model
+
+    // Windows-1250 bytes, and an empty list gives an empty file.
+    model.Tree.FirstNode()->Name = QStringLiteral("Plača in šola");
+    model.RemoveAllSolutions();
+    SaveProject(model, dir.filePath(QStringLiteral("Drugi")));
+    QVERIFY(Bytes(dir.filePath("Drugi.KRT")).startsWith("Pla\xE8" "a in \x9A" "ola\r\n"));
+    QCOMPARE(Bytes(dir.filePath("Drugi.RST")), QByteArray());
+}
+
+void TestModelFiles::roundTripKeepsEverything_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<QString>("separator");
+    for (const char *name : {"Stanovanje", "Avto", "Zaposlitev"})
+        for (const char *sep : {",", "."})
+            QTest::newRow(QByteArray(name) + " " + sep) << QString::fromLatin1(name) << QString::fromLatin1(sep);
+}
+
+void TestModelFiles::roundTripKeepsEverything()
+{
+    QFETCH(QString, example);
+    QFETCH(QString, separator);
+    TLocaleScope locale(separator);
+    QTemporaryDir dir;
+    TModel first;
+    LoadProject(first, QStringLiteral(KALVO_EXAMPLES_DIR "/") + example);
+    SaveProject(first, dir.filePath(example));
+    TModel second;
+    LoadProject(second, dir.filePath(example + ".KRT"));
+    QCOMPARE(State(second), State(first));
+    QCOMPARE(Names(second), Names(first));
+    for (int k = 0; k < first.SolutionCount(); ++k)
+        QCOMPARE(second.Solutions[k].Score, first.Solutions[k].Score);
+    QCOMPARE(second.ProjectFileName, dir.filePath(example + ".KRT"));
+    // Saving again writes the same bytes.
+    SaveProject(second, dir.filePath(QStringLiteral("again")));
+    for (const char *ext : {".KRT", ".MAT", ".RST"})
+        QCOMPARE(Bytes(dir.filePath("again") + ext), Bytes(dir.filePath(example) + ext));
+}
+
+void TestModelFiles::inMemoryAndFileModelsAgree()
+{
+    for (const QString &separator : {QStringLiteral(","), QStringLiteral(".")}) {
+        TLocaleScope locale(separator);
+        for (bool exact : {true, false}) {
+            ExactMethod = exact;
+            TModel built;
+            BuildStanovanje(built);
+            TCriterionNode *lega = built.Tree.FirstNode()->Child(1);
+            built.FitNodeMatrix(lega);
+            lega->Matrix->Ratios[1][0] = QStringLiteral("3:1");
+            lega->Matrix->Ratios[0][1] = QStringLiteral("1:3");
+            if (separator == QLatin1String("."))
+                built.Tree.FirstNode()->Child(0)->Matrix->AbsoluteValues[0] = QStringLiteral("1250.5");
+            AnalizeAll(built);
+            TModel loaded;
+            LoadProject(loaded, QStringLiteral(KALVO_EXAMPLES_DIR "/Stanovanje"));
+            for (int k = 0; k < 2; ++k)
+                QCOMPARE(loaded.Solutions[k].ValueText, built.Solutions[k].ValueText);
+            QCOMPARE(loaded.Solutions[0].ValueText, QStringLiteral("0") + separator + QStringLiteral("5170"));
+        }
+    }
+}
+
+void TestModelFiles::baseNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("base");
+    QTest::newRow("extension") << "/m/stan.krt" << "/m/stan";
+    QTest::newRow("no extension") << "/m/stan" << "/m/stan";
+    QTest::newRow("other extension") << "/m/stan.xyz" << "/m/stan";
+    QTest::newRow("dot in a folder name") << "/m.d/stan" << "/m.d/stan";
+    QTest::newRow("only the last dot goes") << "Model 1.5" << "Model 1";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestModelFiles::baseNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, base);
+    QCOMPARE(BaseName(name), base);
+}
+
+void TestModelFiles::anyCaseOfTheNameFindsTheSet()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    QTemporaryDir dir;
+    // A set whose extensions were written in lower case elsewhere.
+    PutSet(dir.filePath("lower"), {"Koren", "\tA"}, {"0", "1", "1", "1", "0", "1", "1"}, {"R1"});
+    for (const char *ext : {".KRT", ".MAT", ".RST"})
+        QVERIFY(QFile::rename(dir.filePath("lower") + ext, dir.filePath("lower") + QString::fromLatin1(ext).toLower()));
+    for (const QString &name : {QStringLiteral("lower"), QStringLiteral("lower.krt"), QStringLiteral("lower.KRT")}) {
+        TModel model;
+        LoadProject(model, dir.filePath(name));
+        QCOMPARE(model.Tree.NodeCount(), 2);
+        QCOMPARE(Names(model), QStringList{"R1"});
+        QCOMPARE(model.ProjectFileName, dir.filePath(name));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);   // no partner was created
+}
+
+void TestModelFiles::missingPartnersAreCreated()
+{
+    QTemporaryDir dir;
+    TModel model;
+    model.AddSolution(QStringLiteral("old"));
+    LoadProject(model, dir.filePath(QStringLiteral("nov.krt")));
+    QCOMPARE(model.Tree.NodeCount(), 1);
+    QCOMPARE(model.Tree.FirstNode()->Name, dir.filePath(QStringLiteral("nov")));
+    QCOMPARE(model.SolutionCount(), 0);
+    QCOMPARE(model.MarkedSolution, 0);
+    QCOMPARE(Bytes(dir.filePath("nov.KRT")), (dir.filePath("nov") + "\r\n").toUtf8());
+    QCOMPARE(Bytes(dir.filePath("nov.RST")), QByteArray());
+    QCOMPARE(Bytes(dir.filePath("nov.MAT")), QByteArray());
+}
+
+void TestModelFiles::decimalSeparatorIsSwapped_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("loaded");
+    QTest::newRow("comma to point") << "." << "1250,5" << "1250.5";
+    QTest::newRow("only the last comma") << "." << "1.250,5" << "1.250.5";
+    QTest::newRow("point to comma") << "," << "12.5" << "12,5";
+    QTest::newRow("no foreign separator") << "," << "980" << "980";
+    QTest::newRow("own separator stays") << "," << "2,5" << "2,5";
+}
+
+void TestModelFiles::decimalSeparatorIsSwapped()
+{
+    QFETCH(QString, separator);
+    QFETCH(QString, stored);
+    QFETCH(QString, loaded);
+    TLocaleScope locale(separator);
+    QTemporaryDir dir;
+    PutSet(dir.filePath("m"), {"Cena"}, {"1", "2", stored, "1:3"}, {"A", "B"});
+    TModel model;
+    ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
+    QCOMPARE(model.Tree.FirstNode()->Matrix->AbsoluteValues[0], loaded);
+    QCOMPARE(model.Tree.FirstNode()->Matrix->AbsoluteValues[1], QStringLiteral("1:3"));   // as read
+}
+
+void TestModelFiles::unusableDecimalSeparator()
+{
+    QTemporaryDir dir;
+    PutSet(dir.filePath("m"), {"Koren", "\tA"}, {"0", "1", "1", "1", "0"}, {"R"});
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    if (DecimalSeparator() == QLatin1String(",") || DecimalSeparator() == QLatin1String(".")) {
+        QLocale::setDefault(previous);
+        QSKIP("this Qt gives the Arabic locale a Latin decimal separator");
+    }
+    TMessageRecorder recorder;
+    TModel model;
+    const QString error = ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
+    QLocale::setDefault(previous);
+    QCOMPARE(error, QString());
+    QCOMPARE(recorder.Messages, QStringList{BadDecimalSeparatorMessage()});
+    QCOMPARE(model.Tree.NodeCount(), 2);
+    QCOMPARE(model.Tree.FirstNode()->Matrix->Order, 1);   // fitted afresh, nothing from the file
+    QVERIFY(!model.Tree.FirstNode()->Child(0)->Matrix);
+}
+
+void TestModelFiles::criteriaOutline_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("nested, back up two levels") << QByteArray("R\r\n\tA\r\n\t\tA1\r\n\tB\r\n")
+        << QStringList{"R", "R/A", "R/A/A1", "R/B"} << "";
+    QTest::newRow("first line is top-level whatever its level") << QByteArray("\t\tR\r\n\tA\r\n")
+        << QStringList{"R", "R/A"} << "";
+    QTest::newRow("blanks count as levels and leave the name") << QByteArray("R\n A\n \tB\n")
+        << QStringList{"R", "R/A", "R/A/B"} << "";
+    QTest::newRow("lone CR, lone LF, no final end") << QByteArray("R\r\tA\n\tB")
+        << QStringList{"R", "R/A", "R/B"} << "";
+    QTest::newRow("several top-level lines") << QByteArray("R\r\nS\r\n\tS1\r\n")
+        << QStringList{"R", "S", "S/S1"} << "";
+    QTest::newRow("jump of two levels keeps what was read") << QByteArray("R\r\n\tA\r\n\t\t\tX\r\n\tB\r\n")
+        << QStringList{"R", "R/A"} << "Napačna raven 3 v vrstici 3 datoteke »%1«: »X« je več kot eno raven globlje od kriterija pred njim.";
+    QTest::newRow("empty file gives an empty tree") << QByteArray() << QStringList() << "";
+}
+
+void TestModelFiles::criteriaOutline()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, paths);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    Put(dir.filePath("m.KRT"), bytes);
+    Put(dir.filePath("m.MAT"), QByteArray());
+    Put(dir.filePath("m.RST"), QByteArray("A\r\n"));
+    TModel model;
+    model.ProjectFileName = QStringLiteral("prej");
+    const QString got = ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
+    QCOMPARE(got, error.isEmpty() ? error : error.arg(dir.filePath("m.KRT")));
+    QStringList loaded;
+    for (const TCriterionNode *node : model.Tree.Nodes())
+        loaded << NodePath(node);
+    QCOMPARE(loaded, paths);
+    // A failed outline reads no solutions and keeps the file name.
+    QCOMPARE(model.ProjectFileName, error.isEmpty() ? dir.filePath("m") : QStringLiteral("prej"));
+    QCOMPARE(model.SolutionCount(), error.isEmpty() ? 1 : 0);
+}
+
+void TestModelFiles::badMatrixFiles_data()
+{
+    QTest::addColumn<QStringList>("matrix");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QStringList>("orders");      // per node after the load, -1 for no matrix
+    QTest::addColumn<bool>("solutionsRead");
+    const QString root = QStringLiteral("0"), two = QStringLiteral("2");
+    QTest::newRow("kind is not a number") << QStringList{"x", "2"} << "'x' is not a valid integer value"
+                                          << QStringList{"-1", "-1", "-1"} << false;
+    QTest::newRow("blank line where a record should begin") << QStringList{"0", "2", "1", "1:3", "3:1", "1", ""}
+        << "'' is not a valid integer value" << QStringList{"2", "-1", "-1"} << false;
+    QTest::newRow("order is a decimal") << QStringList{"0", "2,5"} << "'2,5' is not a valid integer value"
+                                        << QStringList{"-1", "-1", "-1"} << false;
+    QTest::newRow("negative order") << QStringList{"0", "-2"}
+        << "Neveljaven red matrike »-2« v vrstici 2 datoteke »%1«." << QStringList{"-1", "-1", "-1"} << false;
+    QTest::newRow("order beyond any model") << QStringList{"0", "2000000"}
+        << "Neveljaven red matrike »2000000« v vrstici 2 datoteke »%1«." << QStringList{"-1", "-1", "-1"} << false;
+    QTest::newRow("record cut short reads empty texts, fitted to 1")
+        << QStringList{"0", "2", "1", "1:3", "3:1", "1", "1", "2", "7"} << "'' is not a valid floating point value"
+        << QStringList{"2", "2", "-1"} << true;
+    QTest::newRow("fewer records than nodes") << QStringList{"0", "2", "1", "1", "1", "1"} << ""
+                                              << QStringList{"2", "-1", "-1"} << true;
+    QTest::newRow("more records than nodes are passed over")
+        << QStringList{"0", "2", "1", "1", "1", "1", "2", "2", "5", "6", "2", "2", "1", "1", "0", "2", "x", "y"} << ""
+        << QStringList{"2", "2", "2"} << true;
+    QTest::newRow("unknown kind is read like values")
+        << QStringList{"0", "2", "1", "1", "1", "1", "7", "2", "5", "6", "2", "2", "1", "1"} << ""
+        << QStringList{"2", "2", "2"} << true;
+    QTest::newRow("order that does not fit is kept until fitted")
+        << QStringList{"0", "2", "1", "1", "1", "1", "1", "3", "5", "6", "7"} << ""
+        << QStringList{"2", "3", "-1"} << true;
+}
+
+void TestModelFiles::badMatrixFiles()
+{
+    QFETCH(QStringList, matrix);
+    QFETCH(QString, error);
+    QFETCH(QStringList, orders);
+    QFETCH(bool, solutionsRead);
+    TLocaleScope locale(QStringLiteral(","));
+    QTemporaryDir dir;
+    PutSet(dir.filePath("m"), {"Koren", "\tA", "\tB"}, matrix, {"S1", "S2"});
+    TModel model;
+    model.AddSolution(QStringLiteral("staro"));
+    const QString got = ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
+    QCOMPARE(got, error.isEmpty() ? error : error.arg(dir.filePath("m.MAT")));
+    QStringList loaded;
+    for (const TCriterionNode *node : model.Tree.Nodes())
+        loaded << QString::number(node->Matrix ? node->Matrix->Order : -1);
+    QCOMPARE(loaded, orders);
+    const QStringList expected = solutionsRead ? QStringList{"S1", "S2"} : QStringList{"staro"};
+    QCOMPARE(Names(model), expected);
+    if (QTest::currentDataTag() == QByteArrayLiteral("record cut short reads empty texts, fitted to 1")) {
+        const Tmatrika &a = *model.Tree.FirstNode()->Child(0)->Matrix;
+        QCOMPARE(a.AbsoluteValues, (std::vector<QString>{"7", ""}));
+        model.FitNodeMatrix(model.Tree.FirstNode()->Child(0));
+        QCOMPARE(a.AbsoluteValues, (std::vector<QString>{"7", "1"}));
+    }
+}
+
+void TestModelFiles::rootIsFittedAgainstTheLoadedSolutions()
+{
+    QTemporaryDir dir;
+    PutSet(dir.filePath("m"), {"Sam koren"},
+           {"0", "3", "1", "1:2", "1:4", "2:1", "1", "1:3", "4:1", "3:1", "1"}, {"A", "B", "C"});
+    TModel model;   // the model open before has fewer solutions than the one loaded
+    model.AddSolution(QStringLiteral("edina"));
+    LoadProject(model, dir.filePath("m"));
+    const Tmatrika &m = *model.Tree.FirstNode()->Matrix;
+    QCOMPARE(m.Order, 3);
+    QCOMPARE(m.Ratios[1][2], QStringLiteral("1:3"));
+    QCOMPARE(model.Tree.Selected(), model.Tree.FirstNode());
+}
+
+void TestModelFiles::failingRefreshStillLoadsEverything()
+{
+    QTemporaryDir dir;
+    PutSet(dir.filePath("m"), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
+    TModel model;
+    const QString error = ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
+    QCOMPARE(error, QStringLiteral("Invalid floating point operation"));
+    QCOMPARE(Names(model), (QStringList{"A", "B"}));
+    QCOMPARE(model.ProjectFileName, dir.filePath("m"));
+    QCOMPARE(model.Tree.FirstNode()->Matrix->Ratios[0][1], QStringLiteral("0:0"));
+}
+
+void TestModelFiles::unreadableFileLeavesTheModel()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    QTemporaryDir dir;
+    PutSet(dir.filePath("m"), {"Koren"}, {}, {});
+    QFile::remove(dir.filePath("m.MAT"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("m.MAT")));   // a folder where the file should be
+    TModel model;
+    BuildStanovanje(model);
+    AnalizeAll(model);
+    const auto before = State(model);
+    const QString error = ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
+    QVERIFY2(error.contains(dir.filePath("m.MAT")), qPrintable(error));
+    QCOMPARE(State(model), before);
+    QCOMPARE(Names(model), (QStringList{"Stan A", "Stan B"}));
+}
+
+void TestModelFiles::failedSaveKeepsThePreviousFiles()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    QTemporaryDir dir;
+    TModel model;
+    BuildStanovanje(model);
+    SaveProject(model, dir.filePath("m"));
+    const QByteArray krt = Bytes(dir.filePath("m.KRT"));
+    const QByteArray mat = Bytes(dir.filePath("m.MAT"));
+    QVERIFY(QFile::remove(dir.filePath("m.RST")));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("m.RST")));   // cannot be replaced by a file
+    model.Tree.FirstNode()->Name = QStringLiteral("Preimenovan");
+    model.AddSolution(QStringLiteral("Stan C"));
+    const QString error = ErrorOf([&] { SaveProject(model, dir.filePath("m")); });
+    QVERIFY2(error.contains(dir.filePath("m.RST")), qPrintable(error));
+    QCOMPARE(Bytes(dir.filePath("m.KRT")), krt);
+    QCOMPARE(Bytes(dir.filePath("m.MAT")), mat);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"m.KRT", "m.MAT"}));   // no temporaries left
+}
+
+void TestModelFiles::nameOutsideTheCodePageIsRefused()
+{
+    QTemporaryDir dir;
+    TModel model;
+    BuildStanovanje(model);
+    SaveProject(model, dir.filePath("m"));
+    const QByteArray rst = Bytes(dir.filePath("m.RST"));
+    model.AddSolution(QStringLiteral("Стан В"));
+    const QString error = ErrorOf([&] { SaveProject(model, dir.filePath("m")); });
+    QVERIFY2(error.contains(QStringLiteral("Windows-1250")), qPrintable(error));
+    QCOMPARE(Bytes(dir.filePath("m.RST")), rst);
+}
+
+QTEST_GUILESS_MAIN(TestModelFiles)
+#include "tst_modelfiles.moc"
