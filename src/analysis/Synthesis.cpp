@@ -116,23 +116,26 @@ TStatusLine StatusFor(const TCriterionNode *node)
     return status;
 }
 
+void PrikaziPodkriterije(TModel &model)
+{
+    TCriterionNode *selected = model.Tree.Selected();
+    if (!selected)
+        return;
+    std::vector<TSubcriterionBar> bars(size_t(selected->ChildCount()));
+    const Tmatrika *m = selected->Matrix.get();
+    for (int i = 0; i < selected->ChildCount() && m; ++i) {
+        const double weight = size_t(i) < m->Vector.size() ? m->Vector[size_t(i)] : 0.0;
+        bars[size_t(i)].Position = RoundHalfEven(weight * 100.0);
+        bars[size_t(i)].ValueText = FormatFloat4(weight);
+        bars[size_t(i)].Name = selected->Child(i)->Name;
+    }
+    model.SubcriterionBars = std::move(bars);
+}
+
 void AnalizeAll(TModel &model)
 {
     // The bars show the weights as they stand before this run recomputes them.
-    std::vector<TSubcriterionBar> bars = model.SubcriterionBars;
-    if (TCriterionNode *selected = model.Tree.Selected()) {
-        bars.assign(size_t(selected->ChildCount()), TSubcriterionBar());
-        const Tmatrika *m = selected->Matrix.get();
-        for (int i = 0; i < selected->ChildCount(); ++i) {
-            if (!m)
-                continue;
-            const double weight = size_t(i) < m->Vector.size() ? m->Vector[size_t(i)] : 0.0;
-            bars[size_t(i)].Position = RoundHalfEven(weight * 100.0);
-            bars[size_t(i)].ValueText = FormatFloat4(weight);
-            bars[size_t(i)].Name = selected->Child(i)->Name;
-        }
-    }
-    model.SubcriterionBars = bars;
+    PrikaziPodkriterije(model);
 
     TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
     TSynthesisCache cache;

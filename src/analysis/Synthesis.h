@@ -19,6 +19,10 @@ double Analize(TCriterionNode *node, int k, TSynthesisCache *cache = nullptr);
 // computation throws before any score, the status line or the bars change.
 void AnalizeAll(TModel &model);
 
+// The sub-criterion bars of the selected node from its current weights; with no
+// node selected the bars stay as they were.
+void PrikaziPodkriterije(TModel &model);
+
 // The texts of the status line for a start node whose matrix has been computed.
 TStatusLine StatusFor(const TCriterionNode *node);
 

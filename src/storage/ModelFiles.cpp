@@ -233,6 +233,9 @@ void LoadProject(TModel &model, const QString &fileName)
     model.FitNodeMatrix(first);
     model.ProjectFileName = fileName;
     AnalizeAll(model);
+    // Opening refreshed many times over before loading cost one refresh; the bars
+    // show the weights just computed, as they did then.
+    PrikaziPodkriterije(model);
 }
 
 void SaveCriteria(const TModel &model, const QString &fileName)

@@ -1,0 +1,23 @@
+// Kalvo: decision making by the Analytic Hierarchy Process.
+#include "Fonts.h"
+#include "Main.h"
+#include "Model.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kalvo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kalvo"));
+    LoadInterfaceFonts();
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+
+    TModel model;
+    TFormKalvo form(model);
+    form.show();
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1)
+        form.Run([&] { form.OpenModel(args.at(1)); });
+    return app.exec();
+}

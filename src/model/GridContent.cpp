@@ -1,0 +1,65 @@
+#include "GridContent.h"
+
+QString TGridContent::Cell(int c, int r) const
+{
+    const auto it = FCells.find({c, r});
+    return it == FCells.end() ? QString() : it->second;
+}
+
+QString TGridContent::AbsoluteHeading(TCriterionKind kind)
+{
+    return kind == ckLessIsBetter ? QStringLiteral("Manj je boljše") : QStringLiteral("Več je boljše");
+}
+
+QString TGridContent::KindTooltip(TCriterionKind kind)
+{
+    switch (kind) {
+    case ckRelative: return QStringLiteral(" - Relativna razmerja");
+    case ckLessIsBetter: return QStringLiteral(" - Absolutne vrednosti - manj je boljše");
+    case ckMoreIsBetter: return QStringLiteral(" - Absolutne vrednosti - več je boljše");
+    }
+    return QString();
+}
+
+TGridContent TGridContent::Fill(TModel &model, TCriterionNode *node, bool *shown)
+{
+    TGridContent grid;
+    grid.TreeTooltip = QStringLiteral("Kriteriji");
+    if (!node)
+        node = model.Tree.Selected();
+    if (shown)
+        *shown = node != nullptr;
+    if (!node)
+        return grid;
+
+    grid.SetCell(0, 0, node->Name);
+    // A criterion that gets its first matrix now keeps the plain tooltip until its next fill.
+    if (node->Matrix)
+        grid.TreeTooltip = node->Name + KindTooltip(node->Matrix->Kind);
+    model.FitNodeMatrix(node);
+
+    const Tmatrika &m = *node->Matrix;
+    const QStringList items = model.ItemNames(node);
+    const int n = m.Order;
+    if (m.Kind == ckLessIsBetter || m.Kind == ckMoreIsBetter) {
+        for (int k = 1; k <= n; ++k)
+            grid.SetCell(1, k, m.AbsoluteValues[size_t(k - 1)]);
+        grid.SetCell(1, 0, AbsoluteHeading(m.Kind));
+        grid.ColCount = 2;
+        for (int k = 1; k <= n; ++k) {
+            grid.SetCell(0, k, items.value(k - 1));
+            grid.RowCount = k + 1;
+        }
+    } else if (m.Kind == ckRelative) {
+        for (int c = 1; c <= n; ++c)
+            for (int r = 1; r <= n; ++r)
+                grid.SetCell(c, r, m.Ratios[size_t(c - 1)][size_t(r - 1)]);
+        for (int k = 1; k <= n; ++k) {
+            grid.SetCell(k, 0, items.value(k - 1));
+            grid.SetCell(0, k, items.value(k - 1));
+            grid.ColCount = k + 1;
+            grid.RowCount = k + 1;
+        }
+    }
+    return grid;
+}

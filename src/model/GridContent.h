@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Model.h"
+
+#include <QString>
+
+#include <map>
+#include <optional>
+#include <utility>
+
+// What the comparison grid shows for one criterion, in grid coordinates
+// (column, row) counted from 0: row 0 and column 0 are the headers, cell (0, 0)
+// names the criterion.
+class TGridContent
+{
+public:
+    int ColCount = 2;
+    int RowCount = 2;
+    QString TreeTooltip;
+
+    QString Cell(int c, int r) const;
+    void SetCell(int c, int r, const QString &text) { FCells[{c, r}] = text; }
+
+    // Fills the grid for node (or the selected node): fits the node's matrix to its
+    // items first. Nothing to show without a node: the tooltip alone is returned.
+    static TGridContent Fill(TModel &model, TCriterionNode *node, bool *shown = nullptr);
+
+    // Header texts of the absolute kinds and the tree tooltip's kind texts.
+    static QString AbsoluteHeading(TCriterionKind kind);
+    static QString KindTooltip(TCriterionKind kind);
+
+private:
+    std::map<std::pair<int, int>, QString> FCells;
+};

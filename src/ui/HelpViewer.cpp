@@ -1,0 +1,39 @@
+#include "HelpViewer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+THelpViewer::THelpViewer(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowTitle(QStringLiteral("Kalvo - pomoč"));
+    resize(640, 560);
+    FBrowser = new QTextBrowser(this);
+    FBrowser->setOpenExternalLinks(false);
+    FBrowser->setOpenLinks(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(FBrowser);
+}
+
+void THelpViewer::ShowContents(const QString &helpFile)
+{
+    FPath = QDir::isAbsolutePath(helpFile)
+                ? helpFile
+                : QDir(QCoreApplication::applicationDirPath()).filePath(helpFile);
+    QFile file(FPath);
+    if (file.open(QIODevice::ReadOnly)) {
+        FBrowser->setHtml(QString::fromUtf8(file.readAll()));
+        FBrowser->scrollToAnchor(QStringLiteral("vsebina"));
+    } else {
+        FBrowser->setHtml(QStringLiteral("<h3>Pomoči ni mogoče odpreti</h3><p>Datoteke »%1« ni mogoče odpreti: %2</p>")
+                              .arg(FPath.toHtmlEscaped(), file.errorString().toHtmlEscaped()));
+    }
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,735 @@
+#include "Main.h"
+
+#include "About.h"
+#include "GridContent.h"
+#include "HelpViewer.h"
+#include "KalvoError.h"
+#include "Messages.h"
+#include "ModalHost.h"
+#include "Model.h"
+#include "ModelFiles.h"
+#include "PopupUnit.h"
+#include "PopupUnit_kriterij.h"
+#include "ResultsPanel.h"
+#include "SettingsFile.h"
+#include "StringGrid.h"
+#include "Synthesis.h"
+#include "UnitFormNewModel.h"
+#include "UnitRazmerje.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const int NodeRole = Qt::UserRole + 1;
+
+TCriterionNode *NodeOf(const QTreeWidgetItem *item)
+{
+    return item ? reinterpret_cast<TCriterionNode *>(item->data(0, NodeRole).value<quintptr>()) : nullptr;
+}
+
+QWidget *Gap(int width)
+{
+    auto *gap = new QWidget;
+    gap->setFixedWidth(width);
+    return gap;
+}
+
+QString HelpFileName()
+{
+    return QStringLiteral("Kalvo.hlp");
+}
+
+} // namespace
+
+// Resources of a static library must be registered by hand, outside any namespace.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(kalvo);
+}
+
+TFormKalvo::TFormKalvo(TModel &model, QWidget *parent)
+    : QMainWindow(parent), Model(model)
+{
+    InitResources();
+    setObjectName(QStringLiteral("FormKalvo"));
+    setWindowTitle(QStringLiteral("Kalvo - študentska verzija"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kalvo.svg")));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateCentralArea();
+    CreateStatusLine();
+
+    // The windows of the program, each made once, in this order.
+    FormPopup = new TFormPopup(this);
+    FormNewModel = new TFormNewModel(this);
+    FormRazmerje = new TFormRazmerje(this);
+    FormPopup_kriterij = new TFormPopup_kriterij(this);
+    AboutBox = new TAboutBox(this);
+
+    OpenDialog = new QFileDialog(this, QStringLiteral("Odpri model"));
+    OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
+    OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog->setOption(QFileDialog::ReadOnly, false);
+    OpenDialog->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog->setNameFilters({QStringLiteral("Kalvo model (*.krt *.KRT)"), QStringLiteral("All files (*)")});
+    SaveDialog = new QFileDialog(this, QStringLiteral("Shrani model"));
+    SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
+    SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
+    SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+    SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog->setFileMode(QFileDialog::AnyFile);
+    SaveDialog->setNameFilters({QStringLiteral("Kalvo model (*)")});
+
+    SetMessageHandler([this](const QString &text) { TModalHost::Message(this, QStringLiteral("Kalvo"), text); });
+
+    // The client area (below the menu) is 833 x 664, centred on the screen.
+    resize(833, 664 + menuBar()->sizeHint().height());
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    RebuildTree();
+}
+
+TFormKalvo::~TFormKalvo()
+{
+    SetMessageHandler(nullptr);
+}
+
+void TFormKalvo::Bind(QAction *action, void (TFormKalvo::*handler)())
+{
+    connect(action, &QAction::triggered, this, [this, handler] { Run([this, handler] { (this->*handler)(); }); });
+}
+
+void TFormKalvo::CreateActions()
+{
+    auto make = [this](const char *name, const QString &text, const QString &icon = QString()) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        if (!icon.isEmpty())
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+        return action;
+    };
+    Novmodel1 = make("Novmodel1", QStringLiteral("&Nov model"), QStringLiteral("new"));
+    Novmodel1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    Novmodel1->setToolTip(QStringLiteral("Nov model"));
+    Izbiramodela1 = make("Izbiramodela1", QStringLiteral("&Odpri model"), QStringLiteral("open"));
+    Izbiramodela1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    Izbiramodela1->setToolTip(QStringLiteral("Odpri model"));
+    Shrani1 = make("Shrani1", QStringLiteral("&Shrani"), QStringLiteral("save"));
+    Shrani1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Shrani1->setToolTip(QStringLiteral("Shrani model"));
+    Shranjevanjmodela1 = make("Shranjevanjmodela1", QStringLiteral("&Shrani model kot"), QStringLiteral("saveas"));
+    Shranjevanjmodela1->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    Shranjevanjmodela1->setToolTip(QStringLiteral("Shrani model kot"));
+    Izhod1 = make("Izhod1", QStringLiteral("I&zhod"));
+    Izhod1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    Dodaj1 = make("Dodaj1", QStringLiteral("&Dodaj"), QStringLiteral("addcriterion"));
+    Dodaj1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    Dodaj1->setToolTip(QStringLiteral("Dodaj kriterij"));
+    Izloi1 = make("Izloi1", QStringLiteral("&Izloci"), QStringLiteral("removecriterion"));
+    Izloi1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    Izloi1->setToolTip(QStringLiteral("Izloci kriterij"));
+
+    Dodaj2 = make("Dodaj2", QStringLiteral("&Dodaj"), QStringLiteral("addsolution"));
+    Dodaj2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    Dodaj2->setToolTip(QStringLiteral("Dodaj rešitev"));
+    Odstrani1 = make("Odstrani1", QStringLiteral("&Odstrani"), QStringLiteral("removesolution"));
+    Odstrani1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    Odstrani1->setToolTip(QStringLiteral("Odstrani rešitev"));
+    Odstranivse1 = make("Odstranivse1", QStringLiteral("Odstrani &vse"));
+    Odstranivse1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+
+    Natannametoda1 = make("Natannametoda1", QStringLiteral("Natancna metoda"));
+    Priblinametoda1 = make("Priblinametoda1", QStringLiteral("Približna metoda"));
+    FMethods = new QActionGroup(this);
+    for (QAction *method : {Natannametoda1, Priblinametoda1}) {
+        method->setCheckable(true);
+        FMethods->addAction(method);
+    }
+    Natannametoda1->setChecked(true);
+    Model1 = make("Model1", QStringLiteral("Model"), QStringLiteral("report"));
+    Izbran1 = make("Izbran1", QStringLiteral("Kriterij"));
+    Izbran2 = make("Izbran2", QStringLiteral("Rešitev"));
+
+    HelpContentsItem = make("HelpContentsItem", QStringLiteral("V&sebina"), QStringLiteral("help"));
+    HelpContentsItem->setShortcut(QKeySequence(Qt::Key_F1));
+    HelpContentsItem->setStatusTip(QStringLiteral("Display the help contents screen"));
+    HelpContentsItem->setToolTip(QStringLiteral("Pomoc"));
+    Debug1 = make("Debug1", QStringLiteral("Debug"));
+    Debug1->setCheckable(true);
+    // A group of its own draws the radio-style dot; it may be switched off again.
+    auto *debugGroup = new QActionGroup(this);
+    debugGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    debugGroup->addAction(Debug1);
+    HelpAboutItem = make("HelpAboutItem", QStringLiteral("&Vizitka"));
+    HelpAboutItem->setStatusTip(QStringLiteral("Informacije o programu"));
+
+    for (QAction *action : actions())
+        action->setShortcutContext(Qt::WindowShortcut);
+
+    Bind(Novmodel1, &TFormKalvo::SpeedButton3Click);
+    Bind(Izbiramodela1, &TFormKalvo::SpeedButton2Click);
+    Bind(Shrani1, &TFormKalvo::Shrani1Click);
+    Bind(Shranjevanjmodela1, &TFormKalvo::Shranjevanjmodela1Click);
+    Bind(Izhod1, &TFormKalvo::Izhod1Click);
+    Bind(Dodaj1, &TFormKalvo::Dodaj1Click);
+    Bind(Izloi1, &TFormKalvo::Brii1Click);
+    Bind(Dodaj2, &TFormKalvo::Dodaj4Click);
+    Bind(Odstrani1, &TFormKalvo::Brii2Click);
+    Bind(Odstranivse1, &TFormKalvo::Izbriivse1Click);
+    Bind(Natannametoda1, &TFormKalvo::Natannametoda1Click);
+    Bind(Priblinametoda1, &TFormKalvo::Priblinametoda1Click);
+    Bind(Model1, &TFormKalvo::Model1Click);
+    Bind(Izbran1, &TFormKalvo::Izbran1Click);
+    Bind(Izbran2, &TFormKalvo::Izbran2Click);
+    Bind(HelpContentsItem, &TFormKalvo::HelpContentsItemClick);
+    Bind(Debug1, &TFormKalvo::Debug1Click);
+    Bind(HelpAboutItem, &TFormKalvo::HelpAboutItemClick);
+}
+
+void TFormKalvo::CreateMenus()
+{
+    QMenu *datoteka = menuBar()->addMenu(QStringLiteral("&Datoteka"));
+    datoteka->setObjectName(QStringLiteral("Datoteka1"));
+    datoteka->addActions({Novmodel1, Izbiramodela1, Shrani1, Shranjevanjmodela1});
+    datoteka->addSeparator();
+    datoteka->addAction(Izhod1);
+
+    QMenu *kriterij = menuBar()->addMenu(QStringLiteral("&Kriterij"));
+    kriterij->setObjectName(QStringLiteral("Kriterij1"));
+    kriterij->addActions({Dodaj1, Izloi1});
+
+    QMenu *resitve = menuBar()->addMenu(QStringLiteral("&Rešitev"));
+    resitve->setObjectName(QStringLiteral("Reitve1"));
+    resitve->addActions({Dodaj2, Odstrani1});
+    resitve->addSeparator();
+    resitve->addAction(Odstranivse1);
+
+    QMenu *analiza = menuBar()->addMenu(QStringLiteral("&Analiza"));
+    analiza->setObjectName(QStringLiteral("Vrednotenje1"));
+    analiza->addActions({Natannametoda1, Priblinametoda1});
+    analiza->addSeparator();
+    QMenu *izpisi = analiza->addMenu(QStringLiteral("&Izpisi"));
+    izpisi->setObjectName(QStringLiteral("Izpisi1"));
+    izpisi->addActions({Model1, Izbran1, Izbran2});
+
+    QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoc"));
+    pomoc->setObjectName(QStringLiteral("HelpMenu"));
+    pomoc->addAction(HelpContentsItem);
+    pomoc->addSeparator();
+    pomoc->addAction(Debug1);
+    pomoc->addSeparator();
+    pomoc->addAction(HelpAboutItem);
+
+    // The pop-up menus carry their own captions but run the same handlers.
+    auto twin = [this](QMenu *menu, const QString &caption, QAction *command) {
+        QAction *item = menu->addAction(caption);
+        connect(item, &QAction::triggered, command, &QAction::trigger);
+    };
+    popup_kriteriji = new QMenu(this);
+    popup_kriteriji->setObjectName(QStringLiteral("popup_kriteriji"));
+    twin(popup_kriteriji, QStringLiteral("Dodaj"), Dodaj1);
+    twin(popup_kriteriji, QStringLiteral("Izloci"), Izloi1);
+    popup_resitve = new QMenu(this);
+    popup_resitve->setObjectName(QStringLiteral("popup_resitve"));
+    twin(popup_resitve, QStringLiteral("Dodaj"), Dodaj2);
+    twin(popup_resitve, QStringLiteral("Odstrani"), Odstrani1);
+    popup_resitve->addSeparator();
+    twin(popup_resitve, QStringLiteral("Odstrani vse"), Odstranivse1);
+}
+
+void TFormKalvo::CreateToolBar()
+{
+    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    ToolBar1->addActions({Novmodel1, Izbiramodela1});
+    ToolBar1->addWidget(Gap(35));
+    ToolBar1->addActions({Shrani1, Shranjevanjmodela1});
+    ToolBar1->addWidget(Gap(23));
+    ToolBar1->addActions({Dodaj1, Izloi1});
+    ToolBar1->addWidget(Gap(23));
+    ToolBar1->addActions({Dodaj2, Odstrani1});
+    ToolBar1->addSeparator();
+    ToolBar1->addAction(Model1);
+    FReportButton = ToolBar1->widgetForAction(Model1);
+    FReportButton->installEventFilter(this);   // this button has no tooltip
+    ToolBar1->addWidget(Gap(23));
+    ToolBar1->addAction(HelpContentsItem);
+    for (QAction *action : ToolBar1->actions())
+        if (QWidget *button = ToolBar1->widgetForAction(action))
+            if (qobject_cast<QToolButton *>(button))
+                button->setFixedSize(23, 25);
+}
+
+void TFormKalvo::CreateCentralArea()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    Panel1 = new QWidget(central);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(380);
+    auto *upper = new QHBoxLayout(Panel1);
+    upper->setContentsMargins(0, 0, 0, 0);
+    Splitter2 = new QSplitter(Qt::Horizontal, Panel1);
+    Splitter2->setObjectName(QStringLiteral("Splitter2"));
+    Splitter2->setHandleWidth(4);
+    Splitter2->setChildrenCollapsible(false);
+    upper->addWidget(Splitter2);
+
+    tv_kriteriji = new QTreeWidget(Splitter2);
+    tv_kriteriji->setObjectName(QStringLiteral("tv_kriteriji"));
+    tv_kriteriji->setHeaderHidden(true);
+    tv_kriteriji->setIndentation(19);
+    tv_kriteriji->setToolTip(QStringLiteral("Seznam kriterijev"));
+    tv_kriteriji->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    tv_kriteriji->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tv_kriteriji, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { popup_kriteriji->popup(tv_kriteriji->viewport()->mapToGlobal(pos)); });
+    connect(tv_kriteriji, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current) { Run([this, current] { tv_kriterijiCurrentChanged(current); }); });
+    connect(tv_kriteriji, &QTreeWidget::itemChanged, this, &TFormKalvo::tv_kriterijiItemChanged);
+
+    sg_matrika = new TStringGrid(Splitter2);
+    sg_matrika->setObjectName(QStringLiteral("sg_matrika"));
+    sg_matrika->setToolTip(QStringLiteral("Prikaz razmerja"));
+
+    Splitter2->setSizes({160, 833 - 164});
+    Splitter2->setStretchFactor(1, 1);
+    Splitter2->handle(1)->installEventFilter(this);
+
+    Panel2 = new TResultsPanel(central);
+    Panel2->SetRowMenu(popup_resitve);
+    connect(Panel2, &TResultsPanel::RowClicked, this, &TFormKalvo::OznaciResitevKlik);
+
+    layout->addWidget(Panel1);
+    layout->addWidget(Panel2, 1);
+    setCentralWidget(central);
+}
+
+void TFormKalvo::CreateStatusLine()
+{
+    QStatusBar *status = statusBar();
+    status->setObjectName(QStringLiteral("StatusLine"));
+    status->setSizeGripEnabled(false);
+    status->setFixedHeight(23);
+    status->setToolTip(QStringLiteral("Statusna vrstica"));
+    for (int i = 0; i < 7; ++i) {
+        StatusPanels[i] = new QLabel(status);
+        StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        StatusPanels[i]->setFixedWidth(120);
+        StatusPanels[i]->setFrameShape(QFrame::Panel);
+        StatusPanels[i]->setFrameShadow(QFrame::Sunken);
+        status->addWidget(StatusPanels[i]);
+    }
+}
+
+// --- Errors -------------------------------------------------------------------
+
+void TFormKalvo::Run(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const EKalvoError &e) {
+        ShowError(e.message());
+    } catch (const std::exception &e) {
+        ShowError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TFormKalvo::ShowError(const QString &message)
+{
+    TModalHost::Message(this, QStringLiteral("Kalvo"), message, QMessageBox::Ok, QMessageBox::Ok,
+                        QMessageBox::Critical);
+}
+
+// --- Views --------------------------------------------------------------------
+
+QTreeWidgetItem *TFormKalvo::ItemOf(const TCriterionNode *node) const
+{
+    for (QTreeWidgetItemIterator it(tv_kriteriji); *it; ++it)
+        if (NodeOf(*it) == node)
+            return *it;
+    return nullptr;
+}
+
+void TFormKalvo::RebuildTree()
+{
+    FRebuilding = true;
+    tv_kriteriji->clear();
+    std::function<void(TCriterionNode *, QTreeWidgetItem *)> add = [&](TCriterionNode *node, QTreeWidgetItem *parent) {
+        auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tv_kriteriji);
+        item->setText(0, node->Name);
+        item->setData(0, NodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(node)));
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        for (int i = 0; i < node->ChildCount(); ++i)
+            add(node->Child(i), item);
+    };
+    for (int i = 0; i < Model.Tree.TopLevelCount(); ++i)
+        add(Model.Tree.TopLevel(i), nullptr);
+    tv_kriteriji->expandAll();
+    tv_kriteriji->setCurrentItem(ItemOf(Model.Tree.Selected()));
+    FRebuilding = false;
+}
+
+void TFormKalvo::ShowGrid(const TGridContent &grid)
+{
+    sg_matrika->SetSize(grid.ColCount, grid.RowCount);
+    for (int c = 0; c < grid.ColCount; ++c)
+        for (int r = 0; r < grid.RowCount; ++r)
+            sg_matrika->SetCell(c, r, grid.Cell(c, r));
+}
+
+void TFormKalvo::ShowStatus()
+{
+    QFont font(QStringLiteral("Tahoma"), 8);
+    font.setBold(Model.Status.Emphasis);
+    font.setItalic(Model.Status.Emphasis);
+    for (int i = 0; i < 7; ++i) {
+        StatusPanels[i]->setFont(font);
+        StatusPanels[i]->setText(Model.Status.Panels[size_t(i)]);
+    }
+}
+
+void TFormKalvo::ShowResults()
+{
+    Panel2->SyncRows(Model);
+    FitHeights(Panel2->Layout(Model));
+    ShowStatus();
+}
+
+void TFormKalvo::FitHeights(int needed)
+{
+    Panel1->setFixedHeight(std::max(0, Panel1->height() + Panel2->height() - needed));
+}
+
+// Shows the whole model after it was replaced (new model, loading).
+void TFormKalvo::ShowModel()
+{
+    RebuildTree();
+    Panel2->SyncRows(Model);
+    bool shown = false;
+    const TGridContent grid = TGridContent::Fill(Model, nullptr, &shown);
+    tv_kriteriji->setToolTip(grid.TreeTooltip);
+    if (shown)
+        ShowGrid(grid);
+    ShowResults();
+}
+
+// --- Model operations ---------------------------------------------------------
+
+void TFormKalvo::AnalizeAll()
+{
+    ::AnalizeAll(Model);
+    ShowResults();
+}
+
+void TFormKalvo::tv_kriterijiChange(TCriterionNode *node)
+{
+    bool shown = false;
+    const TGridContent grid = TGridContent::Fill(Model, node, &shown);
+    tv_kriteriji->setToolTip(grid.TreeTooltip);
+    if (!shown)
+        return;
+    ShowGrid(grid);
+    AnalizeAll();
+}
+
+// The grid shows the selected criterion's current items after its items change.
+void TFormKalvo::RefillGrid()
+{
+    bool shown = false;
+    const TGridContent grid = TGridContent::Fill(Model, nullptr, &shown);
+    if (shown)
+        ShowGrid(grid);
+}
+
+void TFormKalvo::tv_kriterijiCurrentChanged(QTreeWidgetItem *current)
+{
+    if (FRebuilding)
+        return;
+    Model.Tree.Select(NodeOf(current));
+    tv_kriterijiChange(NodeOf(current));
+}
+
+void TFormKalvo::tv_kriterijiItemChanged(QTreeWidgetItem *item)
+{
+    // A name edited in place; nothing else is refreshed until the grid is next filled.
+    if (TCriterionNode *node = NodeOf(item); node && !FRebuilding)
+        node->Name = item->text(0);
+}
+
+void TFormKalvo::OznaciResitevKlik(int row)
+{
+    Model.OznaciResitev(row);
+    Panel2->SyncRows(Model);
+}
+
+// --- Commands -----------------------------------------------------------------
+
+void TFormKalvo::Dodaj1Click()
+{
+    FormPopup_kriterij->setWindowTitle(QStringLiteral("Dodaj kriterij"));
+    FormPopup_kriterij->Edit1->clear();
+    if (TModalHost::Exec(*FormPopup_kriterij) == QDialog::Accepted) {
+        const QString name = FormPopup_kriterij->Edit1->text();
+        const auto kind = TCriterionKind(FormPopup_kriterij->ItemIndex());
+        if (!Model.Tree.IsEmpty())
+            Model.Tree.AddSelectedChild(name, Model.SolutionCount(), kind);
+        else
+            Model.Tree.AddRoot(name, Model.SolutionCount(), kind);
+    }
+    Model.Tree.Select(Model.Tree.FirstNode());
+    RebuildTree();
+    tv_kriterijiChange();
+    AnalizeAll();
+}
+
+void TFormKalvo::Brii1Click()
+{
+    const TCriterionNode *selected = Model.Tree.Selected();
+    if (!selected || !selected->Parent())
+        return;
+    Model.Tree.DeleteSelectedNode();
+    RebuildTree();
+    // The tree shows the parent as selected, and its selection handling runs for it.
+    tv_kriterijiChange();
+}
+
+void TFormKalvo::Dodaj4Click()
+{
+    FormPopup->setWindowTitle(QStringLiteral("Dodaj rešitev"));
+    if (TModalHost::Exec(*FormPopup) == QDialog::Accepted) {
+        Model.AddSolution(FormPopup->Edit1->text());
+        Panel2->SyncRows(Model);
+        RefillGrid();
+        AnalizeAll();
+    }
+    AnalizeAll();
+}
+
+void TFormKalvo::Brii2Click()
+{
+    if (Model.SolutionCount() == 0)
+        return;
+    Model.RemoveMarkedSolution();
+    Panel2->SyncRows(Model);
+    RefillGrid();
+    AnalizeAll();
+}
+
+void TFormKalvo::Izbriivse1Click()
+{
+    // Nothing is recomputed: status line, bars and layout stay until the next refresh.
+    Model.RemoveAllSolutions();
+    Panel2->SyncRows(Model);
+    RefillGrid();
+}
+
+void TFormKalvo::Natannametoda1Click()
+{
+    ExactMethod = true;
+    Natannametoda1->setChecked(true);
+    // The second run shows the sub-criterion bars of the new method too.
+    AnalizeAll();
+    AnalizeAll();
+}
+
+void TFormKalvo::Priblinametoda1Click()
+{
+    ExactMethod = false;
+    Priblinametoda1->setChecked(true);
+    AnalizeAll();
+    AnalizeAll();
+}
+
+void TFormKalvo::Debug1Click()
+{
+    DebugMode = !DebugMode;
+    Debug1->setChecked(DebugMode);
+}
+
+void TFormKalvo::HelpContentsItemClick()
+{
+    if (!FHelp)
+        FHelp = new THelpViewer(this);
+    FHelp->ShowContents(HelpFileName());
+}
+
+void TFormKalvo::HelpAboutItemClick()
+{
+    TModalHost::Exec(*AboutBox);
+}
+
+void TFormKalvo::NotYetAvailable(const QString &what)
+{
+    TModalHost::Message(this, QStringLiteral("Kalvo"), QStringLiteral("%1 še ni na voljo.").arg(what));
+}
+
+void TFormKalvo::Model1Click()
+{
+    NotYetAvailable(QStringLiteral("Izpis modela"));
+}
+
+void TFormKalvo::Izbran1Click()
+{
+    NotYetAvailable(QStringLiteral("Izpis kriterija"));
+}
+
+void TFormKalvo::Izbran2Click()
+{
+    NotYetAvailable(QStringLiteral("Izpis rešitev"));
+}
+
+// --- Project lifecycle ----------------------------------------------------------
+
+QString TFormKalvo::ChooseFile(QFileDialog *dialog)
+{
+    if (TModalHost::Exec(*dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return QString();
+    const QString file = dialog->selectedFiles().constFirst();
+    QDir::setCurrent(QFileInfo(file).absolutePath());
+    return file;
+}
+
+void TFormKalvo::OpenModel(const QString &fileName)
+{
+    try {
+        LoadProject(Model, fileName);
+    } catch (...) {
+        ShowModel();   // whatever came in before the fault is shown
+        throw;
+    }
+    ShowModel();
+}
+
+void TFormKalvo::SpeedButton3Click()
+{
+    if (TModalHost::Exec(*FormNewModel) == QDialog::Accepted) {
+        const QString name = FormNewModel->Edit1->text();
+        Model.SubcriterionBars.clear();
+        Model.ProjectFileName = name;
+        Model.Tree.DeleteAllNodes();
+        Model.Tree.AddRoot(name, 0, ckRelative);
+        Model.RemoveAllSolutions();
+        Panel2->SyncRows(Model);
+        FitHeights(Panel2->Layout(Model));
+    }
+    Model.Tree.Select(Model.Tree.FirstNode());
+    RebuildTree();
+    tv_kriterijiChange();
+    AnalizeAll();
+}
+
+void TFormKalvo::SpeedButton2Click()
+{
+    const QString file = ChooseFile(OpenDialog);
+    if (!file.isEmpty())
+        OpenModel(file);
+}
+
+bool TFormKalvo::SaveProjectTo(const QString &fileName)
+{
+    try {
+        SaveProject(Model, fileName);
+    } catch (const EKalvoError &e) {
+        RefillGrid();   // saving fits every matrix
+        ShowError(e.message());
+        return false;
+    }
+    RefillGrid();
+    return true;
+}
+
+void TFormKalvo::Shrani1Click()
+{
+    SaveProjectTo(Model.ProjectFileName);
+}
+
+void TFormKalvo::Shranjevanjmodela1Click()
+{
+    const QString file = ChooseFile(SaveDialog);
+    if (file.isEmpty() || !SaveProjectTo(file))
+        return;
+    OpenModel(file);
+}
+
+void TFormKalvo::WriteSettings()
+{
+    WriteSettingsFile(QDir::current().filePath(QStringLiteral("Kalvo.ini")), Model.ProjectFileName);
+}
+
+void TFormKalvo::Izhod1Click()
+{
+    if (!SaveProjectTo(Model.ProjectFileName))
+        return;
+    WriteSettings();
+    close();
+}
+
+void TFormKalvo::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // FormShow
+    tv_kriteriji->setFocus();
+    DebugMode = false;
+}
+
+void TFormKalvo::closeEvent(QCloseEvent *event)
+{
+    if (Model.Tree.NodeCount() == 1) {
+        event->accept();
+        return;
+    }
+    const auto answer = TModalHost::Message(this, QStringLiteral("Vprašanje"),
+                                            QStringLiteral("Želite shraniti projekt pred izhodom?"),
+                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                            QMessageBox::Yes);
+    if (answer == QMessageBox::Yes && !SaveProjectTo(Model.ProjectFileName)) {
+        event->ignore();   // the failed save was shown; nothing is lost
+        return;
+    }
+    Run([this] { WriteSettings(); });
+    if (answer == QMessageBox::Cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+bool TFormKalvo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == FReportButton && event->type() == QEvent::ToolTip)
+        return true;
+    if (watched == Splitter2->handle(1) && event->type() == QEvent::MouseButtonRelease)
+        Run([this] { AnalizeAll(); });   // Splitter2Moved: the end of a drag
+    return QMainWindow::eventFilter(watched, event);
+}

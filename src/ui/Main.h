@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+
+class EKalvoError;
+class QAction;
+class QActionGroup;
+class QFileDialog;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TAboutBox;
+class TCriterionNode;
+class TFormNewModel;
+class TFormPopup;
+class TFormPopup_kriterij;
+class TFormRazmerje;
+class TGridContent;
+class THelpViewer;
+class TModel;
+class TResultsPanel;
+class TStringGrid;
+
+// FormKalvo, the main window: criteria tree, comparison grid, results panel and
+// status line over one TModel, with every command of the program. It keeps no
+// model state: each command calls the core, then shows the model again.
+class TFormKalvo : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TFormKalvo(TModel &model, QWidget *parent = nullptr);
+    ~TFormKalvo() override;
+
+    TModel &Model;
+
+    // Controls, by their design names.
+    QToolBar *ToolBar1;
+    QWidget *Panel1;
+    QTreeWidget *tv_kriteriji;
+    QSplitter *Splitter2;
+    TStringGrid *sg_matrika;
+    TResultsPanel *Panel2;
+    QLabel *StatusPanels[7];
+    QMenu *popup_kriteriji;
+    QMenu *popup_resitve;
+
+    // One action per command, shared by menu, tool bar and pop-up menus.
+    QAction *Novmodel1, *Izbiramodela1, *Shrani1, *Shranjevanjmodela1, *Izhod1;
+    QAction *Dodaj1, *Izloi1;
+    QAction *Dodaj2, *Odstrani1, *Odstranivse1;
+    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2;
+    QAction *HelpContentsItem, *Debug1, *HelpAboutItem;
+
+    // The dialogs, made once and reused.
+    TFormPopup *FormPopup;
+    TFormNewModel *FormNewModel;
+    TFormRazmerje *FormRazmerje;
+    TFormPopup_kriterij *FormPopup_kriterij;
+    TAboutBox *AboutBox;
+    QFileDialog *OpenDialog;
+    QFileDialog *SaveDialog;
+
+    THelpViewer *HelpViewer() const { return FHelp; }
+    QTreeWidgetItem *ItemOf(const TCriterionNode *node) const;
+
+    // Opens a model as "Odpri model" does after its dialog (used for the program's argument).
+    void OpenModel(const QString &fileName);
+
+    // Runs one command; a conversion, arithmetic or file error of it is shown in
+    // a message box and the program goes on.
+    void Run(const std::function<void()> &command);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateCentralArea();
+    void CreateStatusLine();
+    void Bind(QAction *action, void (TFormKalvo::*handler)());
+
+    // Views of the model.
+    void RebuildTree();
+    void ShowGrid(const TGridContent &grid);
+    void ShowStatus();
+    void ShowResults();
+    void ShowModel();
+    void FitHeights(int needed);
+    void ShowError(const QString &message);
+
+    // Model operations of the window.
+    void AnalizeAll();
+    void tv_kriterijiChange(TCriterionNode *node = nullptr);
+    void RefillGrid();
+    void OznaciResitevKlik(int row);
+    void tv_kriterijiCurrentChanged(QTreeWidgetItem *current);
+    void tv_kriterijiItemChanged(QTreeWidgetItem *item);
+
+    // Command handlers.
+    void SpeedButton3Click();     // new model
+    void SpeedButton2Click();     // open
+    void Shrani1Click();
+    void Shranjevanjmodela1Click();
+    void Izhod1Click();
+    void Dodaj1Click();           // add criterion
+    void Brii1Click();            // remove criterion
+    void Dodaj4Click();           // add solution
+    void Brii2Click();            // remove solution
+    void Izbriivse1Click();       // remove all solutions
+    void Natannametoda1Click();
+    void Priblinametoda1Click();
+    void Debug1Click();
+    void Model1Click();
+    void Izbran1Click();
+    void Izbran2Click();
+    void HelpContentsItemClick();
+    void HelpAboutItemClick();
+
+    bool SaveProjectTo(const QString &fileName);
+    void WriteSettings();
+    QString ChooseFile(QFileDialog *dialog);
+    void NotYetAvailable(const QString &what);
+
+    THelpViewer *FHelp = nullptr;
+    QActionGroup *FMethods;
+    QWidget *FReportButton = nullptr;
+    bool FRebuilding = false;
+};

@@ -1,0 +1,77 @@
+#include "PopupUnit_kriterij.h"
+
+#include "NameKeyRule.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+TFormPopup_kriterij::TFormPopup_kriterij(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormPopup_kriterij"));
+    setWindowTitle(QStringLiteral("Dodaj kriterij"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(258, 180);
+    move(436, 447);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(16, 8, 225, 21);
+    Edit1->setMaxLength(12);
+    Edit1->installEventFilter(this);
+
+    RG_Tip = new QGroupBox(QStringLiteral(" Tip "), this);
+    RG_Tip->setObjectName(QStringLiteral("RG_Tip"));
+    RG_Tip->setGeometry(16, 32, 225, 105);
+    FKinds = new QButtonGroup(this);
+    const char *const items[] = {"Relativna razmerja", "Absolutne vrednosti - manj je bolje",
+                                 "Absolutne vrednosti - vec je bolje"};
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new QRadioButton(QString::fromLatin1(items[i]), RG_Tip);
+        button->setGeometry(8, 20 + i * 26, 210, 20);
+        FKinds->addButton(button, i);
+    }
+    FKinds->button(0)->setChecked(true);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(48, 144, 75, 25);
+    Button1->setAutoDefault(false);
+    Button2 = new QPushButton(QStringLiteral("Preklici"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(136, 144, 75, 25);
+    Button2->setAutoDefault(false);
+    Button2->setFocusPolicy(Qt::ClickFocus);   // Tab passes it by
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    setFocusProxy(Edit1);
+}
+
+int TFormPopup_kriterij::ItemIndex() const
+{
+    return FKinds->checkedId();
+}
+
+void TFormPopup_kriterij::SetItemIndex(int index)
+{
+    if (QAbstractButton *button = FKinds->button(index))
+        button->setChecked(true);
+}
+
+bool TFormPopup_kriterij::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Edit1 && event->type() == QEvent::KeyPress
+        && NameKeyRule(this, Edit1, static_cast<QKeyEvent *>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormPopup_kriterij::keyPressEvent(QKeyEvent *event)
+{
+    if (IsDialogKey(event))
+        return;   // only the name field answers Enter and Escape
+    QDialog::keyPressEvent(event);
+}

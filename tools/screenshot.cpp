@@ -1,0 +1,37 @@
+// Draws the main window with a model open into a PNG file (for the README).
+// Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH]
+#include "Fonts.h"
+#include "Main.h"
+#include "Model.h"
+#include "NodePath.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kalvo"));
+    LoadInterfaceFonts();
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 3) {
+        std::fputs("Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH]\n", stderr);
+        return 2;
+    }
+    TModel model;
+    TFormKalvo form(model);
+    form.show();
+    form.Run([&] { form.OpenModel(args.at(1)); });
+    if (args.size() > 3)
+        if (TCriterionNode *node = FindNode(model.Tree, args.at(3)))
+            form.tv_kriteriji->setCurrentItem(form.ItemOf(node));
+    QTimer::singleShot(500, &form, [&] {
+        const bool saved = form.grab().save(args.at(2));
+        app.exit(saved ? 0 : 1);
+    });
+    return app.exec();
+}
