@@ -34,6 +34,13 @@ void TModel::FitNodeMatrix(TCriterionNode *node)
         node->Matrix = std::make_unique<Tmatrika>(n, ckRelative);
 }
 
+void TModel::FitLeafMatrices()
+{
+    for (TCriterionNode *node : Tree.Nodes())
+        if (!node->HasChildren() && node->Matrix)
+            FitNodeMatrix(node);
+}
+
 void TModel::AddSolution(const QString &name)
 {
     TSolution solution;

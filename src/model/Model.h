@@ -37,6 +37,9 @@ public:
     // ckRelative matrix of that order when it has none.
     void FitNodeMatrix(TCriterionNode *node);
 
+    // Fits the matrix of every leaf criterion that has one to the solutions.
+    void FitLeafMatrices();
+
     // Appends a solution and marks it. The caller refreshes (AnalizeAll).
     void AddSolution(const QString &name);
     void OznaciResitev(int index);

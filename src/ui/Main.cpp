@@ -429,7 +429,9 @@ void TFormKalvo::ShowResults()
 
 void TFormKalvo::FitHeights(int needed)
 {
-    Panel1->setFixedHeight(std::max(0, Panel1->height() + Panel2->height() - needed));
+    // Panel1 and Panel2 share the central area: Panel2 ends up exactly `needed` high.
+    Panel1->setFixedHeight(std::max(0, centralWidget()->height() - needed));
+    centralWidget()->layout()->activate();
 }
 
 // Shows the whole model after it was replaced (new model, loading).
@@ -530,6 +532,8 @@ void TFormKalvo::Dodaj4Click()
     FormPopup->setWindowTitle(QStringLiteral("Dodaj rešitev"));
     if (TModalHost::Exec(*FormPopup) == QDialog::Accepted) {
         Model.AddSolution(FormPopup->Edit1->text());
+        // Every leaf gets a weight for the new solution at once, not only when it is next shown.
+        Model.FitLeafMatrices();
         Panel2->SyncRows(Model);
         RefillGrid();
         AnalizeAll();
@@ -699,9 +703,12 @@ void TFormKalvo::Izhod1Click()
 void TFormKalvo::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    // FormShow
+    // FormShow. A focused tree shows its first node as selected, as the tree
+    // control of a desktop does; its selection handling runs for it.
     tv_kriteriji->setFocus();
     DebugMode = false;
+    if (!tv_kriteriji->currentItem() && tv_kriteriji->topLevelItemCount() > 0)
+        tv_kriteriji->setCurrentItem(tv_kriteriji->topLevelItem(0));
 }
 
 void TFormKalvo::closeEvent(QCloseEvent *event)

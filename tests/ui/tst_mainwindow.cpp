@@ -1,0 +1,400 @@
+#include "About.h"
+#include "HelpViewer.h"
+#include "Main.h"
+#include "ModalHost.h"
+#include "Model.h"
+#include "PopupUnit.h"
+#include "PopupUnit_kriterij.h"
+#include "ResultsPanel.h"
+#include "StringGrid.h"
+#include "Synthesis.h"
+#include "TextFiles.h"
+#include "UnitMatrika.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+// The main window over its own model, shown and active.
+struct TWindow
+{
+    TModel Model;
+    TFormKalvo Form{Model};
+    TWindow()
+    {
+        Form.show();
+        Form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Form));
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(Form.tv_kriteriji, Qt::Key(key), modifiers);
+    }
+    QTreeWidgetItem *Item(const QString &name) const
+    {
+        const auto items = Form.tv_kriteriji->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+        return items.isEmpty() ? nullptr : items.first();
+    }
+    void ClickNode(const QString &name)
+    {
+        QTreeWidgetItem *item = Item(name);
+        QVERIFY(item);
+        const QRect rect = Form.tv_kriteriji->visualItemRect(item);
+        QTest::mouseClick(Form.tv_kriteriji->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    QString Status(int panel) const { return Form.StatusPanels[panel]->text(); }
+    QStringList RowNames() const
+    {
+        QStringList names;
+        for (int i = 0; i < Form.Panel2->RowCount(); ++i)
+            names << Form.Panel2->NameLabel(i)->text();
+        return names;
+    }
+};
+
+QLineEdit *NameField(QWidget *dialog)
+{
+    return dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+}
+
+void AnswerName(const QString &name)
+{
+    TModalHost::PushAnswer([name](QWidget *dialog) {
+        QTest::keyClicks(NameField(dialog), name);
+        QTest::keyClick(NameField(dialog), Qt::Key_Return);
+    });
+}
+
+void AnswerCriterion(const QString &name, int kind)
+{
+    TModalHost::PushAnswer([name, kind](QWidget *dialog) {
+        auto *form = static_cast<TFormPopup_kriterij *>(dialog);
+        QTest::keyClicks(form->Edit1, name);
+        QTest::mouseClick(form->RG_Tip->findChildren<QRadioButton *>().at(kind), Qt::LeftButton);
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+    });
+}
+
+// Records which modal window came up and what it said, then closes it.
+void AnswerAndRecord(QStringList *log, QMessageBox::StandardButton button = QMessageBox::Ok)
+{
+    TModalHost::PushAnswer([log, button](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            *log << box->text();
+            QTest::mouseClick(box->button(button), Qt::LeftButton);
+            return;
+        }
+        *log << modal->objectName();
+        if (QLineEdit *name = NameField(modal))
+            QTest::keyClick(name, Qt::Key_Escape);
+        else
+            QTest::keyClick(modal, Qt::Key_Escape);
+    });
+}
+
+void ClickMenuItem(TFormKalvo &form, const char *menuName, QAction *action)
+{
+    auto *menu = form.findChild<QMenu *>(QString::fromLatin1(menuName));
+    QVERIFY(menu);
+    form.menuBar()->setActiveAction(menu->menuAction());
+    QTRY_VERIFY(menu->isVisible());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+}
+
+void WriteSet(const QString &base, const QStringList &criteria, const QStringList &matrices,
+              const QStringList &solutions)
+{
+    const std::pair<const char *, QStringList> files[] = {{".KRT", criteria}, {".MAT", matrices}, {".RST", solutions}};
+    for (const auto &[ext, lines] : files) {
+        QFile file(base + QString::fromLatin1(ext));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(EncodeLines(lines));
+    }
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startState();
+    void shortcutsReachTheirCommands_data();
+    void shortcutsReachTheirCommands();
+    void buildingAModelThroughTheMenus();
+    void resultsPanelGeometry();
+    void methodAndDebugSwitches();
+    void contextMenus();
+    void splitterDragRecomputes();
+    void errorsAreShownAndTheProgramGoesOn();
+    void helpAndAbout();
+
+private:
+    QTemporaryDir FDir;
+    QString FPreviousDir;
+};
+
+void TestMainWindow::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
+    FPreviousDir = QDir::currentPath();
+    QDir::setCurrent(FDir.path());
+    ExactMethod = true;
+    TModalHost::ClearAnswers();
+}
+
+void TestMainWindow::cleanup()
+{
+    QCOMPARE(TModalHost::PendingAnswers(), 0);   // every expected dialog came up
+    TModalHost::ClearAnswers();
+    QDir::setCurrent(FPreviousDir);
+    for (const QString &file : QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(FDir.filePath(file));
+}
+
+void TestMainWindow::startState()
+{
+    TWindow w;
+    QCOMPARE(w.Form.windowTitle(), QStringLiteral("Kalvo - študentska verzija"));
+    QCOMPARE(w.Form.centralWidget()->width(), 833);
+    QCOMPARE(w.Form.tv_kriteriji->topLevelItemCount(), 1);
+    QCOMPARE(w.Model.Tree.Selected(), w.Model.Tree.FirstNode());   // the focused tree shows its root
+    QVERIFY(w.Model.Tree.FirstNode()->Matrix);
+    QVERIFY(w.Form.Natannametoda1->isChecked());
+    QVERIFY(!w.Form.Priblinametoda1->isChecked());
+    QVERIFY(!DebugMode);
+    QCOMPARE(w.Status(1), QStringLiteral("Matrika 0x0"));
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(w.Form.StatusPanels[i]->width(), 120);
+}
+
+void TestMainWindow::shortcutsReachTheirCommands_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("modal");
+    QTest::newRow("Ctrl+N new model") << int(Qt::Key_N) << int(Qt::ControlModifier) << "FormNewModel";
+    QTest::newRow("Ctrl+O open") << int(Qt::Key_O) << int(Qt::ControlModifier) << "OpenDialog";
+    QTest::newRow("Ctrl+Alt+S save as") << int(Qt::Key_S) << int(Qt::ControlModifier | Qt::AltModifier) << "SaveDialog";
+    QTest::newRow("Ctrl+D add criterion") << int(Qt::Key_D) << int(Qt::ControlModifier) << "FormPopup_kriterij";
+    QTest::newRow("Ctrl+R add solution") << int(Qt::Key_R) << int(Qt::ControlModifier) << "FormPopup";
+}
+
+void TestMainWindow::shortcutsReachTheirCommands()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, modal);
+    TWindow w;
+    QStringList log;
+    AnswerAndRecord(&log);
+    w.Key(key, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(log, QStringList{modal});
+}
+
+void TestMainWindow::buildingAModelThroughTheMenus()
+{
+    TWindow w;
+    AnswerCriterion(QStringLiteral("Cena"), 1);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    AnswerCriterion(QStringLiteral("Lega"), 0);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(w.Form.tv_kriteriji->topLevelItem(0)->childCount(), 2);
+    QCOMPARE(w.Model.Tree.Selected(), w.Model.Tree.FirstNode());
+    QCOMPARE(w.Form.sg_matrika->ColCount(), 3);
+    QCOMPARE(w.Form.sg_matrika->Cell(2, 0), QStringLiteral("Lega"));
+
+    for (const char *name : {"A", "B", "C"}) {
+        AnswerName(QString::fromLatin1(name));
+        w.Key(Qt::Key_R, Qt::ControlModifier);
+    }
+    QCOMPARE(w.RowNames(), (QStringList{"A", "B", "C"}));
+    QVERIFY(w.Form.Panel2->NameLabel(2)->font().bold());
+    QCOMPARE(w.Form.Panel2->ValueLabel(0)->text(), QStringLiteral("0,3333"));
+
+    QTest::mouseClick(w.Form.Panel2->NameLabel(1), Qt::LeftButton);
+    QVERIFY(w.Form.Panel2->NameLabel(1)->font().bold());
+    QVERIFY(!w.Form.Panel2->NameLabel(2)->font().bold());
+    w.Key(Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(w.RowNames(), (QStringList{"A", "C"}));
+    QVERIFY(w.Form.Panel2->NameLabel(0)->font().bold());
+    QCOMPARE(w.Form.Panel2->ValueLabel(0)->text(), QStringLiteral("0,5000"));
+
+    // A leaf shows the solutions in the grid; removing the leaf empties the tree below the root.
+    w.ClickNode(QStringLiteral("Cena"));
+    QCOMPARE(w.Form.sg_matrika->Cell(1, 0), QStringLiteral("Manj je boljše"));
+    QCOMPARE(w.Form.sg_matrika->Cell(0, 2), QStringLiteral("C"));
+    QCOMPARE(w.Status(3), QStringLiteral("Manj je bolje"));
+    w.Key(Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(w.Form.tv_kriteriji->topLevelItem(0)->childCount(), 1);
+    QCOMPARE(w.Model.Tree.Selected(), w.Model.Tree.FirstNode());
+    w.ClickNode(QString());
+    w.Key(Qt::Key_I, Qt::ControlModifier);   // the root is never removed
+    QCOMPARE(w.Model.Tree.NodeCount(), 2);
+
+    w.Key(Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(w.Form.Panel2->RowCount(), 0);
+}
+
+void TestMainWindow::resultsPanelGeometry()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    const int h = w.Form.Panel2->RowHeight();
+    TResultsPanel *panel = w.Form.Panel2;
+    QCOMPARE(panel->width(), 833);
+    QCOMPARE(panel->SubcriterionBarCount(), 4);
+    QCOMPARE(panel->SubcriterionBar(0)->geometry(), QRect(150, 5, 246, h));
+    QCOMPARE(panel->SubcriterionValue(1)->pos(), QPoint(100, 5 + h));
+    QCOMPARE(panel->SubcriterionName(1)->text(), QStringLiteral("Varnost"));
+    QCOMPARE(panel->NameLabel(2)->pos(), QPoint(426, 5 + 2 * h));
+    QCOMPARE(panel->ValueLabel(2)->pos(), QPoint(526, 5 + 2 * h));
+    QCOMPARE(panel->Bar(2)->geometry(), QRect(576, 5 + 2 * h, 246, h));
+    QCOMPARE(panel->Bar(0)->maximum(), 10000);
+    QCOMPARE(panel->Bar(0)->value(), 3036);
+    QCOMPARE(panel->height(), 4 * h + 10);   // four bars beside three solutions
+
+    w.ClickNode(QStringLiteral("Varnost"));
+    QCOMPARE(panel->SubcriterionBarCount(), 0);
+    QCOMPARE(panel->NameLabel(0)->pos(), QPoint(10, 5));
+    QCOMPARE(panel->Bar(1)->geometry(), QRect(160, 5 + h, 663, h));
+    QCOMPARE(panel->height(), 3 * h + 10);
+    QCOMPARE(w.Status(0), QStringLiteral("Varnost"));
+}
+
+void TestMainWindow::methodAndDebugSwitches()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    w.ClickNode(QStringLiteral("Varnost"));
+    const QString exact = w.Form.Panel2->ValueLabel(0)->text();
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Priblinametoda1);
+    QVERIFY(w.Form.Priblinametoda1->isChecked());
+    QVERIFY(!w.Form.Natannametoda1->isChecked());
+    QVERIFY(!ExactMethod);
+    QVERIFY(w.Form.Panel2->ValueLabel(0)->text() != exact);
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Natannametoda1);
+    QCOMPARE(w.Form.Panel2->ValueLabel(0)->text(), exact);
+
+    ClickMenuItem(w.Form, "HelpMenu", w.Form.Debug1);
+    QVERIFY(DebugMode);
+    QVERIFY(w.Form.Debug1->isChecked());
+    ClickMenuItem(w.Form, "HelpMenu", w.Form.Debug1);
+    QVERIFY(!DebugMode);
+    QVERIFY(!w.Form.Debug1->isChecked());
+    DebugMode = true;
+    w.Form.hide();
+    w.Form.show();   // showing the window switches Debug off
+    QVERIFY(!DebugMode);
+}
+
+void TestMainWindow::contextMenus()
+{
+    TWindow w;
+    AnswerName(QStringLiteral("A"));
+    w.Key(Qt::Key_R, Qt::ControlModifier);
+    QContextMenuEvent onTree(QContextMenuEvent::Mouse, QPoint(20, 5), w.Form.tv_kriteriji->viewport()->mapToGlobal(QPoint(20, 5)));
+    QApplication::sendEvent(w.Form.tv_kriteriji->viewport(), &onTree);
+    QTRY_VERIFY(w.Form.popup_kriteriji->isVisible());
+    QStringList captions;
+    for (QAction *action : w.Form.popup_kriteriji->actions())
+        captions << action->text();
+    QCOMPARE(captions, (QStringList{"Dodaj", "Izloci"}));
+    w.Form.popup_kriteriji->close();
+
+    QContextMenuEvent onBar(QContextMenuEvent::Mouse, QPoint(5, 5), w.Form.Panel2->Bar(0)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(w.Form.Panel2->Bar(0), &onBar);
+    QTRY_VERIFY(w.Form.popup_resitve->isVisible());
+    captions.clear();
+    for (QAction *action : w.Form.popup_resitve->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(captions, (QStringList{"Dodaj", "Odstrani", "-", "Odstrani vse"}));
+    // "Odstrani vse" from the pop-up runs the same command as Ctrl+G.
+    QAction *removeAll = w.Form.popup_resitve->actions().at(3);
+    QTest::mouseClick(w.Form.popup_resitve, Qt::LeftButton, {},
+                      w.Form.popup_resitve->actionGeometry(removeAll).center());
+    QCOMPARE(w.Model.SolutionCount(), 0);
+}
+
+void TestMainWindow::splitterDragRecomputes()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    w.ClickNode(QStringLiteral("Varnost"));
+    const int h = w.Form.Panel2->RowHeight();
+    w.Key(Qt::Key_G, Qt::ControlModifier);   // removes the rows, lays out nothing
+    QCOMPARE(w.Form.Panel2->height(), 3 * h + 10);
+    QWidget *handle = w.Form.Splitter2->handle(1);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 50));
+    QTest::mouseMove(handle, QPoint(30, 50));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 50));
+    QCOMPARE(w.Form.Panel2->height(), 10);
+}
+
+void TestMainWindow::errorsAreShownAndTheProgramGoesOn()
+{
+    TWindow w;
+    WriteSet(FDir.filePath(QStringLiteral("slab")), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
+    TModalHost::PushAnswer([&](QWidget *dialog) {
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(FDir.filePath(QStringLiteral("slab.KRT")));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QStringList log;
+    AnswerAndRecord(&log);
+    w.Key(Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(log, QStringList{"Invalid floating point operation"});
+    QCOMPARE(w.RowNames(), (QStringList{"A", "B"}));   // the model came in whole
+    QCOMPARE(QDir::currentPath(), QDir(FDir.path()).canonicalPath());
+
+    // The program goes on: the next command works.
+    AnswerName(QStringLiteral("C"));
+    AnswerAndRecord(&log);   // the refresh after adding fails the same way, once
+    w.Key(Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(log.size(), 2);
+    QCOMPARE(w.RowNames(), (QStringList{"A", "B", "C"}));
+}
+
+void TestMainWindow::helpAndAbout()
+{
+    TWindow w;
+    w.Key(Qt::Key_F1);
+    QVERIFY(w.Form.HelpViewer());
+    QTRY_VERIFY(w.Form.HelpViewer()->isVisible());
+    QVERIFY(w.Form.HelpViewer()->Browser()->toPlainText().contains(QStringLiteral("Lambda, CI in CR")));
+
+    THelpViewer missing;
+    missing.ShowContents(FDir.filePath(QStringLiteral("Kalvo.hlp")));
+    QVERIFY(missing.Browser()->toPlainText().contains(FDir.filePath(QStringLiteral("Kalvo.hlp"))));
+
+    QStringList log;
+    AnswerAndRecord(&log);
+    ClickMenuItem(w.Form, "HelpMenu", w.Form.HelpAboutItem);
+    QCOMPARE(log, QStringList{"AboutBox"});
+    QCOMPARE(w.Form.AboutBox->Version->text(), QStringLiteral("Verzija: 1.3.1.6"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
