@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "GridContent.h"
+#include "GridEdits.h"
 #include "HelpViewer.h"
 #include "KalvoError.h"
 #include "Messages.h"
@@ -322,6 +323,14 @@ void TFormKalvo::CreateCentralArea()
     sg_matrika = new TStringGrid(Splitter2);
     sg_matrika->setObjectName(QStringLiteral("sg_matrika"));
     sg_matrika->setToolTip(QStringLiteral("Prikaz razmerja"));
+    connect(sg_matrika, &TStringGrid::CellSelected, this, [this] { Run([this] { sg_matrikaClick(); }); });
+    connect(sg_matrika, &TStringGrid::Exited, this, [this] { Run([this] { sg_matrikaExit(); }); });
+    connect(sg_matrika, &TStringGrid::DblClick, this, [this] { Run([this] { sg_matrikaDblClick(); }); });
+    connect(sg_matrika, &TStringGrid::EditText, this,
+            [this](int c, int r, const QString &text, bool final) {
+                Run([=, this] { sg_matrikaSetEditText(c, r, text, final); });
+            });
+    tv_kriteriji->viewport()->installEventFilter(this);
 
     Splitter2->setSizes({160, 833 - 164});
     Splitter2->setStretchFactor(1, 1);
@@ -403,10 +412,16 @@ void TFormKalvo::RebuildTree()
 
 void TFormKalvo::ShowGrid(const TGridContent &grid)
 {
+    const int col = std::max(sg_matrika->Col(), 1);
+    const int row = std::max(sg_matrika->Row(), 1);
+    sg_matrika->blockSignals(true);
     sg_matrika->SetSize(grid.ColCount, grid.RowCount);
     for (int c = 0; c < grid.ColCount; ++c)
         for (int r = 0; r < grid.RowCount; ++r)
             sg_matrika->SetCell(c, r, grid.Cell(c, r));
+    // There is always a current data cell, kept where it was when it still exists.
+    sg_matrika->setCurrentCell(std::min(row, grid.RowCount - 1) - 1, std::min(col, grid.ColCount - 1) - 1);
+    sg_matrika->blockSignals(false);
 }
 
 void TFormKalvo::ShowStatus()
@@ -494,6 +509,100 @@ void TFormKalvo::OznaciResitevKlik(int row)
 {
     Model.OznaciResitev(row);
     Panel2->SyncRows(Model);
+}
+
+// --- The comparison grid -------------------------------------------------------
+
+void TFormKalvo::sg_matrikaClick()
+{
+    const TCriterionNode *node = Model.Tree.Selected();
+    if (!node || !node->Matrix || sg_matrika->Cell(sg_matrika->Col(), sg_matrika->Row()).isEmpty())
+        return;
+    const TCriterionKind kind = node->Matrix->Kind;
+    sg_matrika->SetTyping(kind == ckLessIsBetter || kind == ckMoreIsBetter);
+}
+
+void TFormKalvo::sg_matrikaExit()
+{
+    sg_matrika->SetTyping(false);
+}
+
+void TFormKalvo::sg_matrikaDblClick()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (!node)
+        return;
+    const int c = sg_matrika->Col();
+    const int r = sg_matrika->Row();
+    if (!node->Matrix)
+        Model.FitNodeMatrix(node);
+    Tmatrika &m = *node->Matrix;
+    m.SetOrder(sg_matrika->RowCount() - 1);
+    if (m.Kind == ckRelative) {
+        if (c != r) {
+            FormRazmerje->setWindowTitle(QStringLiteral("Razmerje - ") + sg_matrika->Cell(0, 0));
+            FormRazmerje->Label1->setText(sg_matrika->Cell(r, 0));
+            FormRazmerje->Label2->setText(sg_matrika->Cell(0, c));
+            const TRatioPreset preset = PresetRatio(sg_matrika->Cell(c, r));
+            FormRazmerje->SetTrackMax(preset.TrackMax);
+            FormRazmerje->SetStepCount(preset.Steps);
+            FormRazmerje->SetPosition(preset.Position);
+            if (TModalHost::Exec(*FormRazmerje) == QDialog::Accepted) {
+                const TRatioAnswer answer = RatioAnswer(FormRazmerje->Position(), FormRazmerje->TrackMax());
+                sg_matrika->SetCell(r, c, answer.Mirror);
+                sg_matrika->SetCell(c, r, answer.Clicked);
+            }
+        }
+        // Both cells go into the matrix, also on the diagonal and after a cancel.
+        if (c >= 1 && r >= 1 && c <= m.Order && r <= m.Order) {
+            m.Ratios[size_t(c - 1)][size_t(r - 1)] = sg_matrika->Cell(c, r);
+            m.Ratios[size_t(r - 1)][size_t(c - 1)] = sg_matrika->Cell(r, c);
+        }
+    }
+    AnalizeAll();
+}
+
+void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool final)
+{
+    QString restored;
+    switch (TypeAbsoluteValue(Model.Tree.Selected(), sg_matrika->RowCount(), r, text, &restored, final)) {
+    case TTypedValue::Ignored:
+    case TTypedValue::Incomplete:
+        return;
+    case TTypedValue::Zero:
+        TModalHost::Message(this, ZeroValueCaption(), ZeroValueMessage());
+        return;
+    case TTypedValue::Restored:
+        sg_matrika->SetCellAndEditor(c, r, restored);
+        break;
+    case TTypedValue::Relative:
+    case TTypedValue::Stored:
+        break;
+    }
+    AnalizeAll();
+}
+
+void TFormKalvo::tv_kriterijiDblClick()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (!node)
+        return;
+    if (!node->Matrix)
+        Model.FitNodeMatrix(node);
+    FormPopup_kriterij->Edit1->setText(node->Name);
+    FormPopup_kriterij->SetItemIndex(int(node->Matrix->Kind));
+    FormPopup_kriterij->setWindowTitle(QStringLiteral("Popravi kriterij"));
+    if (TModalHost::Exec(*FormPopup_kriterij) == QDialog::Accepted) {
+        // Both sets of texts stay: switching the kind and back loses nothing.
+        node->Name = FormPopup_kriterij->Edit1->text();
+        node->Matrix->Kind = TCriterionKind(FormPopup_kriterij->ItemIndex());
+        FRebuilding = true;
+        if (QTreeWidgetItem *item = ItemOf(node))
+            item->setText(0, node->Name);
+        FRebuilding = false;
+    }
+    tv_kriterijiChange(node);
+    AnalizeAll();
 }
 
 // --- Commands -----------------------------------------------------------------
@@ -736,6 +845,10 @@ bool TFormKalvo::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == FReportButton && event->type() == QEvent::ToolTip)
         return true;
+    if (watched == tv_kriteriji->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        Run([this] { tv_kriterijiDblClick(); });
+        return true;
+    }
     if (watched == Splitter2->handle(1) && event->type() == QEvent::MouseButtonRelease)
         Run([this] { AnalizeAll(); });   // Splitter2Moved: the end of a drag
     return QMainWindow::eventFilter(watched, event);

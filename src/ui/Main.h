@@ -103,6 +103,11 @@ private:
     void tv_kriterijiChange(TCriterionNode *node = nullptr);
     void RefillGrid();
     void OznaciResitevKlik(int row);
+    void sg_matrikaClick();
+    void sg_matrikaExit();
+    void sg_matrikaDblClick();
+    void sg_matrikaSetEditText(int c, int r, const QString &text, bool final);
+    void tv_kriterijiDblClick();
     void tv_kriterijiCurrentChanged(QTreeWidgetItem *current);
     void tv_kriterijiItemChanged(QTreeWidgetItem *item);
 

@@ -1,7 +1,12 @@
 #include "StringGrid.h"
 
+#include "GridEditDelegate.h"
+
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 
 TStringGrid::TStringGrid(QWidget *parent)
     : QTableWidget(parent)
@@ -25,7 +30,62 @@ TStringGrid::TStringGrid(QWidget *parent)
     FCorner->setObjectName(QStringLiteral("Corner"));
     FCorner->setAlignment(Qt::AlignCenter);
     FCorner->setAttribute(Qt::WA_TransparentForMouseEvents);
+    FDelegate = new TGridEditDelegate(this);
+    setItemDelegate(FDelegate);
+    connect(FDelegate, &TGridEditDelegate::TextEdited, this, [this](const QModelIndex &index, const QString &text, bool final) {
+        if (QTableWidgetItem *cell = item(index.row(), index.column()))
+            cell->setText(text);
+        emit EditText(index.column() + 1, index.row() + 1, text, final);
+    });
+    connect(this, &QTableWidget::cellClicked, this, &TStringGrid::CellSelected);
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        if (row >= 0 && column >= 0)
+            emit CellSelected();
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &TStringGrid::DblClick);
+    connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this, &TStringGrid::DblClick);
+    connect(qApp, &QApplication::focusChanged, this, &TStringGrid::FocusChanged);
     SetSize(6, 5);
+}
+
+void TStringGrid::SetTyping(bool on)
+{
+    FTyping = on;
+    setEditTriggers(on ? QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::SelectedClicked
+                       : QAbstractItemView::NoEditTriggers);
+}
+
+void TStringGrid::SetCellAndEditor(int c, int r, const QString &text)
+{
+    SetCell(c, r, text);
+    if (state() == QAbstractItemView::EditingState && currentColumn() == c - 1 && currentRow() == r - 1)
+        if (QLineEdit *editor = FDelegate->Editor())
+            editor->setText(text);
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (state() != QAbstractItemView::EditingState && !FTyping
+        && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2)) {
+        emit DblClick();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTableWidget::mouseDoubleClickEvent(event);
+    emit DblClick();
+}
+
+void TStringGrid::FocusChanged(QWidget *old, QWidget *now)
+{
+    auto inside = [this](QWidget *w) { return w && (w == this || isAncestorOf(w)); };
+    if (inside(old) && !inside(now))
+        emit Exited();
 }
 
 void TStringGrid::SetSize(int colCount, int rowCount)

@@ -3,6 +3,7 @@
 #include <QTableWidget>
 
 class QLabel;
+class TGridEditDelegate;
 
 // A string grid addressed as (column, row) from 0, whose row 0 and column 0 are
 // fixed headers that stay in view and never become current: they are drawn by
@@ -25,10 +26,31 @@ public:
     int Col() const { return currentColumn() + 1; }
     int Row() const { return currentRow() + 1; }
 
+    // Typing into the cells: off except while an absolute value is the current cell.
+    void SetTyping(bool on);
+    bool Typing() const { return FTyping; }
+    // Sets a cell and, when its editor is open, the editor's text too.
+    void SetCellAndEditor(int c, int r, const QString &text);
+
+signals:
+    // A click on a cell, or the keyboard moved the current cell.
+    void CellSelected();
+    // A double-click anywhere in the grid, or Enter or F2 on a cell that takes no typing.
+    void DblClick();
+    // The editor's text changed (the cell already holds it), or the editor closed (final).
+    void EditText(int c, int r, const QString &text, bool final);
+    // The keyboard focus left the grid and its editor.
+    void Exited();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void PlaceCorner();
+    void FocusChanged(QWidget *old, QWidget *now);
     QLabel *FCorner;
+    TGridEditDelegate *FDelegate;
+    bool FTyping = false;
 };

@@ -1,0 +1,84 @@
+#include "GridEdits.h"
+
+#include "UnitTools.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+TRatioPreset PresetRatio(const QString &cellText)
+{
+    const TRatio ratio = ParseRatio(cellText);
+    const int a = ratio.Numerator;
+    const int b = ratio.Denominator;
+    auto scale = [](int term) { return std::min(term, 100); };
+    TRatioPreset preset;
+    if (a == 1 && b == 1) {
+        preset.Position = 8;
+    } else if (a == 1 && b <= 9) {
+        preset.Position = b + 7;
+    } else if (a == 1) {
+        preset.Steps = scale(b);
+        preset.TrackMax = 2 * preset.Steps - 2;
+        preset.Position = preset.TrackMax;
+    } else if (a <= 9) {
+        preset.Position = 9 - a;
+    } else {
+        preset.Steps = scale(a);
+        preset.TrackMax = 2 * preset.Steps - 2;
+        preset.Position = 0;
+    }
+    return preset;
+}
+
+TRatioAnswer RatioAnswer(int position, int trackMax)
+{
+    const int h = trackMax / 2;
+    const QString k = QString::number(std::abs(position - h) + 1);
+    TRatioAnswer answer;
+    if (position > h) {
+        answer.Mirror = k + QStringLiteral(":1");
+        answer.Clicked = QStringLiteral("1:") + k;
+    } else {
+        answer.Mirror = QStringLiteral("1:") + k;
+        answer.Clicked = k + QStringLiteral(":1");
+    }
+    if (answer.Mirror == QLatin1String("1:1"))
+        answer.Mirror = answer.Clicked = QStringLiteral("1");
+    return answer;
+}
+
+TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const QString &text, QString *restored,
+                              bool final)
+{
+    if (text.isEmpty() || !node)
+        return TTypedValue::Ignored;
+    if (!node->Matrix)
+        node->Matrix = std::make_unique<Tmatrika>(0, ckRelative);
+    Tmatrika &m = *node->Matrix;
+    m.SetOrder(gridRows - 1);
+    if (m.Kind == ckRelative)
+        return TTypedValue::Relative;
+    if (r < 1 || r > m.Order)
+        return TTypedValue::Ignored;
+    if (IsFloat(text)) {
+        if (StrToFloat(text) == 0.0)
+            return TTypedValue::Zero;
+        m.AbsoluteValues[size_t(r - 1)] = text;
+        return TTypedValue::Stored;
+    }
+    if (!final && IsFloat(text + QLatin1Char('0')))
+        return TTypedValue::Incomplete;
+    if (restored)
+        *restored = m.AbsoluteValues[size_t(r - 1)];
+    return TTypedValue::Restored;
+}
+
+QString ZeroValueMessage()
+{
+    return QStringLiteral("Vrednost 0 ni dovoljena!");
+}
+
+QString ZeroValueCaption()
+{
+    return QStringLiteral("Opozorilo");
+}

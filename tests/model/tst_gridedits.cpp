@@ -1,0 +1,171 @@
+#include "GridContent.h"
+#include "GridEdits.h"
+#include "TestSupport.h"
+
+class TestGridEdits : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void presets_data();
+    void presets();
+    void answers_data();
+    void answers();
+    void typedValues_data();
+    void typedValues();
+    void fillRelativeLeaf();
+    void fillAbsoluteInnerNode();
+    void fillWithoutItemsAndTooltips();
+};
+
+void TestGridEdits::presets_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("position");
+    QTest::newRow("1") << "1" << 9 << 16 << 8;
+    QTest::newRow("1:7") << "1:7" << 9 << 16 << 14;
+    QTest::newRow("7:1") << "7:1" << 9 << 16 << 2;
+    QTest::newRow("9:1") << "9:1" << 9 << 16 << 0;
+    QTest::newRow("1:9") << "1:9" << 9 << 16 << 16;
+    QTest::newRow("12:1") << "12:1" << 12 << 22 << 0;
+    QTest::newRow("1:15") << "1:15" << 15 << 28 << 28;
+    QTest::newRow("3:2 by its first term") << "3:2" << 9 << 16 << 6;
+    QTest::newRow("slash") << "1/4" << 9 << 16 << 11;
+    QTest::newRow("term above 100") << "150:1" << 100 << 198 << 0;
+    QTest::newRow("second term above 100") << "1:250" << 100 << 198 << 198;
+}
+
+void TestGridEdits::presets()
+{
+    QFETCH(QString, text);
+    const TRatioPreset preset = PresetRatio(text);
+    QTEST(preset.Steps, "steps");
+    QTEST(preset.TrackMax, "max");
+    QTEST(preset.Position, "position");
+}
+
+void TestGridEdits::answers_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("mirror");
+    QTest::newRow("position 5") << 5 << 16 << "4:1" << "1:4";
+    QTest::newRow("position 11") << 11 << 16 << "1:4" << "4:1";
+    QTest::newRow("middle") << 8 << 16 << "1" << "1";
+    QTest::newRow("12 steps, left end") << 0 << 22 << "12:1" << "1:12";
+    QTest::newRow("15 steps, right end") << 28 << 28 << "1:15" << "15:1";
+    QTest::newRow("3:2 accepted unmoved") << 6 << 16 << "3:1" << "1:3";
+}
+
+void TestGridEdits::answers()
+{
+    QFETCH(int, position);
+    QFETCH(int, max);
+    const TRatioAnswer answer = RatioAnswer(position, max);
+    QTEST(answer.Clicked, "clicked");
+    QTEST(answer.Mirror, "mirror");
+}
+
+void TestGridEdits::typedValues_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("number") << int(ckMoreIsBetter) << "12,5" << int(TTypedValue::Stored) << "12,5";
+    QTest::newRow("negative") << int(ckLessIsBetter) << "-3" << int(TTypedValue::Stored) << "-3";
+    QTest::newRow("unfinished decimal") << int(ckLessIsBetter) << "12," << int(TTypedValue::Stored) << "12,";
+    QTest::newRow("zero") << int(ckMoreIsBetter) << "0" << int(TTypedValue::Zero) << "7";
+    QTest::newRow("zero with decimals") << int(ckMoreIsBetter) << "0,00" << int(TTypedValue::Zero) << "7";
+    QTest::newRow("letter") << int(ckMoreIsBetter) << "7a" << int(TTypedValue::Restored) << "7";
+    QTest::newRow("a lone sign while typing") << int(ckMoreIsBetter) << "-" << int(TTypedValue::Incomplete) << "7";
+    QTest::newRow("a lone separator while typing") << int(ckMoreIsBetter) << "," << int(TTypedValue::Incomplete) << "7";
+    QTest::newRow("an open exponent while typing") << int(ckMoreIsBetter) << "1e-" << int(TTypedValue::Incomplete) << "7";
+    QTest::newRow("cleared") << int(ckMoreIsBetter) << "" << int(TTypedValue::Ignored) << "7";
+    QTest::newRow("relative criterion") << int(ckRelative) << "5" << int(TTypedValue::Relative) << "7";
+}
+
+void TestGridEdits::typedValues()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(int, result);
+    QFETCH(QString, stored);
+    TLocaleScope locale(QStringLiteral(","));
+    TCriterionNode node(QStringLiteral("K"));
+    node.Matrix = std::make_unique<Tmatrika>(2, TCriterionKind(kind));
+    node.Matrix->AbsoluteValues = {"5", "7"};
+    QString restored;
+    QCOMPARE(int(TypeAbsoluteValue(&node, 3, 2, text, &restored)), result);
+    QCOMPARE(node.Matrix->AbsoluteValues[1], stored);
+    if (result == int(TTypedValue::Restored))
+        QCOMPARE(restored, QStringLiteral("7"));
+    // The editor closing on the start of a number undoes it.
+    if (result == int(TTypedValue::Incomplete)) {
+        QCOMPARE(int(TypeAbsoluteValue(&node, 3, 2, text, &restored, true)), int(TTypedValue::Restored));
+        QCOMPARE(restored, QStringLiteral("7"));
+    }
+}
+
+void TestGridEdits::fillRelativeLeaf()
+{
+    TModel model;
+    for (const char *name : {"A", "B", "C"})
+        model.AddSolution(QString::fromLatin1(name));
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Lega");
+    const TGridContent grid = TGridContent::Fill(model, root);
+    QCOMPARE(grid.ColCount, 4);
+    QCOMPARE(grid.RowCount, 4);
+    QCOMPARE(grid.Cell(0, 0), QStringLiteral("Lega"));
+    QCOMPARE(grid.Cell(2, 0), QStringLiteral("B"));
+    QCOMPARE(grid.Cell(0, 3), QStringLiteral("C"));
+    QCOMPARE(grid.Cell(2, 2), QStringLiteral("1"));
+    root->Matrix->Ratios[1][0] = QStringLiteral("5:1");
+    QCOMPARE(TGridContent::Fill(model, root).Cell(2, 1), QStringLiteral("5:1"));
+}
+
+void TestGridEdits::fillAbsoluteInnerNode()
+{
+    TModel model;
+    TCriterionNode *root = model.Tree.FirstNode();
+    model.Tree.Select(root);
+    for (const char *name : {"X", "Y", "Z"})
+        model.Tree.AddSelectedChild(QString::fromLatin1(name), 0, ckRelative);
+    root->Matrix = std::make_unique<Tmatrika>(3, ckMoreIsBetter);
+    root->Matrix->AbsoluteValues = {"2", "3,5", "4"};
+    const TGridContent grid = TGridContent::Fill(model, nullptr);
+    QCOMPARE(grid.ColCount, 2);
+    QCOMPARE(grid.RowCount, 4);
+    QCOMPARE(grid.Cell(1, 0), QStringLiteral("Več je boljše"));
+    QCOMPARE(grid.Cell(0, 2), QStringLiteral("Y"));
+    QCOMPARE(grid.Cell(1, 2), QStringLiteral("3,5"));   // shown as stored
+}
+
+void TestGridEdits::fillWithoutItemsAndTooltips()
+{
+    TModel model;
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Prazen");
+    bool shown = true;
+    TGridContent grid = TGridContent::Fill(model, nullptr, &shown);
+    QVERIFY(!shown);   // nothing selected: nothing to show
+    QCOMPARE(grid.TreeTooltip, QStringLiteral("Kriteriji"));
+
+    grid = TGridContent::Fill(model, root, &shown);
+    QVERIFY(shown);
+    QCOMPARE(grid.ColCount, 2);
+    QCOMPARE(grid.RowCount, 2);
+    QCOMPARE(grid.Cell(1, 0), QString());
+    QCOMPARE(grid.TreeTooltip, QStringLiteral("Kriteriji"));   // the matrix came with this fill
+    root->Matrix->Kind = ckLessIsBetter;
+    grid = TGridContent::Fill(model, root);
+    QCOMPARE(grid.TreeTooltip, QStringLiteral("Prazen - Absolutne vrednosti - manj je boljše"));
+    QCOMPARE(grid.Cell(1, 0), QStringLiteral("Manj je boljše"));
+}
+
+QTEST_GUILESS_MAIN(TestGridEdits)
+#include "tst_gridedits.moc"

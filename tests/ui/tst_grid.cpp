@@ -1,0 +1,442 @@
+#include "Main.h"
+#include "ModalHost.h"
+#include "Model.h"
+#include "NodePath.h"
+#include "PopupUnit_kriterij.h"
+#include "ResultsPanel.h"
+#include "StringGrid.h"
+#include "Synthesis.h"
+#include "UnitRazmerje.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+struct TWindow
+{
+    TModel Model;
+    TFormKalvo Form{Model};
+    TWindow()
+    {
+        Form.show();
+        Form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Form));
+    }
+    TStringGrid *Grid() const { return Form.sg_matrika; }
+    QPoint CellCenter(int c, int r) const
+    {
+        return Grid()->visualRect(Grid()->model()->index(r - 1, c - 1)).center();
+    }
+    void ClickCell(int c, int r) { QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCenter(c, r)); }
+    void DoubleClickCell(int c, int r)
+    {
+        ClickCell(c, r);
+        QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellCenter(c, r));
+    }
+    void ClickNode(const QString &name)
+    {
+        const auto items = Form.tv_kriteriji->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+        QVERIFY(!items.isEmpty());
+        QTest::mouseClick(Form.tv_kriteriji->viewport(), Qt::LeftButton, {},
+                          Form.tv_kriteriji->visualItemRect(items.first()).center());
+    }
+    void DoubleClickNode(const QString &name)
+    {
+        ClickNode(name);
+        const auto items = Form.tv_kriteriji->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+        QTest::mouseDClick(Form.tv_kriteriji->viewport(), Qt::LeftButton, {},
+                           Form.tv_kriteriji->visualItemRect(items.first()).center());
+    }
+    // Types into the grid as a person does: the first key opens the editor, the rest go to it.
+    void Type(const QString &text)
+    {
+        for (const QChar ch : text) {
+            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : Grid();
+            QTest::keyClick(target, ch.toLatin1());
+        }
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : Form.tv_kriteriji;
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+    }
+    Tmatrika &Selected() const { return *Model.Tree.Selected()->Matrix; }
+    QString Score(int row) const { return Form.Panel2->ValueLabel(row)->text(); }
+};
+
+struct TRatioSeen
+{
+    QString Caption, Left, Right;
+    int Steps = 0, Max = 0, Position = -1;
+};
+
+// Answers the ratio dialog: records what it showed, presses keys on the slider, then Enter or Escape.
+void AnswerRatio(TRatioSeen *seen, const QList<int> &keys, bool confirm = true)
+{
+    TModalHost::PushAnswer([=](QWidget *dialog) {
+        auto *form = static_cast<TFormRazmerje *>(dialog);
+        if (seen)
+            *seen = {form->windowTitle(), form->Label1->text(), form->Label2->text(),
+                     form->SpinEdit1->value(), form->TrackMax(), form->Position()};
+        for (int key : keys)
+            QTest::keyClick(form->TrackBar1, Qt::Key(key));
+        QTest::keyClick(form->TrackBar1, confirm ? Qt::Key_Return : Qt::Key_Escape);
+    });
+}
+
+void AnswerName(const QString &name)
+{
+    TModalHost::PushAnswer([name](QWidget *dialog) {
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+        QTest::keyClicks(edit, name);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+void AnswerCriterion(const QString &name, int kind, bool replaceName = false)
+{
+    TModalHost::PushAnswer([=](QWidget *dialog) {
+        auto *form = static_cast<TFormPopup_kriterij *>(dialog);
+        if (replaceName)
+            form->Edit1->clear();
+        QTest::keyClicks(form->Edit1, name);
+        QTest::mouseClick(form->RG_Tip->findChildren<QRadioButton *>().at(kind), Qt::LeftButton);
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+    });
+}
+
+void AnswerMessage(QStringList *log)
+{
+    TModalHost::PushAnswer([log](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        *log << (box ? box->windowTitle() + QStringLiteral(": ") + box->text() : modal->objectName());
+        if (box)
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        else
+            QTest::keyClick(modal, Qt::Key_Escape);
+    });
+}
+
+// A root "Izbira" over three solutions, its matrix relative.
+void AnswerMessage(QStringList *log);
+
+// Fills the grid again for the selected node: the criterion dialog, cancelled.
+// With a log, the refresh that follows is expected to report an error.
+void Refill(TWindow &w, QStringList *log = nullptr)
+{
+    TModalHost::PushAnswer([](QWidget *dialog) {
+        QTest::mouseClick(static_cast<TFormPopup_kriterij *>(dialog)->Button2, Qt::LeftButton);
+    });
+    if (log)
+        AnswerMessage(log);
+    const auto items = w.Form.tv_kriteriji->selectedItems();
+    QVERIFY(!items.isEmpty());
+    QTest::mouseDClick(w.Form.tv_kriteriji->viewport(), Qt::LeftButton, {},
+                       w.Form.tv_kriteriji->visualItemRect(items.first()).center());
+}
+
+void ThreeSolutions(TWindow &w)
+{
+    AnswerCriterion(QStringLiteral("Izbira"), 0, true);
+    w.DoubleClickNode(QString());
+    for (const char *name : {"Prvi", "Drugi", "Tretji"}) {
+        AnswerName(QString::fromLatin1(name));
+        w.Key(Qt::Key_R, Qt::ControlModifier);
+    }
+    w.ClickNode(QStringLiteral("Izbira"));
+}
+
+} // namespace
+
+class TestGrid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
+        ExactMethod = true;
+        TModalHost::ClearAnswers();
+    }
+    void cleanup()
+    {
+        QCOMPARE(TModalHost::PendingAnswers(), 0);
+        TModalHost::ClearAnswers();
+    }
+    void ratioEdits_data();
+    void ratioEdits();
+    void presetFromTheCell_data();
+    void presetFromTheCell();
+    void diagonalAndCancelStillRecompute();
+    void enterOpensTheDialog();
+    void decimalTextCannotBePreset();
+    void typedAbsoluteValues();
+    void switchingKindKeepsBothSets();
+    void gridFollowsItemChanges();
+    void stanovanjeByMouseAndKeyboard();
+};
+
+void TestGrid::ratioEdits_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("mirror");
+    QTest::newRow("position 5") << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left} << "4:1" << "1:4";
+    QTest::newRow("position 11") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right} << "1:4" << "4:1";
+    QTest::newRow("position 8") << QList<int>{} << "1" << "1";
+}
+
+void TestGrid::ratioEdits()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, clicked);
+    QFETCH(QString, mirror);
+    TWindow w;
+    ThreeSolutions(w);
+    TRatioSeen seen;
+    AnswerRatio(&seen, keys);
+    w.DoubleClickCell(2, 1);
+    QCOMPARE(seen.Caption, QStringLiteral("Razmerje - Izbira"));
+    QCOMPARE(seen.Left, QStringLiteral("Prvi"));
+    QCOMPARE(seen.Right, QStringLiteral("Drugi"));
+    QCOMPARE(seen.Steps, 9);
+    QCOMPARE(seen.Position, 8);
+    QCOMPARE(w.Grid()->Cell(2, 1), clicked);
+    QCOMPARE(w.Grid()->Cell(1, 2), mirror);
+    QCOMPARE(w.Selected().Ratios[1][0], clicked);
+    QCOMPARE(w.Selected().Ratios[0][1], mirror);
+}
+
+void TestGrid::presetFromTheCell_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("1:7") << "1:7" << 9 << 14 << "1:7";
+    QTest::newRow("7:1") << "7:1" << 9 << 2 << "7:1";
+    QTest::newRow("12:1") << "12:1" << 12 << 0 << "12:1";
+    QTest::newRow("1:15") << "1:15" << 15 << 28 << "1:15";
+    QTest::newRow("3:2 becomes 3:1") << "3:2" << 9 << 6 << "3:1";
+}
+
+void TestGrid::presetFromTheCell()
+{
+    QFETCH(QString, text);
+    QFETCH(int, steps);
+    QFETCH(int, position);
+    QFETCH(QString, written);
+    TWindow w;
+    ThreeSolutions(w);
+    w.Selected().Ratios[2][1] = text;   // as a model file may bring it
+    Refill(w);
+    TRatioSeen seen;
+    AnswerRatio(&seen, {});
+    w.DoubleClickCell(3, 2);
+    QCOMPARE(seen.Steps, steps);
+    QCOMPARE(seen.Max, 2 * steps - 2);
+    QCOMPARE(seen.Position, position);
+    QCOMPARE(w.Grid()->Cell(3, 2), written);
+    QCOMPARE(w.Selected().Ratios[2][1], written);
+}
+
+void TestGrid::diagonalAndCancelStillRecompute()
+{
+    TWindow w;
+    ThreeSolutions(w);
+    w.Selected().Ratios[1][0] = QStringLiteral("3:1");   // changed behind the grid's back
+    QCOMPARE(w.Score(0), QStringLiteral("0,3333"));
+    w.DoubleClickCell(2, 2);                             // no dialog, but a recompute
+    QCOMPARE(w.Selected().Ratios[1][0], QStringLiteral("3:1"));
+    QVERIFY(w.Score(0) != QStringLiteral("0,3333"));
+
+    AnswerRatio(nullptr, {Qt::Key_Left}, false);
+    w.DoubleClickCell(3, 1);
+    QCOMPARE(w.Grid()->Cell(3, 1), QStringLiteral("1"));
+    QCOMPARE(w.Selected().Ratios[1][0], QStringLiteral("3:1"));
+}
+
+void TestGrid::enterOpensTheDialog()
+{
+    TWindow w;
+    ThreeSolutions(w);
+    w.ClickCell(3, 1);
+    TRatioSeen seen;
+    AnswerRatio(&seen, {Qt::Key_PageUp});   // 8 -> 10: the column's item wins 3:1
+    QTest::keyClick(w.Grid(), Qt::Key_Return);
+    QCOMPARE(seen.Right, QStringLiteral("Tretji"));
+    QCOMPARE(w.Grid()->Cell(3, 1), QStringLiteral("1:3"));
+    QCOMPARE(w.Grid()->Cell(1, 3), QStringLiteral("3:1"));
+    // Arrow keys move between data cells; F2 opens the dialog too.
+    QTest::keyClick(w.Grid(), Qt::Key_Down);
+    QCOMPARE(w.Grid()->Row(), 2);
+    AnswerRatio(&seen, {});
+    QTest::keyClick(w.Grid(), Qt::Key_F2);
+    QCOMPARE(seen.Left, QStringLiteral("Drugi"));
+}
+
+void TestGrid::decimalTextCannotBePreset()
+{
+    TWindow w;
+    ThreeSolutions(w);
+    w.Selected().Ratios[1][0] = QStringLiteral("2,5");
+    QStringList log;
+    Refill(w, &log);   // the exact method reads 2,5 in the power but not in lambda
+    AnswerMessage(&log);
+    w.DoubleClickCell(2, 1);
+    QCOMPARE(log, QStringList(2, QStringLiteral("Kalvo: ',' is not a valid integer value")));
+    QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("2,5"));
+    QCOMPARE(w.Grid()->Cell(1, 2), QStringLiteral("1"));
+}
+
+void TestGrid::typedAbsoluteValues()
+{
+    TWindow w;
+    AnswerCriterion(QStringLiteral("Cena"), 1);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    for (const char *name : {"A", "B"}) {
+        AnswerName(QString::fromLatin1(name));
+        w.Key(Qt::Key_R, Qt::ControlModifier);
+    }
+    w.ClickNode(QStringLiteral("Cena"));
+    QCOMPARE(w.Grid()->Cell(1, 0), QStringLiteral("Manj je boljše"));
+    QVERIFY(!w.Grid()->Typing());
+    w.ClickCell(1, 1);
+    QVERIFY(w.Grid()->Typing());   // an absolute value switches typing on
+
+    w.Type(QStringLiteral("4"));
+    QCOMPARE(w.Selected().AbsoluteValues[0], QStringLiteral("4"));
+    QCOMPARE(w.Score(0), QStringLiteral("0,2000"));   // recomputed on the keystroke: 1/4 against 1/1
+    w.Type(QStringLiteral("a"));                       // a letter is undone at once
+    QCOMPARE(w.Selected().AbsoluteValues[0], QStringLiteral("4"));
+    QCOMPARE(qobject_cast<QLineEdit *>(QApplication::focusWidget())->text(), QStringLiteral("4"));
+    w.Key(Qt::Key_Return);
+
+    w.ClickCell(1, 2);
+    QStringList log;
+    AnswerMessage(&log);
+    TModalHost::PushAnswer([](QWidget *modal) {   // the editor closing on 0 warns once more
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    w.Type(QStringLiteral("0"));
+    QCOMPARE(log.value(0), QStringLiteral("Opozorilo: Vrednost 0 ni dovoljena!"));
+    QCOMPARE(w.Selected().AbsoluteValues[1], QStringLiteral("1"));   // the old value stays
+    if (QApplication::focusWidget() != w.Grid())
+        w.Key(Qt::Key_Escape);
+    TModalHost::ClearAnswers();   // whether the closing editor warned depends on where focus went
+
+    w.ClickNode(QStringLiteral("Cena"));
+    w.ClickCell(1, 2);
+    w.Type(QStringLiteral("-3"));
+    w.Key(Qt::Key_Return);
+    QCOMPARE(w.Selected().AbsoluteValues[1], QStringLiteral("-3"));
+
+    // Clearing the cell stores nothing; the next fill shows the stored value again.
+    w.ClickCell(1, 1);
+    w.Key(Qt::Key_F2);
+    w.Key(Qt::Key_Backspace);
+    w.Key(Qt::Key_Return);
+    QCOMPARE(w.Selected().AbsoluteValues[0], QStringLiteral("4"));
+    Refill(w);
+    QCOMPARE(w.Grid()->Cell(1, 1), QStringLiteral("4"));
+
+    // Leaving the grid switches typing off.
+    w.ClickCell(1, 1);
+    QVERIFY(w.Grid()->Typing());
+    w.Form.tv_kriteriji->setFocus();
+    QTRY_VERIFY(!w.Grid()->Typing());
+}
+
+void TestGrid::switchingKindKeepsBothSets()
+{
+    TWindow w;
+    ThreeSolutions(w);
+    AnswerRatio(nullptr, {Qt::Key_Left});   // 2:1
+    w.DoubleClickCell(2, 1);
+    AnswerCriterion(QStringLiteral("Ocena"), 2, true);
+    w.DoubleClickNode(QStringLiteral("Izbira"));
+    QCOMPARE(w.Model.Tree.FirstNode()->Name, QStringLiteral("Ocena"));
+    QCOMPARE(w.Grid()->Cell(0, 0), QStringLiteral("Ocena"));
+    QCOMPARE(w.Grid()->Cell(1, 0), QStringLiteral("Več je boljše"));
+    QCOMPARE(w.Form.tv_kriteriji->toolTip(), QStringLiteral("Ocena - Absolutne vrednosti - več je boljše"));
+    w.ClickCell(1, 3);
+    w.Type(QStringLiteral("5"));
+    w.Key(Qt::Key_Return);
+    QCOMPARE(w.Score(2), QStringLiteral("0,7143"));
+
+    AnswerCriterion(QString(), 0);
+    w.DoubleClickNode(QStringLiteral("Ocena"));
+    QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("2:1"));
+    AnswerCriterion(QString(), 2);
+    w.DoubleClickNode(QStringLiteral("Ocena"));
+    QCOMPARE(w.Grid()->Cell(1, 3), QStringLiteral("5"));
+}
+
+void TestGrid::gridFollowsItemChanges()
+{
+    TWindow w;
+    ThreeSolutions(w);
+    AnswerRatio(nullptr, {Qt::Key_Left, Qt::Key_Left});   // Prvi 3:1 over Drugi
+    w.DoubleClickCell(2, 1);
+    AnswerRatio(nullptr, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});   // Tretji 5:1 over Drugi
+    w.DoubleClickCell(3, 2);
+    // Remove Drugi: its row and column go; Prvi against Tretji keeps its own cell.
+    QTest::mouseClick(w.Form.Panel2->NameLabel(1), Qt::LeftButton);
+    w.Key(Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(w.Grid()->ColCount(), 3);
+    QCOMPARE(w.Grid()->Cell(2, 0), QStringLiteral("Tretji"));
+    QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("1"));
+    AnswerName(QStringLiteral("Novi"));
+    w.Key(Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(w.Grid()->ColCount(), 4);
+    QCOMPARE(w.Grid()->Cell(0, 3), QStringLiteral("Novi"));
+}
+
+void TestGrid::stanovanjeByMouseAndKeyboard()
+{
+    TWindow w;
+    AnswerName(QStringLiteral("Stanovanje"));
+    w.Key(Qt::Key_N, Qt::ControlModifier);
+    AnswerCriterion(QStringLiteral("Cena"), 1);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    AnswerCriterion(QStringLiteral("Lega"), 0);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    for (const char *name : {"Stan A", "Stan B"}) {
+        AnswerName(QString::fromLatin1(name));
+        w.Key(Qt::Key_R, Qt::ControlModifier);
+    }
+    w.ClickNode(QStringLiteral("Stanovanje"));
+    AnswerRatio(nullptr, {Qt::Key_Left, Qt::Key_Left});   // Cena 3:1 over Lega
+    w.DoubleClickCell(2, 1);
+
+    w.ClickNode(QStringLiteral("Cena"));
+    w.ClickCell(1, 1);
+    w.Type(QStringLiteral("1250,5"));
+    w.Key(Qt::Key_Return);
+    w.ClickCell(1, 2);
+    w.Type(QStringLiteral("980"));
+    w.Key(Qt::Key_Return);
+
+    w.ClickNode(QStringLiteral("Lega"));
+    AnswerRatio(nullptr, {Qt::Key_Left, Qt::Key_Left});   // Stan A 3:1 over Stan B
+    w.DoubleClickCell(2, 1);
+
+    w.ClickNode(QStringLiteral("Stanovanje"));
+    QCOMPARE(w.Score(0), QStringLiteral("0,5170"));
+    QCOMPARE(w.Score(1), QStringLiteral("0,4830"));
+    QCOMPARE(w.Form.StatusPanels[1]->text(), QStringLiteral("Matrika 2x2"));
+}
+
+QTEST_MAIN(TestGrid)
+#include "tst_grid.moc"
