@@ -18,6 +18,6 @@ int main(int argc, char *argv[])
     form.show();
     const QStringList args = QApplication::arguments();
     if (args.size() > 1)
-        form.Run([&] { form.OpenModel(args.at(1)); });
+        form.Run([&] { form.OpenStartModel(args.at(1)); });
     return app.exec();
 }

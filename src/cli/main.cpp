@@ -8,7 +8,6 @@
 #include "UnitTools.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -200,7 +199,7 @@ int main(int argc, char *argv[])
     try {
         // Opening in the program picks an existing file; a mistyped name here must
         // not create an empty model set on disk.
-        if (!QFileInfo::exists(modelName) && !QFileInfo::exists(PartnerPath(BaseName(modelName), QStringLiteral(".KRT"))))
+        if (!ModelExists(modelName))
             throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Modela »%1« ni.").arg(modelName));
         LoadProject(model, modelName);
         if (hasNode) {

@@ -190,6 +190,11 @@ QString PartnerPath(const QString &baseName, const QString &extension)
     return exact;
 }
 
+bool ModelExists(const QString &fileName)
+{
+    return QFileInfo::exists(fileName) || QFileInfo::exists(PartnerPath(BaseName(fileName), KrtExtension));
+}
+
 void SaveProject(TModel &model, const QString &fileName)
 {
     const QString base = BaseName(fileName);

@@ -14,6 +14,9 @@ QString BaseName(const QString &fileName);
 // base + extension itself when there is no such file.
 QString PartnerPath(const QString &baseName, const QString &extension);
 
+// Whether fileName names a model that exists: the file itself or its criteria file.
+bool ModelExists(const QString &fileName);
+
 // Writes the three files of the set; each is replaced whole or not at all. Every
 // matrix is fitted to its node first. ProjectFileName is not changed.
 void SaveProject(TModel &model, const QString &fileName);

@@ -3,6 +3,7 @@
 #include "KalvoError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextCodec>
 
@@ -18,9 +19,11 @@ QTextCodec *Windows1250()
     return codec;
 }
 
+// The full path, so that the user can find the file whatever the current folder.
 EKalvoError FileError(const QString &what, const QString &path, const QString &reason)
 {
-    return EKalvoError(EKalvoError::ekFile, QStringLiteral("%1 »%2«: %3").arg(what, path, reason));
+    return EKalvoError(EKalvoError::ekFile,
+                       QStringLiteral("%1 »%2«: %3").arg(what, QFileInfo(path).absoluteFilePath(), reason));
 }
 
 } // namespace

@@ -745,6 +745,15 @@ void TFormKalvo::OpenModel(const QString &fileName)
     ShowModel();
 }
 
+void TFormKalvo::OpenStartModel(const QString &fileName)
+{
+    if (!ModelExists(fileName))
+        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Modela »%1« ni.").arg(fileName));
+    const QString absolute = QFileInfo(fileName).absoluteFilePath();
+    QDir::setCurrent(QFileInfo(absolute).absolutePath());
+    OpenModel(absolute);
+}
+
 void TFormKalvo::SpeedButton3Click()
 {
     if (TModalHost::Exec(*FormNewModel) == QDialog::Accepted) {

@@ -69,8 +69,11 @@ public:
     THelpViewer *HelpViewer() const { return FHelp; }
     QTreeWidgetItem *ItemOf(const TCriterionNode *node) const;
 
-    // Opens a model as "Odpri model" does after its dialog (used for the program's argument).
+    // Opens a model as "Odpri model" does after its dialog.
     void OpenModel(const QString &fileName);
+    // The program's argument: an existing model is opened as "Odpri model" opens
+    // the chosen file, its folder becoming the current directory.
+    void OpenStartModel(const QString &fileName);
 
     // Runs one command; a conversion, arithmetic or file error of it is shown in
     // a message box and the program goes on.

@@ -7,6 +7,7 @@
 #include "StringGrid.h"
 #include "Synthesis.h"
 #include "UnitRazmerje.h"
+#include "UiTestSupport.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,58 +21,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-struct TWindow
-{
-    TModel Model;
-    TFormKalvo Form{Model};
-    TWindow()
-    {
-        Form.show();
-        Form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&Form));
-    }
-    TStringGrid *Grid() const { return Form.sg_matrika; }
-    QPoint CellCenter(int c, int r) const
-    {
-        return Grid()->visualRect(Grid()->model()->index(r - 1, c - 1)).center();
-    }
-    void ClickCell(int c, int r) { QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCenter(c, r)); }
-    void DoubleClickCell(int c, int r)
-    {
-        ClickCell(c, r);
-        QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellCenter(c, r));
-    }
-    void ClickNode(const QString &name)
-    {
-        const auto items = Form.tv_kriteriji->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-        QVERIFY(!items.isEmpty());
-        QTest::mouseClick(Form.tv_kriteriji->viewport(), Qt::LeftButton, {},
-                          Form.tv_kriteriji->visualItemRect(items.first()).center());
-    }
-    void DoubleClickNode(const QString &name)
-    {
-        ClickNode(name);
-        const auto items = Form.tv_kriteriji->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-        QTest::mouseDClick(Form.tv_kriteriji->viewport(), Qt::LeftButton, {},
-                           Form.tv_kriteriji->visualItemRect(items.first()).center());
-    }
-    // Types into the grid as a person does: the first key opens the editor, the rest go to it.
-    void Type(const QString &text)
-    {
-        for (const QChar ch : text) {
-            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : Grid();
-            QTest::keyClick(target, ch.toLatin1());
-        }
-    }
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : Form.tv_kriteriji;
-        QTest::keyClick(target, Qt::Key(key), modifiers);
-    }
-    Tmatrika &Selected() const { return *Model.Tree.Selected()->Matrix; }
-    QString Score(int row) const { return Form.Panel2->ValueLabel(row)->text(); }
-};
 
 struct TRatioSeen
 {
@@ -93,42 +42,10 @@ void AnswerRatio(TRatioSeen *seen, const QList<int> &keys, bool confirm = true)
     });
 }
 
-void AnswerName(const QString &name)
-{
-    TModalHost::PushAnswer([name](QWidget *dialog) {
-        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
-        QTest::keyClicks(edit, name);
-        QTest::keyClick(edit, Qt::Key_Return);
-    });
-}
 
-void AnswerCriterion(const QString &name, int kind, bool replaceName = false)
-{
-    TModalHost::PushAnswer([=](QWidget *dialog) {
-        auto *form = static_cast<TFormPopup_kriterij *>(dialog);
-        if (replaceName)
-            form->Edit1->clear();
-        QTest::keyClicks(form->Edit1, name);
-        QTest::mouseClick(form->RG_Tip->findChildren<QRadioButton *>().at(kind), Qt::LeftButton);
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
-    });
-}
 
-void AnswerMessage(QStringList *log)
-{
-    TModalHost::PushAnswer([log](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        *log << (box ? box->windowTitle() + QStringLiteral(": ") + box->text() : modal->objectName());
-        if (box)
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        else
-            QTest::keyClick(modal, Qt::Key_Escape);
-    });
-}
 
 // A root "Izbira" over three solutions, its matrix relative.
-void AnswerMessage(QStringList *log);
-
 // Fills the grid again for the selected node: the criterion dialog, cancelled.
 // With a log, the refresh that follows is expected to report an error.
 void Refill(TWindow &w, QStringList *log = nullptr)
@@ -137,7 +54,7 @@ void Refill(TWindow &w, QStringList *log = nullptr)
         QTest::mouseClick(static_cast<TFormPopup_kriterij *>(dialog)->Button2, Qt::LeftButton);
     });
     if (log)
-        AnswerMessage(log);
+        AnswerAndRecord(log);
     const auto items = w.Form.tv_kriteriji->selectedItems();
     QVERIFY(!items.isEmpty());
     QTest::mouseDClick(w.Form.tv_kriteriji->viewport(), Qt::LeftButton, {},
@@ -292,7 +209,7 @@ void TestGrid::decimalTextCannotBePreset()
     w.Selected().Ratios[1][0] = QStringLiteral("2,5");
     QStringList log;
     Refill(w, &log);   // the exact method reads 2,5 in the power but not in lambda
-    AnswerMessage(&log);
+    AnswerAndRecord(&log);
     w.DoubleClickCell(2, 1);
     QCOMPARE(log, QStringList(2, QStringLiteral("Kalvo: ',' is not a valid integer value")));
     QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("2,5"));
@@ -324,7 +241,7 @@ void TestGrid::typedAbsoluteValues()
 
     w.ClickCell(1, 2);
     QStringList log;
-    AnswerMessage(&log);
+    AnswerAndRecord(&log);
     TModalHost::PushAnswer([](QWidget *modal) {   // the editor closing on 0 warns once more
         if (auto *box = qobject_cast<QMessageBox *>(modal))
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);

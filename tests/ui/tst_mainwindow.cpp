@@ -10,6 +10,7 @@
 #include "Synthesis.h"
 #include "TextFiles.h"
 #include "UnitMatrika.h"
+#include "UiTestSupport.h"
 
 #include <QAction>
 #include <QDir>
@@ -31,106 +32,7 @@
 
 #include <memory>
 
-namespace {
 
-// The main window over its own model, shown and active.
-struct TWindow
-{
-    TModel Model;
-    TFormKalvo Form{Model};
-    TWindow()
-    {
-        Form.show();
-        Form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&Form));
-    }
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(Form.tv_kriteriji, Qt::Key(key), modifiers);
-    }
-    QTreeWidgetItem *Item(const QString &name) const
-    {
-        const auto items = Form.tv_kriteriji->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-        return items.isEmpty() ? nullptr : items.first();
-    }
-    void ClickNode(const QString &name)
-    {
-        QTreeWidgetItem *item = Item(name);
-        QVERIFY(item);
-        const QRect rect = Form.tv_kriteriji->visualItemRect(item);
-        QTest::mouseClick(Form.tv_kriteriji->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-    QString Status(int panel) const { return Form.StatusPanels[panel]->text(); }
-    QStringList RowNames() const
-    {
-        QStringList names;
-        for (int i = 0; i < Form.Panel2->RowCount(); ++i)
-            names << Form.Panel2->NameLabel(i)->text();
-        return names;
-    }
-};
-
-QLineEdit *NameField(QWidget *dialog)
-{
-    return dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
-}
-
-void AnswerName(const QString &name)
-{
-    TModalHost::PushAnswer([name](QWidget *dialog) {
-        QTest::keyClicks(NameField(dialog), name);
-        QTest::keyClick(NameField(dialog), Qt::Key_Return);
-    });
-}
-
-void AnswerCriterion(const QString &name, int kind)
-{
-    TModalHost::PushAnswer([name, kind](QWidget *dialog) {
-        auto *form = static_cast<TFormPopup_kriterij *>(dialog);
-        QTest::keyClicks(form->Edit1, name);
-        QTest::mouseClick(form->RG_Tip->findChildren<QRadioButton *>().at(kind), Qt::LeftButton);
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
-    });
-}
-
-// Records which modal window came up and what it said, then closes it.
-void AnswerAndRecord(QStringList *log, QMessageBox::StandardButton button = QMessageBox::Ok)
-{
-    TModalHost::PushAnswer([log, button](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            *log << box->text();
-            QTest::mouseClick(box->button(button), Qt::LeftButton);
-            return;
-        }
-        *log << modal->objectName();
-        if (QLineEdit *name = NameField(modal))
-            QTest::keyClick(name, Qt::Key_Escape);
-        else
-            QTest::keyClick(modal, Qt::Key_Escape);
-    });
-}
-
-void ClickMenuItem(TFormKalvo &form, const char *menuName, QAction *action)
-{
-    auto *menu = form.findChild<QMenu *>(QString::fromLatin1(menuName));
-    QVERIFY(menu);
-    form.menuBar()->setActiveAction(menu->menuAction());
-    QTRY_VERIFY(menu->isVisible());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-}
-
-void WriteSet(const QString &base, const QStringList &criteria, const QStringList &matrices,
-              const QStringList &solutions)
-{
-    const std::pair<const char *, QStringList> files[] = {{".KRT", criteria}, {".MAT", matrices}, {".RST", solutions}};
-    for (const auto &[ext, lines] : files) {
-        QFile file(base + QString::fromLatin1(ext));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(EncodeLines(lines));
-    }
-}
-
-} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -355,17 +257,12 @@ void TestMainWindow::splitterDragRecomputes()
 void TestMainWindow::errorsAreShownAndTheProgramGoesOn()
 {
     TWindow w;
-    WriteSet(FDir.filePath(QStringLiteral("slab")), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
-    TModalHost::PushAnswer([&](QWidget *dialog) {
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name);
-        name->setText(FDir.filePath(QStringLiteral("slab.KRT")));
-        QTest::keyClick(name, Qt::Key_Return);
-    });
+    WriteModelSet(FDir.filePath(QStringLiteral("slab")), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
+    AnswerFile(FDir.filePath(QStringLiteral("slab.KRT")));
     QStringList log;
     AnswerAndRecord(&log);
     w.Key(Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(log, QStringList{"Invalid floating point operation"});
+    QCOMPARE(log, QStringList{"Kalvo: Invalid floating point operation"});
     QCOMPARE(w.RowNames(), (QStringList{"A", "B"}));   // the model came in whole
     QCOMPARE(QDir::currentPath(), QDir(FDir.path()).canonicalPath());
 

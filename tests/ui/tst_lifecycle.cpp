@@ -1,0 +1,259 @@
+#include "ModelFiles.h"
+#include "ResultsPanel.h"
+#include "StringGrid.h"
+#include "Synthesis.h"
+#include "UiTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QByteArray Bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A model of a root with two criteria and two solutions, built through the menus.
+void BuildSmallModel(TWindow &w)
+{
+    AnswerCriterion(QStringLiteral("Cena"), 1);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    AnswerCriterion(QStringLiteral("Lega"), 0);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    for (const char *name : {"A", "B"}) {
+        AnswerName(QString::fromLatin1(name));
+        w.Key(Qt::Key_R, Qt::ControlModifier);
+    }
+}
+
+} // namespace
+
+class TestLifecycle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void newModelThenSave();
+    void openRebuildsTheModel();
+    void saveAsReloadsFromTheNewFiles();
+    void exitSavesOnceAndAsks();
+    void cancelKeepsTheWindow();
+    void onlyARootClosesWithoutAQuestion();
+    void failedSaveLosesNothing();
+    void startModelArgument();
+
+private:
+    QTemporaryDir FDir;
+    QString FPrevious;
+};
+
+void TestLifecycle::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
+    ExactMethod = true;
+    TModalHost::ClearAnswers();
+    FPrevious = QDir::currentPath();
+    QDir::setCurrent(FDir.path());
+}
+
+void TestLifecycle::cleanup()
+{
+    QCOMPARE(TModalHost::PendingAnswers(), 0);
+    TModalHost::ClearAnswers();
+    QDir::setCurrent(FPrevious);
+    QDir(FDir.path()).removeRecursively();
+    QDir().mkpath(FDir.path());
+}
+
+void TestLifecycle::newModelThenSave()
+{
+    TWindow w;
+    AnswerName(QStringLiteral("Model 1.5"));
+    w.Key(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(w.Model.Tree.FirstNode()->Name, QStringLiteral("Model 1.5"));
+    QCOMPARE(w.Model.ProjectFileName, QStringLiteral("Model 1.5"));
+    QCOMPARE(w.Model.Tree.Selected(), w.Model.Tree.FirstNode());
+    w.Key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(Bytes(FDir.filePath("Model 1.KRT")), QByteArray("Model 1.5\r\n"));
+    QCOMPARE(Bytes(FDir.filePath("Model 1.MAT")), QByteArray("0\r\n0\r\n"));
+    QCOMPARE(Bytes(FDir.filePath("Model 1.RST")), QByteArray());
+
+    // The dialog keeps the last name; a cancelled dialog changes no model data.
+    BuildSmallModel(w);
+    QStringList log;
+    TModalHost::PushAnswer([&](QWidget *dialog) {
+        log << dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Button2")), Qt::LeftButton);
+    });
+    w.Key(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(log, QStringList{"Model 1.5"});
+    QCOMPARE(w.Model.Tree.NodeCount(), 3);
+    QCOMPARE(w.RowNames(), (QStringList{"A", "B"}));
+}
+
+void TestLifecycle::openRebuildsTheModel()
+{
+    TWindow w;
+    const QString folder = FDir.filePath(QStringLiteral("modeli"));
+    QDir().mkpath(folder);
+    for (const char *ext : {".KRT", ".MAT", ".RST"})
+        QFile::copy(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto") + ext, folder + QStringLiteral("/Avto") + ext);
+    QVERIFY(w.Form.OpenDialog->nameFilters().constFirst().contains(QStringLiteral("*.krt *.KRT")));
+    AnswerFile(folder + QStringLiteral("/Avto.KRT"));
+    w.Key(Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(w.Model.ProjectFileName, folder + QStringLiteral("/Avto.KRT"));
+    QCOMPARE(QDir::currentPath(), QDir(folder).canonicalPath());
+    QCOMPARE(w.Form.tv_kriteriji->topLevelItem(0)->text(0), QStringLiteral("Nakup avtomobila"));
+    QCOMPARE(w.Form.tv_kriteriji->topLevelItem(0)->childCount(), 4);
+    QCOMPARE(w.RowNames(), (QStringList{"Octavia", "Corolla", "Ceed"}));
+    QCOMPARE(w.Grid()->Cell(4, 1), QStringLiteral("5:1"));
+    QCOMPARE(w.Score(1), QStringLiteral("0,4172"));
+
+    // A cancelled dialog changes nothing.
+    QStringList log;
+    AnswerAndRecord(&log);
+    w.Key(Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(w.Model.ProjectFileName, folder + QStringLiteral("/Avto.KRT"));
+}
+
+void TestLifecycle::saveAsReloadsFromTheNewFiles()
+{
+    TWindow w;
+    BuildSmallModel(w);
+    const QString folder = FDir.filePath(QStringLiteral("drugam"));
+    QDir().mkpath(folder);
+    AnswerFile(folder + QStringLiteral("/Kopija"));
+    w.Key(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(w.Model.ProjectFileName, folder + QStringLiteral("/Kopija"));
+    QCOMPARE(QDir::currentPath(), QDir(folder).canonicalPath());
+    QCOMPARE(Bytes(folder + QStringLiteral("/Kopija.KRT")), QByteArray("\r\n\tCena\r\n\tLega\r\n"));
+    QCOMPARE(Bytes(folder + QStringLiteral("/Kopija.RST")), QByteArray("A\r\nB\r\n"));
+    // Rebuilt from the files: every matrix fitted, the leaves over both solutions.
+    QCOMPARE(w.Model.Tree.FirstNode()->Child(1)->Matrix->Order, 2);
+    QCOMPARE(w.RowNames(), (QStringList{"A", "B"}));
+}
+
+void TestLifecycle::exitSavesOnceAndAsks()
+{
+    auto *w = new TWindow;
+    BuildSmallModel(*w);
+    AnswerName(QStringLiteral("Izhod"));
+    w->Key(Qt::Key_N, Qt::ControlModifier);
+    BuildSmallModel(*w);
+    QStringList log;
+    TModalHost::PushAnswer([&](QWidget *modal) {
+        // Ctrl+X saved once before it asks; remove those files to see the second save.
+        log << static_cast<QMessageBox *>(modal)->windowTitle() + QStringLiteral(": ")
+                   + static_cast<QMessageBox *>(modal)->text();
+        log << QString::number(QFile::exists(FDir.filePath("Izhod.KRT")));
+        QFile::remove(FDir.filePath("Izhod.KRT"));
+        QTest::mouseClick(static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    w->Key(Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(log, (QStringList{"Vprašanje: Želite shraniti projekt pred izhodom?", "1"}));
+    QVERIFY(QFile::exists(FDir.filePath("Izhod.KRT")));   // saved again by Yes
+    QVERIFY(!w->Form.isVisible());
+    QCOMPARE(Bytes(FDir.filePath("Kalvo.ini")), QByteArray("[GENERAL]\r\nPROJECT=Izhod\r\n"));
+    delete w;
+}
+
+void TestLifecycle::cancelKeepsTheWindow()
+{
+    TWindow w;
+    BuildSmallModel(w);
+    {
+        QFile ini(FDir.filePath("Kalvo.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Tuje]\r\nX=\xFF\r\n");
+    }
+    QStringList log;
+    AnswerAndRecord(&log, QMessageBox::Cancel);
+    w.Form.close();
+    QVERIFY(w.Form.isVisible());
+    QCOMPARE(log.size(), 1);
+    // Written nevertheless, the foreign section untouched.
+    QCOMPARE(Bytes(FDir.filePath("Kalvo.ini")), QByteArray("[Tuje]\r\nX=\xFF\r\n[GENERAL]\r\nPROJECT=\r\n"));
+    QVERIFY(!QFile::exists(FDir.filePath(".KRT")));   // nothing saved
+
+    AnswerAndRecord(&log, QMessageBox::No);
+    w.Form.close();
+    QVERIFY(!w.Form.isVisible());
+    QVERIFY(!QFile::exists(FDir.filePath(".KRT")));
+}
+
+void TestLifecycle::onlyARootClosesWithoutAQuestion()
+{
+    TWindow w;
+    w.Form.close();
+    QVERIFY(!w.Form.isVisible());
+    QVERIFY(!QFile::exists(FDir.filePath("Kalvo.ini")));
+}
+
+void TestLifecycle::failedSaveLosesNothing()
+{
+    TWindow w;
+    BuildSmallModel(w);
+    AnswerName(QStringLiteral("Varno"));
+    w.Key(Qt::Key_N, Qt::ControlModifier);
+    BuildSmallModel(w);
+    w.Key(Qt::Key_S, Qt::ControlModifier);
+    const QByteArray krt = Bytes(FDir.filePath("Varno.KRT"));
+    QVERIFY(QFile::remove(FDir.filePath("Varno.MAT")));
+    QVERIFY(QDir(FDir.path()).mkdir(QStringLiteral("Varno.MAT")));   // cannot be replaced
+
+    AnswerName(QStringLiteral("C"));
+    w.Key(Qt::Key_R, Qt::ControlModifier);
+    QStringList log;
+    AnswerAndRecord(&log);
+    w.Key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log.first().contains(FDir.filePath("Varno.MAT")), qPrintable(log.first()));
+    QCOMPARE(Bytes(FDir.filePath("Varno.KRT")), krt);
+    QCOMPARE(Bytes(FDir.filePath("Varno.RST")), QByteArray("A\r\nB\r\n"));
+    QCOMPARE(w.RowNames(), (QStringList{"A", "B", "C"}));
+
+    // Exit with a failing save shows the error and goes no further.
+    AnswerAndRecord(&log);
+    w.Key(Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(log.size(), 2);
+    QVERIFY(w.Form.isVisible());
+    QVERIFY(!QFile::exists(FDir.filePath("Kalvo.ini")));
+
+    // The close question's Yes with a failing save keeps the window open.
+    AnswerAndRecord(&log, QMessageBox::Yes);
+    AnswerAndRecord(&log);
+    w.Form.close();
+    QVERIFY(w.Form.isVisible());
+    QVERIFY(!QFile::exists(FDir.filePath("Kalvo.ini")));
+}
+
+void TestLifecycle::startModelArgument()
+{
+    TWindow w;
+    const QString folder = FDir.filePath(QStringLiteral("zacetek"));
+    QDir().mkpath(folder);
+    WriteModelSet(folder + QStringLiteral("/m"), {"Koren", "\tA"}, {"0", "1", "1", "0", "0"}, {"R1"});
+    w.Form.Run([&] { w.Form.OpenStartModel(folder + QStringLiteral("/m.krt")); });
+    QCOMPARE(w.Model.Tree.NodeCount(), 2);
+    QCOMPARE(QDir::currentPath(), QDir(folder).canonicalPath());
+
+    QStringList log;
+    AnswerAndRecord(&log);
+    w.Form.Run([&] { w.Form.OpenStartModel(folder + QStringLiteral("/ni")); });
+    QCOMPARE(log.size(), 1);
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/ni.KRT")));   // nothing is created
+    QCOMPARE(w.Model.Tree.NodeCount(), 2);
+}
+
+QTEST_MAIN(TestLifecycle)
+#include "tst_lifecycle.moc"
