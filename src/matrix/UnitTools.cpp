@@ -67,54 +67,57 @@ bool IsAsciiDigit(QChar ch)
     return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
 }
 
+// The text between its leading and trailing blanks: [first, end).
+void TrimBlanks(const QString &text, qsizetype &first, qsizetype &end)
+{
+    first = 0;
+    end = text.size();
+    while (first < end && IsBlank(text.at(first)))
+        ++first;
+    while (end > first && IsBlank(text.at(end - 1)))
+        --end;
+}
+
+// Copies the ASCII digits at text[i...] to out; returns how many there were.
+int CopyDigits(const QString &text, qsizetype &i, qsizetype end, std::string &out)
+{
+    int count = 0;
+    for (; i < end && IsAsciiDigit(text.at(i)); ++i, ++count)
+        out += char(text.at(i).unicode());
+    return count;
+}
+
+bool IsSign(QChar ch)
+{
+    return ch == QLatin1Char('+') || ch == QLatin1Char('-');
+}
+
 // Checks the text against the number grammar and returns it in the C form that
 // std::from_chars reads, or an empty string when it does not match.
 std::string NormaliseNumber(const QString &text, const QString &separator)
 {
-    qsizetype i = 0;
-    qsizetype end = text.size();
-    while (i < end && IsBlank(text.at(i)))
-        ++i;
-    while (end > i && IsBlank(text.at(end - 1)))
-        --end;
-
+    qsizetype i = 0, end = 0;
+    TrimBlanks(text, i, end);
     std::string out;
-    if (i < end && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
+    if (i < end && IsSign(text.at(i))) {
         if (text.at(i) == QLatin1Char('-'))
             out += '-';
         ++i;
     }
-    int digits = 0;
-    while (i < end && IsAsciiDigit(text.at(i))) {
-        out += char(text.at(i).unicode());
-        ++i;
-        ++digits;
-    }
+    int digits = CopyDigits(text, i, end, out);
     if (!separator.isEmpty() && text.mid(i, separator.size()) == separator) {
         out += '.';
         i += separator.size();
-        while (i < end && IsAsciiDigit(text.at(i))) {
-            out += char(text.at(i).unicode());
-            ++i;
-            ++digits;
-        }
+        digits += CopyDigits(text, i, end, out);
     }
     if (digits == 0)
         return {};
     if (i < end && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
         out += 'e';
         ++i;
-        if (i < end && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
-            out += char(text.at(i).unicode());
-            ++i;
-        }
-        int expDigits = 0;
-        while (i < end && IsAsciiDigit(text.at(i))) {
-            out += char(text.at(i).unicode());
-            ++i;
-            ++expDigits;
-        }
-        if (expDigits == 0)
+        if (i < end && IsSign(text.at(i)))
+            out += char(text.at(i++).unicode());
+        if (CopyDigits(text, i, end, out) == 0)
             return {};
     }
     if (i != end)
@@ -187,14 +190,10 @@ bool IsFloat(const QString &text)
 
 qint32 StrToInt(const QString &text)
 {
-    qsizetype i = 0;
-    qsizetype end = text.size();
-    while (i < end && IsBlank(text.at(i)))
-        ++i;
-    while (end > i && IsBlank(text.at(end - 1)))
-        --end;
+    qsizetype i = 0, end = 0;
+    TrimBlanks(text, i, end);
     bool negative = false;
-    if (i < end && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
+    if (i < end && IsSign(text.at(i))) {
         negative = text.at(i) == QLatin1Char('-');
         ++i;
     }

@@ -1,7 +1,5 @@
 #include "PopupUnit_kriterij.h"
 
-#include "NameKeyRule.h"
-
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -9,19 +7,13 @@
 #include <QRadioButton>
 
 TFormPopup_kriterij::TFormPopup_kriterij(QWidget *parent)
-    : QDialog(parent)
+    : TNameDialog(parent, Qt::Dialog, 12, false)
 {
     setObjectName(QStringLiteral("FormPopup_kriterij"));
     setWindowTitle(QStringLiteral("Dodaj kriterij"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(258, 180);
     move(436, 447);
-
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(16, 8, 225, 21);
-    Edit1->setMaxLength(12);
-    Edit1->installEventFilter(this);
 
     RG_Tip = new QGroupBox(QStringLiteral(" Tip "), this);
     RG_Tip->setObjectName(QStringLiteral("RG_Tip"));
@@ -47,7 +39,6 @@ TFormPopup_kriterij::TFormPopup_kriterij(QWidget *parent)
     Button2->setFocusPolicy(Qt::ClickFocus);   // Tab passes it by
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    setFocusProxy(Edit1);
 }
 
 int TFormPopup_kriterij::ItemIndex() const
@@ -59,19 +50,4 @@ void TFormPopup_kriterij::SetItemIndex(int index)
 {
     if (QAbstractButton *button = FKinds->button(index))
         button->setChecked(true);
-}
-
-bool TFormPopup_kriterij::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Edit1 && event->type() == QEvent::KeyPress
-        && NameKeyRule(this, Edit1, static_cast<QKeyEvent *>(event)))
-        return true;
-    return QDialog::eventFilter(watched, event);
-}
-
-void TFormPopup_kriterij::keyPressEvent(QKeyEvent *event)
-{
-    if (IsDialogKey(event))
-        return;   // only the name field answers Enter and Escape
-    QDialog::keyPressEvent(event);
 }

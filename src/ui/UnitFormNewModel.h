@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "NameDialog.h"
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 // The new-model dialog: the model's name, at most 15 characters; the field keeps
 // the name last typed.
-class TFormNewModel : public QDialog
+class TFormNewModel : public TNameDialog
 {
     Q_OBJECT
 
@@ -16,13 +15,8 @@ public:
     explicit TFormNewModel(QWidget *parent = nullptr);
 
     QLabel *Label1;
-    QLineEdit *Edit1;
     QPushButton *Button1;
     QPushButton *Button2;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Button1Click();

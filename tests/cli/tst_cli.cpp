@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "TextFiles.h"
+#include "ModelSetWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,16 +35,6 @@ QString Example(const char *name)
     return QStringLiteral(KALVO_EXAMPLES_DIR "/") + QString::fromLatin1(name);
 }
 
-void PutSet(const QString &base, const QStringList &criteria, const QStringList &matrices,
-            const QStringList &solutions)
-{
-    const std::pair<const char *, QStringList> files[] = {{".KRT", criteria}, {".MAT", matrices}, {".RST", solutions}};
-    for (const auto &[ext, lines] : files) {
-        QFile file(base + QString::fromLatin1(ext));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(EncodeLines(lines));
-    }
-}
 
 } // namespace
 
@@ -171,7 +161,7 @@ void TestCli::missingModelCreatesNothing()
 void TestCli::modelErrorsExitOne()
 {
     QTemporaryDir dir;
-    PutSet(dir.filePath("m"), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
+    WriteModelSet(dir.filePath("m"), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
     const TRun run = RunCli({"analyze", dir.filePath("m")});
     QCOMPARE(run.ExitCode, 1);
     QCOMPARE(run.Err, QStringLiteral("Invalid floating point operation\n"));
@@ -187,7 +177,7 @@ void TestCli::warningsGoToStandardError()
     QStringList solutions;
     for (int i = 0; i < 11; ++i)
         solutions << QStringLiteral("R%1").arg(i);
-    PutSet(dir.filePath("m"), {"Velik"}, matrix, solutions);
+    WriteModelSet(dir.filePath("m"), {"Velik"}, matrix, solutions);
     const TRun run = RunCli({"analyze", dir.filePath("m")});
     QCOMPARE(run.ExitCode, 0);
     QCOMPARE(run.Err.count(QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!")), 11);

@@ -2,6 +2,7 @@
 #include "NodePath.h"
 #include "Synthesis.h"
 #include "TestSupport.h"
+#include "ModelSetWriter.h"
 #include "TextFiles.h"
 #include "UnitTools.h"
 
@@ -24,14 +25,6 @@ void Put(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-// A model set from lines given in UTF-8, written as Windows-1250 with CR LF.
-void PutSet(const QString &base, const QStringList &criteria, const QStringList &matrices,
-            const QStringList &solutions)
-{
-    Put(base + ".KRT", EncodeLines(criteria));
-    Put(base + ".MAT", EncodeLines(matrices));
-    Put(base + ".RST", EncodeLines(solutions));
-}
 
 // The flat example: Cena (less is better) and Lega (ratios), Stan A and Stan B.
 void BuildStanovanje(TModel &model)
@@ -214,7 +207,7 @@ void TestModelFiles::anyCaseOfTheNameFindsTheSet()
     TLocaleScope locale(QStringLiteral(","));
     QTemporaryDir dir;
     // A set whose extensions were written in lower case elsewhere.
-    PutSet(dir.filePath("lower"), {"Koren", "\tA"}, {"0", "1", "1", "1", "0", "1", "1"}, {"R1"});
+    WriteModelSet(dir.filePath("lower"), {"Koren", "\tA"}, {"0", "1", "1", "1", "0", "1", "1"}, {"R1"});
     for (const char *ext : {".KRT", ".MAT", ".RST"})
         QVERIFY(QFile::rename(dir.filePath("lower") + ext, dir.filePath("lower") + QString::fromLatin1(ext).toLower()));
     for (const QString &name : {QStringLiteral("lower"), QStringLiteral("lower.krt"), QStringLiteral("lower.KRT")}) {
@@ -261,7 +254,7 @@ void TestModelFiles::decimalSeparatorIsSwapped()
     QFETCH(QString, loaded);
     TLocaleScope locale(separator);
     QTemporaryDir dir;
-    PutSet(dir.filePath("m"), {"Cena"}, {"1", "2", stored, "1:3"}, {"A", "B"});
+    WriteModelSet(dir.filePath("m"), {"Cena"}, {"1", "2", stored, "1:3"}, {"A", "B"});
     TModel model;
     ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
     QCOMPARE(model.Tree.FirstNode()->Matrix->AbsoluteValues[0], loaded);
@@ -271,7 +264,7 @@ void TestModelFiles::decimalSeparatorIsSwapped()
 void TestModelFiles::unusableDecimalSeparator()
 {
     QTemporaryDir dir;
-    PutSet(dir.filePath("m"), {"Koren", "\tA"}, {"0", "1", "1", "1", "0"}, {"R"});
+    WriteModelSet(dir.filePath("m"), {"Koren", "\tA"}, {"0", "1", "1", "1", "0"}, {"R"});
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
     if (DecimalSeparator() == QLatin1String(",") || DecimalSeparator() == QLatin1String(".")) {
@@ -372,7 +365,7 @@ void TestModelFiles::badMatrixFiles()
     QFETCH(bool, solutionsRead);
     TLocaleScope locale(QStringLiteral(","));
     QTemporaryDir dir;
-    PutSet(dir.filePath("m"), {"Koren", "\tA", "\tB"}, matrix, {"S1", "S2"});
+    WriteModelSet(dir.filePath("m"), {"Koren", "\tA", "\tB"}, matrix, {"S1", "S2"});
     TModel model;
     model.AddSolution(QStringLiteral("staro"));
     const QString got = ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
@@ -394,7 +387,7 @@ void TestModelFiles::badMatrixFiles()
 void TestModelFiles::rootIsFittedAgainstTheLoadedSolutions()
 {
     QTemporaryDir dir;
-    PutSet(dir.filePath("m"), {"Sam koren"},
+    WriteModelSet(dir.filePath("m"), {"Sam koren"},
            {"0", "3", "1", "1:2", "1:4", "2:1", "1", "1:3", "4:1", "3:1", "1"}, {"A", "B", "C"});
     TModel model;   // the model open before has fewer solutions than the one loaded
     model.AddSolution(QStringLiteral("edina"));
@@ -408,7 +401,7 @@ void TestModelFiles::rootIsFittedAgainstTheLoadedSolutions()
 void TestModelFiles::failingRefreshStillLoadsEverything()
 {
     QTemporaryDir dir;
-    PutSet(dir.filePath("m"), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
+    WriteModelSet(dir.filePath("m"), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
     TModel model;
     const QString error = ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
     QCOMPARE(error, QStringLiteral("Invalid floating point operation"));
@@ -421,7 +414,7 @@ void TestModelFiles::unreadableFileLeavesTheModel()
 {
     TLocaleScope locale(QStringLiteral(","));
     QTemporaryDir dir;
-    PutSet(dir.filePath("m"), {"Koren"}, {}, {});
+    WriteModelSet(dir.filePath("m"), {"Koren"}, {}, {});
     QFile::remove(dir.filePath("m.MAT"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("m.MAT")));   // a folder where the file should be
     TModel model;

@@ -160,14 +160,3 @@ void ClickMenuItem(TFormKalvo &form, const char *menuName, QAction *action)
     QTRY_VERIFY(menu->isVisible());
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
 }
-
-void WriteModelSet(const QString &base, const QStringList &criteria, const QStringList &matrices,
-                   const QStringList &solutions)
-{
-    const std::pair<const char *, QStringList> files[] = {{".KRT", criteria}, {".MAT", matrices}, {".RST", solutions}};
-    for (const auto &[ext, lines] : files) {
-        QFile file(base + QString::fromLatin1(ext));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(EncodeLines(lines));
-    }
-}

@@ -3,6 +3,7 @@
 #include "Main.h"
 #include "ModalHost.h"
 #include "Model.h"
+#include "ModelSetWriter.h"
 
 #include <QMessageBox>
 #include <QStringList>
@@ -45,5 +46,3 @@ void AnswerFile(const QString &path);                                  // file d
 void AnswerAndRecord(QStringList *log, QMessageBox::StandardButton button = QMessageBox::Ok);
 
 void ClickMenuItem(TFormKalvo &form, const char *menuName, QAction *action);
-void WriteModelSet(const QString &base, const QStringList &criteria, const QStringList &matrices,
-                   const QStringList &solutions);
