@@ -1,0 +1,259 @@
+#include "Izpis.h"
+#include "Synthesis.h"
+#include "TestSupport.h"
+#include "UnitTools.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// A root over n criteria (or, with children = false, a leaf root over n solutions).
+void Build(TModel &model, int n, bool children, TCriterionKind kind = ckRelative)
+{
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Cilj");
+    model.Tree.Select(root);
+    for (int i = 0; i < n; ++i) {
+        if (children)
+            model.Tree.AddSelectedChild(QStringLiteral("K%1").arg(i + 1), 0, ckRelative);
+        else
+            model.AddSolution(QStringLiteral("R%1").arg(i + 1));
+    }
+    model.FitNodeMatrix(root);
+    root->Matrix->Kind = kind;
+    model.FitNodeMatrix(root);
+}
+
+QStringList SplitCrLf(const QByteArray &bytes)
+{
+    QStringList lines = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+class DebugScope
+{
+public:
+    explicit DebugScope(bool on) : FPrevious(DebugMode) { DebugMode = on; }
+    ~DebugScope() { DebugMode = FPrevious; }
+
+private:
+    bool FPrevious;
+};
+
+} // namespace
+
+class TestIzpis : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { ExactMethod = true; }
+    void emptyModelReportIsElevenLines();
+    void lineCounts_data();
+    void lineCounts();
+    void modelReportOfALeafRootLabelsSolutions();
+    void criterionReportHeadings();
+    void debugTablesInOrder();
+    void noSelectionFallsBackToTheModelReport();
+    void absoluteReport();
+    void solutionsReport();
+    void barCells_data();
+    void barCells();
+    void windows1250AndUnescapedNames();
+    void writesTheFile();
+};
+
+void TestIzpis::emptyModelReportIsElevenLines()
+{
+    TModel model;
+    QCOMPARE(SplitCrLf(ModelReport(model)),
+             (QStringList{"<HTML>", "<BODY>", "<Center><B>Model - <BR></B></center>",
+                          R"(<TABLE border="1" width="100%" cellspacing="0" cellpadding="0">)", "<BR></BR>",
+                          "<TR><TD><center>Tabela primerjav</center></TD>", "</TR>", "</TR>", "</TABLE>",
+                          "</BODY>", "</HTML>"}));
+    QVERIFY(ModelReport(model).endsWith("</HTML>\r\n"));
+}
+
+void TestIzpis::lineCounts_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("debug");
+    for (int n : {0, 1, 3, 5}) {
+        const QByteArray tag = QByteArray::number(n);
+        QTest::newRow("relative " + tag) << n << int(ckRelative) << false;
+        QTest::newRow("relative, Debug " + tag) << n << int(ckRelative) << true;
+        QTest::newRow("absolute, Debug " + tag) << n << int(ckMoreIsBetter) << true;
+    }
+}
+
+void TestIzpis::lineCounts()
+{
+    QFETCH(int, n);
+    QFETCH(int, kind);
+    QFETCH(bool, debug);
+    DebugScope scope(debug);
+    TModel model;
+    Build(model, n, true, TCriterionKind(kind));
+    AnalizeAll(model);
+    QCOMPARE(SplitCrLf(ModelReport(model)).size(), n * n + 4 * n + 11);
+    const int expected = kind != ckRelative ? 3 * n + 8 : debug ? 4 * n * n + 11 * n + 25 : n * n + 4 * n + 11;
+    QCOMPARE(SplitCrLf(CriterionReport(model)).size(), expected);
+    QVERIFY(CriterionReport(model).endsWith("</BODY>\r\n</HTML>\r\n"));
+}
+
+void TestIzpis::modelReportOfALeafRootLabelsSolutions()
+{
+    TModel model;
+    Build(model, 2, false);
+    model.Tree.FirstNode()->Matrix->Ratios[1][0] = QStringLiteral("3:1");
+    const QStringList lines = SplitCrLf(ModelReport(model));
+    QCOMPARE(lines.mid(6, 3), (QStringList{"<TD><center>R1</center></TD>", "<TD><center>R2</center></TD>", "</TR>"}));
+    QCOMPARE(lines.mid(9, 5), (QStringList{"<TR>", "<TD><center>R1</center></TD>", "<TD><center>1</center></TD>",
+                                           "<TD><center>3:1</center></TD>", "</TR>"}));
+}
+
+void TestIzpis::criterionReportHeadings()
+{
+    // A relative leaf: plain column headings, bold row labels.
+    TModel leaf;
+    Build(leaf, 2, false);
+    QStringList lines = SplitCrLf(CriterionReport(leaf));
+    QCOMPARE(lines.mid(2, 4), (QStringList{"<center><B>Kriterij - Cilj</center></B>",
+                                           R"(<TABLE border="1" width="100%" cellspacing="0" cellpadding="0">)",
+                                           "<TR><TD><B><center>Cilj</center></B></TD>",
+                                           "<TD><center>R1</center></TD>"}));
+    QCOMPARE(lines.at(9), QStringLiteral("<TD><B><center>R1</center></B></TD>"));
+    // Sub-criteria are bold both ways.
+    TModel inner;
+    Build(inner, 2, true);
+    lines = SplitCrLf(CriterionReport(inner));
+    QCOMPARE(lines.at(5), QStringLiteral("<TD><B><center>K1</center></B></TD>"));
+}
+
+void TestIzpis::debugTablesInOrder()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    DebugScope debug(true);
+    TModel model;
+    Build(model, 3, true);
+    Tmatrika &m = *model.Tree.FirstNode()->Matrix;
+    const char *upper[] = {"3:1", "5:1", "1:2"};
+    const int cells[][2] = {{0, 1}, {0, 2}, {1, 2}};
+    for (int i = 0; i < 3; ++i) {
+        const TRatio ratio = ParseRatio(QString::fromLatin1(upper[i]));
+        m.Ratios[cells[i][1]][cells[i][0]] = QString::fromLatin1(upper[i]);
+        m.Ratios[cells[i][0]][cells[i][1]] = QStringLiteral("%1:%2").arg(ratio.Denominator).arg(ratio.Numerator);
+    }
+    m.Compute();
+    const QStringList lines = SplitCrLf(CriterionReport(model));
+    QStringList headings;
+    for (const QString &line : lines)
+        if (line.contains(QStringLiteral("<I>**")))
+            headings << line;
+    QCOMPARE(headings, (QStringList{"<BR><center><B><I>** Matrika **</I></B></center>",
+                                    "<BR><center><B><I>** Potencirana matrika **</I></B></center>",
+                                    "<BR><center><B><I>** Lastni vektor **</I></B></center>",
+                                    "<BR><center><B><I>** Prava matrika **</I></B></center>"}));
+    const QString all = lines.join(QLatin1Char('\n'));
+    QVERIFY(all.contains(QStringLiteral("<TD><center>0,3333</center></TD>")));   // 1:3 as a number
+    QVERIFY(all.contains(QStringLiteral("<TD><center>14974,0044</center></TD>")));
+    QVERIFY(all.contains(QStringLiteral("<TD><center>0,6571</center></TD>")));
+    // The single row of the vector, and 1 on the diagonal of the consistent matrix.
+    const int vector = int(lines.indexOf(headings.at(2)));
+    QCOMPARE(lines.at(vector + 2), QStringLiteral("<TR>"));
+    QCOMPARE(lines.at(vector + 6), QStringLiteral("</TR>"));
+    QCOMPARE(lines.at(vector + 7), QStringLiteral("</TABLE>"));
+    const int consistent = int(lines.indexOf(headings.at(3)));
+    QCOMPARE(lines.at(consistent + 3), QStringLiteral("<TD><center>1,0000</center></TD>"));
+}
+
+void TestIzpis::noSelectionFallsBackToTheModelReport()
+{
+    TModel model;
+    Build(model, 2, true);
+    model.Tree.Select(nullptr);
+    QCOMPARE(CriterionReport(model), ModelReport(model));
+}
+
+void TestIzpis::absoluteReport()
+{
+    DebugScope debug(true);
+    TModel model;
+    Build(model, 2, false, ckLessIsBetter);
+    model.Tree.FirstNode()->Matrix->AbsoluteValues = {"1250,5", "980"};
+    QCOMPARE(SplitCrLf(CriterionReport(model)),
+             (QStringList{"<HTML>", "<BODY>", "<BR><center><B>Absolutni kriterij - Cilj </center></B>",
+                          R"(<TABLE border="1" width="100%" cellspacing="0" cellpadding="0">)",
+                          QString::fromLatin1("<TR><TD><center>Manj je bolj\x9A" "e</center></TD></TR>"),
+                          "<TR><TD><left>R1</left></TD>", "<TD><left>1250,5</left></TD>", "</TR>",
+                          "<TR><TD><left>R2</left></TD>", "<TD><left>980</left></TD>", "</TR>",
+                          "</TABLE>", "</BODY>", "</HTML>"}));
+}
+
+void TestIzpis::solutionsReport()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    TModel model;
+    QCOMPARE(SolutionsReport(model),
+             QByteArray("<HTML><BODY><center><B>Resitve - </B></center><BR></BR></BODY></HTML>"));
+    Build(model, 2, false, ckMoreIsBetter);
+    model.Tree.FirstNode()->Matrix->AbsoluteValues = {"3", "1"};
+    AnalizeAll(model);
+    const QByteArray report = SolutionsReport(model);
+    QVERIFY(!report.contains('\r') && !report.contains('\n'));
+    const QByteArray row = "R1&nbsp0,7500<TABLE table border=0 cellspacing=0 cellpadding=0 bgcolor=blue> <tr height= 15>"
+                           + QByteArray("<td width=5>").repeated(150) + "</td></tr></table><BR></BR>";
+    QVERIFY(report.startsWith("<HTML><BODY><center><B>Resitve - Cilj</B></center><BR></BR>" + row));
+    QVERIFY(report.endsWith("</BODY></HTML>"));
+}
+
+void TestIzpis::barCells_data()
+{
+    QTest::addColumn<double>("score");
+    QTest::addColumn<int>("cells");
+    QTest::newRow("0") << 0.0 << 1;
+    QTest::newRow("negative") << -0.3 << 1;
+    QTest::newRow("0.25") << 0.25 << 50;
+    QTest::newRow("0.5") << 0.5 << 100;
+    QTest::newRow("0.75") << 0.75 << 150;
+    QTest::newRow("1") << 1.0 << 200;
+    QTest::newRow("not a number ends") << std::nan("") << 1;
+    QTest::newRow("huge ends") << 1e300 << 10000;
+}
+
+void TestIzpis::barCells()
+{
+    QFETCH(double, score);
+    QTEST(BarCellCount(score), "cells");
+}
+
+void TestIzpis::windows1250AndUnescapedNames()
+{
+    TModel model;
+    Build(model, 1, true);
+    model.Tree.FirstNode()->Child(0)->Name = QStringLiteral("Varnost & <b>čš</b>");
+    const QByteArray report = ModelReport(model);
+    QVERIFY(report.contains("<TD><center>Varnost & <b>\xE8\x9A</b></center></TD>"));
+    QVERIFY(!report.startsWith("\xEF\xBB\xBF"));
+}
+
+void TestIzpis::writesTheFile()
+{
+    QTemporaryDir dir;
+    TModel model;
+    Build(model, 2, true);
+    const QString path = dir.filePath(QStringLiteral("Model.htm"));
+    WriteModelReport(model, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), ModelReport(model));
+    const QString error = ErrorOf([&] { WriteSolutionsReport(model, dir.filePath(QStringLiteral("ni/Resitve.htm"))); });
+    QVERIFY2(error.contains(QStringLiteral("Resitve.htm")), qPrintable(error));
+}
+
+QTEST_GUILESS_MAIN(TestIzpis)
+#include "tst_izpis.moc"
