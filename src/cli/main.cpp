@@ -1,4 +1,5 @@
 // kalvo-cli: the model engine from a shell.
+#include "Izpis.h"
 #include "KalvoError.h"
 #include "Messages.h"
 #include "ModelFiles.h"
@@ -18,6 +19,7 @@ namespace {
 
 const char *const Usage =
     "Usage: kalvo-cli analyze [--approximate] [--node PATH] [--json] MODEL\n"
+    "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "       kalvo-cli --help\n";
 
 const char *const Help =
@@ -36,6 +38,13 @@ const char *const Help =
     "                 criteria [{path, kind, order, vector, lambda, ci, cr, maxd,\n"
     "                 maxd_row, maxd_col}] for the start criterion and every\n"
     "                 criterion below it (order null: no matrix yet)\n"
+    "\n"
+    "kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
+    "\n"
+    "Loads, selects and scores the model in the same way, then writes one of the\n"
+    "HTML reports (Windows-1250) to FILE: the root's comparisons (model), the start\n"
+    "criterion's comparisons or values (criterion; --debug adds the working\n"
+    "matrices of a relative criterion) or the solutions with their bars.\n"
     "\n"
     "Numbers use the decimal separator of the locale (LC_ALL, LC_NUMERIC, LANG).\n"
     "Exit status: 0 done, 1 a file, conversion or arithmetic error (its message\n"
@@ -166,23 +175,34 @@ int main(int argc, char *argv[])
         std::fputs(Help, stdout);
         return 0;
     }
-    if (args.isEmpty() || args.takeFirst() != QLatin1String("analyze"))
-        return UsageError(QStringLiteral("the command must be \"analyze\""));
+    const QString command = args.isEmpty() ? QString() : args.takeFirst();
+    const bool report = command == QLatin1String("report");
+    if (!report && command != QLatin1String("analyze"))
+        return UsageError(QStringLiteral("the command must be \"analyze\" or \"report\""));
+    QString reportKind;
+    if (report) {
+        reportKind = args.isEmpty() ? QString() : args.takeFirst();
+        if (reportKind != QLatin1String("model") && reportKind != QLatin1String("criterion")
+            && reportKind != QLatin1String("solutions"))
+            return UsageError(QStringLiteral("the report must be model, criterion or solutions"));
+    }
 
-    bool approximate = false, json = false, hasNode = false;
-    QString nodePath, modelName;
+    bool approximate = false, json = false, hasNode = false, debug = false;
+    QString nodePath, modelName, outputName;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--approximate"))
             approximate = true;
-        else if (arg == QLatin1String("--json"))
+        else if (arg == QLatin1String("--json") && !report)
             json = true;
-        else if (arg == QLatin1String("--node")) {
+        else if (arg == QLatin1String("--debug") && report)
+            debug = true;
+        else if (arg == QLatin1String("--node") || (arg == QLatin1String("-o") && report)) {
             if (args.isEmpty())
-                return UsageError(QStringLiteral("--node needs a PATH"));
-            nodePath = args.takeFirst();
-            hasNode = true;
-        } else if (arg.startsWith(QLatin1String("--")))
+                return UsageError(QStringLiteral("%1 needs a value").arg(arg));
+            (arg == QLatin1String("-o") ? outputName : nodePath) = args.takeFirst();
+            hasNode = hasNode || arg == QLatin1String("--node");
+        } else if (arg.startsWith(QLatin1Char('-')))
             return UsageError(QStringLiteral("unknown option %1").arg(arg));
         else if (modelName.isEmpty())
             modelName = arg;
@@ -191,6 +211,8 @@ int main(int argc, char *argv[])
     }
     if (modelName.isEmpty())
         return UsageError(QStringLiteral("MODEL is missing"));
+    if (report && outputName.isEmpty())
+        return UsageError(QStringLiteral("-o FILE is missing"));
 
     SetMessageHandler([](const QString &text) { Print(stderr, text + QLatin1Char('\n')); });
     ExactMethod = !approximate;
@@ -214,6 +236,22 @@ int main(int argc, char *argv[])
     } catch (const EKalvoError &e) {
         Print(stderr, e.message() + QLatin1Char('\n'));
         return 1;
+    }
+
+    if (report) {
+        DebugMode = debug;
+        try {
+            if (reportKind == QLatin1String("model"))
+                WriteModelReport(model, outputName);
+            else if (reportKind == QLatin1String("criterion"))
+                WriteCriterionReport(model, outputName);
+            else
+                WriteSolutionsReport(model, outputName);
+        } catch (const EKalvoError &e) {
+            Print(stderr, e.message() + QLatin1Char('\n'));
+            return 1;
+        }
+        return 0;
     }
 
     TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();

@@ -52,6 +52,8 @@ private slots:
     void missingModelCreatesNothing();
     void modelErrorsExitOne();
     void warningsGoToStandardError();
+    void reports_data();
+    void reports();
 };
 
 void TestCli::tableInBothLocales_data()
@@ -138,6 +140,9 @@ void TestCli::usageErrors_data()
     QTest::newRow("node without path") << QStringList{"analyze", "m", "--node"} << 2;
     QTest::newRow("two models") << QStringList{"analyze", "a", "b"} << 2;
     QTest::newRow("help") << QStringList{"--help"} << 0;
+    QTest::newRow("report without kind") << QStringList{"report", "m", "-o", "x"} << 2;
+    QTest::newRow("report without output") << QStringList{"report", "model", "m"} << 2;
+    QTest::newRow("json is for analyze") << QStringList{"report", "model", "--json", "m", "-o", "x"} << 2;
 }
 
 void TestCli::usageErrors()
@@ -182,6 +187,38 @@ void TestCli::warningsGoToStandardError()
     QCOMPARE(run.ExitCode, 0);
     QCOMPARE(run.Err.count(QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!")), 11);
     QVERIFY(run.Out.startsWith(QStringLiteral("R0   0,0909")));
+}
+
+void TestCli::reports_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("model") << QStringList{"report", "model"} << QByteArray("<HTML>\r\n<BODY>\r\n<Center><B>Model - Nakup")
+                           << 4 * 4 + 4 * 4 + 11;
+    QTest::newRow("criterion with Debug") << QStringList{"report", "criterion", "--debug", "--node", "Nakup avtomobila/Udobje"}
+                                          << QByteArray("<HTML>\r\n<BODY>\r\n<center><B>Kriterij - Udobje")
+                                          << 4 * 9 + 11 * 3 + 25;
+    QTest::newRow("solutions") << QStringList{"report", "solutions", "--approximate"}
+                               << QByteArray("<HTML><BODY><center><B>Resitve - Nakup avtomobila</B>") << 0;
+}
+
+void TestCli::reports()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, start);
+    QFETCH(int, lines);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("izpis.htm"));
+    const TRun run = RunCli(arguments + QStringList{Example("Avto"), "-o", out});
+    QCOMPARE(run.ExitCode, 0);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY2(bytes.startsWith(start), bytes.left(80).constData());
+    QCOMPARE(int(bytes.count("\r\n")), lines);
+    if (arguments.contains(QStringLiteral("--debug")))
+        QVERIFY(bytes.contains("<TD><center>0,"));   // four-decimal numbers of the locale
 }
 
 QTEST_GUILESS_MAIN(TestCli)
