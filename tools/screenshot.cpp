@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "Main.h"
 #include "Model.h"
+#include "ReportView.h"
 #include "NodePath.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 
 int main(int argc, char *argv[])
 {
+    TReportView::Prepare();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvo"));
     LoadInterfaceFonts();

@@ -2,11 +2,13 @@
 #include "Fonts.h"
 #include "Main.h"
 #include "Model.h"
+#include "ReportView.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    TReportView::Prepare();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kalvo"));

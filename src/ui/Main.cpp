@@ -1,6 +1,8 @@
 #include "Main.h"
 
 #include "About.h"
+#include "CommandRunner.h"
+#include "FrmIzpis.h"
 #include "GridContent.h"
 #include "GridEdits.h"
 #include "HelpViewer.h"
@@ -87,6 +89,8 @@ TFormKalvo::TFormKalvo(TModel &model, QWidget *parent)
     FormRazmerje = new TFormRazmerje(this);
     FormPopup_kriterij = new TFormPopup_kriterij(this);
     AboutBox = new TAboutBox(this);
+    // A window of its own, not owned by the main window; the main window ends it.
+    frmIzpis = new TfrmIzpis(Model, AboutBox, [this] { HelpContentsItemClick(); });
 
     OpenDialog = new QFileDialog(this, QStringLiteral("Odpri model"));
     OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
@@ -114,6 +118,7 @@ TFormKalvo::TFormKalvo(TModel &model, QWidget *parent)
 
 TFormKalvo::~TFormKalvo()
 {
+    delete frmIzpis;
     SetMessageHandler(nullptr);
 }
 
@@ -366,13 +371,7 @@ void TFormKalvo::CreateStatusLine()
 
 void TFormKalvo::Run(const std::function<void()> &command)
 {
-    try {
-        command();
-    } catch (const EKalvoError &e) {
-        ShowError(e.message());
-    } catch (const std::exception &e) {
-        ShowError(QString::fromLocal8Bit(e.what()));
-    }
+    RunGuarded(this, command);
 }
 
 void TFormKalvo::ShowError(const QString &message)
@@ -703,24 +702,27 @@ void TFormKalvo::HelpAboutItemClick()
     TModalHost::Exec(*AboutBox);
 }
 
-void TFormKalvo::NotYetAvailable(const QString &what)
+// The report commands: the file in the current directory, built, then shown.
+void TFormKalvo::ShowReport(void (TfrmIzpis::*builder)(const QString &), const QString &fileName)
 {
-    TModalHost::Message(this, QStringLiteral("Kalvo"), QStringLiteral("%1 še ni na voljo.").arg(what));
+    const QString path = QDir::current().filePath(fileName);
+    (frmIzpis->*builder)(path);
+    frmIzpis->ShowReport(path);
 }
 
 void TFormKalvo::Model1Click()
 {
-    NotYetAvailable(QStringLiteral("Izpis modela"));
+    ShowReport(&TfrmIzpis::WriteModelReport, QStringLiteral("Model.htm"));
 }
 
 void TFormKalvo::Izbran1Click()
 {
-    NotYetAvailable(QStringLiteral("Izpis kriterija"));
+    ShowReport(&TfrmIzpis::WriteCriterionReport, QStringLiteral("Kriteriji.htm"));
 }
 
 void TFormKalvo::Izbran2Click()
 {
-    NotYetAvailable(QStringLiteral("Izpis rešitev"));
+    ShowReport(&TfrmIzpis::WriteSolutionsReport, QStringLiteral("Resitve.htm"));
 }
 
 // --- Project lifecycle ----------------------------------------------------------
@@ -830,6 +832,13 @@ void TFormKalvo::showEvent(QShowEvent *event)
 }
 
 void TFormKalvo::closeEvent(QCloseEvent *event)
+{
+    FormClose(event);
+    if (event->isAccepted())
+        frmIzpis->close();   // the report window ends with the program
+}
+
+void TFormKalvo::FormClose(QCloseEvent *event)
 {
     if (Model.Tree.NodeCount() == 1) {
         event->accept();

@@ -20,6 +20,7 @@ class TFormNewModel;
 class TFormPopup;
 class TFormPopup_kriterij;
 class TFormRazmerje;
+class TfrmIzpis;
 class TGridContent;
 class THelpViewer;
 class TModel;
@@ -63,6 +64,7 @@ public:
     TFormRazmerje *FormRazmerje;
     TFormPopup_kriterij *FormPopup_kriterij;
     TAboutBox *AboutBox;
+    TfrmIzpis *frmIzpis;
     QFileDialog *OpenDialog;
     QFileDialog *SaveDialog;
 
@@ -134,10 +136,11 @@ private:
     void HelpContentsItemClick();
     void HelpAboutItemClick();
 
+    void FormClose(QCloseEvent *event);
     bool SaveProjectTo(const QString &fileName);
     void WriteSettings();
     QString ChooseFile(QFileDialog *dialog);
-    void NotYetAvailable(const QString &what);
+    void ShowReport(void (TfrmIzpis::*builder)(const QString &), const QString &fileName);
 
     THelpViewer *FHelp = nullptr;
     QActionGroup *FMethods;

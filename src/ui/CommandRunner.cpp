@@ -1,0 +1,21 @@
+#include "CommandRunner.h"
+
+#include "KalvoError.h"
+#include "ModalHost.h"
+
+#include <exception>
+
+void RunGuarded(QWidget *parent, const std::function<void()> &command)
+{
+    QString message;
+    try {
+        command();
+        return;
+    } catch (const EKalvoError &e) {
+        message = e.message();
+    } catch (const std::exception &e) {
+        message = QString::fromLocal8Bit(e.what());
+    }
+    TModalHost::Message(parent, QStringLiteral("Kalvo"), message, QMessageBox::Ok, QMessageBox::Ok,
+                        QMessageBox::Critical);
+}

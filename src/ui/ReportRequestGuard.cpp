@@ -1,0 +1,9 @@
+#include "ReportRequestGuard.h"
+
+#include "ReportSchemeHandler.h"
+
+void TReportRequestGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
+{
+    if (info.requestUrl().scheme() != QLatin1String(TReportSchemeHandler::Scheme))
+        info.block(true);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QPrinter;
+class QVBoxLayout;
+class QWebEngineProfile;
+class QWebEngineView;
+class TReportPage;
+class TReportRequestGuard;
+class TReportSchemeHandler;
+
+// The browser view of the report window, the one place that knows Qt WebEngine.
+// Its engine is made on the first Navigate, so the program starts without it.
+// Script is off and nothing but the report is loaded.
+class TReportView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TReportView(QWidget *parent = nullptr);
+    ~TReportView() override;
+
+    // Before the QApplication is made: the report scheme, shared GL contexts and,
+    // for root, Chromium's sandbox off.
+    static void Prepare();
+
+    // Loads a local report file (Windows-1250 HTML); returns at once.
+    void Navigate(const QString &fileName);
+    QString CurrentFile() const { return FFile; }
+    bool HasEngine() const { return FView != nullptr; }
+
+    // Prints the loaded page; done(success) follows when the printer has it.
+    void Print(QPrinter *printer, const std::function<void(bool)> &done);
+    void ToPlainText(const std::function<void(const QString &)> &result) const;
+    QString Title() const;
+
+signals:
+    void LoadFinished(bool ok);
+
+private:
+    void MakeEngine();
+
+    QVBoxLayout *FLayout;
+    QWebEngineProfile *FProfile = nullptr;
+    TReportSchemeHandler *FScheme = nullptr;
+    TReportRequestGuard *FGuard = nullptr;
+    TReportPage *FPage = nullptr;
+    QWebEngineView *FView = nullptr;
+    QString FFile;
+    int FLoads = 0;
+};

@@ -1,0 +1,202 @@
+#include "FrmIzpis.h"
+#include "PrintHandler.h"
+#include "ReportView.h"
+#include "Synthesis.h"
+#include "UiTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+QString PlainText(TReportView *view)
+{
+    QString text;
+    bool done = false;
+    view->ToPlainText([&](const QString &result) {
+        text = result;
+        done = true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!done && timer.elapsed() < 20000)
+        QTest::qWait(20);
+    return text;
+}
+
+// Runs a report command and waits until the page has loaded.
+void Report(TWindow &w, QAction *command)
+{
+    QSignalSpy loaded(w.Form.frmIzpis->WebBrowser1, &TReportView::LoadFinished);
+    if (command == w.Form.Model1) {
+        // The printer button of the tool bar runs the model report too.
+        QTest::mouseClick(w.Form.ToolBar1->widgetForAction(command), Qt::LeftButton);
+    } else {
+        auto *analiza = w.Form.findChild<QMenu *>(QStringLiteral("Vrednotenje1"));
+        auto *izpisi = w.Form.findChild<QMenu *>(QStringLiteral("Izpisi1"));
+        w.Form.menuBar()->setActiveAction(analiza->menuAction());
+        QTRY_VERIFY(analiza->isVisible());
+        QTest::mouseClick(analiza, Qt::LeftButton, {}, analiza->actionGeometry(izpisi->menuAction()).center());
+        QTRY_VERIFY(izpisi->isVisible());
+        QTest::mouseClick(izpisi, Qt::LeftButton, {}, izpisi->actionGeometry(command).center());
+    }
+    QVERIFY(loaded.count() > 0 || loaded.wait(30000));
+    QCOMPARE(loaded.first().first().toBool(), true);
+}
+
+} // namespace
+
+class TestReportWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void reportShowsSlovenianLetters();
+    void namesWithMarkupRunNothing();
+    void secondReportReplacesTheFirst();
+    void printingAndPreview();
+
+private:
+    QTemporaryDir FDir;
+    QString FPrevious;
+};
+
+void TestReportWindow::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
+    ExactMethod = true;
+    DebugMode = false;
+    TModalHost::ClearAnswers();
+    FPrevious = QDir::currentPath();
+    QDir::setCurrent(FDir.path());
+}
+
+void TestReportWindow::cleanup()
+{
+    QCOMPARE(TModalHost::PendingAnswers(), 0);
+    TModalHost::ClearAnswers();
+    QDir::setCurrent(FPrevious);
+}
+
+void TestReportWindow::reportShowsSlovenianLetters()
+{
+    TWindow w;
+    QVERIFY(!w.Form.frmIzpis->WebBrowser1->HasEngine());   // the engine waits for the first report
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Zaposlitev")); });
+    QDir::setCurrent(FDir.path());
+    Report(w, w.Form.Model1);
+    QVERIFY(w.Form.frmIzpis->isVisible());
+    QVERIFY(QFile::exists(FDir.filePath(QStringLiteral("Model.htm"))));
+    const QString text = PlainText(w.Form.frmIzpis->WebBrowser1);
+    QVERIFY2(text.contains(QStringLiteral("Model - Izbira službe")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Plača")));
+    QVERIFY(text.contains(QStringLiteral("Tabela primerjav")));
+}
+
+void TestReportWindow::namesWithMarkupRunNothing()
+{
+    TWindow w;
+    AnswerCriterion(QStringLiteral("x"), 0);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    // A name as a model file may bring it: no length limit, any markup.
+    w.Model.Tree.FirstNode()->Child(0)->Name =
+        QStringLiteral("<script>document.title='vdor'</script><iframe src='https://127.0.0.1:9/'></iframe>"
+                       "<a id='l' href='file:///etc/hostname'>povezava</a>");
+    Report(w, w.Form.Model1);
+    TReportView *view = w.Form.frmIzpis->WebBrowser1;
+    QTest::qWait(500);
+    QVERIFY(view->Title() != QStringLiteral("vdor"));
+    QVERIFY(PlainText(view).contains(QStringLiteral("povezava")));
+}
+
+void TestReportWindow::secondReportReplacesTheFirst()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    QDir::setCurrent(FDir.path());
+    Report(w, w.Form.Model1);
+    Report(w, w.Form.Izbran2);
+    TReportView *view = w.Form.frmIzpis->WebBrowser1;
+    QCOMPARE(view->CurrentFile(), FDir.filePath(QStringLiteral("Resitve.htm")));
+    QVERIFY(PlainText(view).contains(QStringLiteral("Resitve - Nakup avtomobila")));
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget *t) { return qobject_cast<TfrmIzpis *>(t); }), 1);
+
+    // Closed, then asked for again: the window comes back with the new page.
+    w.Form.frmIzpis->close();
+    QVERIFY(!w.Form.frmIzpis->isVisible());
+    Report(w, w.Form.Izbran1);
+    QVERIFY(w.Form.frmIzpis->isVisible());
+    QVERIFY(PlainText(view).contains(QStringLiteral("Kriterij - Nakup avtomobila")));
+}
+
+void TestReportWindow::printingAndPreview()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    QDir::setCurrent(FDir.path());
+    Report(w, w.Form.Model1);
+    TfrmIzpis *report = w.Form.frmIzpis;
+
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(FDir.filePath(QStringLiteral("izpis.pdf")));
+    report->Printing->PrintDocument(&pdf);
+    QFile file(FDir.filePath(QStringLiteral("izpis.pdf")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF"));
+
+    int pages = 0;
+    // The preview paints while it opens; look at its pages once that is over.
+    std::function<void(QWidget *, int)> look = [&](QWidget *preview, int attempts) {
+        auto *widget = preview->findChild<QPrintPreviewWidget *>();
+        if (widget->pageCount() > 0 || attempts == 0) {
+            pages = widget->pageCount();
+            QTest::keyClick(preview, Qt::Key_Escape);
+            return;
+        }
+        QTimer::singleShot(100, preview, [&look, preview, attempts] { look(preview, attempts - 1); });
+    };
+    TModalHost::PushAnswer([&](QWidget *preview) { look(preview, 200); });
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    QTest::keyClick(report, Qt::Key_P, Qt::ControlModifier | Qt::AltModifier);
+    QVERIFY(pages >= 1);
+
+    QStringList log;
+    AnswerAndRecord(&log);
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    QTest::keyClick(report, Qt::Key_P, Qt::ControlModifier);
+    if (QPrinterInfo::defaultPrinter().isNull())
+        QCOMPARE(log, QStringList{"Izpis: Privzeti tiskalnik ni nastavljen, zato izpisa ni mogoče natisniti."});
+    else
+        QVERIFY(log.isEmpty() || !log.first().contains(QStringLiteral("Privzeti")));
+    TModalHost::ClearAnswers();
+
+    Report(w, w.Form.Izbran2);   // the main window still works
+}
+
+int main(int argc, char *argv[])
+{
+    TReportView::Prepare();
+    QApplication app(argc, argv);
+    TestReportWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_reportwindow.moc"
