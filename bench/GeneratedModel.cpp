@@ -2,11 +2,11 @@
 
 namespace {
 
-void Judge(Tmatrika &m, int seed)
+void Judge(Tmatrika &m, int offset)
 {
     for (int r = 0; r < m.Order; ++r)
         for (int c = r + 1; c < m.Order; ++c) {
-            const int term = 1 + (r * 5 + c * 3 + seed) % 9;
+            const int term = 1 + (r * 5 + c * 3 + offset) % 9;
             m.Ratios[c][r] = QStringLiteral("%1:1").arg(term);
             m.Ratios[r][c] = QStringLiteral("1:%1").arg(term);
         }

@@ -22,16 +22,16 @@ THelpViewer::THelpViewer(QWidget *parent)
 
 void THelpViewer::ShowContents(const QString &helpFile)
 {
-    FPath = QDir::isAbsolutePath(helpFile)
-                ? helpFile
-                : QDir(QCoreApplication::applicationDirPath()).filePath(helpFile);
-    QFile file(FPath);
+    const QString path = QDir::isAbsolutePath(helpFile)
+                             ? helpFile
+                             : QDir(QCoreApplication::applicationDirPath()).filePath(helpFile);
+    QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         FBrowser->setHtml(QString::fromUtf8(file.readAll()));
         FBrowser->scrollToAnchor(QStringLiteral("vsebina"));
     } else {
         FBrowser->setHtml(QStringLiteral("<h3>Pomoči ni mogoče odpreti</h3><p>Datoteke »%1« ni mogoče odpreti: %2</p>")
-                              .arg(FPath.toHtmlEscaped(), file.errorString().toHtmlEscaped()));
+                              .arg(path.toHtmlEscaped(), file.errorString().toHtmlEscaped()));
     }
     show();
     raise();

@@ -16,9 +16,7 @@ public:
     // Opens helpFile (a name without a folder is looked for next to the program).
     void ShowContents(const QString &helpFile);
     QTextBrowser *Browser() const { return FBrowser; }
-    QString HelpPath() const { return FPath; }
 
 private:
     QTextBrowser *FBrowser;
-    QString FPath;
 };
