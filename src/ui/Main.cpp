@@ -859,6 +859,14 @@ void TFormKalvo::FormClose(QCloseEvent *event)
         event->accept();
 }
 
+bool TFormKalvo::event(QEvent *event)
+{
+    // The status line belongs to the synthesis: item hints must not cover its panels.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
 bool TFormKalvo::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == FReportButton && event->type() == QEvent::ToolTip)
