@@ -6,7 +6,6 @@
 #include "UnitTools.h"
 
 #include <QStringList>
-#include <QTextCodec>
 
 #include <cmath>
 #include <functional>
@@ -29,18 +28,9 @@ QString BoldCell(const QString &text)
 }
 
 // Reports are read by people only: a character outside the code page becomes "?".
-QByteArray Encode(const QString &text)
-{
-    static QTextCodec *codec = QTextCodec::codecForName("Windows-1250");
-    return codec->fromUnicode(text);
-}
-
 QByteArray Lines(const QStringList &lines)
 {
-    QString text;
-    for (const QString &line : lines)
-        text += line + QLatin1String("\r\n");
-    return Encode(text);
+    return EncodeLines(lines, TUnencodable::Question);
 }
 
 // The order a report reads for a node: its matrix's, none counting as 0.
@@ -192,7 +182,7 @@ QByteArray SolutionsReport(const TModel &model)
                 + cell.repeated(BarCellCount(solution.Score)) + QStringLiteral("</td></tr></table><BR></BR>");
     }
     text += QStringLiteral("</BODY></HTML>");
-    return Encode(text);
+    return EncodeWindows1250(text, TUnencodable::Question);
 }
 
 void WriteModelReport(const TModel &model, const QString &fileName)

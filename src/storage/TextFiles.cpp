@@ -51,22 +51,22 @@ QString DecodeWindows1250(const QByteArray &bytes)
     return Windows1250()->toUnicode(bytes);
 }
 
-QByteArray EncodeWindows1250(const QString &text)
+QByteArray EncodeWindows1250(const QString &text, TUnencodable unencodable)
 {
     QTextCodec *codec = Windows1250();
-    if (!codec->canEncode(text))
+    if (unencodable == TUnencodable::Refuse && !codec->canEncode(text))
         throw EKalvoError(EKalvoError::ekFile,
                           QStringLiteral("Besedila »%1« ni mogoče zapisati v kodni strani Windows-1250.")
                               .arg(text));
     return codec->fromUnicode(text);
 }
 
-QByteArray EncodeLines(const QStringList &lines)
+QByteArray EncodeLines(const QStringList &lines, TUnencodable unencodable)
 {
     QString text;
     for (const QString &line : lines)
         text += line + QLatin1String("\r\n");
-    return EncodeWindows1250(text);
+    return EncodeWindows1250(text, unencodable);
 }
 
 QByteArray ReadFileBytes(const QString &path)

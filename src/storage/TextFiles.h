@@ -13,11 +13,15 @@
 QStringList SplitLines(const QString &text);
 
 QString DecodeWindows1250(const QByteArray &bytes);
-// Throws a clear error naming the text when a character has no Windows-1250 byte,
-// rather than writing a substitute that would change the name on the next load.
-QByteArray EncodeWindows1250(const QString &text);
+
+// How a character without a Windows-1250 byte is written.
+enum class TUnencodable {
+    Refuse,    // a clear error naming the text: a model file must read back as it was
+    Question   // "?": for what only people read
+};
+QByteArray EncodeWindows1250(const QString &text, TUnencodable unencodable = TUnencodable::Refuse);
 // Every line followed by CR LF, encoded.
-QByteArray EncodeLines(const QStringList &lines);
+QByteArray EncodeLines(const QStringList &lines, TUnencodable unencodable = TUnencodable::Refuse);
 
 // Whole file, or a clear error naming the path and the reason.
 QByteArray ReadFileBytes(const QString &path);

@@ -239,6 +239,9 @@ void TestIzpis::windows1250AndUnescapedNames()
     const QByteArray report = ModelReport(model);
     QVERIFY(report.contains("<TD><center>Varnost & <b>\xE8\x9A</b></center></TD>"));
     QVERIFY(!report.startsWith("\xEF\xBB\xBF"));
+    // A letter outside the code page does not stop a report, unlike a save.
+    model.Tree.FirstNode()->Child(0)->Name = QStringLiteral("Ωmega");
+    QVERIFY(ModelReport(model).contains("<TD><center>?mega</center></TD>"));
 }
 
 void TestIzpis::writesTheFile()
