@@ -5,12 +5,12 @@
 
 #include <exception>
 
-void RunGuarded(QWidget *parent, const std::function<void()> &command)
+bool RunGuarded(QWidget *parent, const std::function<void()> &command)
 {
     QString message;
     try {
         command();
-        return;
+        return true;
     } catch (const EKalvoError &e) {
         message = e.message();
     } catch (const std::exception &e) {
@@ -18,4 +18,5 @@ void RunGuarded(QWidget *parent, const std::function<void()> &command)
     }
     TModalHost::Message(parent, QStringLiteral("Kalvo"), message, QMessageBox::Ok, QMessageBox::Ok,
                         QMessageBox::Critical);
+    return false;
 }

@@ -374,12 +374,6 @@ void TFormKalvo::Run(const std::function<void()> &command)
     RunGuarded(this, command);
 }
 
-void TFormKalvo::ShowError(const QString &message)
-{
-    TModalHost::Message(this, QStringLiteral("Kalvo"), message, QMessageBox::Ok, QMessageBox::Ok,
-                        QMessageBox::Critical);
-}
-
 // --- Views --------------------------------------------------------------------
 
 QTreeWidgetItem *TFormKalvo::ItemOf(const TCriterionNode *node) const
@@ -783,15 +777,9 @@ void TFormKalvo::SpeedButton2Click()
 
 bool TFormKalvo::SaveProjectTo(const QString &fileName)
 {
-    try {
-        SaveProject(Model, fileName);
-    } catch (const EKalvoError &e) {
-        RefillGrid();   // saving fits every matrix
-        ShowError(e.message());
-        return false;
-    }
-    RefillGrid();
-    return true;
+    const bool saved = RunGuarded(this, [&] { SaveProject(Model, fileName); });
+    RefillGrid();   // saving fits every matrix
+    return saved;
 }
 
 void TFormKalvo::Shrani1Click()

@@ -102,7 +102,6 @@ private:
     void ShowResults();
     void ShowModel();
     void FitHeights(int needed);
-    void ShowError(const QString &message);
 
     // Model operations of the window.
     void AnalizeAll();
