@@ -27,7 +27,7 @@ kalvo_install_missing() {
     fi
   fi
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null || return 1
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || return 1
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null || return 1
 }
 
 # kalvo_build DIR [extra cmake args...]
