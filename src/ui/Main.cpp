@@ -822,8 +822,12 @@ void TFormKalvo::showEvent(QShowEvent *event)
 void TFormKalvo::closeEvent(QCloseEvent *event)
 {
     FormClose(event);
-    if (event->isAccepted())
-        frmIzpis->close();   // the report window ends with the program
+    if (event->isAccepted()) {
+        // The other windows end with the program.
+        frmIzpis->close();
+        if (FHelp)
+            FHelp->close();
+    }
 }
 
 void TFormKalvo::FormClose(QCloseEvent *event)
