@@ -291,6 +291,9 @@ void TestMainWindow::helpAndAbout()
     ClickMenuItem(w.Form, "HelpMenu", w.Form.HelpAboutItem);
     QCOMPARE(log, QStringList{"AboutBox"});
     QCOMPARE(w.Form.AboutBox->Version->text(), QStringLiteral("Verzija: 1.3.1.6"));
+
+    w.Form.close();   // a model of its root only closes without a question
+    QVERIFY(!w.Form.HelpViewer()->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
