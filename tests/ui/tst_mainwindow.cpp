@@ -51,6 +51,7 @@ private slots:
     void splitterDragRecomputes();
     void errorsAreShownAndTheProgramGoesOn();
     void helpAndAbout();
+    void renamingInTheTree();
 
 private:
     QTemporaryDir FDir;
@@ -294,6 +295,18 @@ void TestMainWindow::helpAndAbout()
 
     w.Form.close();   // a model of its root only closes without a question
     QVERIFY(!w.Form.HelpViewer()->isVisible());
+}
+
+void TestMainWindow::renamingInTheTree()
+{
+    TWindow w;
+    w.ClickNode(QString());
+    w.Key(Qt::Key_F2);   // the tree's own label editing
+    QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Cilj"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(w.Model.Tree.FirstNode()->Name, QStringLiteral("Cilj"));   // the view commits after the key
+    QCOMPARE(w.Form.tv_kriteriji->topLevelItem(0)->text(0), QStringLiteral("Cilj"));
 }
 
 QTEST_MAIN(TestMainWindow)
