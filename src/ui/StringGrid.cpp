@@ -28,7 +28,8 @@ TStringGrid::TStringGrid(QWidget *parent)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     FCorner = new QLabel(this);
     FCorner->setObjectName(QStringLiteral("Corner"));
-    FCorner->setAlignment(Qt::AlignCenter);
+    FCorner->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);   // a long name shows its start
+    FCorner->setIndent(4);
     FCorner->setAttribute(Qt::WA_TransparentForMouseEvents);
     FDelegate = new TGridEditDelegate(this);
     setItemDelegate(FDelegate);
