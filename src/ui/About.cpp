@@ -37,10 +37,10 @@ TAboutBox::TAboutBox(QWidget *parent)
     edition->move(82, 45);
 
     const struct { int top; const char *text; } credits[] = {
-        {130, "Vse pravice pridržane © 2026 razvijalci programa Kalvo"},
+        {130, "© 2026 razvijalci programa Kalvo"},
         {154, "Avtor: razvojna skupina Kalvo"},
-        {168, "Mentor: metoda analitičnega hierarhičnega procesa (AHP)"},
-        {183, "Sodelavec: ogrodje Qt in odprtokodni gradniki"},
+        {168, "Mentor: skupnost uporabnikov AHP"},
+        {183, "Sodelavec: ogrodje Qt"},
     };
     for (const auto &credit : credits) {
         auto *label = new QLabel(QString::fromUtf8(credit.text), panel);
