@@ -44,26 +44,37 @@ QString RatioAt(const TCriterionNode *node, int c, int r)
     return node->Matrix->RatioText(c, r);
 }
 
+using TCell = QString (*)(const QString &);
+
+// The heading cells (the table's first row is already open) and the rows of a
+// comparison table: a label, then the ratio texts as stored.
+void ComparisonRows(QStringList &lines, const TCriterionNode *node, const QStringList &labels, TCell heading,
+                    TCell rowLabel)
+{
+    const int n = OrderOf(node);
+    for (int k = 0; k < n; ++k)
+        lines << heading(labels.value(k));
+    lines << RowEnd;
+    for (int r = 0; r < n; ++r) {
+        lines << RowStart << rowLabel(labels.value(r));
+        for (int c = 0; c < n; ++c)
+            lines << PlainCell(RatioAt(node, c, r));
+        lines << RowEnd;
+    }
+    lines << RowEnd;
+}
+
 QStringList ModelReportLines(const TModel &model)
 {
     const TCriterionNode *root = model.Tree.FirstNode();
-    const int n = OrderOf(root);
     const QStringList labels = root ? model.ItemNames(root) : QStringList();
     QStringList lines{QStringLiteral("<HTML>"), QStringLiteral("<BODY>"),
                       QStringLiteral("<Center><B>Model - ") + (root ? root->Name : QString())
                           + QStringLiteral("<BR></B></center>"),
                       TableLine, QStringLiteral("<BR></BR>"),
                       QStringLiteral("<TR><TD><center>Tabela primerjav</center></TD>")};
-    for (int k = 0; k < n; ++k)
-        lines << PlainCell(labels.value(k));
-    lines << RowEnd;
-    for (int r = 0; r < n; ++r) {
-        lines << RowStart << PlainCell(labels.value(r));
-        for (int c = 0; c < n; ++c)
-            lines << PlainCell(RatioAt(root, c, r));
-        lines << RowEnd;
-    }
-    lines << RowEnd << TableEnd << QStringLiteral("</BODY>") << QStringLiteral("</HTML>");
+    ComparisonRows(lines, root, labels, PlainCell, PlainCell);
+    lines << TableEnd << QStringLiteral("</BODY>") << QStringLiteral("</HTML>");
     return lines;
 }
 
@@ -112,16 +123,9 @@ QStringList CriterionReportLines(const TModel &model)
     if (kind == ckRelative) {
         lines << QStringLiteral("<center><B>Kriterij - ") + s->Name + QStringLiteral("</center></B>") << TableLine
               << QStringLiteral("<TR><TD><B><center>") + s->Name + QStringLiteral("</center></B></TD>");
-        for (int k = 0; k < n; ++k)
-            lines << (s->HasChildren() ? BoldCell(labels.value(k)) : PlainCell(labels.value(k)));
-        lines << RowEnd;
-        for (int r = 0; r < n; ++r) {
-            lines << RowStart << BoldCell(labels.value(r));
-            for (int c = 0; c < n; ++c)
-                lines << PlainCell(RatioAt(s, c, r));
-            lines << RowEnd;
-        }
-        lines << RowEnd << TableEnd;
+        // Sub-criteria head the columns in bold, solutions plain; row labels are bold.
+        ComparisonRows(lines, s, labels, s->HasChildren() ? BoldCell : PlainCell, BoldCell);
+        lines << TableEnd;
         if (DebugMode && s->Matrix)
             DebugTables(lines, *s->Matrix);
     } else {
