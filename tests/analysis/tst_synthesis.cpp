@@ -1,3 +1,4 @@
+#include "ModelFixtures.h"
 #include "Synthesis.h"
 #include "TestSupport.h"
 #include "UnitTools.h"
@@ -31,17 +32,6 @@ QStringList ValueTexts(const TModel &model)
     for (const TSolution &s : model.Solutions)
         texts << s.ValueText;
     return texts;
-}
-
-void SetRelative(Tmatrika &m, const QStringList &upper)
-{
-    int i = 0;
-    for (int r = 0; r < m.Order; ++r)
-        for (int c = r + 1; c < m.Order; ++c) {
-            const TRatio ratio = ParseRatio(upper.at(i++));
-            m.Ratios[c][r] = upper.at(i - 1);
-            m.Ratios[r][c] = QStringLiteral("%1:%2").arg(ratio.Denominator).arg(ratio.Numerator);
-        }
 }
 
 } // namespace
@@ -171,7 +161,7 @@ void TestSynthesis::statusLine()
     model.FitNodeMatrix(root);
     root->Matrix->Kind = TCriterionKind(kind);
     if (kind == ckRelative)
-        SetRelative(*root->Matrix, upper);
+        SetUpperRatios(*root->Matrix, upper);
     // A previous run's emphasis must not linger.
     model.Status.Emphasis = true;
     model.Status.Panels[6] = QStringLiteral("(9,9)");
@@ -187,11 +177,9 @@ void TestSynthesis::noSolutionsRecomputesNothing()
     TLocaleScope locale(QStringLiteral(","));
     TModel model;
     TCriterionNode *root = model.Tree.FirstNode();
-    model.Tree.Select(root);
-    for (const char *name : {"A", "B", "C"})
-        model.Tree.AddSelectedChild(QString::fromLatin1(name), 0, ckRelative);
+    AddCriteria(model, root, {"A", "B", "C"});
     model.FitNodeMatrix(root);
-    SetRelative(*root->Matrix, {"3:1", "5:1", "1:2"});
+    SetUpperRatios(*root->Matrix, {"3:1", "5:1", "1:2"});
     root->Matrix->Lambda = 4.5;   // as a previous computation left it
     AnalizeAll(model);
     QCOMPARE(model.Status.Panels[2], QStringLiteral("lambda= 4,5000"));

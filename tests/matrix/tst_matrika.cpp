@@ -1,3 +1,4 @@
+#include "ModelFixtures.h"
 #include "TestSupport.h"
 #include "UnitMatrika.h"
 #include "UnitTools.h"
@@ -8,19 +9,11 @@
 
 namespace {
 
-// A relative matrix from its cells above the diagonal, given row by row as
-// "a(0,1) a(0,2) ... a(1,2) ..."; the cells below get the reciprocal text.
+// A relative matrix from its cells above the diagonal (see SetUpperRatios).
 Tmatrika Relative(int n, const QStringList &upper)
 {
     Tmatrika m(n, ckRelative);
-    int i = 0;
-    for (int r = 0; r < n; ++r)
-        for (int c = r + 1; c < n; ++c) {
-            const QString text = upper.at(i++);
-            const TRatio ratio = ParseRatio(text);
-            m.Ratios[c][r] = text;
-            m.Ratios[r][c] = QStringLiteral("%1:%2").arg(ratio.Denominator).arg(ratio.Numerator);
-        }
+    SetUpperRatios(m, upper);
     return m;
 }
 

@@ -1,5 +1,6 @@
 #include "GridContent.h"
 #include "GridEdits.h"
+#include "ModelFixtures.h"
 #include "TestSupport.h"
 
 class TestGridEdits : public QObject
@@ -132,9 +133,7 @@ void TestGridEdits::fillAbsoluteInnerNode()
 {
     TModel model;
     TCriterionNode *root = model.Tree.FirstNode();
-    model.Tree.Select(root);
-    for (const char *name : {"X", "Y", "Z"})
-        model.Tree.AddSelectedChild(QString::fromLatin1(name), 0, ckRelative);
+    AddCriteria(model, root, {"X", "Y", "Z"});
     root->Matrix = std::make_unique<Tmatrika>(3, ckMoreIsBetter);
     root->Matrix->AbsoluteValues = {"2", "3,5", "4"};
     const TGridContent grid = TGridContent::Fill(model, nullptr);

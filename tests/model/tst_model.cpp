@@ -1,4 +1,5 @@
 #include "Model.h"
+#include "ModelFixtures.h"
 #include "NodePath.h"
 #include "TestSupport.h"
 
@@ -98,9 +99,7 @@ void TestModel::removingACriterionKeepsJudgementsWithTheirItems()
 {
     TModel model;
     TCriterionNode *root = model.Tree.FirstNode();
-    model.Tree.Select(root);
-    for (const char *name : {"A", "B", "C"})
-        model.Tree.AddSelectedChild(QString::fromLatin1(name), 0, ckRelative);
+    AddCriteria(model, root, {"A", "B", "C"});
     model.FitNodeMatrix(root);
     root->Matrix->Ratios[2][0] = QStringLiteral("5:1");   // A against C
     root->Matrix->Ratios[0][2] = QStringLiteral("1:5");

@@ -1,4 +1,5 @@
 #include "Izpis.h"
+#include "ModelFixtures.h"
 #include "Synthesis.h"
 #include "TestSupport.h"
 #include "UnitTools.h"
@@ -141,13 +142,7 @@ void TestIzpis::debugTablesInOrder()
     TModel model;
     Build(model, 3, true);
     Tmatrika &m = *model.Tree.FirstNode()->Matrix;
-    const char *upper[] = {"3:1", "5:1", "1:2"};
-    const int cells[][2] = {{0, 1}, {0, 2}, {1, 2}};
-    for (int i = 0; i < 3; ++i) {
-        const TRatio ratio = ParseRatio(QString::fromLatin1(upper[i]));
-        m.Ratios[cells[i][1]][cells[i][0]] = QString::fromLatin1(upper[i]);
-        m.Ratios[cells[i][0]][cells[i][1]] = QStringLiteral("%1:%2").arg(ratio.Denominator).arg(ratio.Numerator);
-    }
+    SetUpperRatios(m, {"3:1", "5:1", "1:2"});
     m.Compute();
     const QStringList lines = SplitCrLf(CriterionReport(model));
     QStringList headings;
