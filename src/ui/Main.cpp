@@ -129,90 +129,69 @@ void TFormKalvo::Bind(QAction *action, void (TFormKalvo::*handler)())
 
 void TFormKalvo::CreateActions()
 {
-    auto make = [this](const char *name, const QString &text, const QString &icon = QString()) {
-        auto *action = new QAction(text, this);
-        action->setObjectName(QString::fromLatin1(name));
-        if (!icon.isEmpty())
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
-        return action;
+    // The command table: action, design name, caption, shortcut, tool-bar hint, icon, handler.
+    const struct {
+        QAction **action;
+        const char *name;
+        const char *caption;
+        QKeySequence shortcut;
+        const char *hint;
+        const char *icon;
+        void (TFormKalvo::*handler)();
+    } commands[] = {
+        {&Novmodel1, "Novmodel1", "&Nov model", Qt::CTRL | Qt::Key_N, "Nov model", "new",
+         &TFormKalvo::SpeedButton3Click},
+        {&Izbiramodela1, "Izbiramodela1", "&Odpri model", Qt::CTRL | Qt::Key_O, "Odpri model", "open",
+         &TFormKalvo::SpeedButton2Click},
+        {&Shrani1, "Shrani1", "&Shrani", Qt::CTRL | Qt::Key_S, "Shrani model", "save", &TFormKalvo::Shrani1Click},
+        {&Shranjevanjmodela1, "Shranjevanjmodela1", "&Shrani model kot", Qt::CTRL | Qt::ALT | Qt::Key_S,
+         "Shrani model kot", "saveas", &TFormKalvo::Shranjevanjmodela1Click},
+        {&Izhod1, "Izhod1", "I&zhod", Qt::CTRL | Qt::Key_X, nullptr, nullptr, &TFormKalvo::Izhod1Click},
+        {&Dodaj1, "Dodaj1", "&Dodaj", Qt::CTRL | Qt::Key_D, "Dodaj kriterij", "addcriterion", &TFormKalvo::Dodaj1Click},
+        {&Izloi1, "Izloi1", "&Izloci", Qt::CTRL | Qt::Key_I, "Izloci kriterij", "removecriterion",
+         &TFormKalvo::Brii1Click},
+        {&Dodaj2, "Dodaj2", "&Dodaj", Qt::CTRL | Qt::Key_R, "Dodaj rešitev", "addsolution", &TFormKalvo::Dodaj4Click},
+        {&Odstrani1, "Odstrani1", "&Odstrani", Qt::CTRL | Qt::Key_E, "Odstrani rešitev", "removesolution",
+         &TFormKalvo::Brii2Click},
+        {&Odstranivse1, "Odstranivse1", "Odstrani &vse", Qt::CTRL | Qt::Key_G, nullptr, nullptr,
+         &TFormKalvo::Izbriivse1Click},
+        {&Natannametoda1, "Natannametoda1", "Natancna metoda", {}, nullptr, nullptr, &TFormKalvo::Natannametoda1Click},
+        {&Priblinametoda1, "Priblinametoda1", "Približna metoda", {}, nullptr, nullptr,
+         &TFormKalvo::Priblinametoda1Click},
+        {&Model1, "Model1", "Model", {}, nullptr, "report", &TFormKalvo::Model1Click},
+        {&Izbran1, "Izbran1", "Kriterij", {}, nullptr, nullptr, &TFormKalvo::Izbran1Click},
+        {&Izbran2, "Izbran2", "Rešitev", {}, nullptr, nullptr, &TFormKalvo::Izbran2Click},
+        {&HelpContentsItem, "HelpContentsItem", "V&sebina", Qt::Key_F1, "Pomoc", "help",
+         &TFormKalvo::HelpContentsItemClick},
+        {&Debug1, "Debug1", "Debug", {}, nullptr, nullptr, &TFormKalvo::Debug1Click},
+        {&HelpAboutItem, "HelpAboutItem", "&Vizitka", {}, nullptr, nullptr, &TFormKalvo::HelpAboutItemClick},
     };
-    Novmodel1 = make("Novmodel1", QStringLiteral("&Nov model"), QStringLiteral("new"));
-    Novmodel1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    Novmodel1->setToolTip(QStringLiteral("Nov model"));
-    Izbiramodela1 = make("Izbiramodela1", QStringLiteral("&Odpri model"), QStringLiteral("open"));
-    Izbiramodela1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    Izbiramodela1->setToolTip(QStringLiteral("Odpri model"));
-    Shrani1 = make("Shrani1", QStringLiteral("&Shrani"), QStringLiteral("save"));
-    Shrani1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    Shrani1->setToolTip(QStringLiteral("Shrani model"));
-    Shranjevanjmodela1 = make("Shranjevanjmodela1", QStringLiteral("&Shrani model kot"), QStringLiteral("saveas"));
-    Shranjevanjmodela1->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
-    Shranjevanjmodela1->setToolTip(QStringLiteral("Shrani model kot"));
-    Izhod1 = make("Izhod1", QStringLiteral("I&zhod"));
-    Izhod1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    for (const auto &command : commands) {
+        auto *action = new QAction(QString::fromUtf8(command.caption), this);
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setShortcut(command.shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        if (command.hint)
+            action->setToolTip(QString::fromUtf8(command.hint));
+        if (command.icon)
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(command.icon))));
+        *command.action = action;
+        Bind(action, command.handler);
+    }
+    HelpContentsItem->setStatusTip(QStringLiteral("Display the help contents screen"));
+    HelpAboutItem->setStatusTip(QStringLiteral("Informacije o programu"));
 
-    Dodaj1 = make("Dodaj1", QStringLiteral("&Dodaj"), QStringLiteral("addcriterion"));
-    Dodaj1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    Dodaj1->setToolTip(QStringLiteral("Dodaj kriterij"));
-    Izloi1 = make("Izloi1", QStringLiteral("&Izloci"), QStringLiteral("removecriterion"));
-    Izloi1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    Izloi1->setToolTip(QStringLiteral("Izloci kriterij"));
-
-    Dodaj2 = make("Dodaj2", QStringLiteral("&Dodaj"), QStringLiteral("addsolution"));
-    Dodaj2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    Dodaj2->setToolTip(QStringLiteral("Dodaj rešitev"));
-    Odstrani1 = make("Odstrani1", QStringLiteral("&Odstrani"), QStringLiteral("removesolution"));
-    Odstrani1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    Odstrani1->setToolTip(QStringLiteral("Odstrani rešitev"));
-    Odstranivse1 = make("Odstranivse1", QStringLiteral("Odstrani &vse"));
-    Odstranivse1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-
-    Natannametoda1 = make("Natannametoda1", QStringLiteral("Natancna metoda"));
-    Priblinametoda1 = make("Priblinametoda1", QStringLiteral("Približna metoda"));
     FMethods = new QActionGroup(this);
     for (QAction *method : {Natannametoda1, Priblinametoda1}) {
         method->setCheckable(true);
         FMethods->addAction(method);
     }
     Natannametoda1->setChecked(true);
-    Model1 = make("Model1", QStringLiteral("Model"), QStringLiteral("report"));
-    Izbran1 = make("Izbran1", QStringLiteral("Kriterij"));
-    Izbran2 = make("Izbran2", QStringLiteral("Rešitev"));
-
-    HelpContentsItem = make("HelpContentsItem", QStringLiteral("V&sebina"), QStringLiteral("help"));
-    HelpContentsItem->setShortcut(QKeySequence(Qt::Key_F1));
-    HelpContentsItem->setStatusTip(QStringLiteral("Display the help contents screen"));
-    HelpContentsItem->setToolTip(QStringLiteral("Pomoc"));
-    Debug1 = make("Debug1", QStringLiteral("Debug"));
     Debug1->setCheckable(true);
     // A group of its own draws the radio-style dot; it may be switched off again.
     auto *debugGroup = new QActionGroup(this);
     debugGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     debugGroup->addAction(Debug1);
-    HelpAboutItem = make("HelpAboutItem", QStringLiteral("&Vizitka"));
-    HelpAboutItem->setStatusTip(QStringLiteral("Informacije o programu"));
-
-    for (QAction *action : actions())
-        action->setShortcutContext(Qt::WindowShortcut);
-
-    Bind(Novmodel1, &TFormKalvo::SpeedButton3Click);
-    Bind(Izbiramodela1, &TFormKalvo::SpeedButton2Click);
-    Bind(Shrani1, &TFormKalvo::Shrani1Click);
-    Bind(Shranjevanjmodela1, &TFormKalvo::Shranjevanjmodela1Click);
-    Bind(Izhod1, &TFormKalvo::Izhod1Click);
-    Bind(Dodaj1, &TFormKalvo::Dodaj1Click);
-    Bind(Izloi1, &TFormKalvo::Brii1Click);
-    Bind(Dodaj2, &TFormKalvo::Dodaj4Click);
-    Bind(Odstrani1, &TFormKalvo::Brii2Click);
-    Bind(Odstranivse1, &TFormKalvo::Izbriivse1Click);
-    Bind(Natannametoda1, &TFormKalvo::Natannametoda1Click);
-    Bind(Priblinametoda1, &TFormKalvo::Priblinametoda1Click);
-    Bind(Model1, &TFormKalvo::Model1Click);
-    Bind(Izbran1, &TFormKalvo::Izbran1Click);
-    Bind(Izbran2, &TFormKalvo::Izbran2Click);
-    Bind(HelpContentsItem, &TFormKalvo::HelpContentsItemClick);
-    Bind(Debug1, &TFormKalvo::Debug1Click);
-    Bind(HelpAboutItem, &TFormKalvo::HelpAboutItemClick);
 }
 
 void TFormKalvo::CreateMenus()
