@@ -1,7 +1,8 @@
 #include "Synthesis.h"
 
 #include "FloatMath.h"
-#include "Messages.h"
+#include "KalvoError.h"
+#include "NodePath.h"
 #include "SynthesisCache.h"
 #include "UnitTools.h"
 
@@ -14,30 +15,16 @@ namespace {
 
 void ComputeOnce(TCriterionNode *node, TSynthesisCache *cache)
 {
-    Tmatrika &m = *node->Matrix;
-    if (!cache) {
-        m.Compute();
+    if (cache && cache->IsComputed(node))
         return;
-    }
-    if (cache->IsComputed(node)) {
-        for (const QString &warning : cache->Warnings(node))
-            ShowMessage(warning);
-        return;
-    }
-    QStringList warnings;
-    TMessageHandler previous;
-    previous = SetMessageHandler([&](const QString &text) {
-        warnings << text;
-        previous(text);
-    });
     try {
-        m.Compute();
-    } catch (...) {
-        SetMessageHandler(std::move(previous));
+        node->Matrix->Compute();
+    } catch (EKalvoError &e) {
+        e.AddContext(QStringLiteral("Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node))));
         throw;
     }
-    SetMessageHandler(std::move(previous));
-    cache->SetComputed(node, warnings);
+    if (cache)
+        cache->SetComputed(node);
 }
 
 QString FormatStatusNumber(const char *label, double value)
@@ -96,11 +83,11 @@ TStatusLine StatusFor(const TCriterionNode *node)
             status.Panels[2] = FormatStatusNumber("lambda= ", m.Lambda);
             status.Panels[3] = FormatStatusNumber("CI= ", m.CI);
             status.Panels[4] = FormatStatusNumber("CR= ", m.CR);
-            if (m.CR > 0.001) {
+            if (m.CR > MaxDThreshold) {
                 status.Panels[5] = FormatStatusNumber("MaxD= ", m.MaxD);
                 status.Panels[6] = QStringLiteral("(%1,%2)").arg(m.MaxDRow).arg(m.MaxDCol);
             }
-            status.Emphasis = m.CR > 0.1;
+            status.Emphasis = m.CR > AcceptableCR;
         }
         break;
     case ckLessIsBetter:

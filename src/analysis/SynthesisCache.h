@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QStringList>
-
-#include <unordered_map>
+#include <unordered_set>
 
 class TCriterionNode;
 
-// One run's memory of the matrices it has computed and of the warnings each
-// computation gave, so that a later solution repeats the warnings, not the work.
+// One run's memory of the matrices it has computed, so that a later solution
+// reuses the work (and a matrix's warning is shown once per run, not per solution).
 class TSynthesisCache
 {
 public:
-    bool IsComputed(const TCriterionNode *node) const { return FWarnings.count(node) != 0; }
-    void SetComputed(const TCriterionNode *node, const QStringList &warnings) { FWarnings[node] = warnings; }
-    const QStringList &Warnings(const TCriterionNode *node) const { return FWarnings.at(node); }
+    bool IsComputed(const TCriterionNode *node) const { return FComputed.count(node) != 0; }
+    void SetComputed(const TCriterionNode *node) { FComputed.insert(node); }
 
 private:
-    std::unordered_map<const TCriterionNode *, QStringList> FWarnings;
+    std::unordered_set<const TCriterionNode *> FComputed;
 };

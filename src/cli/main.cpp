@@ -5,6 +5,7 @@
 #include "ModelFiles.h"
 #include "NodePath.h"
 #include "Synthesis.h"
+#include "TextFiles.h"
 #include "UnitMatrika.h"
 #include "UnitTools.h"
 
@@ -42,7 +43,7 @@ const char *const Help =
     "kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "\n"
     "Loads, selects and scores the model in the same way, then writes one of the\n"
-    "HTML reports (Windows-1250) to FILE: the root's comparisons (model), the start\n"
+    "HTML reports (Windows-1250) to FILE (\"-\": standard output): the root's comparisons (model), the start\n"
     "criterion's comparisons or values (criterion; --debug adds the working\n"
     "matrices of a relative criterion) or the solutions with their bars.\n"
     "\n"
@@ -236,19 +237,29 @@ int main(int argc, char *argv[])
     } catch (const EKalvoError &e) {
         Print(stderr, e.message() + QLatin1Char('\n'));
         return 1;
+    } catch (const std::bad_alloc &) {
+        Print(stderr, OutOfMemoryMessage() + QLatin1Char('\n'));
+        return 1;
     }
 
     if (report) {
         DebugMode = debug;
         try {
-            if (reportKind == QLatin1String("model"))
-                WriteModelReport(model, outputName);
-            else if (reportKind == QLatin1String("criterion"))
-                WriteCriterionReport(model, outputName);
-            else
-                WriteSolutionsReport(model, outputName);
+            const QByteArray bytes = reportKind == QLatin1String("model") ? ModelReport(model)
+                : reportKind == QLatin1String("criterion")               ? CriterionReport(model)
+                                                                         : SolutionsReport(model);
+            if (outputName == QLatin1String("-")) {
+                if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+                    || std::fflush(stdout) != 0)
+                    throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Izpisa ni mogoče zapisati na standardni izhod."));
+            } else {
+                WriteFiles({{outputName, bytes}});
+            }
         } catch (const EKalvoError &e) {
             Print(stderr, e.message() + QLatin1Char('\n'));
+            return 1;
+        } catch (const std::bad_alloc &) {
+            Print(stderr, OutOfMemoryMessage() + QLatin1Char('\n'));
             return 1;
         }
         return 0;

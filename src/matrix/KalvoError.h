@@ -15,7 +15,8 @@ public:
         ekInvalidOp,   // "Invalid floating point operation"
         ekOverflow,    // "Floating point overflow"
         ekFile,        // a file that cannot be opened, read or written
-        ekFormat       // a model file whose content breaks its rules
+        ekFormat,      // a model file whose content breaks its rules
+        ekTooLarge     // more than memory or a person can hold: refused before allocating
     };
 
     EKalvoError(TKind kind, const QString &message)
@@ -25,10 +26,30 @@ public:
     const QString &message() const noexcept { return FMessage; }
     const char *what() const noexcept override { return FUtf8.constData(); }
 
+    // The first line stays the exact text; where it happened goes on a second
+    // line, the outermost place first ("Kriterij »A/B«, celica (2, 3)").
+    EKalvoError &AddContext(const QString &where)
+    {
+        const qsizetype end = FMessage.indexOf(QLatin1Char('\n'));
+        if (end < 0)
+            FMessage += QLatin1Char('\n') + where;
+        else
+            FMessage.insert(end + 1, where + QStringLiteral(", "));
+        FUtf8 = FMessage.toUtf8();
+        return *this;
+    }
+    bool HasContext() const { return FMessage.contains(QLatin1Char('\n')); }
+
+    // An offending text as a message quotes it: at most 60 characters.
+    static QString Quote(const QString &text)
+    {
+        return text.size() <= 60 ? text : text.left(60) + QChar(0x2026);
+    }
+
     static EKalvoError notInteger(const QString &text)
-    { return EKalvoError(ekConvert, QStringLiteral("'%1' is not a valid integer value").arg(text)); }
+    { return EKalvoError(ekConvert, QStringLiteral("'%1' is not a valid integer value").arg(Quote(text))); }
     static EKalvoError notFloat(const QString &text)
-    { return EKalvoError(ekConvert, QStringLiteral("'%1' is not a valid floating point value").arg(text)); }
+    { return EKalvoError(ekConvert, QStringLiteral("'%1' is not a valid floating point value").arg(Quote(text))); }
     static EKalvoError zeroDivide()
     { return EKalvoError(ekZeroDivide, QStringLiteral("Floating point division by zero")); }
     static EKalvoError invalidOp()

@@ -1,6 +1,7 @@
 #include "UnitMatrika.h"
 
 #include "FloatMath.h"
+#include "KalvoError.h"
 #include "Messages.h"
 #include "UnitTools.h"
 
@@ -14,7 +15,38 @@ QString NoRandomIndexMessage()
     return QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!");
 }
 
+QString TooLargeMessage(qint32 order)
+{
+    return QStringLiteral("Matrika reda %1 je prevelika za primerjave po parih (največ %2 elementov). "
+                          "Kriterij z več elementi naj ima absolutne vrednosti.")
+        .arg(order)
+        .arg(MaxRelativeOrder);
+}
+
 namespace {
+
+// Runs one cell's step; its error says which cell (1-based, as the status line).
+template <typename Step>
+auto AtCell(qint32 r, qint32 c, Step step)
+{
+    try {
+        return step();
+    } catch (EKalvoError &e) {
+        e.AddContext(QStringLiteral("celica (%1, %2)").arg(r + 1).arg(c + 1));
+        throw;
+    }
+}
+
+template <typename Step>
+auto AtValue(qint32 i, Step step)
+{
+    try {
+        return step();
+    } catch (EKalvoError &e) {
+        e.AddContext(QStringLiteral("vrednost %1").arg(i + 1));
+        throw;
+    }
+}
 
 const QString &One()
 {
@@ -37,9 +69,16 @@ Tmatrika::Tmatrika(qint32 order, TCriterionKind kind)
     Lambda = 0.0;
 }
 
+void Tmatrika::CheckOrder(qint32 n) const
+{
+    if (Kind == ckRelative && n > MaxRelativeOrder)
+        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(n));
+}
+
 void Tmatrika::SetOrder(qint32 n)
 {
     n = std::max<qint32>(n, 0);
+    CheckOrder(n);
     Order = n;
     if (Kind == ckRelative) {
         CompleteRatios();
@@ -62,6 +101,7 @@ void Tmatrika::SetOrder(qint32 n)
 
 void Tmatrika::CompleteRatios()
 {
+    CheckOrder(Order);
     Ratios.resize(size_t(Order));
     for (auto &column : Ratios) {
         column.resize(size_t(Order));
@@ -102,7 +142,7 @@ void Tmatrika::ComputeMoreIsBetter()
 {
     double sum = 0.0;
     for (qint32 i = 0; i < Order; ++i) {
-        Vector[i] = StrToFloat(AbsoluteValues[i]);
+        Vector[i] = AtValue(i, [&] { return StrToFloat(AbsoluteValues[i]); });
         sum = Checked(sum + Vector[i]);
     }
     for (qint32 i = 0; i < Order; ++i)
@@ -113,7 +153,7 @@ void Tmatrika::ComputeLessIsBetter()
 {
     double sum = 0.0;
     for (qint32 i = 0; i < Order; ++i) {
-        Vector[i] = Divide(1.0, StrToFloat(AbsoluteValues[i]));
+        Vector[i] = AtValue(i, [&] { return Divide(1.0, StrToFloat(AbsoluteValues[i])); });
         sum = Checked(sum + Vector[i]);
     }
     for (qint32 i = 0; i < Order; ++i)
@@ -132,7 +172,7 @@ void Tmatrika::ComputeApproximate()
     for (qint32 c = 0; c < n; ++c) {
         double s = 0.0;
         for (qint32 r = 0; r < n; ++r) {
-            m[c][r] = RatioValue(ParseRatio(Ratios[c][r]));
+            m[c][r] = AtCell(r, c, [&] { return RatioValue(ParseRatio(Ratios[c][r])); });
             s = Checked(s + m[c][r]);
         }
         for (qint32 r = 0; r < n; ++r)
@@ -158,7 +198,7 @@ void Tmatrika::ComputeConsistency()
     for (qint32 r = 0; r < n; ++r) {
         double t = 0.0;
         for (qint32 c = 0; c < n; ++c) {
-            const TRatio ratio = ParseRatio(Ratios[c][r]);
+            const TRatio ratio = AtCell(r, c, [&] { return ParseRatio(Ratios[c][r]); });
             t = Checked(t + Divide(Checked(double(ratio.Numerator) * w[c]), double(ratio.Denominator)));
         }
         Lambda = Checked(Lambda + Divide(t, w[r]));
@@ -168,10 +208,13 @@ void Tmatrika::ComputeConsistency()
     if (n > 1) {
         CI = Divide(Lambda - double(n), double(n - 1));
         CR = 0.0;
-        if (n <= 10)
+        if (n <= 10) {
             CR = Divide(CI, RandomIndex[size_t(n)]);
-        else
+        } else if (FWarnedOrder != n) {
+            // Once, not at every refresh: the user cannot change what it says.
+            FWarnedOrder = n;
             ShowMessage(NoRandomIndexMessage());
+        }
     }
 
     MaxD = 0.0;
@@ -210,7 +253,7 @@ void Tmatrika::ComputePowered()
     auto value = [&](qint32 r, qint32 c) {
         const size_t at = size_t(r) * size_t(n) + size_t(c);
         if (!converted[at]) {
-            a[at] = RatioToFloat(Ratios[c][r]);
+            a[at] = AtCell(r, c, [&] { return RatioToFloat(Ratios[c][r]); });
             converted[at] = 1;
         }
         return a[at];

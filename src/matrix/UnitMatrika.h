@@ -24,8 +24,19 @@ inline constexpr std::array<double, 11> RandomIndex = {
     0.0, 0.0, 0.5, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.51
 };
 
-// Shown (through ShowMessage) whenever a relative matrix above order 10 is computed.
+// Shown (through ShowMessage) when a relative matrix above order 10 is computed,
+// once for each order the matrix takes.
 QString NoRandomIndexMessage();
+
+// No one compares more items by hand, and order n costs n x n texts: a relative
+// matrix of a higher order is refused before anything is allocated.
+inline constexpr qint32 MaxRelativeOrder = 200;
+QString TooLargeMessage(qint32 order);
+
+// The consistency ratio above which the status line warns.
+inline constexpr double AcceptableCR = 0.1;
+// The consistency ratio up to which the cell of largest deviation is not shown.
+inline constexpr double MaxDThreshold = 0.001;
 
 // The comparison matrix of one criterion node: the texts the user entered and
 // what is derived from them. Ratios[c][r] (column first) states how item r
@@ -48,7 +59,8 @@ public:
     qint32 MaxDRow = 0;
     qint32 MaxDCol = 0;
 
-    // Create: a matrix of the given order and kind whose texts are all "1".
+    // Create: a matrix of the given order and kind whose texts are all "1". A
+    // relative matrix above MaxRelativeOrder throws (as SetOrder).
     Tmatrika(qint32 order, TCriterionKind kind);
 
     // Resizes at the end, keeping every text whose indices stay in range and
@@ -74,6 +86,8 @@ public:
     void RemoveItem(qint32 index);
 
 private:
+    qint32 FWarnedOrder = -1;    // the order the missing random index was last shown for
+    void CheckOrder(qint32 n) const;
     void CompleteRatios();       // Order x Order texts, the missing and empty ones "1"
     void ComputeConsistency();   // lambda, CI, CR and the cell of largest deviation
 };

@@ -40,6 +40,12 @@ public:
     // the children loses the node's row and column; the parent becomes selected.
     void DeleteSelectedNode();
     void DeleteAllNodes();
+    // Exchanges the whole content (nodes and selection) with another tree.
+    void Swap(TCriteriaTree &other)
+    {
+        FTop.SwapChildren(other.FTop);
+        std::swap(FSelected, other.FSelected);
+    }
 
 private:
     TCriterionNode FTop;   // holds the top-level nodes; not itself a criterion

@@ -35,3 +35,12 @@ void TCriterionNode::RemoveChild(int index)
     if (index >= 0 && index < ChildCount())
         FChildren.erase(FChildren.begin() + index);
 }
+
+void TCriterionNode::SwapChildren(TCriterionNode &other)
+{
+    FChildren.swap(other.FChildren);
+    for (auto &child : FChildren)
+        child->FParent = this;
+    for (auto &child : other.FChildren)
+        child->FParent = &other;
+}

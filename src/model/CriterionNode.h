@@ -39,6 +39,8 @@ public:
     TCriterionNode *AppendChild(const QString &name);
     void RemoveChild(int index);
     void RemoveAllChildren() { FChildren.clear(); }
+    // Exchanges the children of two nodes, each child following its new parent.
+    void SwapChildren(TCriterionNode &other);
 
 private:
     TCriterionNode *FParent;

@@ -1,5 +1,6 @@
 #include "GridEdits.h"
 
+#include "KalvoError.h"
 #include "UnitTools.h"
 
 #include <algorithm>
@@ -60,17 +61,41 @@ TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const Q
         return TTypedValue::Relative;
     if (r < 1 || r > m.Order)
         return TTypedValue::Ignored;
-    if (IsFloat(text)) {
-        if (StrToFloat(text) == 0.0)
-            return TTypedValue::Zero;
-        m.AbsoluteValues[size_t(r - 1)] = text;
-        return TTypedValue::Stored;
-    }
-    if (!final && IsFloat(text + QLatin1Char('0')))
-        return TTypedValue::Incomplete;
+    const QString value = NormalizeTypedValue(text);
     if (restored)
         *restored = m.AbsoluteValues[size_t(r - 1)];
+    if (IsFloat(value)) {
+        const double number = StrToFloat(value);
+        if (number <= 0.0)
+            return !final ? TTypedValue::Incomplete : number == 0.0 ? TTypedValue::Zero : TTypedValue::Negative;
+        m.AbsoluteValues[size_t(r - 1)] = value;
+        return TTypedValue::Stored;
+    }
+    if (!final && IsFloat(value + QLatin1Char('0')))
+        return TTypedValue::Incomplete;
     return TTypedValue::Restored;
+}
+
+QString NormalizeTypedValue(const QString &text)
+{
+    const QString decimal = DecimalSeparator();
+    const QString foreign = decimal == QLatin1String(",") ? QStringLiteral(".")
+        : decimal == QLatin1String(".")                    ? QStringLiteral(",")
+                                                           : QString();
+    if (foreign.isEmpty() || text.contains(decimal))
+        return text;
+    QString value = text;
+    return value.replace(foreign, decimal);
+}
+
+QString NegativeValueMessage()
+{
+    return QStringLiteral("Negativna vrednost ni dovoljena!");
+}
+
+QString NotANumberMessage(const QString &text)
+{
+    return QStringLiteral("»%1« ni število; vrednost ni spremenjena.").arg(EKalvoError::Quote(text));
 }
 
 QString ZeroValueMessage()

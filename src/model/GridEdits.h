@@ -33,18 +33,28 @@ enum class TTypedValue {
     Ignored,     // an empty text: nothing is stored
     Relative,    // the criterion compares ratios: only a refresh
     Stored,      // a number other than zero, stored as typed
-    Zero,        // refused: "Vrednost 0 ni dovoljena!"
+    Zero,        // refused when the editor closes: "Vrednost 0 ni dovoljena!"; the stored value goes back
+    Negative,    // refused when the editor closes, as zero; the stored value goes back
     Restored,    // not a number: the stored value goes back into the cell
     Incomplete   // the start of a number ("-", ",", "1e"): kept while typing goes on
 };
 
 // Checks and stores the text typed into grid row r of node's absolute column.
 // The matrix is first given the order the grid shows (gridRows - 1). For
-// Restored, *restored receives the stored value. While typing goes on (final is
-// false) the start of a number is left alone, so that "-3" or ",5" can be typed;
-// when the editor closes on it, it is undone like any other non-number.
+// Restored, Zero and Negative, *restored receives the stored value. While typing
+// goes on (final is false) the start of a number is left alone, so that "-3",
+// ",5" or "0,5" can be typed, and a zero or negative value is only refused when
+// the editor closes on it. The separator that is not the locale's is taken as
+// the decimal separator ("2.5" under ","). *undone, when given, says why a
+// character was undone.
 TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const QString &text,
                               QString *restored = nullptr, bool final = false);
 
+// The typed text with the foreign decimal separator made the locale's (only when
+// the text has none of the locale's own).
+QString NormalizeTypedValue(const QString &text);
+
 QString ZeroValueMessage();
+QString NegativeValueMessage();
+QString NotANumberMessage(const QString &text);
 QString ZeroValueCaption();

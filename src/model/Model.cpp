@@ -1,5 +1,8 @@
 #include "Model.h"
 
+#include "KalvoError.h"
+#include "NodePath.h"
+
 TModel::TModel()
 {
     Reset();
@@ -28,10 +31,15 @@ void TModel::FitNodeMatrix(TCriterionNode *node)
     if (!node)
         return;
     const int n = ItemCount(node);
-    if (node->Matrix)
-        node->Matrix->SetOrder(n);
-    else
-        node->Matrix = std::make_unique<Tmatrika>(n, ckRelative);
+    try {
+        if (node->Matrix)
+            node->Matrix->SetOrder(n);
+        else
+            node->Matrix = std::make_unique<Tmatrika>(n, ckRelative);
+    } catch (EKalvoError &e) {
+        e.AddContext(QStringLiteral("Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node))));
+        throw;
+    }
 }
 
 void TModel::FitLeafMatrices()
@@ -43,6 +51,11 @@ void TModel::FitLeafMatrices()
 
 void TModel::AddSolution(const QString &name)
 {
+    if (SolutionCount() + 1 > MaxRelativeOrder)
+        for (TCriterionNode *node : Tree.Nodes())
+            if (!node->HasChildren() && node->Matrix && node->Matrix->Kind == ckRelative)
+                throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(SolutionCount() + 1))
+                    .AddContext(QStringLiteral("Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node))));
     TSolution solution;
     solution.Name = name;
     Solutions.push_back(solution);
@@ -78,6 +91,18 @@ void TModel::Reset()
     Solutions.clear();
     MarkedSolution = 0;
     ProjectFileName.clear();
+    KnownFileSet.clear();
     Status = TStatusLine();
     SubcriterionBars.clear();
+}
+
+void TModel::Swap(TModel &other)
+{
+    Tree.Swap(other.Tree);
+    Solutions.swap(other.Solutions);
+    std::swap(MarkedSolution, other.MarkedSolution);
+    ProjectFileName.swap(other.ProjectFileName);
+    KnownFileSet.swap(other.KnownFileSet);
+    std::swap(Status, other.Status);
+    SubcriterionBars.swap(other.SubcriterionBars);
 }

@@ -23,6 +23,9 @@ public:
     std::vector<TSolution> Solutions;
     int MarkedSolution = 0;
     QString ProjectFileName;
+    // The absolute base name of the file set this model was last read from or
+    // written to; saving over any other existing set asks first.
+    QString KnownFileSet;
 
     TStatusLine Status;
     std::vector<TSubcriterionBar> SubcriterionBars;
@@ -40,7 +43,8 @@ public:
     // Fits the matrix of every leaf criterion that has one to the solutions.
     void FitLeafMatrices();
 
-    // Appends a solution and marks it. The caller refreshes (AnalizeAll).
+    // Appends a solution and marks it. The caller refreshes (AnalizeAll). A solution
+    // that a relative leaf could not compare (beyond MaxRelativeOrder) is refused.
     void AddSolution(const QString &name);
     void OznaciResitev(int index);
     // Removes the marked solution, with its row and column in every leaf matrix,
@@ -52,4 +56,7 @@ public:
     // Back to the start state: one nameless root without a matrix, no solutions,
     // no file name, nothing derived.
     void Reset();
+    // Exchanges everything with another model: a model read whole elsewhere
+    // replaces this one in one step.
+    void Swap(TModel &other);
 };

@@ -22,6 +22,23 @@ EKalvoError FormatError(const QString &text)
     return EKalvoError(EKalvoError::ekFormat, text);
 }
 
+QString Where(const QString &path, qsizetype line)
+{
+    return QStringLiteral("Datoteka »%1«, vrstica %2").arg(QFileInfo(path).absoluteFilePath()).arg(line);
+}
+
+// Runs the reading of one line; a conversion error says which file and line.
+template <typename Step>
+auto AtLine(const QString &path, qsizetype line, Step step)
+{
+    try {
+        return step();
+    } catch (EKalvoError &e) {
+        e.AddContext(Where(path, line));
+        throw;
+    }
+}
+
 QStringList CriteriaLines(const TModel &model)
 {
     QStringList lines;
@@ -80,7 +97,7 @@ void ReadCriteria(TCriteriaTree &tree, const QStringList &lines, const QString &
         if (level > depth + 1)
             throw FormatError(QStringLiteral("Napačna raven %1 v vrstici %2 datoteke »%3«: »%4« je več kot "
                                              "eno raven globlje od kriterija pred njim.")
-                                  .arg(level).arg(i + 1).arg(path, name));
+                                  .arg(level).arg(i + 1).arg(path, EKalvoError::Quote(name)));
         TCriterionNode *parent = previous;
         if (level <= depth) {
             TCriterionNode *sibling = previous;
@@ -116,16 +133,18 @@ void ReadMatrices(TModel &model, const QStringList &lines, const QString &path)
         if (line >= lines.size())
             break;
         const qsizetype recordLine = line + 1;
-        const auto kind = TCriterionKind(StrToInt(next()));
+        const auto kind = TCriterionKind(AtLine(path, recordLine, [&] { return StrToInt(next()); }));
         const QString orderText = next();
-        const qint32 n = StrToInt(orderText);
+        const qint32 n = AtLine(path, recordLine + 1, [&] { return StrToInt(orderText); });
         // A record cut short at the end of the file reads empty texts, but no
-        // order may ask for more cells than any real model could hold.
-        const qint64 cells = kind == ckRelative ? qint64(n) * n : qint64(n);
-        const qint64 allowed = std::max<qint64>(lines.size() - line, 1'000'000);
-        if (n < 0 || cells > allowed)
+        // order may ask for more cells than the file could fill, nor a relative
+        // one for more than a person compares: refused before anything is allocated.
+        const qint64 allowed = std::max<qint64>(lines.size() - line, 100'000);
+        if (n < 0 || (kind != ckRelative && n > allowed))
             throw FormatError(QStringLiteral("Neveljaven red matrike »%1« v vrstici %2 datoteke »%3«.")
-                                  .arg(orderText).arg(recordLine + 1).arg(path));
+                                  .arg(EKalvoError::Quote(orderText)).arg(recordLine + 1).arg(path));
+        if (kind == ckRelative && n > MaxRelativeOrder)
+            throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(n)).AddContext(Where(path, recordLine + 1));
         auto m = std::make_unique<Tmatrika>(n, kind);
         if (kind == ckRelative) {
             for (qint32 c = 0; c < n; ++c)
@@ -145,13 +164,13 @@ void ReadMatrices(TModel &model, const QStringList &lines, const QString &path)
     // Records beyond the last node have no node to go to and are passed over.
 }
 
-void ReadSolutions(TModel &model, const QStringList &lines)
+void ReadSolutions(TModel &model, const QStringList &lines, const QString &path)
 {
     model.SubcriterionBars.clear();
     model.Solutions.clear();
     model.Solutions.reserve(size_t(lines.size()));
-    for (const QString &name : lines)
-        model.AddSolution(name);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        AtLine(path, i + 1, [&] { model.AddSolution(lines.at(i)); });
     model.OznaciResitev(0);
 }
 
@@ -206,41 +225,79 @@ void SaveProject(TModel &model, const QString &fileName)
     WriteFiles({{base + KrtExtension, criteria},
                 {base + RstExtension, solutions},
                 {base + MatExtension, matrices}});
+    model.KnownFileSet = AbsoluteBaseName(fileName);
 }
 
-void LoadProject(TModel &model, const QString &fileName)
+void LoadProject(TModel &model, const QString &fileName, bool *replaced)
 {
     const QString base = BaseName(fileName);
-    QString krt = PartnerPath(base, KrtExtension);
-    QString rst = PartnerPath(base, RstExtension);
-    QString mat = PartnerPath(base, MatExtension);
-    if (!QFileInfo::exists(krt))
-        WriteOne(krt, {base});
-    if (!QFileInfo::exists(rst))
-        WriteOne(rst, {});
-    if (!QFileInfo::exists(mat))
-        WriteOne(mat, {});
+    TModelSetBytes set;
+    set.CriteriaPath = PartnerPath(base, KrtExtension);
+    set.SolutionsPath = PartnerPath(base, RstExtension);
+    set.MatrixPath = PartnerPath(base, MatExtension);
+    if (!QFileInfo::exists(set.CriteriaPath))
+        WriteOne(set.CriteriaPath, {base});
+    if (!QFileInfo::exists(set.SolutionsPath))
+        WriteOne(set.SolutionsPath, {});
+    if (!QFileInfo::exists(set.MatrixPath))
+        WriteOne(set.MatrixPath, {});
+    set.Criteria = ReadFileBytes(set.CriteriaPath);
+    set.Matrices = ReadFileBytes(set.MatrixPath);
+    set.Solutions = ReadFileBytes(set.SolutionsPath);
+    LoadProjectFrom(model, fileName, set, replaced);
+}
 
-    // All three are read before the model is touched: a file that cannot be
-    // opened leaves the current model as it was.
-    const QStringList criteriaLines = ReadLines(krt);
-    const QStringList matrixLines = ReadLines(mat);
-    const QStringList solutionLines = ReadLines(rst);
-
-    model.Tree.DeleteAllNodes();
-    ReadCriteria(model.Tree, criteriaLines, krt);
-    ReadMatrices(model, matrixLines, mat);
-    // The solutions come in before the root is fitted, so that a root comparing
-    // solutions is fitted against the loaded ones and keeps its stored cells.
-    ReadSolutions(model, solutionLines);
-    TCriterionNode *first = model.Tree.FirstNode();
-    model.Tree.Select(first);
-    model.FitNodeMatrix(first);
-    model.ProjectFileName = fileName;
+void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set, bool *replaced)
+{
+    if (replaced)
+        *replaced = false;
+    // The set is read into a model of its own: a fault anywhere in it, or
+    // running out of memory, leaves the current model exactly as it was.
+    TModel fresh;
+    try {
+        fresh.Tree.DeleteAllNodes();
+        ReadCriteria(fresh.Tree, SplitLines(DecodeWindows1250(set.Criteria)), set.CriteriaPath);
+        ReadMatrices(fresh, SplitLines(DecodeWindows1250(set.Matrices)), set.MatrixPath);
+        // The solutions come in before the root is fitted, so that a root comparing
+        // solutions is fitted against the loaded ones and keeps its stored cells.
+        ReadSolutions(fresh, SplitLines(DecodeWindows1250(set.Solutions)), set.SolutionsPath);
+        TCriterionNode *first = fresh.Tree.FirstNode();
+        fresh.Tree.Select(first);
+        fresh.FitNodeMatrix(first);
+    } catch (const std::bad_alloc &) {
+        throw EKalvoError(EKalvoError::ekTooLarge, OutOfMemoryMessage())
+            .AddContext(QStringLiteral("Model »%1«").arg(QFileInfo(fileName).absoluteFilePath()));
+    }
+    fresh.ProjectFileName = fileName;
+    fresh.KnownFileSet = AbsoluteBaseName(fileName);
+    model.Swap(fresh);
+    if (replaced)
+        *replaced = true;
     AnalizeAll(model);
     // Opening refreshed many times over before loading cost one refresh; the bars
     // show the weights just computed, as they did then.
     PrikaziPodkriterije(model);
+}
+
+QString AbsoluteBaseName(const QString &fileName)
+{
+    return QFileInfo(BaseName(fileName)).absoluteFilePath();
+}
+
+bool SavingReplacesOtherSet(const TModel &model, const QString &fileName)
+{
+    const QString base = BaseName(fileName);
+    if (AbsoluteBaseName(fileName) == model.KnownFileSet)
+        return false;
+    for (const QString &extension : {KrtExtension, RstExtension, MatExtension})
+        if (QFileInfo::exists(PartnerPath(base, extension)))
+            return true;
+    return false;
+}
+
+QString OutOfMemoryMessage()
+{
+    return QStringLiteral("Za to ni dovolj pomnilnika.");
 }
 
 void SaveCriteria(const TModel &model, const QString &fileName)
@@ -272,5 +329,5 @@ void SaveSolutions(const TModel &model, const QString &fileName)
 
 void LoadSolutions(TModel &model, const QString &fileName)
 {
-    ReadSolutions(model, ReadLines(fileName));
+    ReadSolutions(model, ReadLines(fileName), fileName);
 }

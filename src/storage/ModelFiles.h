@@ -17,14 +17,32 @@ QString PartnerPath(const QString &baseName, const QString &extension);
 // Whether fileName names a model that exists: the file itself or its criteria file.
 bool ModelExists(const QString &fileName);
 
-// Writes the three files of the set; each is replaced whole or not at all. Every
-// matrix is fitted to its node first. ProjectFileName is not changed.
+// Writes the three files of the set; all are replaced or none. Every matrix is
+// fitted to its node first. ProjectFileName is not changed; KnownFileSet becomes the set.
 void SaveProject(TModel &model, const QString &fileName);
 // Replaces the model with the set's content (missing partners are created), selects
-// the first node, sets ProjectFileName and runs the synthesis. A file that cannot
-// be read leaves the model as it was; a fault inside a file stops the load where
-// it was found, keeping what was read before it.
-void LoadProject(TModel &model, const QString &fileName);
+// the first node, sets ProjectFileName and runs the synthesis. The set is read
+// whole into a model of its own first: a file that cannot be read, a fault inside
+// a file or a lack of memory leaves the model exactly as it was. Only the closing
+// synthesis may fail after the model was replaced; *replaced tells which.
+void LoadProject(TModel &model, const QString &fileName, bool *replaced = nullptr);
+
+// The three files' bytes and the paths their errors name.
+struct TModelSetBytes
+{
+    QByteArray Criteria, Matrices, Solutions;
+    QString CriteriaPath, MatrixPath, SolutionsPath;
+};
+// LoadProject after the files were read.
+void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set, bool *replaced = nullptr);
+
+// The absolute path of the set fileName names, without extension.
+QString AbsoluteBaseName(const QString &fileName);
+// Whether saving the model under fileName would replace files of a set that the
+// model was neither read from nor written to (KnownFileSet).
+bool SavingReplacesOtherSet(const TModel &model, const QString &fileName);
+
+QString OutOfMemoryMessage();
 
 void SaveCriteria(const TModel &model, const QString &fileName);
 void LoadCriteria(TModel &model, const QString &fileName);

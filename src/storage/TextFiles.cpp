@@ -80,18 +80,59 @@ QByteArray ReadFileBytes(const QString &path)
     return bytes;
 }
 
+namespace {
+
+// Devices, pipes and sockets cannot be replaced by a renamed temporary: the bytes
+// go straight to them, and every write is still checked.
+bool IsSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+void WriteThrough(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw FileError(QStringLiteral("Datoteke ni mogoče ustvariti"), path, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        throw FileError(QStringLiteral("Datoteke ni mogoče zapisati"), path, file.errorString());
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(QStringLiteral("Datoteke ni mogoče zapisati"), path, file.errorString());
+}
+
+} // namespace
+
 void WriteFiles(const std::vector<std::pair<QString, QByteArray>> &files)
 {
     std::vector<std::unique_ptr<QSaveFile>> pending;
+    // A failure leaves every previous file whole: the temporaries are dropped.
+    auto fail = [&pending](const QString &what, const QString &path, const QString &reason) {
+        for (auto &file : pending)
+            file->cancelWriting();
+        return FileError(what, path, reason);
+    };
     for (const auto &[path, bytes] : files) {
+        if (IsSpecialFile(path))
+            continue;
         auto file = std::make_unique<QSaveFile>(path);
         if (!file->open(QIODevice::WriteOnly))
-            throw FileError(QStringLiteral("Datoteke ni mogoče ustvariti"), path, file->errorString());
-        if (file->write(bytes) != bytes.size())
-            throw FileError(QStringLiteral("Datoteke ni mogoče zapisati"), path, file->errorString());
+            throw fail(QStringLiteral("Datoteke ni mogoče ustvariti"), path, file->errorString());
+        // commit() does not report a buffer that could not be flushed (a full disk):
+        // the bytes are pushed out and checked here, while all targets are still whole.
+        const bool written = file->write(bytes) == bytes.size() && file->flush()
+            && file->error() == QFileDevice::NoError;
+        const QString reason = file->errorString();
         pending.push_back(std::move(file));
+        if (!written)
+            throw fail(QStringLiteral("Datoteke ni mogoče zapisati"), path, reason);
     }
-    for (auto &file : pending)
-        if (!file->commit())
-            throw FileError(QStringLiteral("Datoteke ni mogoče shraniti"), file->fileName(), file->errorString());
+    for (size_t i = 0; i < pending.size(); ++i)
+        if (!pending[i]->commit())
+            throw fail(QStringLiteral("Datoteke ni mogoče shraniti"), pending[i]->fileName(),
+                       pending[i]->errorString());
+    for (const auto &[path, bytes] : files)
+        if (IsSpecialFile(path))
+            WriteThrough(path, bytes);
 }

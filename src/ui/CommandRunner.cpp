@@ -2,6 +2,7 @@
 
 #include "KalvoError.h"
 #include "ModalHost.h"
+#include "ModelFiles.h"
 
 #include <exception>
 
@@ -13,6 +14,8 @@ bool RunGuarded(QWidget *parent, const std::function<void()> &command)
         return true;
     } catch (const EKalvoError &e) {
         message = e.message();
+    } catch (const std::bad_alloc &) {
+        message = OutOfMemoryMessage();
     } catch (const std::exception &e) {
         message = QString::fromLocal8Bit(e.what());
     }

@@ -33,6 +33,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -542,13 +543,29 @@ void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool f
     case TTypedValue::Incomplete:
         return;
     case TTypedValue::Zero:
-        TModalHost::Message(this, ZeroValueCaption(), ZeroValueMessage());
+    case TTypedValue::Negative: {
+        sg_matrika->SetCellAndEditor(c, r, restored);
+        // This runs inside the editor's own key or close handling: a modal box now
+        // would take the focus and delete the editor under it. It comes after the event.
+        const QString message = text.contains(QLatin1Char('-')) ? NegativeValueMessage() : ZeroValueMessage();
+        if (!FValueWarningPending) {
+            FValueWarningPending = true;
+            QTimer::singleShot(0, this, [this, message] {
+                FValueWarningPending = false;
+                TModalHost::Message(this, ZeroValueCaption(), message);
+            });
+        }
         return;
+    }
     case TTypedValue::Restored:
         sg_matrika->SetCellAndEditor(c, r, restored);
+        sg_matrika->ShowHint(c, r, NotANumberMessage(text));
+        break;
+    case TTypedValue::Stored:
+        if (const QString stored = NormalizeTypedValue(text); stored != text)
+            sg_matrika->SetCellAndEditor(c, r, stored);
         break;
     case TTypedValue::Relative:
-    case TTypedValue::Stored:
         break;
     }
     AnalizeAll();
@@ -711,10 +728,14 @@ QString TFormKalvo::ChooseFile(QFileDialog *dialog)
 
 void TFormKalvo::OpenModel(const QString &fileName)
 {
+    bool replaced = false;
     try {
-        LoadProject(Model, fileName);
+        LoadProject(Model, fileName, &replaced);
     } catch (...) {
-        ShowModel();   // whatever came in before the fault is shown
+        // A set that could not be read changed nothing, and the window shows what
+        // it showed; a model that came in whole is shown before its synthesis error.
+        if (replaced)
+            ShowModel();
         throw;
     }
     ShowModel();
@@ -756,6 +777,14 @@ void TFormKalvo::SpeedButton2Click()
 
 bool TFormKalvo::SaveProjectTo(const QString &fileName)
 {
+    if (SavingReplacesOtherSet(Model, fileName)) {
+        const auto answer = TModalHost::Message(
+            this, QStringLiteral("Vprašanje"),
+            QStringLiteral("Model »%1« že obstaja. Ga želite nadomestiti?").arg(QFileInfo(BaseName(fileName)).fileName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Question);
+        if (answer != QMessageBox::Yes)
+            return false;
+    }
     const bool saved = RunGuarded(this, [&] { SaveProject(Model, fileName); });
     RefillGrid();   // saving fits every matrix
     return saved;

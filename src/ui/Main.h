@@ -146,4 +146,5 @@ private:
     QActionGroup *FMethods;
     QWidget *FReportButton = nullptr;
     bool FRebuilding = false;
+    bool FValueWarningPending = false;
 };

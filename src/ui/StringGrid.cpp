@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolTip>
 
 TStringGrid::TStringGrid(QWidget *parent)
     : QTableWidget(parent)
@@ -63,6 +64,12 @@ void TStringGrid::SetCellAndEditor(int c, int r, const QString &text)
     if (state() == QAbstractItemView::EditingState && currentColumn() == c - 1 && currentRow() == r - 1)
         if (QLineEdit *editor = FDelegate->Editor())
             editor->setText(text);
+}
+
+void TStringGrid::ShowHint(int c, int r, const QString &text)
+{
+    const QRect cell = visualRect(model()->index(r - 1, c - 1));
+    QToolTip::showText(viewport()->mapToGlobal(cell.bottomLeft()), text, viewport(), cell, 5000);
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent *event)

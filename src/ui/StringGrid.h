@@ -31,6 +31,8 @@ public:
     bool Typing() const { return FTyping; }
     // Sets a cell and, when its editor is open, the editor's text too.
     void SetCellAndEditor(int c, int r, const QString &text);
+    // A short note beside a data cell (why a typed character was undone).
+    void ShowHint(int c, int r, const QString &text);
 
 signals:
     // A click on a cell, or the keyboard moved the current cell.

@@ -50,7 +50,7 @@ private slots:
     void statusLine();
     void noSolutionsRecomputesNothing();
     void subcriterionBarsShowTheWeightsBeforeTheRun();
-    void warningsOncePerSolutionPerRun();
+    void noRandomIndexWarningOncePerMatrixOrder();
     void failureStopsBeforeAnyRowChanges();
     void cachedRunAgreesWithPlainAnalize();
     void roundHalfEven_data();
@@ -223,7 +223,7 @@ void TestSynthesis::subcriterionBarsShowTheWeightsBeforeTheRun()
     QVERIFY(model.SubcriterionBars[1].Name.isEmpty());
 }
 
-void TestSynthesis::warningsOncePerSolutionPerRun()
+void TestSynthesis::noRandomIndexWarningOncePerMatrixOrder()
 {
     TModel model;
     for (int i = 0; i < 11; ++i)
@@ -235,8 +235,14 @@ void TestSynthesis::warningsOncePerSolutionPerRun()
     model.FitNodeMatrix(root);
     TMessageRecorder recorder;
     AnalizeAll(model);
-    QCOMPARE(recorder.Messages.size(), 2 * 11);
+    QCOMPARE(recorder.Messages.size(), 2);   // once per matrix, not once per solution
     QVERIFY(recorder.Messages.at(0) == NoRandomIndexMessage());
+    AnalizeAll(model);
+    QCOMPARE(recorder.Messages.size(), 2);   // nor again at the next refresh
+    model.AddSolution(QStringLiteral("11"));
+    model.FitLeafMatrices();
+    AnalizeAll(model);
+    QCOMPARE(recorder.Messages.size(), 4);   // a new order is told again
 }
 
 void TestSynthesis::failureStopsBeforeAnyRowChanges()
@@ -249,7 +255,7 @@ void TestSynthesis::failureStopsBeforeAnyRowChanges()
     const TStatusLine status = model.Status;
     model.Tree.FirstNode()->Child(1)->Matrix->AbsoluteValues[1] = QStringLiteral("x");
     model.Tree.FirstNode()->Matrix->Ratios[1][0] = QStringLiteral("5:1");
-    QCOMPARE(ErrorOf([&] { AnalizeAll(model); }), QStringLiteral("'x' is not a valid floating point value"));
+    QCOMPARE(ErrorOf([&] { AnalizeAll(model); }), QStringLiteral("'x' is not a valid floating point value\nKriterij »Cilj/K2«, vrednost 2"));
     QCOMPARE(ValueTexts(model), (QStringList{"0,4250", "0,2750", "0,3000"}));
     QCOMPARE(model.Status, status);
 }

@@ -169,7 +169,7 @@ void TestCli::modelErrorsExitOne()
     WriteModelSet(dir.filePath("m"), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
     const TRun run = RunCli({"analyze", dir.filePath("m")});
     QCOMPARE(run.ExitCode, 1);
-    QCOMPARE(run.Err, QStringLiteral("Invalid floating point operation\n"));
+    QCOMPARE(run.Err, QStringLiteral("Invalid floating point operation\nKriterij »Koren«, celica (2, 1)\n"));
     QCOMPARE(run.Out, QString());
 }
 
@@ -185,7 +185,7 @@ void TestCli::warningsGoToStandardError()
     WriteModelSet(dir.filePath("m"), {"Velik"}, matrix, solutions);
     const TRun run = RunCli({"analyze", dir.filePath("m")});
     QCOMPARE(run.ExitCode, 0);
-    QCOMPARE(run.Err.count(QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!")), 11);
+    QCOMPARE(run.Err.count(QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!")), 1);
     QVERIFY(run.Out.startsWith(QStringLiteral("R0   0,0909")));
 }
 

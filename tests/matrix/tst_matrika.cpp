@@ -307,29 +307,29 @@ void TestMatrika::failures_data()
     for (bool exact : {false, true}) {
         const QByteArray method = exact ? "exact: " : "approximate: ";
         QTest::newRow(method + "zero denominator") << exact << int(ckRelative) << QStringList{"3:", "1"}
-                                                   << "Floating point division by zero";
+                                                   << "Floating point division by zero\ncelica (1, 2)";
         QTest::newRow(method + "zero over zero") << exact << int(ckRelative) << QStringList{"0:0", "1"}
-                                                 << "Invalid floating point operation";
+                                                 << "Invalid floating point operation\ncelica (1, 2)";
         QTest::newRow(method + "letter") << exact << int(ckRelative) << QStringList{"x", "1"}
-                                         << "'x' is not a valid integer value";
+                                         << "'x' is not a valid integer value\ncelica (1, 2)";
     }
     // The squaring reads decimal texts, the lambda step does not.
     QTest::newRow("exact: decimal text fails at lambda") << true << int(ckRelative)
-                                                         << QStringList{"2,5", "1"} << "',' is not a valid integer value";
+                                                         << QStringList{"2,5", "1"} << "',' is not a valid integer value\ncelica (1, 2)";
     QTest::newRow("exact: overflow") << true << int(ckRelative)
                                      << QStringList{"1,0e200", "1"} << "Floating point overflow";
     QTest::newRow("approximate: zero numerator fails at the deviation search")
         << false << int(ckRelative) << QStringList{"0:1", "1"} << "Floating point division by zero";
     QTest::newRow("less is better: zero") << false << int(ckLessIsBetter) << QStringList{"1", "0"}
-                                          << "Floating point division by zero";
+                                          << "Floating point division by zero\nvrednost 2";
     QTest::newRow("more is better: all zero") << false << int(ckMoreIsBetter) << QStringList{"0", "0"}
                                               << "Invalid floating point operation";
     QTest::newRow("more is better: cancelling") << false << int(ckMoreIsBetter) << QStringList{"2", "-2"}
                                                 << "Floating point division by zero";
     QTest::newRow("absolute: not a number") << false << int(ckMoreIsBetter) << QStringList{"1", "abc"}
-                                            << "'abc' is not a valid floating point value";
+                                            << "'abc' is not a valid floating point value\nvrednost 2";
     QTest::newRow("absolute: foreign separator") << false << int(ckLessIsBetter) << QStringList{"2.5", "1"}
-                                                 << "'2.5' is not a valid floating point value";
+                                                 << "'2.5' is not a valid floating point value\nvrednost 1";
 }
 
 void TestMatrika::failures()

@@ -297,8 +297,8 @@ void TestModelFiles::criteriaOutline_data()
         << QStringList{"R", "R/A", "R/B"} << "";
     QTest::newRow("several top-level lines") << QByteArray("R\r\nS\r\n\tS1\r\n")
         << QStringList{"R", "S", "S/S1"} << "";
-    QTest::newRow("jump of two levels keeps what was read") << QByteArray("R\r\n\tA\r\n\t\t\tX\r\n\tB\r\n")
-        << QStringList{"R", "R/A"} << "Napačna raven 3 v vrstici 3 datoteke »%1«: »X« je več kot eno raven globlje od kriterija pred njim.";
+    QTest::newRow("jump of two levels leaves the model as it was")
+        << QByteArray("R\r\n\tA\r\n\t\t\tX\r\n\tB\r\n") << QStringList{""} << "Napačna raven 3 v vrstici 3 datoteke »%1«: »X« je več kot eno raven globlje od kriterija pred njim.";
     QTest::newRow("empty file gives an empty tree") << QByteArray() << QStringList() << "";
 }
 
@@ -331,19 +331,26 @@ void TestModelFiles::badMatrixFiles_data()
     QTest::addColumn<QStringList>("orders");      // per node after the load, -1 for no matrix
     QTest::addColumn<bool>("solutionsRead");
     const QString root = QStringLiteral("0"), two = QStringLiteral("2");
-    QTest::newRow("kind is not a number") << QStringList{"x", "2"} << "'x' is not a valid integer value"
-                                          << QStringList{"-1", "-1", "-1"} << false;
+    // A set that cannot be read leaves the model as it was: its nameless root without a matrix.
+    const QStringList untouched{"-1"};
+    QTest::newRow("kind is not a number") << QStringList{"x", "2"}
+        << "'x' is not a valid integer value\nDatoteka »%1«, vrstica 1" << untouched << false;
     QTest::newRow("blank line where a record should begin") << QStringList{"0", "2", "1", "1:3", "3:1", "1", ""}
-        << "'' is not a valid integer value" << QStringList{"2", "-1", "-1"} << false;
-    QTest::newRow("order is a decimal") << QStringList{"0", "2,5"} << "'2,5' is not a valid integer value"
-                                        << QStringList{"-1", "-1", "-1"} << false;
+        << "'' is not a valid integer value\nDatoteka »%1«, vrstica 7" << untouched << false;
+    QTest::newRow("order is a decimal") << QStringList{"0", "2,5"}
+        << "'2,5' is not a valid integer value\nDatoteka »%1«, vrstica 2" << untouched << false;
+    QTest::newRow("a long bad text is cut") << QStringList{"0", QString(70, QLatin1Char('9')) + "x"}
+        << "'" + QString(60, QLatin1Char('9')) + "…' is not a valid integer value\nDatoteka »%1«, vrstica 2"
+        << untouched << false;
     QTest::newRow("negative order") << QStringList{"0", "-2"}
-        << "Neveljaven red matrike »-2« v vrstici 2 datoteke »%1«." << QStringList{"-1", "-1", "-1"} << false;
-    QTest::newRow("order beyond any model") << QStringList{"0", "2000000"}
-        << "Neveljaven red matrike »2000000« v vrstici 2 datoteke »%1«." << QStringList{"-1", "-1", "-1"} << false;
+        << "Neveljaven red matrike »-2« v vrstici 2 datoteke »%1«." << untouched << false;
+    QTest::newRow("relative order beyond comparing by hand") << QStringList{"0", "201"}
+        << TooLargeMessage(201) + "\nDatoteka »%1«, vrstica 2" << untouched << false;
+    QTest::newRow("value order beyond what the file holds") << QStringList{"2", "2000000"}
+        << "Neveljaven red matrike »2000000« v vrstici 2 datoteke »%1«." << untouched << false;
     QTest::newRow("record cut short reads empty texts, fitted to 1")
-        << QStringList{"0", "2", "1", "1:3", "3:1", "1", "1", "2", "7"} << "'' is not a valid floating point value"
-        << QStringList{"2", "2", "-1"} << true;
+        << QStringList{"0", "2", "1", "1:3", "3:1", "1", "1", "2", "7"}
+        << "'' is not a valid floating point value\nKriterij »Koren/A«, vrednost 2" << QStringList{"2", "2", "-1"} << true;
     QTest::newRow("fewer records than nodes") << QStringList{"0", "2", "1", "1", "1", "1"} << ""
                                               << QStringList{"2", "-1", "-1"} << true;
     QTest::newRow("more records than nodes are passed over")
@@ -404,7 +411,7 @@ void TestModelFiles::failingRefreshStillLoadsEverything()
     WriteModelSet(dir.filePath("m"), {"Koren"}, {"0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
     TModel model;
     const QString error = ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
-    QCOMPARE(error, QStringLiteral("Invalid floating point operation"));
+    QCOMPARE(error, QStringLiteral("Invalid floating point operation\nKriterij »Koren«, celica (2, 1)"));
     QCOMPARE(Names(model), (QStringList{"A", "B"}));
     QCOMPARE(model.ProjectFileName, dir.filePath("m"));
     QCOMPARE(model.Tree.FirstNode()->Matrix->Ratios[0][1], QStringLiteral("0:0"));
