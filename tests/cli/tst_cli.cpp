@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -54,6 +55,7 @@ private slots:
     void warningsGoToStandardError();
     void reports_data();
     void reports();
+    void reportOutputsThatAreNotRegularFiles();
 };
 
 void TestCli::tableInBothLocales_data()
@@ -219,6 +221,40 @@ void TestCli::reports()
     QCOMPARE(int(bytes.count("\r\n")), lines);
     if (arguments.contains(QStringLiteral("--debug")))
         QVERIFY(bytes.contains("<TD><center>0,"));   // four-decimal numbers of the locale
+}
+
+void TestCli::reportOutputsThatAreNotRegularFiles()
+{
+    QTemporaryDir dir;
+    const QStringList arguments{"report", "solutions", Example("Avto"), "-o"};
+    const QString file = dir.filePath(QStringLiteral("izpis.htm"));
+    QCOMPARE(RunCli(arguments + QStringList{file}).ExitCode, 0);
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+
+    // "-" is standard output (the bytes as they are, Windows-1250).
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("sl_SI.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(KALVO_CLI), arguments + QStringList{"-"});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardOutput(), bytes);
+
+    // A device is written to, never replaced by a regular file.
+    QCOMPARE(RunCli(arguments + QStringList{"/dev/null"}).ExitCode, 0);
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
+
+    // A link keeps pointing to its target, which gets the report.
+    const QString target = dir.filePath(QStringLiteral("cilj.htm"));
+    QVERIFY(QFile::link(target, dir.filePath(QStringLiteral("povezava.htm"))));
+    QCOMPARE(RunCli(arguments + QStringList{dir.filePath(QStringLiteral("povezava.htm"))}).ExitCode, 0);
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("povezava.htm"))).isSymLink());
+    QFile linked(target);
+    QVERIFY(linked.open(QIODevice::ReadOnly));
+    QCOMPARE(linked.readAll(), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

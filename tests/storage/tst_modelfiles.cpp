@@ -6,9 +6,13 @@
 #include "TextFiles.h"
 #include "UnitTools.h"
 
+#include "Izpis.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/mount.h>
 
 namespace {
 
@@ -101,6 +105,10 @@ private slots:
     void unreadableFileLeavesTheModel();
     void failedSaveKeepsThePreviousFiles();
     void nameOutsideTheCodePageIsRefused();
+    void fullDiskKeepsThePreviousFiles_data();
+    void fullDiskKeepsThePreviousFiles();
+    void tinyFilesAskingForHugeMatrices_data();
+    void tinyFilesAskingForHugeMatrices();
 };
 
 void TestModelFiles::savesTheDocumentedBytes()
@@ -452,6 +460,89 @@ void TestModelFiles::failedSaveKeepsThePreviousFiles()
     QCOMPARE(Bytes(dir.filePath("m.KRT")), krt);
     QCOMPARE(Bytes(dir.filePath("m.MAT")), mat);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"m.KRT", "m.MAT"}));   // no temporaries left
+}
+
+void TestModelFiles::fullDiskKeepsThePreviousFiles_data()
+{
+    QTest::addColumn<bool>("report");
+    QTest::newRow("model set") << false;
+    QTest::newRow("report") << true;
+}
+
+void TestModelFiles::fullDiskKeepsThePreviousFiles()
+{
+    QFETCH(bool, report);
+    TLocaleScope locale(QStringLiteral(","));
+    QTemporaryDir dir;
+    // A real full disk: a small file system of its own, filled to the last byte.
+    if (::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("a small tmpfs cannot be mounted here (needs root)");
+    struct TUnmount {
+        QString Path;
+        ~TUnmount() { ::umount2(QFile::encodeName(Path).constData(), MNT_DETACH); }
+    } unmount{dir.path()};
+    TModel model;
+    BuildStanovanje(model);
+    AnalizeAll(model);
+    const QString target = dir.filePath(report ? "Model.htm" : "m");
+    auto save = [&] { report ? WriteModelReport(model, target) : SaveProject(model, target); };
+    save();
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    std::vector<QByteArray> before;
+    for (const QString &file : files)
+        before.push_back(Bytes(dir.filePath(file)));
+    {
+        QFile filler(dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) > 0) {
+        }
+    }
+    model.Tree.FirstNode()->Name = QStringLiteral("Preimenovan");
+    const QString error = ErrorOf(save);
+    QVERIFY2(error.startsWith(QStringLiteral("Datoteke ni mogoče")) && error.contains(dir.path()), qPrintable(error));
+    QStringList after = QDir(dir.path()).entryList(QDir::Files);
+    after.removeOne(QStringLiteral("filler"));
+    QCOMPARE(after, files);   // no temporaries left
+    for (size_t i = 0; i < before.size(); ++i)
+        QCOMPARE(Bytes(dir.filePath(files.at(qsizetype(i)))), before[i]);
+}
+
+void TestModelFiles::tinyFilesAskingForHugeMatrices_data()
+{
+    // Each set is a few kilobytes; each once took gigabytes or minutes.
+    QTest::addColumn<QStringList>("criteria");
+    QTest::addColumn<QStringList>("matrix");
+    QTest::addColumn<int>("solutions");
+    QTest::addColumn<QString>("error");
+    QStringList children{"Koren"};
+    for (int i = 0; i < 2000; ++i)
+        children << QStringLiteral("\t%1").arg(i);
+    QTest::newRow("10,000 blank solutions under a root") << QStringList{"Koren"} << QStringList() << 10000
+        << TooLargeMessage(10000) + "\nKriterij »Koren«";
+    QTest::newRow("2,000 children compared by ratios") << children << QStringList() << 0
+        << TooLargeMessage(2000) + "\nKriterij »Koren«";
+    QTest::newRow("one relative record of order 1000") << QStringList{"Koren"} << QStringList{"0", "1000"} << 0
+        << TooLargeMessage(1000) + "\nDatoteka »MAT«, vrstica 2";
+    QTest::newRow("a 201st solution for a relative leaf") << QStringList{"Koren"} << QStringList{"0", "1", "1"}
+        << 201 << TooLargeMessage(201) + "\nDatoteka »RST«, vrstica 201, Kriterij »Koren«";
+}
+
+void TestModelFiles::tinyFilesAskingForHugeMatrices()
+{
+    QFETCH(QStringList, criteria);
+    QFETCH(QStringList, matrix);
+    QFETCH(int, solutions);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    WriteModelSet(dir.filePath("m"), criteria, matrix, QStringList(solutions, QString()));
+    TModel model;
+    BuildStanovanje(model);
+    const auto before = State(model);
+    QCOMPARE(ErrorOf([&] { LoadProject(model, dir.filePath("m")); }),
+             QString(error).replace("»MAT«", "»" + dir.filePath("m.MAT") + "«")
+                 .replace("»RST«", "»" + dir.filePath("m.RST") + "«"));
+    QCOMPARE(State(model), before);
 }
 
 void TestModelFiles::nameOutsideTheCodePageIsRefused()

@@ -6,6 +6,7 @@
 #include "TextFiles.h"
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -131,6 +132,9 @@ void AnswerFile(const QString &path)
 {
     TModalHost::PushAnswer([path](QWidget *dialog) {
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        // Typing would move the list's selection to the name; setting the text does not.
+        for (auto *view : dialog->findChildren<QAbstractItemView *>())
+            view->clearSelection();
         name->setText(path);
         QTest::keyClick(name, Qt::Key_Return);
     });

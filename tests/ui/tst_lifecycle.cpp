@@ -15,6 +15,23 @@
 
 namespace {
 
+// What the window shows: tree, grid, rows, scores and status line.
+QStringList Shown(TWindow &w)
+{
+    QStringList shown{w.Model.ProjectFileName};
+    for (QTreeWidgetItemIterator it(w.Form.tv_kriteriji); *it; ++it)
+        shown << (*it)->text(0) + ((*it)->isSelected() ? QStringLiteral(" *") : QString());
+    for (int c = 0; c < w.Grid()->ColCount(); ++c)
+        for (int r = 0; r < w.Grid()->RowCount(); ++r)
+            shown << w.Grid()->Cell(c, r);
+    shown << w.RowNames();
+    for (int i = 0; i < w.RowNames().size(); ++i)
+        shown << w.Score(i);
+    for (int i = 0; i < 7; ++i)
+        shown << w.Status(i);
+    return shown;
+}
+
 QByteArray Bytes(const QString &path)
 {
     QFile file(path);
@@ -51,11 +68,70 @@ private slots:
     void onlyARootClosesWithoutAQuestion();
     void failedSaveLosesNothing();
     void startModelArgument();
+    void failedOpenShowsWhatWasThere();
+    void savingOverAnotherModelAsks_data();
+    void savingOverAnotherModelAsks();
 
 private:
     QTemporaryDir FDir;
     QString FPrevious;
 };
+
+void TestLifecycle::failedOpenShowsWhatWasThere()
+{
+    TWindow w;
+    for (const char *ext : {".KRT", ".MAT", ".RST"})
+        QFile::copy(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto") + ext, FDir.filePath(QStringLiteral("Avto") + ext));
+    AnswerFile(FDir.filePath(QStringLiteral("Avto.KRT")));
+    w.Key(Qt::Key_O, Qt::ControlModifier);
+    w.ClickNode(QStringLiteral("Cena"));
+    const QStringList before = Shown(w);
+    // The criteria read, then an "x" where a kind should be.
+    QDir().mkpath(FDir.filePath(QStringLiteral("slabi")));
+    WriteModelSet(FDir.filePath(QStringLiteral("slabi/slab")), {"Drugi", "\tA", "\tB"},
+                  {"0", "2", "1", "1", "1", "1", "x"}, {"R"});
+    AnswerFile(FDir.filePath(QStringLiteral("slabi/slab.KRT")));
+    QStringList log;
+    AnswerAndRecord(&log);
+    w.Key(Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log.constFirst().contains(QStringLiteral("vrstica 7")), qPrintable(log.constFirst()));
+    QCOMPARE(Shown(w), before);
+}
+
+void TestLifecycle::savingOverAnotherModelAsks_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Shrani, No") << int(Qt::Key_S) << int(QMessageBox::No) << false;
+    QTest::newRow("Shrani, Yes") << int(Qt::Key_S) << int(QMessageBox::Yes) << true;
+    QTest::newRow("Izhod, No: no save, no exit") << int(Qt::Key_X) << int(QMessageBox::No) << false;
+}
+
+void TestLifecycle::savingOverAnotherModelAsks()
+{
+    QFETCH(int, key);
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    WriteModelSet(FDir.filePath(QStringLiteral("Avto")), {"Star model", "\tA"}, {}, {"R"});
+    const QByteArray before = Bytes(FDir.filePath("Avto.KRT"));
+    TWindow w;
+    AnswerName(QStringLiteral("Avto"));
+    w.Key(Qt::Key_N, Qt::ControlModifier);
+    BuildSmallModel(w);
+    QStringList log;
+    AnswerAndRecord(&log, QMessageBox::StandardButton(answer));
+    w.Key(key, Qt::ControlModifier);
+    QCOMPARE(log, QStringList{"Vprašanje: Model »Avto« že obstaja. Ga želite nadomestiti?"});
+    QCOMPARE(Bytes(FDir.filePath("Avto.KRT")) == before, !replaced);
+    QVERIFY(w.Form.isVisible());
+    // The set it was saved to is its own now: the next save asks nothing.
+    if (replaced) {
+        w.Key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(log.size(), 1);
+    }
+}
 
 void TestLifecycle::init()
 {

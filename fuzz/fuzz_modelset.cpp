@@ -1,0 +1,81 @@
+// libFuzzer target: one input becomes a model file set, which goes through the
+// load and synthesis kalvo-cli runs for every criterion, and the report builders.
+//
+// Input: a flags byte (bit 0: decimal point instead of comma, bit 1: approximate
+// method, bit 2: Debug tables), then the criteria, matrix and solutions files
+// separated by NUL bytes.
+#include "Izpis.h"
+#include "KalvoError.h"
+#include "Messages.h"
+#include "ModelFiles.h"
+#include "Synthesis.h"
+#include "UnitMatrika.h"
+
+#include <QLocale>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+QByteArray Part(const QByteArray &input, int index)
+{
+    const QList<QByteArray> parts = input.split('\0');
+    return index < parts.size() ? parts.at(index) : QByteArray();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const unsigned flags = data[0];
+    const QByteArray input(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    static const QLocale comma(QLocale::Slovenian, QLocale::Slovenia);
+    static const QLocale point(QLocale::English, QLocale::UnitedStates);
+    QLocale::setDefault(flags & 1 ? point : comma);
+    ExactMethod = !(flags & 2);
+    DebugMode = (flags & 4) != 0;
+    TMessageHandlerScope quiet([](const QString &) {});
+
+    TModelSetBytes set;
+    set.Criteria = Part(input, 0);
+    set.Matrices = Part(input, 1);
+    set.Solutions = Part(input, 2);
+    set.CriteriaPath = QStringLiteral("fuzz.KRT");
+    set.MatrixPath = QStringLiteral("fuzz.MAT");
+    set.SolutionsPath = QStringLiteral("fuzz.RST");
+
+    TModel model;
+    bool replaced = false;
+    try {
+        LoadProjectFrom(model, QStringLiteral("fuzz"), set, &replaced);
+    } catch (const EKalvoError &) {
+        if (!replaced)
+            return 0;   // refused whole, as it should be; a synthesis error goes on
+    }
+    // Every criterion as the selected one, as kalvo-cli --node does, with the reports.
+    int visited = 0;
+    for (TCriterionNode *node : model.Tree.Nodes()) {
+        if (++visited > 16)
+            break;
+        // A clear error is a right answer; a crash, a leak or a blow-up is not.
+        try {
+            model.Tree.Select(node);
+            model.FitNodeMatrix(node);
+            AnalizeAll(model);
+        } catch (const EKalvoError &) {
+        }
+        try {
+            (void)CriterionReport(model);
+            (void)SolutionsReport(model);
+        } catch (const EKalvoError &) {
+        }
+    }
+    try {
+        (void)ModelReport(model);
+    } catch (const EKalvoError &) {
+    }
+    return 0;
+}
