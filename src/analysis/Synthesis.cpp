@@ -53,11 +53,10 @@ double Analize(TCriterionNode *node, int k, TSynthesisCache *cache)
 
     if (node->HasChildren()) {
         double s = 0.0;
-        TCriterionNode *child = node->Child(0);
+        // By index: walking siblings one by one costs a search each, quadratic in the children.
         for (qint32 i = 0; i < m.Order; ++i) {
             const double weight = size_t(i) < m.Vector.size() ? m.Vector[size_t(i)] : 0.0;
-            s = Checked(s + Checked(Analize(child, k, cache) * weight));
-            child = child ? child->NextSibling() : nullptr;
+            s = Checked(s + Checked(Analize(node->Child(i), k, cache) * weight));
         }
         return s;
     }
@@ -121,16 +120,22 @@ void PrikaziPodkriterije(TModel &model)
 
 void AnalizeAll(TModel &model)
 {
-    // The bars show the weights as they stand before this run recomputes them.
-    PrikaziPodkriterije(model);
-
     TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
     TSynthesisCache cache;
+    // The start criterion is computed even without solutions: its status line and
+    // bars show its judgements as they are now.
+    if (start && start->Matrix)
+        ComputeOnce(start, &cache);
+    std::vector<double> scores(size_t(model.SolutionCount()));
+    for (int k = 0; k < model.SolutionCount(); ++k)
+        scores[size_t(k)] = Analize(start, k, &cache);
+
+    // Every computation succeeded: only now does anything the user sees change.
     for (int k = 0; k < model.SolutionCount(); ++k) {
-        const double score = Analize(start, k, &cache);
         TSolution &solution = model.Solutions[size_t(k)];
-        solution.Score = score;
-        solution.ValueText = FormatFloat4(score);
+        solution.Score = scores[size_t(k)];
+        solution.ValueText = FormatFloat4(solution.Score);
     }
     model.Status = StatusFor(start);
+    PrikaziPodkriterije(model);
 }

@@ -13,10 +13,10 @@ class TSynthesisCache;
 // With a cache, each matrix is computed only the first time it is reached.
 double Analize(TCriterionNode *node, int k, TSynthesisCache *cache = nullptr);
 
-// The one refresh of everything derived: the sub-criterion bars of the selected
-// node (from the weights as they stood before this run), every solution's score
-// under the selected node (or the first node), and the status line. A failing
-// computation throws before any score, the status line or the bars change.
+// The one refresh of everything derived: every solution's score under the
+// selected node (or the first node), the status line, and the sub-criterion bars
+// of the selected node from the weights just computed. A failing computation
+// throws before any score, the status line or the bars change.
 void AnalizeAll(TModel &model);
 
 // The sub-criterion bars of the selected node from its current weights; with no

@@ -15,6 +15,11 @@ QString NoRandomIndexMessage()
     return QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!");
 }
 
+QString NegativeValueError(const QString &text)
+{
+    return QStringLiteral("Negativna vrednost »%1« ni dovoljena.").arg(EKalvoError::Quote(text));
+}
+
 QString TooLargeMessage(qint32 order)
 {
     return QStringLiteral("Matrika reda %1 je prevelika za primerjave po parih (največ %2 elementov). "
@@ -46,6 +51,16 @@ auto AtValue(qint32 i, Step step)
         e.AddContext(QStringLiteral("vrednost %1").arg(i + 1));
         throw;
     }
+}
+
+// A measured value: a negative one would give a negative weight and scores
+// outside [0, 1], so it is refused by name.
+double MeasuredValue(const QString &text)
+{
+    const double value = StrToFloat(text);
+    if (value < 0.0)
+        throw EKalvoError(EKalvoError::ekInvalidOp, NegativeValueError(text));
+    return value;
 }
 
 const QString &One()
@@ -142,7 +157,7 @@ void Tmatrika::ComputeMoreIsBetter()
 {
     double sum = 0.0;
     for (qint32 i = 0; i < Order; ++i) {
-        Vector[i] = AtValue(i, [&] { return StrToFloat(AbsoluteValues[i]); });
+        Vector[i] = AtValue(i, [&] { return MeasuredValue(AbsoluteValues[i]); });
         sum = Checked(sum + Vector[i]);
     }
     for (qint32 i = 0; i < Order; ++i)
@@ -153,7 +168,7 @@ void Tmatrika::ComputeLessIsBetter()
 {
     double sum = 0.0;
     for (qint32 i = 0; i < Order; ++i) {
-        Vector[i] = AtValue(i, [&] { return Divide(1.0, StrToFloat(AbsoluteValues[i])); });
+        Vector[i] = AtValue(i, [&] { return Divide(1.0, MeasuredValue(AbsoluteValues[i])); });
         sum = Checked(sum + Vector[i]);
     }
     for (qint32 i = 0; i < Order; ++i)

@@ -32,6 +32,8 @@ QString NoRandomIndexMessage();
 // matrix of a higher order is refused before anything is allocated.
 inline constexpr qint32 MaxRelativeOrder = 200;
 QString TooLargeMessage(qint32 order);
+// A measured value below zero, met when an absolute matrix is computed.
+QString NegativeValueError(const QString &text);
 
 // The consistency ratio above which the status line warns.
 inline constexpr double AcceptableCR = 0.1;

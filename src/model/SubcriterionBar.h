@@ -9,4 +9,5 @@ struct TSubcriterionBar
     QString Name;
     QString ValueText;
     int Position = 0;
+    bool operator==(const TSubcriterionBar &) const = default;
 };

@@ -274,9 +274,6 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
     if (replaced)
         *replaced = true;
     AnalizeAll(model);
-    // Opening refreshed many times over before loading cost one refresh; the bars
-    // show the weights just computed, as they did then.
-    PrikaziPodkriterije(model);
 }
 
 QString AbsoluteBaseName(const QString &fileName)

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "TestSupport.h"
 #include "ModelSetWriter.h"
 
@@ -257,5 +258,5 @@ void TestCli::reportOutputsThatAreNotRegularFiles()
     QCOMPARE(linked.readAll(), bytes);
 }
 
-QTEST_GUILESS_MAIN(TestCli)
+KALVO_TEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "TestSupport.h"
 #include "UnitTools.h"
 
@@ -223,5 +224,5 @@ void TestUnitTools::formatFloat4()
     QCOMPARE(FormatFloat4(value), text);
 }
 
-QTEST_GUILESS_MAIN(TestUnitTools)
+KALVO_TEST_GUILESS_MAIN(TestUnitTools)
 #include "tst_unittools.moc"

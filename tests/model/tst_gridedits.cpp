@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "GridContent.h"
 #include "GridEdits.h"
 #include "ModelFixtures.h"
@@ -173,5 +174,5 @@ void TestGridEdits::fillWithoutItemsAndTooltips()
     QCOMPARE(grid.Cell(1, 0), QStringLiteral("Manj je boljše"));
 }
 
-QTEST_GUILESS_MAIN(TestGridEdits)
+KALVO_TEST_GUILESS_MAIN(TestGridEdits)
 #include "tst_gridedits.moc"

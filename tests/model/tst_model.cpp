@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "Model.h"
 #include "ModelFixtures.h"
 #include "NodePath.h"
@@ -218,5 +219,5 @@ void TestModel::nodePaths()
     QVERIFY(!FindNode(model.Tree, QStringLiteral("Cena")));
 }
 
-QTEST_GUILESS_MAIN(TestModel)
+KALVO_TEST_GUILESS_MAIN(TestModel)
 #include "tst_model.moc"

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "Izpis.h"
 #include "ModelFixtures.h"
 #include "Synthesis.h"
@@ -253,5 +254,5 @@ void TestIzpis::writesTheFile()
     QVERIFY2(error.contains(QStringLiteral("Resitve.htm")), qPrintable(error));
 }
 
-QTEST_GUILESS_MAIN(TestIzpis)
+KALVO_TEST_GUILESS_MAIN(TestIzpis)
 #include "tst_izpis.moc"

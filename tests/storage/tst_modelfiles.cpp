@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "ModelFiles.h"
 #include "NodePath.h"
 #include "Synthesis.h"
@@ -558,5 +559,5 @@ void TestModelFiles::nameOutsideTheCodePageIsRefused()
     QCOMPARE(Bytes(dir.filePath("m.RST")), rst);
 }
 
-QTEST_GUILESS_MAIN(TestModelFiles)
+KALVO_TEST_GUILESS_MAIN(TestModelFiles)
 #include "tst_modelfiles.moc"

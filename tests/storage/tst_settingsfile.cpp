@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "SettingsFile.h"
 #include "TestSupport.h"
 
@@ -54,5 +55,5 @@ void TestSettingsFile::writesOneKey()
     QCOMPARE(file.readAll(), after);
 }
 
-QTEST_GUILESS_MAIN(TestSettingsFile)
+KALVO_TEST_GUILESS_MAIN(TestSettingsFile)
 #include "tst_settingsfile.moc"

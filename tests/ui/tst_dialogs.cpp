@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "ModalHost.h"
 #include "PopupUnit.h"
 #include "PopupUnit_kriterij.h"
@@ -215,5 +216,5 @@ void TestDialogs::newModelDialog()
     QCOMPARE(result, int(QDialog::Accepted));
 }
 
-QTEST_MAIN(TestDialogs)
+KALVO_TEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"

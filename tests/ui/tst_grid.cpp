@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "Main.h"
 #include "ModalHost.h"
 #include "Model.h"
@@ -364,5 +365,5 @@ void TestGrid::stanovanjeByMouseAndKeyboard()
     QCOMPARE(w.Form.StatusPanels[1]->text(), QStringLiteral("Matrika 2x2"));
 }
 
-QTEST_MAIN(TestGrid)
+KALVO_TEST_MAIN(TestGrid)
 #include "tst_grid.moc"

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "ModelFiles.h"
 #include "ResultsPanel.h"
 #include "StringGrid.h"
@@ -331,5 +332,5 @@ void TestLifecycle::startModelArgument()
     QCOMPARE(w.Model.Tree.NodeCount(), 2);
 }
 
-QTEST_MAIN(TestLifecycle)
+KALVO_TEST_MAIN(TestLifecycle)
 #include "tst_lifecycle.moc"

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "About.h"
 #include "HelpViewer.h"
 #include "Main.h"
@@ -309,5 +310,5 @@ void TestMainWindow::renamingInTheTree()
     QCOMPARE(w.Form.tv_kriteriji->topLevelItem(0)->text(0), QStringLiteral("Cilj"));
 }
 
-QTEST_MAIN(TestMainWindow)
+KALVO_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

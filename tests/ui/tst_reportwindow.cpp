@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "FrmIzpis.h"
 #include "PrintHandler.h"
 #include "ReportView.h"
@@ -196,7 +197,7 @@ int main(int argc, char *argv[])
     TReportView::Prepare();
     QApplication app(argc, argv);
     TestReportWindow test;
-    return QTest::qExec(&test, argc, argv);
+    return RunEachTestFunction(&test, argc, argv);
 }
 
 #include "tst_reportwindow.moc"

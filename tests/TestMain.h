@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QMetaMethod>
+#include <QTest>
+
+#include <cstdio>
+#include <exception>
+
+// Qt Test stops the whole program when a test function throws. Here each test
+// function runs in a run of its own, so that one that throws fails alone and the
+// others still run. Arguments (a function name, -o, ...) go to Qt Test unchanged.
+inline int RunEachTestFunction(QObject *test, int argc, char **argv)
+{
+    if (argc > 1)
+        return QTest::qExec(test, argc, argv);
+    const QMetaObject *meta = test->metaObject();
+    QList<QByteArray> names;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        const QByteArray name = method.name();
+        if (method.methodType() != QMetaMethod::Slot || method.access() != QMetaMethod::Private
+            || method.parameterCount() != 0 || name.endsWith("_data") || name == "init" || name == "cleanup"
+            || name == "initTestCase" || name == "cleanupTestCase")
+            continue;
+        names << name;
+    }
+    int failed = 0;
+    for (const QByteArray &name : names) {
+        QByteArray program(argv[0]);
+        QByteArray function = name;
+        char *arguments[] = {program.data(), function.data(), nullptr};
+        try {
+            failed += QTest::qExec(test, 2, arguments) != 0 ? 1 : 0;
+        } catch (const std::exception &e) {
+            std::fprintf(stderr, "FAIL!  : %s() threw: %s\n", name.constData(), e.what());
+            ++failed;
+        } catch (...) {
+            std::fprintf(stderr, "FAIL!  : %s() threw\n", name.constData());
+            ++failed;
+        }
+    }
+    std::printf("Functions: %lld passed, %d failed\n", qlonglong(names.size() - failed), failed);
+    return failed == 0 ? 0 : 1;
+}
+
+#define KALVO_TEST_GUILESS_MAIN(TestObject) \
+    int main(int argc, char *argv[]) \
+    { \
+        QCoreApplication app(argc, argv); \
+        TestObject tc; \
+        QTEST_SET_MAIN_SOURCE_PATH \
+        return RunEachTestFunction(&tc, argc, argv); \
+    }
+
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+#define KALVO_TEST_MAIN(TestObject) \
+    int main(int argc, char *argv[]) \
+    { \
+        QApplication app(argc, argv); \
+        app.setAttribute(Qt::AA_Use96Dpi, true); \
+        TestObject tc; \
+        QTEST_SET_MAIN_SOURCE_PATH \
+        return RunEachTestFunction(&tc, argc, argv); \
+    }
+#endif
