@@ -152,17 +152,36 @@ QString Json(const TModel &model, TCriterionNode *start)
     return out + QStringLiteral("}\n");
 }
 
+// A name as a terminal may show it: control characters (escape sequences among
+// them) are written as \xNN instead of being obeyed.
+QString TerminalSafe(const QString &text)
+{
+    QString out;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0))
+            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            out += ch;
+    }
+    return out;
+}
+
 QString Table(const TModel &model)
 {
+    QStringList names;
     qsizetype width = 0;
-    for (const TSolution &s : model.Solutions)
-        width = std::max(width, s.Name.size());
+    for (const TSolution &s : model.Solutions) {
+        names << TerminalSafe(s.Name);
+        width = std::max(width, names.last().size());
+    }
     QString out;
-    for (const TSolution &s : model.Solutions)
-        out += s.Name.leftJustified(width) + QStringLiteral("  ") + s.ValueText + QLatin1Char('\n');
+    for (size_t k = 0; k < model.Solutions.size(); ++k)
+        out += names.at(qsizetype(k)).leftJustified(width) + QStringLiteral("  ") + model.Solutions[k].ValueText
+            + QLatin1Char('\n');
     out += QLatin1Char('\n');
     for (size_t i = 0; i < model.Status.Panels.size(); ++i)
-        out += QStringLiteral("%1: %2\n").arg(i).arg(model.Status.Panels[i]);
+        out += QStringLiteral("%1: %2\n").arg(i).arg(TerminalSafe(model.Status.Panels[i]));
     return out;
 }
 
@@ -224,7 +243,18 @@ int main(int argc, char *argv[])
         // not create an empty model set on disk.
         if (!ModelExists(modelName))
             throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Modela »%1« ni.").arg(modelName));
-        LoadProject(model, modelName);
+        bool replaced = false;
+        try {
+            LoadProject(model, modelName, &replaced);
+        } catch (const EKalvoError &e) {
+            if (!replaced)
+                throw;
+            // The model came in whole; only its closing synthesis failed. As in the
+            // program, the user still works on the rest of it.
+            Print(stderr, e.message() + QLatin1Char('\n'));
+            if (!hasNode && !report)
+                return 1;   // the analysis asked for is the one that failed
+        }
         if (hasNode) {
             TCriterionNode *node = FindNode(model.Tree, nodePath);
             if (!node)

@@ -53,6 +53,7 @@ private slots:
     void subcriterionBarsShowTheWeightsJustComputed();
     void noRandomIndexWarningOncePerMatrixOrder();
     void failureStopsBeforeAnyRowChanges();
+    void matrixWithMoreItemsThanChildren();
     void cachedRunAgreesWithPlainAnalize();
     void roundHalfEven_data();
     void roundHalfEven();
@@ -136,6 +137,8 @@ void TestSynthesis::statusLine_data()
     QTest::newRow("slightly inconsistent order 3") << int(ckRelative) << 3 << QStringList{"2:1", "6:1", "4:1"}
                                                    << QStringList{"Matrika 3x3", "lambda= 3,0092", "CI= 0,0046",
                                                                   "CR= 0,0079", "MaxD= 6,6039", "(3,1)"} << false;
+    QTest::newRow("CR between 0.01 and 0.1 stays plain") << int(ckRelative) << 3 << QStringList{"3:1", "5:1", "3:1"}
+                                                         << QStringList{"Matrika 3x3", "lambda= 3,0385", "CI= 0,0193", "CR= 0,0332", "MaxD= 6,0822", "(3,1)"} << false;
     QTest::newRow("consistent order 3") << int(ckRelative) << 3 << QStringList{"2:1", "6:1", "3:1"}
                                         << QStringList{"Matrika 3x3", "lambda= 3,0000", "CI= 0,0000",
                                                        "CR= 0,0000", "", ""} << false;
@@ -260,6 +263,22 @@ void TestSynthesis::failureStopsBeforeAnyRowChanges()
     QCOMPARE(ValueTexts(model), (QStringList{"0,4250", "0,2750", "0,3000"}));
     QCOMPARE(model.Status, status);
     QCOMPARE(model.SubcriterionBars, bars);   // the root's new weights were computed, but nothing shows them
+}
+
+void TestSynthesis::matrixWithMoreItemsThanChildren()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    TModel model;
+    BuildExample(model);
+    TCriterionNode *root = model.Tree.FirstNode();
+    // A third item the tree no longer has (a record that was never fitted): its
+    // weight goes to no child, so it counts 0, and the two children keep theirs.
+    root->Matrix->SetOrder(3);
+    SetUpperRatios(*root->Matrix, {"1", "1", "1"});
+    AnalizeAll(model);
+    const double third = 1.0 / 3.0;
+    QVERIFY(std::fabs(model.Solutions[0].Score - third * (0.5 + 0.2)) < 1e-12);
+    QVERIFY(std::fabs(model.Solutions[2].Score - third * (0.2 + 0.6)) < 1e-12);
 }
 
 void TestSynthesis::cachedRunAgreesWithPlainAnalize()

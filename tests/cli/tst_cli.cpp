@@ -57,6 +57,9 @@ private slots:
     void reports_data();
     void reports();
     void reportOutputsThatAreNotRegularFiles();
+    void partlyBrokenModel_data();
+    void partlyBrokenModel();
+    void controlCharactersAreShownEscaped();
 };
 
 void TestCli::tableInBothLocales_data()
@@ -256,6 +259,44 @@ void TestCli::reportOutputsThatAreNotRegularFiles()
     QFile linked(target);
     QVERIFY(linked.open(QIODevice::ReadOnly));
     QCOMPARE(linked.readAll(), bytes);
+}
+
+void TestCli::partlyBrokenModel_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("analyze the sound branch") << QStringList{"analyze", "--node", "Koren/Dobro"} << 0;
+    QTest::newRow("report of the model") << QStringList{"report", "model", "-o", "-"} << 0;
+    QTest::newRow("analyze the root that fails") << QStringList{"analyze"} << 1;
+    QTest::newRow("analyze the broken branch") << QStringList{"analyze", "--node", "Koren/Slabo"} << 1;
+}
+
+void TestCli::partlyBrokenModel()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QTemporaryDir dir;
+    // Slabo compares its two solutions by ratios, one of them 0:0.
+    WriteModelSet(dir.filePath("m"), {"Koren", "\tDobro", "\tSlabo"},
+                  {"0", "2", "1", "1", "1", "1", "2", "2", "3", "4", "0", "2", "1", "0:0", "1", "1"}, {"A", "B"});
+    const TRun run = RunCli(arguments + QStringList{dir.filePath("m")});
+    QCOMPARE(run.ExitCode, exitCode);
+    // The load's error is told once, as a warning, whatever the command does next.
+    QCOMPARE(run.Err.count(QStringLiteral("Invalid floating point operation\nKriterij »Koren/Slabo«")),
+             exitCode == 0 || arguments.size() == 1 ? 1 : 2);
+    if (arguments.contains(QStringLiteral("Koren/Dobro")))
+        QVERIFY2(run.Out.startsWith(QStringLiteral("A  0,4286")), qPrintable(run.Out));
+}
+
+void TestCli::controlCharactersAreShownEscaped()
+{
+    QTemporaryDir dir;
+    WriteModelSet(dir.filePath("m"), {"Koren\x1b]0;x\x07"}, {"2", "2", "1", "3"}, {"A\x1b[31m", "B"});
+    const TRun run = RunCli({"analyze", dir.filePath("m")});
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY(!run.Out.contains(QChar(0x1b)) && !run.Out.contains(QChar(0x07)));
+    QVERIFY2(run.Out.startsWith(QStringLiteral("A\\x1b[31m  0,2500")), qPrintable(run.Out));
+    QVERIFY(run.Out.contains(QStringLiteral("0: Koren\\x1b]0;x\\x07\n")));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestCli)

@@ -85,6 +85,8 @@ private slots:
     void orderOneAndTwo();
     void orderAboveTenWarnsAndLeavesCrZero_data();
     void orderAboveTenWarnsAndLeavesCrZero();
+    void randomIndexByOrder_data();
+    void randomIndexByOrder();
     void failures_data();
     void failures();
     void failureKeepsLaterFields();
@@ -293,6 +295,33 @@ void TestMatrika::orderAboveTenWarnsAndLeavesCrZero()
     Tmatrika ten = Relative(10, upper.mid(0, 45));
     ten.Compute();
     QCOMPARE(recorder.Messages.size(), 1);
+}
+
+void TestMatrika::randomIndexByOrder_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<double>("index");
+    const double published[] = {0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.51};
+    for (int n = 3; n <= 10; ++n)
+        QTest::newRow(QByteArray::number(n)) << n << published[n - 3];
+}
+
+void TestMatrika::randomIndexByOrder()
+{
+    QFETCH(int, order);
+    QFETCH(double, index);
+    for (bool exact : {true, false}) {
+        ExactMethodScope method(exact);
+        QStringList upper;
+        for (int r = 0; r < order; ++r)
+            for (int c = r + 1; c < order; ++c)
+                upper << (r == 0 && c == 1 ? QStringLiteral("3:1") : r == 1 && c == 2 ? QStringLiteral("1:2")
+                                                                                      : QStringLiteral("1"));
+        Tmatrika m = Relative(order, upper);
+        m.Compute();
+        QVERIFY(m.CI > 0.0);
+        QCOMPARE(m.CR, m.CI / index);
+    }
 }
 
 void TestMatrika::failures_data()

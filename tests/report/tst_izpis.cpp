@@ -6,6 +6,7 @@
 #include "UnitTools.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -59,6 +60,7 @@ private slots:
     void modelReportOfALeafRootLabelsSolutions();
     void criterionReportHeadings();
     void debugTablesInOrder();
+    void debugTableCellsAtTheirPositions();
     void noSelectionFallsBackToTheModelReport();
     void absoluteReport();
     void solutionsReport();
@@ -165,6 +167,44 @@ void TestIzpis::debugTablesInOrder()
     QCOMPARE(lines.at(vector + 7), QStringLiteral("</TABLE>"));
     const int consistent = int(lines.indexOf(headings.at(3)));
     QCOMPARE(lines.at(consistent + 3), QStringLiteral("<TD><center>1,0000</center></TD>"));
+}
+
+// The rows of the Debug table under heading: the texts of its cells.
+QList<QStringList> DebugRows(const QStringList &lines, const QString &heading)
+{
+    QList<QStringList> rows;
+    qsizetype i = lines.indexOf(QStringLiteral("<BR><center><B><I>** %1 **</I></B></center>").arg(heading));
+    for (i += 2; i < lines.size() && lines.at(i) != QLatin1String("</TABLE>"); ++i) {
+        if (lines.at(i) == QLatin1String("<TR>"))
+            rows << QStringList();
+        else if (lines.at(i).startsWith(QLatin1String("<TD>")))
+            rows.last() << QString(lines.at(i)).remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    }
+    return rows;
+}
+
+void TestIzpis::debugTableCellsAtTheirPositions()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    DebugScope debug(true);
+    TModel model;
+    Build(model, 3, true);
+    Tmatrika &m = *model.Tree.FirstNode()->Matrix;
+    SetUpperRatios(m, {"3:1", "5:1", "1:2"});   // row 1 over column 2 is 3, so a transposed table shows
+    m.Compute();
+    const QStringList lines = SplitCrLf(CriterionReport(model));
+    QCOMPARE(DebugRows(lines, QStringLiteral("Matrika")),
+             (QList<QStringList>{{"1,0000", "3,0000", "5,0000"}, {"0,3333", "1,0000", "0,5000"},
+                                 {"0,2000", "2,0000", "1,0000"}}));
+    const QList<QStringList> powered = DebugRows(lines, QStringLiteral("Potencirana matrika"));
+    const QList<QStringList> consistent = DebugRows(lines, QStringLiteral("Prava matrika"));
+    QCOMPARE(DebugRows(lines, QStringLiteral("Lastni vektor")),
+             (QList<QStringList>{{FormatFloat4(m.Vector[0]), FormatFloat4(m.Vector[1]), FormatFloat4(m.Vector[2])}}));
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            QCOMPARE(powered.at(r).at(c), FormatFloat4(m.PoweredMatrix[size_t(c)][size_t(r)]));
+            QCOMPARE(consistent.at(r).at(c), FormatFloat4(m.Vector[size_t(r)] / m.Vector[size_t(c)]));
+        }
 }
 
 void TestIzpis::noSelectionFallsBackToTheModelReport()

@@ -251,6 +251,7 @@ void TestModelFiles::decimalSeparatorIsSwapped_data()
     QTest::addColumn<QString>("loaded");
     QTest::newRow("comma to point") << "." << "1250,5" << "1250.5";
     QTest::newRow("only the last comma") << "." << "1.250,5" << "1.250.5";
+    QTest::newRow("the last of two commas") << "." << "1,250,5" << "1,250.5";
     QTest::newRow("point to comma") << "," << "12.5" << "12,5";
     QTest::newRow("no foreign separator") << "," << "980" << "980";
     QTest::newRow("own separator stays") << "," << "2,5" << "2,5";
