@@ -1,6 +1,7 @@
 // Draws the main window with a model open into a PNG file (for the README).
 // Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH]
-#include "Fonts.h"
+#include "Application.h"
+#include "CriteriaTreeView.h"
 #include "Main.h"
 #include "Model.h"
 #include "ReportView.h"
@@ -16,9 +17,7 @@ int main(int argc, char *argv[])
 {
     TReportView::Prepare();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kalvo"));
-    LoadInterfaceFonts();
-    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+    SetUpApplication(app);
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
         std::fputs("Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH]\n", stderr);

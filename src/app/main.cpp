@@ -1,5 +1,5 @@
 // Kalvo: decision making by the Analytic Hierarchy Process.
-#include "Fonts.h"
+#include "Application.h"
 #include "Main.h"
 #include "Model.h"
 #include "ReportView.h"
@@ -10,10 +10,7 @@ int main(int argc, char *argv[])
 {
     TReportView::Prepare();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kalvo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kalvo"));
-    LoadInterfaceFonts();
-    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+    SetUpApplication(app);
 
     TModel model;
     TFormKalvo form(model);

@@ -48,6 +48,18 @@ TRatioAnswer RatioAnswer(int position, int trackMax)
     return answer;
 }
 
+void ApplyRatioAnswer(TModel &model, TCriterionNode *node, int c, int r, const TRatioAnswer &answer)
+{
+    if (!node)
+        return;
+    model.FitNodeMatrix(node);
+    Tmatrika &m = *node->Matrix;
+    if (m.Kind != ckRelative || c == r || c < 1 || r < 1 || c > m.Order || r > m.Order)
+        return;
+    m.Ratios[size_t(c - 1)][size_t(r - 1)] = answer.Clicked;
+    m.Ratios[size_t(r - 1)][size_t(c - 1)] = answer.Mirror;
+}
+
 TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const QString &text, QString *restored,
                               bool final)
 {

@@ -28,6 +28,12 @@ struct TRatioAnswer
 };
 TRatioAnswer RatioAnswer(int position, int trackMax);
 
+// The ratio dialog confirmed on grid cell (c, r) of node's relative matrix: the
+// cell gets answer.Clicked, its mirror (r, c) answer.Mirror. The matrix is fitted
+// to its items first; a cell on the diagonal, outside the matrix, or a criterion
+// of another kind changes nothing.
+void ApplyRatioAnswer(TModel &model, TCriterionNode *node, int c, int r, const TRatioAnswer &answer);
+
 // What a typed absolute value did.
 enum class TTypedValue {
     Ignored,     // an empty text: nothing is stored

@@ -84,6 +84,33 @@ void TModel::RemoveAllSolutions()
     Solutions.clear();
 }
 
+void TModel::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind)
+{
+    if (!node)
+        return;
+    FitNodeMatrix(node);
+    node->Name = name;
+    node->Matrix->Kind = kind;
+    FitNodeMatrix(node);
+}
+
+void TModel::RenameCriterion(TCriterionNode *node, const QString &name)
+{
+    if (node)
+        node->Name = name;
+}
+
+void TModel::NewModel(const QString &name)
+{
+    SubcriterionBars.clear();
+    ProjectFileName = name;
+    KnownFileSet.clear();
+    Tree.DeleteAllNodes();
+    Tree.AddRoot(name, 0, ckRelative);
+    RemoveAllSolutions();
+    Tree.Select(Tree.FirstNode());
+}
+
 void TModel::Reset()
 {
     Tree.DeleteAllNodes();

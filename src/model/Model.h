@@ -53,6 +53,15 @@ public:
     // Removes every solution; the marked index stays as it was.
     void RemoveAllSolutions();
 
+    // The criterion dialog's edit: a new name and kind. Both sets of judgements
+    // (ratio texts and measured values) stay, so switching back loses nothing.
+    void EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind);
+    // A name edited in place in the tree.
+    void RenameCriterion(TCriterionNode *node, const QString &name);
+    // "Nov model": a root named name without a matrix, no solutions, no bars, the
+    // name as the file name; the root is selected.
+    void NewModel(const QString &name);
+
     // Back to the start state: one nameless root without a matrix, no solutions,
     // no file name, nothing derived.
     void Reset();

@@ -1,5 +1,18 @@
 #pragma once
 
-// Makes the interface fonts (Tahoma, MS Sans Serif) known to Qt from Debian's
-// fonts-wine when they are not installed system-wide.
+class QFont;
+class QLabel;
+
+// Makes the interface font (Tahoma) known to Qt from Debian's fonts-wine when it
+// is not installed system-wide. Only the regular face: the bold face there is
+// hardly heavier than the regular one, and Qt's own emboldening is plainly bold.
 void LoadInterfaceFonts();
+
+// How many pixels the carons of capitals (Č, Š, Ž) rise above the font's ascent;
+// Tahoma's are drawn there, and a row or label as high as the font clips them.
+int AccentRoom(const QFont &font);
+// The height of a row of text with room for those carons above and below.
+int TextRowHeight(const QFont &font);
+// Gives a label showing a user's text the room its carons need, and makes it
+// plain text: a name is never read as markup.
+void ShowPlainText(QLabel *label);

@@ -1,6 +1,8 @@
 #include "Main.h"
 
 #include "About.h"
+#include "CriteriaTreeView.h"
+#include "Fonts.h"
 #include "CommandRunner.h"
 #include "FrmIzpis.h"
 #include "GridContent.h"
@@ -30,6 +32,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -41,13 +44,6 @@
 #include <algorithm>
 
 namespace {
-
-const int NodeRole = Qt::UserRole + 1;
-
-TCriterionNode *NodeOf(const QTreeWidgetItem *item)
-{
-    return item ? reinterpret_cast<TCriterionNode *>(item->data(0, NodeRole).value<quintptr>()) : nullptr;
-}
 
 QWidget *Gap(int width)
 {
@@ -292,18 +288,18 @@ void TFormKalvo::CreateCentralArea()
     Splitter2->setChildrenCollapsible(false);
     upper->addWidget(Splitter2);
 
-    tv_kriteriji = new QTreeWidget(Splitter2);
+    tv_kriteriji = new TCriteriaTreeView(Splitter2);
     tv_kriteriji->setObjectName(QStringLiteral("tv_kriteriji"));
-    tv_kriteriji->setHeaderHidden(true);
-    tv_kriteriji->setIndentation(19);
     tv_kriteriji->setToolTip(QStringLiteral("Seznam kriterijev"));
-    tv_kriteriji->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     tv_kriteriji->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tv_kriteriji, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { popup_kriteriji->popup(tv_kriteriji->viewport()->mapToGlobal(pos)); });
-    connect(tv_kriteriji, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *current) { Run([this, current] { tv_kriterijiCurrentChanged(current); }); });
-    connect(tv_kriteriji, &QTreeWidget::itemChanged, this, &TFormKalvo::tv_kriterijiItemChanged);
+    connect(tv_kriteriji, &TCriteriaTreeView::NodeSelected, this,
+            [this](TCriterionNode *node) { Run([this, node] { tv_kriterijiCurrentChanged(node); }); });
+    connect(tv_kriteriji, &TCriteriaTreeView::NodeRenamed, this, [this](TCriterionNode *node, const QString &name) {
+        Run([&] { Model.RenameCriterion(node, name); });
+    });
+    connect(tv_kriteriji, &TCriteriaTreeView::DblClick, this, [this] { Run([this] { tv_kriterijiDblClick(); }); });
 
     sg_matrika = new TStringGrid(Splitter2);
     sg_matrika->setObjectName(QStringLiteral("sg_matrika"));
@@ -315,18 +311,25 @@ void TFormKalvo::CreateCentralArea()
             [this](int c, int r, const QString &text, bool final) {
                 Run([=, this] { sg_matrikaSetEditText(c, r, text, final); });
             });
-    tv_kriteriji->viewport()->installEventFilter(this);
 
     Splitter2->setSizes({160, 833 - 164});
     Splitter2->setStretchFactor(1, 1);
     Splitter2->handle(1)->installEventFilter(this);
 
-    Panel2 = new TResultsPanel(central);
+    // Many solutions would push the tree and grid out of the window: the panel
+    // takes at most half of it and scrolls.
+    FResultsScroll = new QScrollArea(central);
+    FResultsScroll->setObjectName(QStringLiteral("ResultsScroll"));
+    FResultsScroll->setFrameShape(QFrame::NoFrame);
+    FResultsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FResultsScroll->setWidgetResizable(true);
+    Panel2 = new TResultsPanel;
     Panel2->SetRowMenu(popup_resitve);
     connect(Panel2, &TResultsPanel::RowClicked, this, &TFormKalvo::OznaciResitevKlik);
+    FResultsScroll->setWidget(Panel2);
 
     layout->addWidget(Panel1);
-    layout->addWidget(Panel2, 1);
+    layout->addWidget(FResultsScroll, 1);
     setCentralWidget(central);
 }
 
@@ -343,6 +346,7 @@ void TFormKalvo::CreateStatusLine()
         StatusPanels[i]->setFixedWidth(120);
         StatusPanels[i]->setFrameShape(QFrame::Panel);
         StatusPanels[i]->setFrameShadow(QFrame::Sunken);
+        ShowPlainText(StatusPanels[i]);
         status->addWidget(StatusPanels[i]);
     }
 }
@@ -358,29 +362,12 @@ void TFormKalvo::Run(const std::function<void()> &command)
 
 QTreeWidgetItem *TFormKalvo::ItemOf(const TCriterionNode *node) const
 {
-    for (QTreeWidgetItemIterator it(tv_kriteriji); *it; ++it)
-        if (NodeOf(*it) == node)
-            return *it;
-    return nullptr;
+    return tv_kriteriji->ItemOf(node);
 }
 
 void TFormKalvo::RebuildTree()
 {
-    FRebuilding = true;
-    tv_kriteriji->clear();
-    std::function<void(TCriterionNode *, QTreeWidgetItem *)> add = [&](TCriterionNode *node, QTreeWidgetItem *parent) {
-        auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tv_kriteriji);
-        item->setText(0, node->Name);
-        item->setData(0, NodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(node)));
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
-        for (int i = 0; i < node->ChildCount(); ++i)
-            add(node->Child(i), item);
-    };
-    for (int i = 0; i < Model.Tree.TopLevelCount(); ++i)
-        add(Model.Tree.TopLevel(i), nullptr);
-    tv_kriteriji->expandAll();
-    tv_kriteriji->setCurrentItem(ItemOf(Model.Tree.Selected()));
-    FRebuilding = false;
+    tv_kriteriji->Rebuild(Model.Tree);
 }
 
 void TFormKalvo::ShowGrid(const TGridContent &grid)
@@ -417,9 +404,17 @@ void TFormKalvo::ShowResults()
 
 void TFormKalvo::FitHeights(int needed)
 {
-    // Panel1 and Panel2 share the central area: Panel2 ends up exactly `needed` high.
-    Panel1->setFixedHeight(std::max(0, centralWidget()->height() - needed));
+    // Panel1 and the results share the central area: the results are `needed`
+    // high, but show at most half of it and scroll the rest.
+    const int shown = std::min(needed, centralWidget()->height() / 2);
+    Panel2->setFixedHeight(needed);
+    Panel1->setFixedHeight(std::max(0, centralWidget()->height() - shown));
     centralWidget()->layout()->activate();
+    // A scroll bar that came or went changed the panel's width: place the rows again.
+    const int width = Panel2->width();
+    FResultsScroll->widget()->adjustSize();
+    if (Panel2->width() != width)
+        Panel2->Layout(Model);
 }
 
 // Shows the whole model after it was replaced (new model, loading).
@@ -463,19 +458,10 @@ void TFormKalvo::RefillGrid()
         ShowGrid(grid);
 }
 
-void TFormKalvo::tv_kriterijiCurrentChanged(QTreeWidgetItem *current)
+void TFormKalvo::tv_kriterijiCurrentChanged(TCriterionNode *node)
 {
-    if (FRebuilding)
-        return;
-    Model.Tree.Select(NodeOf(current));
-    tv_kriterijiChange(NodeOf(current));
-}
-
-void TFormKalvo::tv_kriterijiItemChanged(QTreeWidgetItem *item)
-{
-    // A name edited in place; nothing else is refreshed until the grid is next filled.
-    if (TCriterionNode *node = NodeOf(item); node && !FRebuilding)
-        node->Name = item->text(0);
+    Model.Tree.Select(node);
+    tv_kriterijiChange(node);
 }
 
 void TFormKalvo::OznaciResitevKlik(int row)
@@ -507,31 +493,20 @@ void TFormKalvo::sg_matrikaDblClick()
         return;
     const int c = sg_matrika->Col();
     const int r = sg_matrika->Row();
-    if (!node->Matrix)
-        Model.FitNodeMatrix(node);
-    Tmatrika &m = *node->Matrix;
-    m.SetOrder(sg_matrika->RowCount() - 1);
-    if (m.Kind == ckRelative) {
-        if (c != r) {
-            FormRazmerje->setWindowTitle(QStringLiteral("Razmerje - ") + sg_matrika->Cell(0, 0));
-            FormRazmerje->Label1->setText(sg_matrika->Cell(r, 0));
-            FormRazmerje->Label2->setText(sg_matrika->Cell(0, c));
-            const TRatioPreset preset = PresetRatio(sg_matrika->Cell(c, r));
-            FormRazmerje->SetTrackMax(preset.TrackMax);
-            FormRazmerje->SetStepCount(preset.Steps);
-            FormRazmerje->SetPosition(preset.Position);
-            if (TModalHost::Exec(*FormRazmerje) == QDialog::Accepted) {
-                const TRatioAnswer answer = RatioAnswer(FormRazmerje->Position(), FormRazmerje->TrackMax());
-                sg_matrika->SetCell(r, c, answer.Mirror);
-                sg_matrika->SetCell(c, r, answer.Clicked);
-            }
-        }
-        // Both cells go into the matrix, also on the diagonal and after a cancel.
-        if (c >= 1 && r >= 1 && c <= m.Order && r <= m.Order) {
-            m.Ratios[size_t(c - 1)][size_t(r - 1)] = sg_matrika->Cell(c, r);
-            m.Ratios[size_t(r - 1)][size_t(c - 1)] = sg_matrika->Cell(r, c);
-        }
+    Model.FitNodeMatrix(node);
+    if (node->Matrix->Kind == ckRelative && c != r) {
+        FormRazmerje->setWindowTitle(QStringLiteral("Razmerje - ") + sg_matrika->Cell(0, 0));
+        FormRazmerje->Label1->setText(sg_matrika->Cell(r, 0));
+        FormRazmerje->Label2->setText(sg_matrika->Cell(0, c));
+        const TRatioPreset preset = PresetRatio(sg_matrika->Cell(c, r));
+        FormRazmerje->SetTrackMax(preset.TrackMax);
+        FormRazmerje->SetStepCount(preset.Steps);
+        FormRazmerje->SetPosition(preset.Position);
+        if (TModalHost::Exec(*FormRazmerje) == QDialog::Accepted)
+            ApplyRatioAnswer(Model, node, c, r,
+                             RatioAnswer(FormRazmerje->Position(), FormRazmerje->TrackMax()));
     }
+    RefillGrid();
     AnalizeAll();
 }
 
@@ -576,19 +551,13 @@ void TFormKalvo::tv_kriterijiDblClick()
     TCriterionNode *node = Model.Tree.Selected();
     if (!node)
         return;
-    if (!node->Matrix)
-        Model.FitNodeMatrix(node);
+    Model.FitNodeMatrix(node);
     FormPopup_kriterij->Edit1->setText(node->Name);
     FormPopup_kriterij->SetItemIndex(int(node->Matrix->Kind));
     FormPopup_kriterij->setWindowTitle(QStringLiteral("Popravi kriterij"));
     if (TModalHost::Exec(*FormPopup_kriterij) == QDialog::Accepted) {
-        // Both sets of texts stay: switching the kind and back loses nothing.
-        node->Name = FormPopup_kriterij->Edit1->text();
-        node->Matrix->Kind = TCriterionKind(FormPopup_kriterij->ItemIndex());
-        FRebuilding = true;
-        if (QTreeWidgetItem *item = ItemOf(node))
-            item->setText(0, node->Name);
-        FRebuilding = false;
+        Model.EditCriterion(node, FormPopup_kriterij->Edit1->text(), TCriterionKind(FormPopup_kriterij->ItemIndex()));
+        tv_kriteriji->ShowName(node);
     }
     tv_kriterijiChange(node);
     AnalizeAll();
@@ -753,12 +722,7 @@ void TFormKalvo::OpenStartModel(const QString &fileName)
 void TFormKalvo::SpeedButton3Click()
 {
     if (TModalHost::Exec(*FormNewModel) == QDialog::Accepted) {
-        const QString name = FormNewModel->Edit1->text();
-        Model.SubcriterionBars.clear();
-        Model.ProjectFileName = name;
-        Model.Tree.DeleteAllNodes();
-        Model.Tree.AddRoot(name, 0, ckRelative);
-        Model.RemoveAllSolutions();
+        Model.NewModel(FormNewModel->Edit1->text());
         Panel2->SyncRows(Model);
         FitHeights(Panel2->Layout(Model));
     }
@@ -820,11 +784,17 @@ void TFormKalvo::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     // FormShow. A focused tree shows its first node as selected, as the tree
-    // control of a desktop does; its selection handling runs for it.
+    // control of a desktop does. A root that has no matrix yet (the start) gets
+    // none: the grid stays empty and the status line says nothing of a 0x0 matrix.
     tv_kriteriji->setFocus();
     DebugMode = false;
-    if (!tv_kriteriji->currentItem() && tv_kriteriji->topLevelItemCount() > 0)
-        tv_kriteriji->setCurrentItem(tv_kriteriji->topLevelItem(0));
+    TCriterionNode *first = Model.Tree.FirstNode();
+    if (!tv_kriteriji->currentItem() && first) {
+        Model.Tree.Select(first);
+        tv_kriteriji->ShowCurrent(first);
+        if (first->Matrix)
+            Run([this] { tv_kriterijiChange(); });
+    }
 }
 
 void TFormKalvo::closeEvent(QCloseEvent *event)
@@ -871,10 +841,6 @@ bool TFormKalvo::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == FReportButton && event->type() == QEvent::ToolTip)
         return true;
-    if (watched == tv_kriteriji->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        Run([this] { tv_kriterijiDblClick(); });
-        return true;
-    }
     if (watched == Splitter2->handle(1) && event->type() == QEvent::MouseButtonRelease)
         Run([this] { AnalizeAll(); });   // Splitter2Moved: the end of a drag
     return QMainWindow::eventFilter(watched, event);

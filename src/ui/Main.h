@@ -15,6 +15,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TAboutBox;
+class TCriteriaTreeView;
 class TCriterionNode;
 class TFormNewModel;
 class TFormPopup;
@@ -43,7 +44,7 @@ public:
     // Controls, by their design names.
     QToolBar *ToolBar1;
     QWidget *Panel1;
-    QTreeWidget *tv_kriteriji;
+    TCriteriaTreeView *tv_kriteriji;
     QSplitter *Splitter2;
     TStringGrid *sg_matrika;
     TResultsPanel *Panel2;
@@ -113,8 +114,7 @@ private:
     void sg_matrikaDblClick();
     void sg_matrikaSetEditText(int c, int r, const QString &text, bool final);
     void tv_kriterijiDblClick();
-    void tv_kriterijiCurrentChanged(QTreeWidgetItem *current);
-    void tv_kriterijiItemChanged(QTreeWidgetItem *item);
+    void tv_kriterijiCurrentChanged(TCriterionNode *node);
 
     // Command handlers.
     void SpeedButton3Click();     // new model
@@ -145,6 +145,6 @@ private:
     THelpViewer *FHelp = nullptr;
     QActionGroup *FMethods;
     QWidget *FReportButton = nullptr;
-    bool FRebuilding = false;
+    class QScrollArea *FResultsScroll = nullptr;
     bool FValueWarningPending = false;
 };

@@ -1,5 +1,6 @@
 #include "ResultsPanel.h"
 
+#include "Fonts.h"
 #include "Model.h"
 #include "Synthesis.h"
 
@@ -15,12 +16,22 @@
 namespace {
 
 const char *const RowProperty = "row";
+// Room for a name before its value, 100 pixels right of the name's start.
+const int NameWidth = 95;
 
 void SetLabel(QLabel *label, const QString &text, int left, int top)
 {
     label->setText(text);
     label->adjustSize();
     label->move(left, top);
+}
+
+// A name that would run into its value is cut with "…"; the tooltip shows it whole.
+void SetName(QLabel *label, const QString &name, int left, int top, int width)
+{
+    const QString shown = label->fontMetrics().elidedText(name, Qt::ElideRight, width);
+    label->setToolTip(shown == name ? QString() : name);
+    SetLabel(label, shown, left, top);
 }
 
 } // namespace
@@ -45,6 +56,8 @@ TResultsPanel::TRowControls TResultsPanel::MakeRow(int index, bool solutionRow)
     row.Bar->setValue(0);
     row.ValueLabel = new QLabel(this);
     row.NameLabel = new QLabel(this);
+    ShowPlainText(row.NameLabel);
+    ShowPlainText(row.ValueLabel);
     if (solutionRow) {
         for (QWidget *control : {static_cast<QWidget *>(row.NameLabel), static_cast<QWidget *>(row.ValueLabel),
                                  static_cast<QWidget *>(row.Bar)}) {
@@ -108,8 +121,7 @@ void TResultsPanel::SyncRows(const TModel &model)
         QFont font = name->font();
         font.setBold(i == model.MarkedSolution);
         name->setFont(font);
-        name->setText(model.Solutions[size_t(i)].Name);
-        name->adjustSize();
+        SetName(name, model.Solutions[size_t(i)].Name, name->x(), name->y(), NameWidth);
     }
 }
 
@@ -134,7 +146,7 @@ int TResultsPanel::Layout(const TModel &model)
         bar.Bar->setGeometry(150, top, std::max(0, half - 170), h);
         bar.Bar->setValue(std::clamp(data.Position, 0, 100));
         SetLabel(bar.ValueLabel, data.ValueText, 100, top);
-        SetLabel(bar.NameLabel, data.Name, 10, top);
+        SetName(bar.NameLabel, data.Name, 10, top, NameWidth - 10);
     }
 
     const int base = count > 0 ? half + 10 : 10;

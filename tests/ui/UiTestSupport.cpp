@@ -29,7 +29,7 @@ TWindow::TWindow()
 
 void TWindow::Key(int key, Qt::KeyboardModifiers modifiers)
 {
-    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : Form.tv_kriteriji;
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : static_cast<QWidget *>(Form.tv_kriteriji);
     QTest::keyClick(target, Qt::Key(key), modifiers);
 }
 

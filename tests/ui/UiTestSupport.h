@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CriteriaTreeView.h"
 #include "Main.h"
 #include "ModalHost.h"
 #include "Model.h"

@@ -27,6 +27,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -84,11 +85,25 @@ void TestMainWindow::startState()
     QCOMPARE(w.Form.centralWidget()->width(), 833);
     QCOMPARE(w.Form.tv_kriteriji->topLevelItemCount(), 1);
     QCOMPARE(w.Model.Tree.Selected(), w.Model.Tree.FirstNode());   // the focused tree shows its root
-    QVERIFY(w.Model.Tree.FirstNode()->Matrix);
     QVERIFY(w.Form.Natannametoda1->isChecked());
     QVERIFY(!w.Form.Priblinametoda1->isChecked());
     QVERIFY(!DebugMode);
-    QCOMPARE(w.Status(1), QStringLiteral("Matrika 0x0"));
+    // The root has no matrix yet: six empty columns and five empty rows, no matrix text.
+    QVERIFY(!w.Model.Tree.FirstNode()->Matrix);
+    QCOMPARE(w.Grid()->ColCount(), 6);
+    QCOMPARE(w.Grid()->RowCount(), 5);
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 5; ++r)
+            QCOMPARE(w.Grid()->Cell(c, r), QString());
+    QCOMPARE(w.Status(1), QString());
+
+    // The window system shows the caption exactly, with no program name added.
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {"-id", QString::number(w.Form.winId()), "_NET_WM_NAME"});
+    if (!xprop.waitForFinished(10000) || xprop.exitCode() != 0)
+        QSKIP("xprop is not available");
+    QCOMPARE(QString::fromUtf8(xprop.readAllStandardOutput()).trimmed(),
+             QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"Kalvo - študentska verzija\""));
     for (int i = 0; i < 7; ++i)
         QCOMPARE(w.Form.StatusPanels[i]->width(), 120);
 }

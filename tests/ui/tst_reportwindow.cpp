@@ -196,6 +196,7 @@ int main(int argc, char *argv[])
 {
     TReportView::Prepare();
     QApplication app(argc, argv);
+    SetUpApplication(app);
     TestReportWindow test;
     return RunEachTestFunction(&test, argc, argv);
 }

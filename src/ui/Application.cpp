@@ -1,0 +1,19 @@
+#include "Application.h"
+
+#include "Fonts.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void SetUpApplication(QApplication &app)
+{
+    // No display name: the window system would append it to every caption.
+    QApplication::setApplicationName(QStringLiteral("Kalvo"));
+    LoadInterfaceFonts();
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qt_sl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
