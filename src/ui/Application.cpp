@@ -1,11 +1,11 @@
 #include "Application.h"
 
 #include "Fonts.h"
+#include "QtTranslator.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
-#include <QTranslator>
 
 void SetUpApplication(QApplication &app)
 {
@@ -13,7 +13,7 @@ void SetUpApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Kalvo"));
     LoadInterfaceFonts();
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
-    auto *translator = new QTranslator(&app);
+    auto *translator = new TQtTranslator(&app);
     if (translator->load(QStringLiteral("qt_sl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }

@@ -51,7 +51,7 @@ QTreeWidgetItem *TCriteriaTreeView::AddItem(TCriterionNode *node, QTreeWidgetIte
     item->setData(0, NodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(node)));
     item->setFlags(item->flags() | Qt::ItemIsEditable);
     // Tall enough for the carons of capitals (Č, Š, Ž), which rise above the font's ascent.
-    item->setSizeHint(0, QSize(-1, TextRowHeight(font())));
+    item->setSizeHint(0, QSize(0, TextRowHeight(font())));
     for (int i = 0; i < node->ChildCount(); ++i)
         AddItem(node->Child(i), item);
     return item;

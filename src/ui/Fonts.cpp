@@ -18,8 +18,15 @@ void LoadInterfaceFonts()
 
 int AccentRoom(const QFont &font)
 {
-    const QFontMetrics metrics(font);
-    return std::max(0, -metrics.tightBoundingRect(QStringLiteral("ŽŠČÁÉ")).top() - metrics.ascent());
+    // Bold rises a pixel higher; a label may turn bold later (the marked solution).
+    QFont bold = font;
+    bold.setBold(true);
+    int room = 0;
+    for (const QFont &f : {font, bold}) {
+        const QFontMetrics metrics(f);
+        room = std::max(room, -metrics.tightBoundingRect(QStringLiteral("ŽŠČÁÉ")).top() - metrics.ascent());
+    }
+    return room;
 }
 
 int TextRowHeight(const QFont &font)

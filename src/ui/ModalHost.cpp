@@ -1,6 +1,9 @@
 #include "ModalHost.h"
 
+#include "Fonts.h"
+
 #include <QDialog>
+#include <QLabel>
 #include <QTimer>
 
 std::deque<TModalHost::TAnswer> &TModalHost::Answers()
@@ -40,5 +43,9 @@ QMessageBox::StandardButton TModalHost::Message(QWidget *parent, const QString &
 {
     QMessageBox box(icon, caption, text, buttons, parent);
     box.setDefaultButton(defaultButton);
+    // Messages quote names: never markup. The carons of capitals need room above the first line.
+    box.setTextFormat(Qt::PlainText);
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        label->setContentsMargins(0, AccentRoom(label->font()), 0, 0);
     return QMessageBox::StandardButton(Exec(box));
 }

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -56,7 +57,15 @@ void TReportView::MakeEngine()
     FView->setPage(FPage);
     FView->setContextMenuPolicy(Qt::NoContextMenu);
     FLayout->addWidget(FView);
-    connect(FView, &QWebEngineView::loadFinished, this, &TReportView::LoadFinished);
+    // Only the report's own load counts: a blocked frame or link inside it is no failure.
+    connect(FPage, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+        if (info.url() != FUrl)
+            return;
+        if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+            emit LoadFinished(true);
+        else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
+            emit LoadFinished(false);
+    });
 }
 
 void TReportView::Navigate(const QString &fileName)
@@ -70,6 +79,7 @@ void TReportView::Navigate(const QString &fileName)
     QUrl url;
     url.setScheme(QString::fromLatin1(TReportSchemeHandler::Scheme));
     url.setPath(QStringLiteral("/%1/%2").arg(++FLoads).arg(QFileInfo(fileName).fileName()));
+    FUrl = url;
     FView->load(url);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
@@ -50,5 +51,6 @@ private:
     TReportPage *FPage = nullptr;
     QWebEngineView *FView = nullptr;
     QString FFile;
+    QUrl FUrl;   // the report being shown
     int FLoads = 0;
 };

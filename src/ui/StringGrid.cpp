@@ -20,6 +20,10 @@ TStringGrid::TStringGrid(QWidget *parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setMinimumWidth(70);
+    // A long item name must not push every cell out of view: cut with "…", whole in the tooltip.
+    verticalHeader()->setMaximumWidth(150);
+    verticalHeader()->setTextElideMode(Qt::ElideRight);
+    horizontalHeader()->setTextElideMode(Qt::ElideRight);
     horizontalHeader()->setMinimumHeight(25);
     setCornerButtonEnabled(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -31,6 +35,7 @@ TStringGrid::TStringGrid(QWidget *parent)
     FCorner->setObjectName(QStringLiteral("Corner"));
     FCorner->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);   // a long name shows its start
     FCorner->setIndent(4);
+    FCorner->setTextFormat(Qt::PlainText);
     FCorner->setAttribute(Qt::WA_TransparentForMouseEvents);
     FDelegate = new TGridEditDelegate(this);
     setItemDelegate(FDelegate);
@@ -127,14 +132,20 @@ void TStringGrid::SetCell(int c, int r, const QString &text)
 {
     if (c == 0 && r == 0) {
         FCorner->setText(text);
+        FCorner->setToolTip(text);
         return;
     }
+    auto header = [&text] {
+        auto *item = new QTableWidgetItem(text);
+        item->setToolTip(text);
+        return item;
+    };
     if (r == 0) {
         if (c - 1 < columnCount())
-            setHorizontalHeaderItem(c - 1, new QTableWidgetItem(text));
+            setHorizontalHeaderItem(c - 1, header());
     } else if (c == 0) {
         if (r - 1 < rowCount())
-            setVerticalHeaderItem(r - 1, new QTableWidgetItem(text));
+            setVerticalHeaderItem(r - 1, header());
     } else if (c - 1 < columnCount() && r - 1 < rowCount()) {
         if (QTableWidgetItem *existing = item(r - 1, c - 1))
             existing->setText(text);

@@ -1,5 +1,7 @@
 #include "UnitRazmerje.h"
 
+#include "Fonts.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSlider>
@@ -22,6 +24,8 @@ TFormRazmerje::TFormRazmerje(QWidget *parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label2->setGeometry(132, 12, 120, 14);
+    ShowPlainText(Label1);
+    ShowPlainText(Label2);
 
     Label5 = new QLabel(QStringLiteral("1"), this);
     Label5->setObjectName(QStringLiteral("Label5"));

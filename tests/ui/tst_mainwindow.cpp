@@ -1,5 +1,6 @@
 #include "TestMain.h"
 #include "About.h"
+#include "Fonts.h"
 #include "HelpViewer.h"
 #include "Main.h"
 #include "ModalHost.h"
@@ -12,11 +13,14 @@
 #include "TextFiles.h"
 #include "UnitMatrika.h"
 #include "UiTestSupport.h"
+#include "CriteriaTreeView.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,6 +30,8 @@
 #include <QRadioButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QPainter>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QProcess>
 #include <QTest>
@@ -54,6 +60,12 @@ private slots:
     void errorsAreShownAndTheProgramGoesOn();
     void helpAndAbout();
     void renamingInTheTree();
+    void doubleClickOnTheSelectedCriterionOpensOneEditor();
+    void caronsHaveRoom();
+    void namesAreShownAsTyped();
+    void manySolutionsLeaveTheTreeInView();
+    void emphasisIsVisiblyBold();
+    void standardButtonsInSlovenian();
 
 private:
     QTemporaryDir FDir;
@@ -323,6 +335,153 @@ void TestMainWindow::renamingInTheTree()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE(w.Model.Tree.FirstNode()->Name, QStringLiteral("Cilj"));   // the view commits after the key
     QCOMPARE(w.Form.tv_kriteriji->topLevelItem(0)->text(0), QStringLiteral("Cilj"));
+}
+
+void TestMainWindow::doubleClickOnTheSelectedCriterionOpensOneEditor()
+{
+    TWindow w;
+    AnswerCriterion(QStringLiteral("Cena"), 1);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    w.ClickNode(QStringLiteral("Cena"));
+    AnswerCriterion(QStringLiteral(" 2"), 1);   // typed after the name
+    w.DoubleClickNode(QStringLiteral("Cena"));
+    QTest::qWait(QApplication::doubleClickInterval() + 200);
+    QVERIFY(!w.Form.tv_kriteriji->findChild<QLineEdit *>());   // no rename editor behind it
+    QCOMPARE(w.Model.Tree.FirstNode()->Child(0)->Name, QStringLiteral("Cena 2"));
+    AnswerCriterion(QString(), 1);
+    w.DoubleClickNode(QStringLiteral("Cena 2"));   // the next double-click is not swallowed
+}
+
+void TestMainWindow::caronsHaveRoom()
+{
+    // Tahoma's carons rise above its ascent: where the text sits, there must be room for them.
+    auto fits = [](const QFont &font, int spaceAboveBaseline) {
+        const QFontMetrics metrics(font);
+        return spaceAboveBaseline >= -metrics.tightBoundingRect(QStringLiteral("ŽŠČ")).top();
+    };
+    WriteModelSet(FDir.filePath(QStringLiteral("strehe")), {"Čas", "\tŽivljenjska doba", "\tŠum"}, {}, {"Škoda"});
+    TWindow w;
+    QVERIFY(AccentRoom(w.Form.tv_kriteriji->font()) > 0);   // the font does need it
+    w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("strehe"))); });
+
+    const QRect row = w.Form.tv_kriteriji->visualItemRect(w.Item(QStringLiteral("Življenjska doba")));
+    const QFontMetrics tree(w.Form.tv_kriteriji->font());
+    QVERIFY2(fits(w.Form.tv_kriteriji->font(), (row.height() - tree.height()) / 2 + tree.ascent()),
+             qPrintable(QString::number(row.height())));
+    for (QLabel *label : {w.Form.Panel2->SubcriterionName(0), w.Form.Panel2->NameLabel(0), w.Form.StatusPanels[0]})
+        QVERIFY2(fits(label->font(), label->contentsRect().top() + QFontMetrics(label->font()).ascent()),
+                 qPrintable(label->text()));
+
+    QStringList log;
+    TModalHost::PushAnswer([&](QWidget *modal) {
+        auto *label = modal->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        log << QString::number(fits(label->font(), label->contentsRect().top() + QFontMetrics(label->font()).ascent()));
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    w.Key(Qt::Key_X, Qt::ControlModifier);   // saves, then asks "Želite shraniti projekt pred izhodom?"
+    QCOMPARE(log, QStringList{"1"});
+}
+
+void TestMainWindow::namesAreShownAsTyped()
+{
+    // As a model file or a rename in the tree may bring them: markup, and no length limit.
+    const QString longName = QStringLiteral("Zelo dolgo ime ") + QString(200, QLatin1Char('x'));
+    WriteModelSet(FDir.filePath(QStringLiteral("imena")), {"Koren", "\tStan <A>", "\tLega"}, {},
+                  {"<b>x</b>", longName});
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("imena"))); });
+    // Markup is text: the label is as wide as the characters "<b>x</b>", not as a bold x.
+    QLabel *name = w.Form.Panel2->NameLabel(0);
+    QCOMPARE(name->text(), QStringLiteral("<b>x</b>"));
+    QVERIFY(name->sizeHint().width() >= name->fontMetrics().horizontalAdvance(QStringLiteral("<b>x</b>")));
+    QLabel *bar = w.Form.Panel2->SubcriterionName(0);
+    QVERIFY(bar->sizeHint().width() >= bar->fontMetrics().horizontalAdvance(QStringLiteral("Stan <A>")));
+
+    // A long name is cut with "…" before its value and shown whole in the tooltip.
+    QLabel *cut = w.Form.Panel2->NameLabel(1);
+    QVERIFY(cut->text().endsWith(QChar(0x2026)));
+    QVERIFY(cut->x() + cut->width() <= w.Form.Panel2->ValueLabel(1)->x());
+    QCOMPARE(cut->toolTip(), longName);
+    // In the grid it keeps the header column narrow, and the cells in view.
+    w.ClickNode(QStringLiteral("Lega"));
+    QVERIFY(w.Grid()->verticalHeader()->width() <= 150);
+    QVERIFY(w.Grid()->visualRect(w.Grid()->model()->index(0, 0)).right() < w.Grid()->viewport()->width());
+
+    // The ratio dialog's labels are plain text too.
+    QStringList labels;
+    TModalHost::PushAnswer([&](QWidget *dialog) {
+        for (const char *label : {"Label1", "Label2"})
+            labels << dialog->findChild<QLabel *>(QString::fromLatin1(label))->text()
+                          + QString::number(dialog->findChild<QLabel *>(QString::fromLatin1(label))->textFormat());
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    w.DoubleClickCell(2, 1);
+    QCOMPARE(labels, (QStringList{"<b>x</b>" + QString::number(Qt::PlainText), longName + QString::number(Qt::PlainText)}));
+}
+
+void TestMainWindow::manySolutionsLeaveTheTreeInView()
+{
+    QStringList solutions;
+    for (int i = 0; i < 1000; ++i)
+        solutions << QStringLiteral("R%1").arg(i);
+    WriteModelSet(FDir.filePath(QStringLiteral("velik")), {"Koren"}, {"2", "0"}, solutions);
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("velik"))); });
+    QCOMPARE(w.Form.Panel2->RowCount(), 1000);
+    const int central = w.Form.centralWidget()->height();
+    QVERIFY(w.Form.Panel1->height() >= central / 2);
+    QVERIFY(w.Form.tv_kriteriji->isVisible() && w.Form.tv_kriteriji->height() > 100);
+    // The rows scroll: the last one can be brought into view.
+    auto *scroll = w.Form.findChild<QScrollArea *>(QStringLiteral("ResultsScroll"));
+    QVERIFY(scroll->height() <= central / 2 + 1);
+    scroll->ensureWidgetVisible(w.Form.Panel2->NameLabel(999));
+    QVERIFY(w.Form.Panel2->NameLabel(999)->visibleRegion().boundingRect().height() > 0);
+}
+
+void TestMainWindow::emphasisIsVisiblyBold()
+{
+    WriteModelSet(FDir.filePath(QStringLiteral("nedosleden")), {"Koren", "\tA", "\tB", "\tC"},
+                  {"0", "3", "1", "1:3", "1:5", "3:1", "1", "2:1", "5:1", "1:2", "1"}, {});
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("nedosleden"))); });
+    QCOMPARE(w.Status(4), QStringLiteral("CR= 0,1407"));
+    QVERIFY(w.Model.Status.Emphasis);
+    // The same text in the panel's font and in that font without bold: bold has clearly more ink.
+    auto ink = [](const QFont &font) {
+        QImage image(200, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(5, 20, QStringLiteral("CR= 0,1407"));
+        painter.end();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += 255 - qGray(image.pixel(x, y));
+        return dark;
+    };
+    QFont shown = w.Form.StatusPanels[4]->font();
+    QVERIFY(shown.bold() && shown.italic());
+    QFont plain = shown;
+    plain.setBold(false);
+    QVERIFY2(ink(shown) > ink(plain) * 6 / 5, qPrintable(QStringLiteral("%1 %2").arg(ink(shown)).arg(ink(plain))));
+}
+
+void TestMainWindow::standardButtonsInSlovenian()
+{
+    TWindow w;
+    AnswerCriterion(QStringLiteral("A"), 0);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    QStringList buttons;
+    TModalHost::PushAnswer([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            buttons << box->button(b)->text();
+        QTest::mouseClick(box->button(QMessageBox::Cancel), Qt::LeftButton);
+    });
+    w.Key(Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(buttons, (QStringList{"&Da", "&Ne", "Prekliči"}));
 }
 
 KALVO_TEST_MAIN(TestMainWindow)
