@@ -8,6 +8,7 @@
 #include "StringGrid.h"
 #include "Synthesis.h"
 #include "UnitRazmerje.h"
+#include "UnitTools.h"
 #include "UiTestSupport.h"
 
 #include <QApplication>
@@ -94,6 +95,7 @@ private slots:
     }
     void ratioEdits_data();
     void ratioEdits();
+    void barsFollowTheEditAtOnce();
     void presetFromTheCell_data();
     void presetFromTheCell();
     void diagonalAndCancelStillRecompute();
@@ -134,6 +136,22 @@ void TestGrid::ratioEdits()
     QCOMPARE(w.Grid()->Cell(1, 2), mirror);
     QCOMPARE(w.Selected().Ratios[1][0], clicked);
     QCOMPARE(w.Selected().Ratios[0][1], mirror);
+}
+
+void TestGrid::barsFollowTheEditAtOnce()
+{
+    TWindow w;
+    for (const char *name : {"A", "B", "C"}) {
+        AnswerCriterion(QString::fromLatin1(name), 0);
+        w.Key(Qt::Key_D, Qt::ControlModifier);
+    }
+    AnswerRatio(nullptr, {Qt::Key_Left, Qt::Key_Left});   // A : B = 3:1
+    w.DoubleClickCell(2, 1);
+    // The bars show the weights the edit gave, without selecting the node again.
+    const Tmatrika &m = w.Selected();
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(w.Form.Panel2->SubcriterionValue(i)->text(), FormatFloat4(m.Vector[size_t(i)]));
+    QVERIFY(w.Form.Panel2->SubcriterionValue(0)->text() != QStringLiteral("0,3333"));   // not the weights before
 }
 
 void TestGrid::presetFromTheCell_data()
