@@ -19,10 +19,9 @@ Tmatrika Judged(int n)
 
 void Compute(benchmark::State &state, bool exact)
 {
-    ExactMethod = exact;
     Tmatrika m = Judged(int(state.range(0)));
     for (auto _ : state) {
-        m.Compute();
+        m.Compute(exact);
         benchmark::DoNotOptimize(m.Vector.data());
     }
 }

@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QLocale comma(QLocale::Slovenian, QLocale::Slovenia);
     static const QLocale point(QLocale::English, QLocale::UnitedStates);
     QLocale::setDefault(flags & 1 ? point : comma);
-    ExactMethod = !(flags & 2);
-    DebugMode = (flags & 4) != 0;
+
     TMessageHandlerScope quiet([](const QString &) {});
 
     TModelSetBytes set;
@@ -48,6 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     set.SolutionsPath = QStringLiteral("fuzz.RST");
 
     TModel model;
+    model.SetMethod(!(flags & 2));
+    model.SetDebugMode((flags & 4) != 0);
     bool replaced = false;
     try {
         LoadProjectFrom(model, QStringLiteral("fuzz"), set, &replaced);
@@ -75,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 (void)SolutionsReport(model);
         } catch (const EKalvoError &) {
         }
-        DebugMode = false;
+        model.SetDebugMode(false);
     }
     try {
         (void)ModelReport(model);

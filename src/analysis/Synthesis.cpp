@@ -9,16 +9,14 @@
 #include <cmath>
 #include <limits>
 
-bool DebugMode = false;
-
 namespace {
 
-void ComputeOnce(TCriterionNode *node, TSynthesisCache *cache)
+void ComputeOnce(TCriterionNode *node, bool exactMethod, TSynthesisCache *cache)
 {
     if (cache && cache->IsComputed(node))
         return;
     try {
-        node->Matrix->Compute();
+        node->Matrix->Compute(exactMethod);
     } catch (EKalvoError &e) {
         e.AddContext(QStringLiteral("Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node))));
         throw;
@@ -44,11 +42,11 @@ int RoundHalfEven(double value)
     return int(rounded);
 }
 
-double Analize(TCriterionNode *node, int k, TSynthesisCache *cache)
+double Analize(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache)
 {
     if (!node || !node->Matrix)
         return 0.0;
-    ComputeOnce(node, cache);
+    ComputeOnce(node, exactMethod, cache);
     const Tmatrika &m = *node->Matrix;
 
     if (node->HasChildren()) {
@@ -56,7 +54,7 @@ double Analize(TCriterionNode *node, int k, TSynthesisCache *cache)
         // By index: walking siblings one by one costs a search each, quadratic in the children.
         for (qint32 i = 0; i < m.Order; ++i) {
             const double weight = size_t(i) < m.Vector.size() ? m.Vector[size_t(i)] : 0.0;
-            s = Checked(s + Checked(Analize(node->Child(i), k, cache) * weight));
+            s = Checked(s + Checked(Analize(node->Child(i), k, exactMethod, cache) * weight));
         }
         return s;
     }
@@ -125,10 +123,10 @@ void AnalizeAll(TModel &model)
     // The start criterion is computed even without solutions: its status line and
     // bars show its judgements as they are now.
     if (start && start->Matrix)
-        ComputeOnce(start, &cache);
+        ComputeOnce(start, model.ExactMethod, &cache);
     std::vector<double> scores(size_t(model.SolutionCount()));
     for (int k = 0; k < model.SolutionCount(); ++k)
-        scores[size_t(k)] = Analize(start, k, &cache);
+        scores[size_t(k)] = Analize(start, k, model.ExactMethod, &cache);
 
     // Every computation succeeded: only now does anything the user sees change.
     for (int k = 0; k < model.SolutionCount(); ++k) {

@@ -2,16 +2,14 @@
 
 #include "Model.h"
 
-// Program-wide switch of the reports' intermediate tables; toggled by "Debug".
-extern bool DebugMode;
-
 class TSynthesisCache;
 
-// Solution k's composite score under node: the node's matrix is computed, then
-// each child's score is weighed by the child's weight (a leaf gives weight k).
-// A node without a matrix, a missing child and a missing weight count 0.
-// With a cache, each matrix is computed only the first time it is reached.
-double Analize(TCriterionNode *node, int k, TSynthesisCache *cache = nullptr);
+// Solution k's composite score under node: the node's matrix is computed (by
+// the exact method or not), then each child's score is weighed by the child's
+// weight (a leaf gives weight k). A node without a matrix, a missing child and a
+// missing weight count 0. With a cache, each matrix is computed only the first
+// time it is reached.
+double Analize(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache = nullptr);
 
 // The one refresh of everything derived: every solution's score under the
 // selected node (or the first node), the status line, and the sub-criterion bars

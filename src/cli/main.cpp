@@ -142,7 +142,7 @@ QString Json(const TModel &model, TCriterionNode *start)
     const TCriterionNode *root = model.Tree.FirstNode();
     QString out = QStringLiteral("{\n");
     out += QStringLiteral("  \"model\": %1,\n").arg(root ? JsonString(root->Name) : QStringLiteral("null"));
-    out += QStringLiteral("  \"method\": \"%1\",\n").arg(ExactMethod ? "exact" : "approximate");
+    out += QStringLiteral("  \"method\": \"%1\",\n").arg(model.ExactMethod ? "exact" : "approximate");
     out += QStringLiteral("  \"start\": %1,\n").arg(start ? JsonString(NodePath(start)) : QStringLiteral("null"));
     out += QStringLiteral("  \"solutions\": [\n") + solutions.join(QStringLiteral(",\n"))
         + (solutions.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("  ],\n");
@@ -235,9 +235,9 @@ int main(int argc, char *argv[])
         return UsageError(QStringLiteral("-o FILE is missing"));
 
     SetMessageHandler([](const QString &text) { Print(stderr, text + QLatin1Char('\n')); });
-    ExactMethod = !approximate;
-
     TModel model;
+    model.SetMethod(!approximate);
+    model.SetDebugMode(debug);
     try {
         // Opening in the program picks an existing file; a mistyped name here must
         // not create an empty model set on disk.
@@ -273,7 +273,6 @@ int main(int argc, char *argv[])
     }
 
     if (report) {
-        DebugMode = debug;
         try {
             const QByteArray bytes = reportKind == QLatin1String("model") ? ModelReport(model)
                 : reportKind == QLatin1String("criterion")               ? CriterionReport(model)

@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-bool ExactMethod = true;
-
 QString NoRandomIndexMessage()
 {
     return QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!");
@@ -133,11 +131,11 @@ QString Tmatrika::RatioText(qint32 c, qint32 r) const
     return One();
 }
 
-void Tmatrika::Compute()
+void Tmatrika::Compute(bool exactMethod)
 {
     switch (Kind) {
     case ckRelative:
-        if (ExactMethod)
+        if (exactMethod)
             ComputeExact();
         else
             ComputeApproximate();

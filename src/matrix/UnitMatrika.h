@@ -14,11 +14,6 @@ enum TCriterionKind : qint32 {
     ckMoreIsBetter = 2   // the absolute values themselves
 };
 
-// Program-wide choice of the method for relative criteria: true for the exact
-// method (8th power of the matrix), false for the approximate one. Read only by
-// Tmatrika::Compute.
-extern bool ExactMethod;
-
 // Random consistency index by matrix order; defined for orders 2 to 10 only.
 inline constexpr std::array<double, 11> RandomIndex = {
     0.0, 0.0, 0.5, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.51
@@ -72,10 +67,11 @@ public:
     // The text of cell (c, r), "1" where an absolute matrix holds none.
     QString RatioText(qint32 c, qint32 r) const;
 
-    // Recomputes Vector (and for ckRelative the consistency measures) by Kind and
-    // ExactMethod. Failures throw EKalvoError; fields written before the failing
-    // step keep their new values.
-    void Compute();
+    // Recomputes Vector (and for ckRelative the consistency measures) by Kind and,
+    // for ckRelative, by the method: exactMethod for the 8th power of the matrix,
+    // otherwise the approximate one. Failures throw EKalvoError; fields written
+    // before the failing step keep their new values.
+    void Compute(bool exactMethod);
 
     void ComputeApproximate();
     void ComputeExact();

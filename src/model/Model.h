@@ -27,6 +27,15 @@ public:
     // written to; saving over any other existing set asks first.
     QString KnownFileSet;
 
+    // How the synthesis computes a relative matrix: the exact method (the 8th
+    // power of the matrix) or the approximate one; and whether the criterion
+    // report adds its working tables ("Debug"). They belong to the program's
+    // session, so replacing the model's content (Swap) keeps them.
+    bool ExactMethod = true;
+    bool DebugMode = false;
+    void SetMethod(bool exact) { ExactMethod = exact; }
+    void SetDebugMode(bool on) { DebugMode = on; }
+
     TStatusLine Status;
     std::vector<TSubcriterionBar> SubcriterionBars;
 

@@ -126,7 +126,7 @@ QStringList CriterionReportLines(const TModel &model)
         // Sub-criteria head the columns in bold, solutions plain; row labels are bold.
         ComparisonRows(lines, s, labels, s->HasChildren() ? BoldCell : PlainCell, BoldCell);
         lines << TableEnd;
-        if (DebugMode && s->Matrix)
+        if (model.DebugMode && s->Matrix)
             DebugTables(lines, *s->Matrix);
     } else {
         lines << QStringLiteral("<BR><center><B>Absolutni kriterij - ") + s->Name + QStringLiteral(" </center></B>")

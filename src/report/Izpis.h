@@ -11,7 +11,7 @@
 
 // The root's comparison table, one line per fragment, CR LF after each.
 void WriteModelReport(const TModel &model, const QString &fileName);
-// The selected criterion's comparisons or values (with DebugMode the four working
+// The selected criterion's comparisons or values (with the model's DebugMode the four working
 // tables of a relative criterion); the model report when nothing is selected.
 void WriteCriterionReport(const TModel &model, const QString &fileName);
 // Every solution with its score under the selected criterion as a blue bar; one

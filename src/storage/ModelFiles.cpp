@@ -254,6 +254,8 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
     // The set is read into a model of its own: a fault anywhere in it, or
     // running out of memory, leaves the current model exactly as it was.
     TModel fresh;
+    fresh.SetMethod(model.ExactMethod);
+    fresh.SetDebugMode(model.DebugMode);
     try {
         fresh.Tree.DeleteAllNodes();
         ReadCriteria(fresh.Tree, SplitLines(DecodeWindows1250(set.Criteria)), set.CriteriaPath);

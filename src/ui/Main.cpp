@@ -628,7 +628,7 @@ void TFormKalvo::Izbriivse1Click()
 
 void TFormKalvo::Natannametoda1Click()
 {
-    ExactMethod = true;
+    Model.SetMethod(true);
     Natannametoda1->setChecked(true);
     // The second run shows the sub-criterion bars of the new method too.
     AnalizeAll();
@@ -637,7 +637,7 @@ void TFormKalvo::Natannametoda1Click()
 
 void TFormKalvo::Priblinametoda1Click()
 {
-    ExactMethod = false;
+    Model.SetMethod(false);
     Priblinametoda1->setChecked(true);
     AnalizeAll();
     AnalizeAll();
@@ -645,8 +645,8 @@ void TFormKalvo::Priblinametoda1Click()
 
 void TFormKalvo::Debug1Click()
 {
-    DebugMode = !DebugMode;
-    Debug1->setChecked(DebugMode);
+    Model.SetDebugMode(!Model.DebugMode);
+    Debug1->setChecked(Model.DebugMode);
 }
 
 void TFormKalvo::HelpContentsItemClick()
@@ -787,7 +787,8 @@ void TFormKalvo::showEvent(QShowEvent *event)
     // control of a desktop does. A root that has no matrix yet (the start) gets
     // none: the grid stays empty and the status line says nothing of a 0x0 matrix.
     tv_kriteriji->setFocus();
-    DebugMode = false;
+    Model.SetDebugMode(false);
+    Debug1->setChecked(false);
     TCriterionNode *first = Model.Tree.FirstNode();
     if (!tv_kriteriji->currentItem() && first) {
         Model.Tree.Select(first);

@@ -85,7 +85,6 @@ class TestModelFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { ExactMethod = true; }
     void savesTheDocumentedBytes();
     void roundTripKeepsEverything_data();
     void roundTripKeepsEverything();
@@ -171,8 +170,8 @@ void TestModelFiles::inMemoryAndFileModelsAgree()
     for (const QString &separator : {QStringLiteral(","), QStringLiteral(".")}) {
         TLocaleScope locale(separator);
         for (bool exact : {true, false}) {
-            ExactMethod = exact;
             TModel built;
+            built.SetMethod(exact);
             BuildStanovanje(built);
             TCriterionNode *lega = built.Tree.FirstNode()->Child(1);
             built.FitNodeMatrix(lega);
@@ -182,6 +181,7 @@ void TestModelFiles::inMemoryAndFileModelsAgree()
                 built.Tree.FirstNode()->Child(0)->Matrix->AbsoluteValues[0] = QStringLiteral("1250.5");
             AnalizeAll(built);
             TModel loaded;
+            loaded.SetMethod(exact);
             LoadProject(loaded, QStringLiteral(KALVO_EXAMPLES_DIR "/Stanovanje"));
             for (int k = 0; k < 2; ++k)
                 QCOMPARE(loaded.Solutions[k].ValueText, built.Solutions[k].ValueText);

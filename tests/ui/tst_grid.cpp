@@ -85,7 +85,6 @@ private slots:
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
-        ExactMethod = true;
         TModalHost::ClearAnswers();
     }
     void cleanup()

@@ -137,7 +137,6 @@ void TestLifecycle::savingOverAnotherModelAsks()
 void TestLifecycle::init()
 {
     QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
-    ExactMethod = true;
     TModalHost::ClearAnswers();
     FPrevious = QDir::currentPath();
     QDir::setCurrent(FDir.path());

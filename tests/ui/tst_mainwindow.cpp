@@ -77,7 +77,6 @@ void TestMainWindow::init()
     QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
     FPreviousDir = QDir::currentPath();
     QDir::setCurrent(FDir.path());
-    ExactMethod = true;
     TModalHost::ClearAnswers();
 }
 
@@ -99,7 +98,7 @@ void TestMainWindow::startState()
     QCOMPARE(w.Model.Tree.Selected(), w.Model.Tree.FirstNode());   // the focused tree shows its root
     QVERIFY(w.Form.Natannametoda1->isChecked());
     QVERIFY(!w.Form.Priblinametoda1->isChecked());
-    QVERIFY(!DebugMode);
+    QVERIFY(!w.Model.DebugMode);
     // The root has no matrix yet: six empty columns and five empty rows, no matrix text.
     QVERIFY(!w.Model.Tree.FirstNode()->Matrix);
     QCOMPARE(w.Grid()->ColCount(), 6);
@@ -223,21 +222,21 @@ void TestMainWindow::methodAndDebugSwitches()
     ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Priblinametoda1);
     QVERIFY(w.Form.Priblinametoda1->isChecked());
     QVERIFY(!w.Form.Natannametoda1->isChecked());
-    QVERIFY(!ExactMethod);
+    QVERIFY(!w.Model.ExactMethod);
     QVERIFY(w.Form.Panel2->ValueLabel(0)->text() != exact);
     ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Natannametoda1);
     QCOMPARE(w.Form.Panel2->ValueLabel(0)->text(), exact);
 
     ClickMenuItem(w.Form, "HelpMenu", w.Form.Debug1);
-    QVERIFY(DebugMode);
+    QVERIFY(w.Model.DebugMode);
     QVERIFY(w.Form.Debug1->isChecked());
     ClickMenuItem(w.Form, "HelpMenu", w.Form.Debug1);
-    QVERIFY(!DebugMode);
+    QVERIFY(!w.Model.DebugMode);
     QVERIFY(!w.Form.Debug1->isChecked());
-    DebugMode = true;
+    ClickMenuItem(w.Form, "HelpMenu", w.Form.Debug1);
     w.Form.hide();
     w.Form.show();   // showing the window switches Debug off
-    QVERIFY(!DebugMode);
+    QVERIFY(!w.Model.DebugMode);
 }
 
 void TestMainWindow::contextMenus()

@@ -79,8 +79,6 @@ private:
 void TestReportWindow::init()
 {
     QLocale::setDefault(QLocale(QLocale::Slovenian, QLocale::Slovenia));
-    ExactMethod = true;
-    DebugMode = false;
     TModalHost::ClearAnswers();
     FPrevious = QDir::currentPath();
     QDir::setCurrent(FDir.path());
