@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Model.h"
+#include "model/Model.h"
 
 // A model of 64 leaf criteria under 8 inner ones, the leaves valuing `solutions`
 // solutions by measured values, the inner criteria judged by ratio texts.

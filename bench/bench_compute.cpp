@@ -1,5 +1,5 @@
 // Tmatrika::Compute for the orders people use, both methods.
-#include "UnitMatrika.h"
+#include "matrix/UnitMatrika.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // The synthesis and the model loader on a large generated model.
 #include "GeneratedModel.h"
-#include "ModelFiles.h"
-#include "Synthesis.h"
+#include "storage/ModelFiles.h"
+#include "analysis/Synthesis.h"
 
 #include <QTemporaryDir>
 

@@ -1,8 +1,8 @@
 // What start-up costs: making the main window with all its dialogs and the
 // report window (whose browser engine waits for the first report).
-#include "Main.h"
-#include "Model.h"
-#include "ReportView.h"
+#include "ui/Main.h"
+#include "model/Model.h"
+#include "ui/ReportView.h"
 
 #include <QApplication>
 

@@ -4,12 +4,12 @@
 // Input: a flags byte (bit 0: decimal point instead of comma, bit 1: approximate
 // method, bit 2: Debug tables), then the criteria, matrix and solutions files
 // separated by NUL bytes.
-#include "Izpis.h"
-#include "KalvoError.h"
-#include "Messages.h"
-#include "ModelFiles.h"
-#include "Synthesis.h"
-#include "UnitMatrika.h"
+#include "report/Izpis.h"
+#include "matrix/KalvoError.h"
+#include "matrix/Messages.h"
+#include "storage/ModelFiles.h"
+#include "analysis/Synthesis.h"
+#include "matrix/UnitMatrika.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Messages.h"
+#include "matrix/Messages.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Model.h"
-#include "UnitTools.h"
+#include "model/Model.h"
+#include "matrix/UnitTools.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextFiles.h"
+#include "storage/TextFiles.h"
 
 #include <QFile>
 #include <QStringList>

@@ -54,7 +54,7 @@ inline int RunEachTestFunction(QObject *test, int argc, char **argv)
     }
 
 #ifdef QT_WIDGETS_LIB
-#include "Application.h"
+#include "ui/Application.h"
 
 #include <QApplication>
 // The windows are tested as the program sets them up (font, translations).

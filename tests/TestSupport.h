@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KalvoError.h"
+#include "matrix/KalvoError.h"
 #include "LocaleScope.h"
 #include "MessageRecorder.h"
 

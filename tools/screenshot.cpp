@@ -1,11 +1,11 @@
 // Draws the main window with a model open into a PNG file (for the README).
 // Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH]
-#include "Application.h"
-#include "CriteriaTreeView.h"
-#include "Main.h"
-#include "Model.h"
-#include "ReportView.h"
-#include "NodePath.h"
+#include "ui/Application.h"
+#include "ui/CriteriaTreeView.h"
+#include "ui/Main.h"
+#include "model/Model.h"
+#include "ui/ReportView.h"
+#include "model/NodePath.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,10 +1,10 @@
-#include "Synthesis.h"
+#include "analysis/Synthesis.h"
 
-#include "FloatMath.h"
-#include "KalvoError.h"
-#include "NodePath.h"
-#include "SynthesisCache.h"
-#include "UnitTools.h"
+#include "matrix/FloatMath.h"
+#include "matrix/KalvoError.h"
+#include "model/NodePath.h"
+#include "analysis/SynthesisCache.h"
+#include "matrix/UnitTools.h"
 
 #include <cmath>
 #include <limits>

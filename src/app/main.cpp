@@ -1,8 +1,8 @@
 // Kalvo: decision making by the Analytic Hierarchy Process.
-#include "Application.h"
-#include "Main.h"
-#include "Model.h"
-#include "ReportView.h"
+#include "ui/Application.h"
+#include "ui/Main.h"
+#include "model/Model.h"
+#include "ui/ReportView.h"
 
 #include <QApplication>
 

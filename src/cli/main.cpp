@@ -1,13 +1,13 @@
 // kalvo-cli: the model engine from a shell.
-#include "Izpis.h"
-#include "KalvoError.h"
-#include "Messages.h"
-#include "ModelFiles.h"
-#include "NodePath.h"
-#include "Synthesis.h"
-#include "TextFiles.h"
-#include "UnitMatrika.h"
-#include "UnitTools.h"
+#include "report/Izpis.h"
+#include "matrix/KalvoError.h"
+#include "matrix/Messages.h"
+#include "storage/ModelFiles.h"
+#include "model/NodePath.h"
+#include "analysis/Synthesis.h"
+#include "storage/TextFiles.h"
+#include "matrix/UnitMatrika.h"
+#include "matrix/UnitTools.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KalvoError.h"
+#include "matrix/KalvoError.h"
 #include <cmath>
 
 // Every division of the core goes through Divide, and every sum or product that

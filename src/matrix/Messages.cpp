@@ -1,4 +1,4 @@
-#include "Messages.h"
+#include "matrix/Messages.h"
 
 #include <cstdio>
 

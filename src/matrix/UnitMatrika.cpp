@@ -1,9 +1,9 @@
-#include "UnitMatrika.h"
+#include "matrix/UnitMatrika.h"
 
-#include "FloatMath.h"
-#include "KalvoError.h"
-#include "Messages.h"
-#include "UnitTools.h"
+#include "matrix/FloatMath.h"
+#include "matrix/KalvoError.h"
+#include "matrix/Messages.h"
+#include "matrix/UnitTools.h"
 
 #include <algorithm>
 #include <cmath>

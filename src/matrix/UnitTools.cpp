@@ -1,7 +1,7 @@
-#include "UnitTools.h"
+#include "matrix/UnitTools.h"
 
-#include "FloatMath.h"
-#include "KalvoError.h"
+#include "matrix/FloatMath.h"
+#include "matrix/KalvoError.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "CriteriaTree.h"
+#include "model/CriteriaTree.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CriterionNode.h"
+#include "model/CriterionNode.h"
 
 #include <functional>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "CriterionNode.h"
+#include "model/CriterionNode.h"
 
 int TCriterionNode::Index() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UnitMatrika.h"
+#include "matrix/UnitMatrika.h"
 
 #include <QString>
 

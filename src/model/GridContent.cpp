@@ -1,4 +1,4 @@
-#include "GridContent.h"
+#include "model/GridContent.h"
 
 QString TGridContent::Cell(int c, int r) const
 {

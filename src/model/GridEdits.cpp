@@ -1,7 +1,7 @@
-#include "GridEdits.h"
+#include "model/GridEdits.h"
 
-#include "KalvoError.h"
-#include "UnitTools.h"
+#include "matrix/KalvoError.h"
+#include "matrix/UnitTools.h"
 
 #include <algorithm>
 #include <cstdlib>

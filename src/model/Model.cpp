@@ -1,7 +1,7 @@
-#include "Model.h"
+#include "model/Model.h"
 
-#include "KalvoError.h"
-#include "NodePath.h"
+#include "matrix/KalvoError.h"
+#include "model/NodePath.h"
 
 TModel::TModel()
 {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CriteriaTree.h"
-#include "Solution.h"
-#include "StatusLine.h"
-#include "SubcriterionBar.h"
+#include "model/CriteriaTree.h"
+#include "model/Solution.h"
+#include "model/StatusLine.h"
+#include "model/SubcriterionBar.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "NodePath.h"
+#include "model/NodePath.h"
 
 #include <QStringList>
 

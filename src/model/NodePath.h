@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CriteriaTree.h"
+#include "model/CriteriaTree.h"
 
 #include <QString>
 

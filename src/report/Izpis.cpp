@@ -1,9 +1,9 @@
-#include "Izpis.h"
+#include "report/Izpis.h"
 
-#include "Synthesis.h"
-#include "TextFiles.h"
-#include "FloatMath.h"
-#include "UnitTools.h"
+#include "analysis/Synthesis.h"
+#include "storage/TextFiles.h"
+#include "matrix/FloatMath.h"
+#include "matrix/UnitTools.h"
 
 #include <QStringList>
 

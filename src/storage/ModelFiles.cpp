@@ -1,10 +1,10 @@
-#include "ModelFiles.h"
+#include "storage/ModelFiles.h"
 
-#include "KalvoError.h"
-#include "Messages.h"
-#include "Synthesis.h"
-#include "TextFiles.h"
-#include "UnitTools.h"
+#include "matrix/KalvoError.h"
+#include "matrix/Messages.h"
+#include "analysis/Synthesis.h"
+#include "storage/TextFiles.h"
+#include "matrix/UnitTools.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "SettingsFile.h"
+#include "storage/SettingsFile.h"
 
-#include "TextFiles.h"
+#include "storage/TextFiles.h"
 
 #include <QFileInfo>
 

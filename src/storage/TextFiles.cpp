@@ -1,6 +1,6 @@
-#include "TextFiles.h"
+#include "storage/TextFiles.h"
 
-#include "KalvoError.h"
+#include "matrix/KalvoError.h"
 
 #include <QFile>
 #include <QFileInfo>

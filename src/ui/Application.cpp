@@ -1,7 +1,7 @@
-#include "Application.h"
+#include "ui/Application.h"
 
-#include "Fonts.h"
-#include "QtTranslator.h"
+#include "ui/Fonts.h"
+#include "ui/QtTranslator.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,8 +1,8 @@
-#include "CommandRunner.h"
+#include "ui/CommandRunner.h"
 
-#include "KalvoError.h"
-#include "ModalHost.h"
-#include "ModelFiles.h"
+#include "matrix/KalvoError.h"
+#include "ui/ModalHost.h"
+#include "storage/ModelFiles.h"
 
 #include <exception>
 

@@ -1,7 +1,7 @@
-#include "CriteriaTreeView.h"
+#include "ui/CriteriaTreeView.h"
 
-#include "CriteriaTree.h"
-#include "Fonts.h"
+#include "model/CriteriaTree.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QMouseEvent>

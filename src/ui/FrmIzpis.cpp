@@ -1,11 +1,11 @@
-#include "FrmIzpis.h"
+#include "ui/FrmIzpis.h"
 
-#include "About.h"
-#include "CommandRunner.h"
-#include "Izpis.h"
-#include "ModalHost.h"
-#include "PrintHandler.h"
-#include "ReportView.h"
+#include "ui/About.h"
+#include "ui/CommandRunner.h"
+#include "report/Izpis.h"
+#include "ui/ModalHost.h"
+#include "ui/PrintHandler.h"
+#include "ui/ReportView.h"
 
 #include <QAction>
 #include <QEvent>

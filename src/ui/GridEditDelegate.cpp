@@ -1,4 +1,4 @@
-#include "GridEditDelegate.h"
+#include "ui/GridEditDelegate.h"
 
 #include <QLineEdit>
 

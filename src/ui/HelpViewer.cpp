@@ -1,4 +1,4 @@
-#include "HelpViewer.h"
+#include "ui/HelpViewer.h"
 
 #include <QCoreApplication>
 #include <QDir>

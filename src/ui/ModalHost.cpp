@@ -1,6 +1,6 @@
-#include "ModalHost.h"
+#include "ui/ModalHost.h"
 
-#include "Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QDialog>
 #include <QLabel>

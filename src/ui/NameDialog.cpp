@@ -1,4 +1,4 @@
-#include "NameDialog.h"
+#include "ui/NameDialog.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "PopupUnit.h"
+#include "ui/PopupUnit.h"
 
 #include <QLineEdit>
 

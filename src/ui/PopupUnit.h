@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NameDialog.h"
+#include "ui/NameDialog.h"
 
 // The solution-name dialog: one field of at most 12 characters, emptied each time
 // it is shown; no buttons and no close box: Enter with a name or Escape ends it.

@@ -1,4 +1,4 @@
-#include "PopupUnit_kriterij.h"
+#include "ui/PopupUnit_kriterij.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
-#include "PrintHandler.h"
+#include "ui/PrintHandler.h"
 
-#include "CommandRunner.h"
-#include "KalvoError.h"
-#include "ModalHost.h"
-#include "ReportView.h"
+#include "ui/CommandRunner.h"
+#include "matrix/KalvoError.h"
+#include "ui/ModalHost.h"
+#include "ui/ReportView.h"
 
 #include <QEventLoop>
 #include <QPageSetupDialog>

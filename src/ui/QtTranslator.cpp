@@ -1,4 +1,4 @@
-#include "QtTranslator.h"
+#include "ui/QtTranslator.h"
 
 #include <cstring>
 

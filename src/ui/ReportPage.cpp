@@ -1,6 +1,6 @@
-#include "ReportPage.h"
+#include "ui/ReportPage.h"
 
-#include "ReportSchemeHandler.h"
+#include "ui/ReportSchemeHandler.h"
 
 bool TReportPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {

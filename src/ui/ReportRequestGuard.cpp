@@ -1,6 +1,6 @@
-#include "ReportRequestGuard.h"
+#include "ui/ReportRequestGuard.h"
 
-#include "ReportSchemeHandler.h"
+#include "ui/ReportSchemeHandler.h"
 
 void TReportRequestGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
 {

@@ -1,4 +1,4 @@
-#include "ReportSchemeHandler.h"
+#include "ui/ReportSchemeHandler.h"
 
 #include <QBuffer>
 #include <QWebEngineUrlRequestJob>

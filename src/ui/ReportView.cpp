@@ -1,9 +1,9 @@
-#include "ReportView.h"
+#include "ui/ReportView.h"
 
-#include "ReportPage.h"
-#include "ReportRequestGuard.h"
-#include "ReportSchemeHandler.h"
-#include "TextFiles.h"
+#include "ui/ReportPage.h"
+#include "ui/ReportRequestGuard.h"
+#include "ui/ReportSchemeHandler.h"
+#include "storage/TextFiles.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "ResultsPanel.h"
+#include "ui/ResultsPanel.h"
 
-#include "Fonts.h"
-#include "Model.h"
-#include "Synthesis.h"
+#include "ui/Fonts.h"
+#include "model/Model.h"
+#include "analysis/Synthesis.h"
 
 #include <QApplication>
 #include <QLabel>

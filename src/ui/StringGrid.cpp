@@ -1,6 +1,6 @@
-#include "StringGrid.h"
+#include "ui/StringGrid.h"
 
-#include "GridEditDelegate.h"
+#include "ui/GridEditDelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "UnitFormNewModel.h"
+#include "ui/UnitFormNewModel.h"
 
 #include <QLabel>
 #include <QLineEdit>

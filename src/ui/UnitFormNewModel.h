@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NameDialog.h"
+#include "ui/NameDialog.h"
 
 class QLabel;
 class QPushButton;

@@ -1,6 +1,6 @@
-#include "UnitRazmerje.h"
+#include "ui/UnitRazmerje.h"
 
-#include "Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "TestMain.h"
 #include "ModelFixtures.h"
-#include "Synthesis.h"
+#include "analysis/Synthesis.h"
 #include "TestSupport.h"
-#include "UnitTools.h"
+#include "matrix/UnitTools.h"
 
 #include <QRandomGenerator>
 

@@ -1,8 +1,8 @@
 #include "TestMain.h"
 #include "ModelFixtures.h"
 #include "TestSupport.h"
-#include "UnitMatrika.h"
-#include "UnitTools.h"
+#include "matrix/UnitMatrika.h"
+#include "matrix/UnitTools.h"
 
 #include <QRandomGenerator>
 

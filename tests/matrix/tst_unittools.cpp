@@ -1,6 +1,6 @@
 #include "TestMain.h"
 #include "TestSupport.h"
-#include "UnitTools.h"
+#include "matrix/UnitTools.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "TestMain.h"
-#include "GridContent.h"
-#include "GridEdits.h"
+#include "model/GridContent.h"
+#include "model/GridEdits.h"
 #include "ModelFixtures.h"
 #include "TestSupport.h"
 

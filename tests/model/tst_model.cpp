@@ -1,7 +1,7 @@
 #include "TestMain.h"
-#include "Model.h"
+#include "model/Model.h"
 #include "ModelFixtures.h"
-#include "NodePath.h"
+#include "model/NodePath.h"
 #include "TestSupport.h"
 
 class TestModel : public QObject

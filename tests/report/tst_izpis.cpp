@@ -1,9 +1,9 @@
 #include "TestMain.h"
-#include "Izpis.h"
+#include "report/Izpis.h"
 #include "ModelFixtures.h"
-#include "Synthesis.h"
+#include "analysis/Synthesis.h"
 #include "TestSupport.h"
-#include "UnitTools.h"
+#include "matrix/UnitTools.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,13 +1,13 @@
 #include "TestMain.h"
-#include "ModelFiles.h"
-#include "NodePath.h"
-#include "Synthesis.h"
+#include "storage/ModelFiles.h"
+#include "model/NodePath.h"
+#include "analysis/Synthesis.h"
 #include "TestSupport.h"
 #include "ModelSetWriter.h"
-#include "TextFiles.h"
-#include "UnitTools.h"
+#include "storage/TextFiles.h"
+#include "matrix/UnitTools.h"
 
-#include "Izpis.h"
+#include "report/Izpis.h"
 
 #include <QDir>
 #include <QFile>

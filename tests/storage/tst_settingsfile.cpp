@@ -1,5 +1,5 @@
 #include "TestMain.h"
-#include "SettingsFile.h"
+#include "storage/SettingsFile.h"
 #include "TestSupport.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "UiTestSupport.h"
 
-#include "PopupUnit_kriterij.h"
-#include "ResultsPanel.h"
-#include "StringGrid.h"
-#include "TextFiles.h"
+#include "ui/PopupUnit_kriterij.h"
+#include "ui/ResultsPanel.h"
+#include "ui/StringGrid.h"
+#include "storage/TextFiles.h"
 
 #include <QAction>
 #include <QAbstractItemView>

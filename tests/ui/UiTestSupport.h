@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CriteriaTreeView.h"
-#include "Main.h"
-#include "ModalHost.h"
-#include "Model.h"
+#include "ui/CriteriaTreeView.h"
+#include "ui/Main.h"
+#include "ui/ModalHost.h"
+#include "model/Model.h"
 #include "ModelSetWriter.h"
 
 #include <QMessageBox>

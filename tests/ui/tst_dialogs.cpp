@@ -1,9 +1,9 @@
 #include "TestMain.h"
-#include "ModalHost.h"
-#include "PopupUnit.h"
-#include "PopupUnit_kriterij.h"
-#include "UnitFormNewModel.h"
-#include "UnitRazmerje.h"
+#include "ui/ModalHost.h"
+#include "ui/PopupUnit.h"
+#include "ui/PopupUnit_kriterij.h"
+#include "ui/UnitFormNewModel.h"
+#include "ui/UnitRazmerje.h"
 
 #include <QGroupBox>
 #include <QLabel>

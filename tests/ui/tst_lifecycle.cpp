@@ -1,8 +1,8 @@
 #include "TestMain.h"
-#include "ModelFiles.h"
-#include "ResultsPanel.h"
-#include "StringGrid.h"
-#include "Synthesis.h"
+#include "storage/ModelFiles.h"
+#include "ui/ResultsPanel.h"
+#include "ui/StringGrid.h"
+#include "analysis/Synthesis.h"
 #include "UiTestSupport.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "TestMain.h"
-#include "FrmIzpis.h"
-#include "PrintHandler.h"
-#include "ReportView.h"
-#include "Synthesis.h"
+#include "ui/FrmIzpis.h"
+#include "ui/PrintHandler.h"
+#include "ui/ReportView.h"
+#include "analysis/Synthesis.h"
 #include "UiTestSupport.h"
 
 #include <QApplication>

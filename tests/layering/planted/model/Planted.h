@@ -1,0 +1,4 @@
+// A core header that breaks the layering: the check must find it.
+#pragma once
+
+#include <QWidget>
