@@ -54,16 +54,16 @@ inline int RunEachTestFunction(QObject *test, int argc, char **argv)
     }
 
 #ifdef QT_WIDGETS_LIB
-#include "ui/Application.h"
+#include "ui/KalvoApplication.h"
 
 #include <QApplication>
-// The windows are tested as the program sets them up (font, translations).
+// The windows are tested in the program's own application object (font,
+// translations, the exception boundary).
 #define KALVO_TEST_MAIN(TestObject) \
     int main(int argc, char *argv[]) \
     { \
-        QApplication app(argc, argv); \
+        TKalvoApplication app(argc, argv); \
         app.setAttribute(Qt::AA_Use96Dpi, true); \
-        SetUpApplication(app); \
         TestObject tc; \
         QTEST_SET_MAIN_SOURCE_PATH \
         return RunEachTestFunction(&tc, argc, argv); \

@@ -1,6 +1,6 @@
 // Draws the main window with a model open into a PNG file (for the README).
 // Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH]
-#include "ui/Application.h"
+#include "ui/KalvoApplication.h"
 #include "ui/CriteriaTreeView.h"
 #include "ui/Main.h"
 #include "model/Model.h"
@@ -16,8 +16,7 @@
 int main(int argc, char *argv[])
 {
     TReportView::Prepare();
-    QApplication app(argc, argv);
-    SetUpApplication(app);
+    TKalvoApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
         std::fputs("Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH]\n", stderr);

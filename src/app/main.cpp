@@ -1,5 +1,5 @@
 // Kalvo: decision making by the Analytic Hierarchy Process.
-#include "ui/Application.h"
+#include "ui/KalvoApplication.h"
 #include "ui/Main.h"
 #include "model/Model.h"
 #include "ui/ReportView.h"
@@ -9,8 +9,7 @@
 int main(int argc, char *argv[])
 {
     TReportView::Prepare();
-    QApplication app(argc, argv);
-    SetUpApplication(app);
+    TKalvoApplication app(argc, argv);
 
     TModel model;
     TFormKalvo form(model);

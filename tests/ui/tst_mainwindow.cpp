@@ -2,6 +2,7 @@
 #include "ui/About.h"
 #include "ui/Fonts.h"
 #include "ui/HelpViewer.h"
+#include "matrix/KalvoError.h"
 #include "ui/Main.h"
 #include "ui/ModalHost.h"
 #include "model/Model.h"
@@ -66,6 +67,7 @@ private slots:
     void manySolutionsLeaveTheTreeInView();
     void emphasisIsVisiblyBold();
     void standardButtonsInSlovenian();
+    void errorEscapingASlotIsShown();
 
 private:
     QTemporaryDir FDir;
@@ -481,6 +483,24 @@ void TestMainWindow::standardButtonsInSlovenian()
     });
     w.Key(Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(buttons, (QStringList{"&Da", "&Ne", "Prekliči"}));
+}
+
+void TestMainWindow::errorEscapingASlotIsShown()
+{
+    TWindow w;
+    // A slot that no command guard wraps, reached by a real click.
+    auto *button = new QPushButton(QStringLiteral("x"), w.Form.centralWidget());
+    button->show();
+    connect(button, &QPushButton::clicked, &w.Form,
+            [] { throw EKalvoError(EKalvoError::ekConvert, QStringLiteral("'x' is not a valid integer value")); });
+    QStringList log;
+    AnswerAndRecord(&log);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(log, QStringList{"Kalvo: 'x' is not a valid integer value"});
+    // The program goes on.
+    AnswerCriterion(QStringLiteral("Cena"), 1);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(w.Model.Tree.FirstNode()->ChildCount(), 1);
 }
 
 KALVO_TEST_MAIN(TestMainWindow)

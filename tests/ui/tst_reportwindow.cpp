@@ -197,8 +197,7 @@ void TestReportWindow::printingAndPreview()
 int main(int argc, char *argv[])
 {
     TReportView::Prepare();
-    QApplication app(argc, argv);
-    SetUpApplication(app);
+    TKalvoApplication app(argc, argv);
     TestReportWindow test;
     return RunEachTestFunction(&test, argc, argv);
 }
