@@ -84,6 +84,14 @@ void TModel::RemoveAllSolutions()
     Solutions.clear();
 }
 
+void TModel::AddCriterion(const QString &name, TCriterionKind kind)
+{
+    if (!Tree.IsEmpty())
+        Tree.AddSelectedChild(name, SolutionCount(), kind);
+    else
+        Tree.AddRoot(name, SolutionCount(), kind);
+}
+
 void TModel::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind)
 {
     if (!node)

@@ -62,6 +62,9 @@ public:
     // Removes every solution; the marked index stays as it was.
     void RemoveAllSolutions();
 
+    // "Dodaj kriterij": a last child of the selected criterion (a root when the tree
+    // is empty) whose matrix compares the solutions, of the kind chosen.
+    void AddCriterion(const QString &name, TCriterionKind kind);
     // The criterion dialog's edit: a new name and kind. Both sets of judgements
     // (ratio texts and measured values) stay, so switching back loses nothing.
     void EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind);

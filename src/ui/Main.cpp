@@ -8,49 +8,32 @@
 #include "model/GridContent.h"
 #include "model/GridEdits.h"
 #include "ui/HelpViewer.h"
-#include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
 #include "ui/ModalHost.h"
 #include "model/Model.h"
-#include "storage/ModelFiles.h"
 #include "ui/PopupUnit.h"
+#include "ui/ProjectCommands.h"
 #include "ui/PopupUnit_kriterij.h"
 #include "ui/ResultsPanel.h"
-#include "storage/SettingsFile.h"
+#include "ui/StatusLineView.h"
 #include "ui/StringGrid.h"
 #include "analysis/Synthesis.h"
 #include "ui/UnitFormNewModel.h"
 #include "ui/UnitRazmerje.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QStatusBar>
-#include <QToolBar>
 #include <QTimer>
-#include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
-
-QWidget *Gap(int width)
-{
-    auto *gap = new QWidget;
-    gap->setFixedWidth(width);
-    return gap;
-}
 
 QString HelpFileName()
 {
@@ -89,19 +72,9 @@ TFormKalvo::TFormKalvo(TModel &model, QWidget *parent)
     // A window of its own, not owned by the main window; the main window ends it.
     frmIzpis = new TfrmIzpis(Model, AboutBox, [this] { HelpContentsItemClick(); });
 
-    OpenDialog = new QFileDialog(this, QStringLiteral("Odpri model"));
-    OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
-    OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
-    OpenDialog->setOption(QFileDialog::ReadOnly, false);
-    OpenDialog->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog->setNameFilters({QStringLiteral("Kalvo model (*.krt *.KRT)"), QStringLiteral("All files (*)")});
-    SaveDialog = new QFileDialog(this, QStringLiteral("Shrani model"));
-    SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
-    SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
-    SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
-    SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog->setFileMode(QFileDialog::AnyFile);
-    SaveDialog->setNameFilters({QStringLiteral("Kalvo model (*)")});
+    OpenDialog = TProjectCommands::MakeOpenDialog(this);
+    SaveDialog = TProjectCommands::MakeSaveDialog(this);
+    FProject = std::make_unique<TProjectCommands>(Model, this, [this] { ShowModel(); }, [this] { RefillGrid(); });
 
     SetMessageHandler([this](const QString &text) { TModalHost::Message(this, QStringLiteral("Kalvo"), text); });
 
@@ -117,157 +90,6 @@ TFormKalvo::~TFormKalvo()
 {
     delete frmIzpis;
     SetMessageHandler(nullptr);
-}
-
-void TFormKalvo::Bind(QAction *action, void (TFormKalvo::*handler)())
-{
-    connect(action, &QAction::triggered, this, [this, handler] { Run([this, handler] { (this->*handler)(); }); });
-}
-
-void TFormKalvo::CreateActions()
-{
-    // The command table: action, design name, caption, shortcut, tool-bar hint, icon, handler.
-    const struct {
-        QAction **action;
-        const char *name;
-        const char *caption;
-        QKeySequence shortcut;
-        const char *hint;
-        const char *icon;
-        void (TFormKalvo::*handler)();
-    } commands[] = {
-        {&Novmodel1, "Novmodel1", "&Nov model", Qt::CTRL | Qt::Key_N, "Nov model", "new",
-         &TFormKalvo::SpeedButton3Click},
-        {&Izbiramodela1, "Izbiramodela1", "&Odpri model", Qt::CTRL | Qt::Key_O, "Odpri model", "open",
-         &TFormKalvo::SpeedButton2Click},
-        {&Shrani1, "Shrani1", "&Shrani", Qt::CTRL | Qt::Key_S, "Shrani model", "save", &TFormKalvo::Shrani1Click},
-        {&Shranjevanjmodela1, "Shranjevanjmodela1", "&Shrani model kot", Qt::CTRL | Qt::ALT | Qt::Key_S,
-         "Shrani model kot", "saveas", &TFormKalvo::Shranjevanjmodela1Click},
-        {&Izhod1, "Izhod1", "I&zhod", Qt::CTRL | Qt::Key_X, nullptr, nullptr, &TFormKalvo::Izhod1Click},
-        {&Dodaj1, "Dodaj1", "&Dodaj", Qt::CTRL | Qt::Key_D, "Dodaj kriterij", "addcriterion", &TFormKalvo::Dodaj1Click},
-        {&Izloi1, "Izloi1", "&Izloci", Qt::CTRL | Qt::Key_I, "Izloci kriterij", "removecriterion",
-         &TFormKalvo::Brii1Click},
-        {&Dodaj2, "Dodaj2", "&Dodaj", Qt::CTRL | Qt::Key_R, "Dodaj rešitev", "addsolution", &TFormKalvo::Dodaj4Click},
-        {&Odstrani1, "Odstrani1", "&Odstrani", Qt::CTRL | Qt::Key_E, "Odstrani rešitev", "removesolution",
-         &TFormKalvo::Brii2Click},
-        {&Odstranivse1, "Odstranivse1", "Odstrani &vse", Qt::CTRL | Qt::Key_G, nullptr, nullptr,
-         &TFormKalvo::Izbriivse1Click},
-        {&Natannametoda1, "Natannametoda1", "Natancna metoda", {}, nullptr, nullptr, &TFormKalvo::Natannametoda1Click},
-        {&Priblinametoda1, "Priblinametoda1", "Približna metoda", {}, nullptr, nullptr,
-         &TFormKalvo::Priblinametoda1Click},
-        {&Model1, "Model1", "Model", {}, nullptr, "report", &TFormKalvo::Model1Click},
-        {&Izbran1, "Izbran1", "Kriterij", {}, nullptr, nullptr, &TFormKalvo::Izbran1Click},
-        {&Izbran2, "Izbran2", "Rešitev", {}, nullptr, nullptr, &TFormKalvo::Izbran2Click},
-        {&HelpContentsItem, "HelpContentsItem", "V&sebina", Qt::Key_F1, "Pomoc", "help",
-         &TFormKalvo::HelpContentsItemClick},
-        {&Debug1, "Debug1", "Debug", {}, nullptr, nullptr, &TFormKalvo::Debug1Click},
-        {&HelpAboutItem, "HelpAboutItem", "&Vizitka", {}, nullptr, nullptr, &TFormKalvo::HelpAboutItemClick},
-    };
-    for (const auto &command : commands) {
-        auto *action = new QAction(QString::fromUtf8(command.caption), this);
-        action->setObjectName(QString::fromLatin1(command.name));
-        action->setShortcut(command.shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        if (command.hint)
-            action->setToolTip(QString::fromUtf8(command.hint));
-        if (command.icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(command.icon))));
-        *command.action = action;
-        Bind(action, command.handler);
-    }
-    HelpContentsItem->setStatusTip(QStringLiteral("Display the help contents screen"));
-    HelpAboutItem->setStatusTip(QStringLiteral("Informacije o programu"));
-
-    FMethods = new QActionGroup(this);
-    for (QAction *method : {Natannametoda1, Priblinametoda1}) {
-        method->setCheckable(true);
-        FMethods->addAction(method);
-    }
-    Natannametoda1->setChecked(true);
-    Debug1->setCheckable(true);
-    // A group of its own draws the radio-style dot; it may be switched off again.
-    auto *debugGroup = new QActionGroup(this);
-    debugGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    debugGroup->addAction(Debug1);
-}
-
-void TFormKalvo::CreateMenus()
-{
-    QMenu *datoteka = menuBar()->addMenu(QStringLiteral("&Datoteka"));
-    datoteka->setObjectName(QStringLiteral("Datoteka1"));
-    datoteka->addActions({Novmodel1, Izbiramodela1, Shrani1, Shranjevanjmodela1});
-    datoteka->addSeparator();
-    datoteka->addAction(Izhod1);
-
-    QMenu *kriterij = menuBar()->addMenu(QStringLiteral("&Kriterij"));
-    kriterij->setObjectName(QStringLiteral("Kriterij1"));
-    kriterij->addActions({Dodaj1, Izloi1});
-
-    QMenu *resitve = menuBar()->addMenu(QStringLiteral("&Rešitev"));
-    resitve->setObjectName(QStringLiteral("Reitve1"));
-    resitve->addActions({Dodaj2, Odstrani1});
-    resitve->addSeparator();
-    resitve->addAction(Odstranivse1);
-
-    QMenu *analiza = menuBar()->addMenu(QStringLiteral("&Analiza"));
-    analiza->setObjectName(QStringLiteral("Vrednotenje1"));
-    analiza->addActions({Natannametoda1, Priblinametoda1});
-    analiza->addSeparator();
-    QMenu *izpisi = analiza->addMenu(QStringLiteral("&Izpisi"));
-    izpisi->setObjectName(QStringLiteral("Izpisi1"));
-    izpisi->addActions({Model1, Izbran1, Izbran2});
-
-    QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoc"));
-    pomoc->setObjectName(QStringLiteral("HelpMenu"));
-    pomoc->addAction(HelpContentsItem);
-    pomoc->addSeparator();
-    pomoc->addAction(Debug1);
-    pomoc->addSeparator();
-    pomoc->addAction(HelpAboutItem);
-
-    // The pop-up menus carry their own captions but run the same handlers.
-    auto twin = [this](QMenu *menu, const QString &caption, QAction *command) {
-        QAction *item = menu->addAction(caption);
-        connect(item, &QAction::triggered, command, &QAction::trigger);
-    };
-    popup_kriteriji = new QMenu(this);
-    popup_kriteriji->setObjectName(QStringLiteral("popup_kriteriji"));
-    twin(popup_kriteriji, QStringLiteral("Dodaj"), Dodaj1);
-    twin(popup_kriteriji, QStringLiteral("Izloci"), Izloi1);
-    popup_resitve = new QMenu(this);
-    popup_resitve->setObjectName(QStringLiteral("popup_resitve"));
-    twin(popup_resitve, QStringLiteral("Dodaj"), Dodaj2);
-    twin(popup_resitve, QStringLiteral("Odstrani"), Odstrani1);
-    popup_resitve->addSeparator();
-    twin(popup_resitve, QStringLiteral("Odstrani vse"), Odstranivse1);
-}
-
-void TFormKalvo::CreateToolBar()
-{
-    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setIconSize(QSize(16, 16));
-    ToolBar1->toggleViewAction()->setVisible(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    ToolBar1->addActions({Novmodel1, Izbiramodela1});
-    ToolBar1->addWidget(Gap(35));
-    ToolBar1->addActions({Shrani1, Shranjevanjmodela1});
-    ToolBar1->addWidget(Gap(23));
-    ToolBar1->addActions({Dodaj1, Izloi1});
-    ToolBar1->addWidget(Gap(23));
-    ToolBar1->addActions({Dodaj2, Odstrani1});
-    ToolBar1->addSeparator();
-    ToolBar1->addAction(Model1);
-    FReportButton = ToolBar1->widgetForAction(Model1);
-    FReportButton->installEventFilter(this);   // this button has no tooltip
-    ToolBar1->addWidget(Gap(23));
-    ToolBar1->addAction(HelpContentsItem);
-    for (QAction *action : ToolBar1->actions())
-        if (QWidget *button = ToolBar1->widgetForAction(action))
-            if (qobject_cast<QToolButton *>(button))
-                button->setFixedSize(23, 25);
 }
 
 void TFormKalvo::CreateCentralArea()
@@ -335,20 +157,9 @@ void TFormKalvo::CreateCentralArea()
 
 void TFormKalvo::CreateStatusLine()
 {
-    QStatusBar *status = statusBar();
-    status->setObjectName(QStringLiteral("StatusLine"));
-    status->setSizeGripEnabled(false);
-    status->setFixedHeight(23);
-    status->setToolTip(QStringLiteral("Statusna vrstica"));
-    for (int i = 0; i < 7; ++i) {
-        StatusPanels[i] = new QLabel(status);
-        StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        StatusPanels[i]->setFixedWidth(120);
-        StatusPanels[i]->setFrameShape(QFrame::Panel);
-        StatusPanels[i]->setFrameShadow(QFrame::Sunken);
-        ShowPlainText(StatusPanels[i]);
-        status->addWidget(StatusPanels[i]);
-    }
+    FStatusLine = new TStatusLineView(this);
+    setStatusBar(FStatusLine);
+    std::copy(std::begin(FStatusLine->Panels), std::end(FStatusLine->Panels), StatusPanels);
 }
 
 // --- Errors -------------------------------------------------------------------
@@ -372,27 +183,12 @@ void TFormKalvo::RebuildTree()
 
 void TFormKalvo::ShowGrid(const TGridContent &grid)
 {
-    const int col = std::max(sg_matrika->Col(), 1);
-    const int row = std::max(sg_matrika->Row(), 1);
-    sg_matrika->blockSignals(true);
-    sg_matrika->SetSize(grid.ColCount, grid.RowCount);
-    for (int c = 0; c < grid.ColCount; ++c)
-        for (int r = 0; r < grid.RowCount; ++r)
-            sg_matrika->SetCell(c, r, grid.Cell(c, r));
-    // There is always a current data cell, kept where it was when it still exists.
-    sg_matrika->setCurrentCell(std::min(row, grid.RowCount - 1) - 1, std::min(col, grid.ColCount - 1) - 1);
-    sg_matrika->blockSignals(false);
+    sg_matrika->Show(grid);
 }
 
 void TFormKalvo::ShowStatus()
 {
-    QFont font(QStringLiteral("Tahoma"), 8);
-    font.setBold(Model.Status.Emphasis);
-    font.setItalic(Model.Status.Emphasis);
-    for (int i = 0; i < 7; ++i) {
-        StatusPanels[i]->setFont(font);
-        StatusPanels[i]->setText(Model.Status.Panels[size_t(i)]);
-    }
+    FStatusLine->Show(Model.Status);
 }
 
 void TFormKalvo::ShowResults()
@@ -495,13 +291,8 @@ void TFormKalvo::sg_matrikaDblClick()
     const int r = sg_matrika->Row();
     Model.FitNodeMatrix(node);
     if (node->Matrix->Kind == ckRelative && c != r) {
-        FormRazmerje->setWindowTitle(QStringLiteral("Razmerje - ") + sg_matrika->Cell(0, 0));
-        FormRazmerje->Label1->setText(sg_matrika->Cell(r, 0));
-        FormRazmerje->Label2->setText(sg_matrika->Cell(0, c));
-        const TRatioPreset preset = PresetRatio(sg_matrika->Cell(c, r));
-        FormRazmerje->SetTrackMax(preset.TrackMax);
-        FormRazmerje->SetStepCount(preset.Steps);
-        FormRazmerje->SetPosition(preset.Position);
+        FormRazmerje->Prepare(sg_matrika->Cell(0, 0), sg_matrika->Cell(r, 0), sg_matrika->Cell(0, c),
+                              PresetRatio(sg_matrika->Cell(c, r)));
         if (TModalHost::Exec(*FormRazmerje) == QDialog::Accepted)
             ApplyRatioAnswer(Model, node, c, r,
                              RatioAnswer(FormRazmerje->Position(), FormRazmerje->TrackMax()));
@@ -570,12 +361,7 @@ void TFormKalvo::Dodaj1Click()
     FormPopup_kriterij->setWindowTitle(QStringLiteral("Dodaj kriterij"));
     FormPopup_kriterij->Edit1->clear();
     if (TModalHost::Exec(*FormPopup_kriterij) == QDialog::Accepted) {
-        const QString name = FormPopup_kriterij->Edit1->text();
-        const auto kind = TCriterionKind(FormPopup_kriterij->ItemIndex());
-        if (!Model.Tree.IsEmpty())
-            Model.Tree.AddSelectedChild(name, Model.SolutionCount(), kind);
-        else
-            Model.Tree.AddRoot(name, Model.SolutionCount(), kind);
+        Model.AddCriterion(FormPopup_kriterij->Edit1->text(), TCriterionKind(FormPopup_kriterij->ItemIndex()));
     }
     Model.Tree.Select(Model.Tree.FirstNode());
     RebuildTree();
@@ -603,7 +389,6 @@ void TFormKalvo::Dodaj4Click()
         Model.FitLeafMatrices();
         Panel2->SyncRows(Model);
         RefillGrid();
-        AnalizeAll();
     }
     AnalizeAll();
 }
@@ -630,8 +415,6 @@ void TFormKalvo::Natannametoda1Click()
 {
     Model.SetMethod(true);
     Natannametoda1->setChecked(true);
-    // The second run shows the sub-criterion bars of the new method too.
-    AnalizeAll();
     AnalizeAll();
 }
 
@@ -639,7 +422,6 @@ void TFormKalvo::Priblinametoda1Click()
 {
     Model.SetMethod(false);
     Priblinametoda1->setChecked(true);
-    AnalizeAll();
     AnalizeAll();
 }
 
@@ -686,37 +468,14 @@ void TFormKalvo::Izbran2Click()
 
 // --- Project lifecycle ----------------------------------------------------------
 
-QString TFormKalvo::ChooseFile(QFileDialog *dialog)
-{
-    if (TModalHost::Exec(*dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return QString();
-    const QString file = dialog->selectedFiles().constFirst();
-    QDir::setCurrent(QFileInfo(file).absolutePath());
-    return file;
-}
-
 void TFormKalvo::OpenModel(const QString &fileName)
 {
-    bool replaced = false;
-    try {
-        LoadProject(Model, fileName, &replaced);
-    } catch (...) {
-        // A set that could not be read changed nothing, and the window shows what
-        // it showed; a model that came in whole is shown before its synthesis error.
-        if (replaced)
-            ShowModel();
-        throw;
-    }
-    ShowModel();
+    FProject->Open(fileName);
 }
 
 void TFormKalvo::OpenStartModel(const QString &fileName)
 {
-    if (!ModelExists(fileName))
-        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Modela »%1« ni.").arg(fileName));
-    const QString absolute = QFileInfo(fileName).absoluteFilePath();
-    QDir::setCurrent(QFileInfo(absolute).absolutePath());
-    OpenModel(absolute);
+    FProject->OpenStart(fileName);
 }
 
 void TFormKalvo::SpeedButton3Click()
@@ -734,49 +493,29 @@ void TFormKalvo::SpeedButton3Click()
 
 void TFormKalvo::SpeedButton2Click()
 {
-    const QString file = ChooseFile(OpenDialog);
+    const QString file = FProject->ChooseFile(OpenDialog);
     if (!file.isEmpty())
         OpenModel(file);
 }
 
-bool TFormKalvo::SaveProjectTo(const QString &fileName)
-{
-    if (SavingReplacesOtherSet(Model, fileName)) {
-        const auto answer = TModalHost::Message(
-            this, QStringLiteral("Vprašanje"),
-            QStringLiteral("Model »%1« že obstaja. Ga želite nadomestiti?").arg(QFileInfo(BaseName(fileName)).fileName()),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Question);
-        if (answer != QMessageBox::Yes)
-            return false;
-    }
-    const bool saved = RunGuarded(this, [&] { SaveProject(Model, fileName); });
-    RefillGrid();   // saving fits every matrix
-    return saved;
-}
-
 void TFormKalvo::Shrani1Click()
 {
-    SaveProjectTo(Model.ProjectFileName);
+    FProject->SaveTo(Model.ProjectFileName);
 }
 
 void TFormKalvo::Shranjevanjmodela1Click()
 {
-    const QString file = ChooseFile(SaveDialog);
-    if (file.isEmpty() || !SaveProjectTo(file))
+    const QString file = FProject->ChooseFile(SaveDialog);
+    if (file.isEmpty() || !FProject->SaveTo(file))
         return;
     OpenModel(file);
 }
 
-void TFormKalvo::WriteSettings()
-{
-    WriteSettingsFile(QDir::current().filePath(QStringLiteral("Kalvo.ini")), Model.ProjectFileName);
-}
-
 void TFormKalvo::Izhod1Click()
 {
-    if (!SaveProjectTo(Model.ProjectFileName))
+    if (!FProject->SaveTo(Model.ProjectFileName))
         return;
-    WriteSettings();
+    FProject->WriteSettings();
     close();
 }
 
@@ -800,34 +539,15 @@ void TFormKalvo::showEvent(QShowEvent *event)
 
 void TFormKalvo::closeEvent(QCloseEvent *event)
 {
-    FormClose(event);
-    if (event->isAccepted()) {
-        // The other windows end with the program.
-        frmIzpis->close();
-        if (FHelp)
-            FHelp->close();
-    }
-}
-
-void TFormKalvo::FormClose(QCloseEvent *event)
-{
-    if (Model.Tree.NodeCount() == 1) {
-        event->accept();
-        return;
-    }
-    const auto answer = TModalHost::Message(this, QStringLiteral("Vprašanje"),
-                                            QStringLiteral("Želite shraniti projekt pred izhodom?"),
-                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                            QMessageBox::Yes);
-    if (answer == QMessageBox::Yes && !SaveProjectTo(Model.ProjectFileName)) {
-        event->ignore();   // the failed save was shown; nothing is lost
-        return;
-    }
-    Run([this] { WriteSettings(); });
-    if (answer == QMessageBox::Cancel)
+    // FormClose: the close question; the other windows end with the program.
+    if (!FProject->Close()) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    event->accept();
+    frmIzpis->close();
+    if (FHelp)
+        FHelp->close();
 }
 
 bool TFormKalvo::event(QEvent *event)

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class EKalvoError;
 class QAction;
@@ -25,6 +26,7 @@ class TfrmIzpis;
 class TGridContent;
 class THelpViewer;
 class TModel;
+class TProjectCommands;
 class TResultsPanel;
 class TStringGrid;
 
@@ -136,13 +138,11 @@ private:
     void HelpContentsItemClick();
     void HelpAboutItemClick();
 
-    void FormClose(QCloseEvent *event);
-    bool SaveProjectTo(const QString &fileName);
-    void WriteSettings();
-    QString ChooseFile(QFileDialog *dialog);
     void ShowReport(void (TfrmIzpis::*builder)(const QString &), const QString &fileName);
 
     THelpViewer *FHelp = nullptr;
+    std::unique_ptr<TProjectCommands> FProject;
+    class TStatusLineView *FStatusLine = nullptr;
     QActionGroup *FMethods;
     QWidget *FReportButton = nullptr;
     class QScrollArea *FResultsScroll = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/StringGrid.h"
 
+#include "model/GridContent.h"
 #include "ui/GridEditDelegate.h"
 
 #include <QApplication>
@@ -126,6 +127,19 @@ QString TStringGrid::Cell(int c, int r) const
     else
         item = this->item(r - 1, c - 1);
     return item ? item->text() : QString();
+}
+
+void TStringGrid::Show(const TGridContent &grid)
+{
+    const int col = std::max(Col(), 1);
+    const int row = std::max(Row(), 1);
+    blockSignals(true);
+    SetSize(grid.ColCount, grid.RowCount);
+    for (int c = 0; c < grid.ColCount; ++c)
+        for (int r = 0; r < grid.RowCount; ++r)
+            SetCell(c, r, grid.Cell(c, r));
+    setCurrentCell(std::min(row, grid.RowCount - 1) - 1, std::min(col, grid.ColCount - 1) - 1);
+    blockSignals(false);
 }
 
 void TStringGrid::SetCell(int c, int r, const QString &text)

@@ -3,6 +3,7 @@
 #include <QTableWidget>
 
 class QLabel;
+class TGridContent;
 class TGridEditDelegate;
 
 // A string grid addressed as (column, row) from 0, whose row 0 and column 0 are
@@ -20,6 +21,9 @@ public:
     void SetSize(int colCount, int rowCount);
 
     QString Cell(int c, int r) const;
+    // Shows what the core says the grid holds; the current data cell stays where
+    // it was while it still exists. No cell signals are sent.
+    void Show(const TGridContent &grid);
     void SetCell(int c, int r, const QString &text);
 
     // The current data cell in grid coordinates, (0, 0) when there is none.

@@ -157,3 +157,14 @@ void TFormRazmerje::mousePressEvent(QMouseEvent *event)
     else
         QDialog::mousePressEvent(event);
 }
+
+void TFormRazmerje::Prepare(const QString &criterion, const QString &left, const QString &right,
+                            const TRatioPreset &preset)
+{
+    setWindowTitle(QStringLiteral("Razmerje - ") + criterion);
+    Label1->setText(left);
+    Label2->setText(right);
+    SetTrackMax(preset.TrackMax);
+    SetStepCount(preset.Steps);
+    SetPosition(preset.Position);
+}

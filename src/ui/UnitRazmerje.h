@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/GridEdits.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -32,6 +34,9 @@ public:
     void SetStepCount(int steps);
     void SetPosition(int position);
     int Position() const;
+    // Sets the dialog up for one comparison: the criterion in the caption, the
+    // row's and the column's item, the scale and position preset from the cell.
+    void Prepare(const QString &criterion, const QString &left, const QString &right, const TRatioPreset &preset);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

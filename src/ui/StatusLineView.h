@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+struct TStatusLine;
+
+// The status line: seven sunken panels of 120 pixels showing the synthesis's
+// status texts, bold italic when the consistency ratio is too high. Item hints
+// do not cover it (the main window swallows them).
+class TStatusLineView : public QStatusBar
+{
+    Q_OBJECT
+
+public:
+    explicit TStatusLineView(QWidget *parent = nullptr);
+
+    void Show(const TStatusLine &status);
+
+    QLabel *Panels[7];
+};
