@@ -1,6 +1,7 @@
 // The synthesis and the model loader on a large generated model.
 #include "GeneratedModel.h"
 #include "storage/ModelFiles.h"
+#include "analysis/Sensitivity.h"
 #include "analysis/Synthesis.h"
 
 #include <QTemporaryDir>
@@ -37,8 +38,20 @@ void BM_LoadProject(benchmark::State &state)
     state.SetComplexityN(state.range(0));
 }
 
+// One-at-a-time sensitivity of the root: 8 sub-criteria over 64 leaves.
+void BM_Sensitivity(benchmark::State &state)
+{
+    TModel model;
+    BuildGeneratedModel(model, int(state.range(0)));
+    for (auto _ : state) {
+        const TSensitivity result = AnalyzeSensitivity(model, model.Tree.FirstNode());
+        benchmark::DoNotOptimize(result.Criteria.data());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_Sensitivity)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalizeAll)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadProject)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

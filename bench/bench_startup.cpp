@@ -1,8 +1,15 @@
-// What start-up costs: making the main window with all its dialogs and the
-// report window (whose browser engine waits for the first report).
+// What the windows cost: making the main window with all its dialogs and the
+// report window (whose browser engine waits for the first report), and one step
+// of the sensitivity window's slider with the chart drawn again.
 #include "ui/Main.h"
 #include "model/Model.h"
 #include "ui/ReportView.h"
+#include "ui/SensitivityWindow.h"
+
+#include <QChartView>
+#include <QPixmap>
+
+#include <QSlider>
 
 #include <QApplication>
 
@@ -19,9 +26,65 @@ void BM_CreateMainWindow(benchmark::State &state)
     }
 }
 
+// A root over 8 measured criteria and `range(0)` solutions.
+void BM_SensitivitySliderStep(benchmark::State &state)
+{
+    TModel model;
+    const int n = int(state.range(0));
+    for (int k = 0; k < n; ++k)
+        model.AddSolution(QStringLiteral("R%1").arg(k));
+    TCriterionNode *root = model.Tree.FirstNode();
+    for (int i = 0; i < 8; ++i) {
+        model.Tree.Select(root);
+        TCriterionNode *c = model.Tree.AddSelectedChild(QStringLiteral("K%1").arg(i), n, ckMoreIsBetter);
+        for (int k = 0; k < n; ++k)
+            c->Matrix->AbsoluteValues[size_t(k)] = QString::number(1 + (k * 7 + i * 13) % 50);
+    }
+    model.FitNodeMatrix(root);
+    model.Tree.Select(root);
+    TFormObcutljivost window(model);
+    window.resize(760, 560);
+    window.show();
+    window.Refresh();
+    int value = 0;
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.Utez->setValue(value = (value + 37) % 1000);
+        QApplication::processEvents();   // the marker, the ranking and what they uncover drawn again
+    }
+}
+
+// The whole chart drawn again, as after choosing another sub-criterion.
+void BM_SensitivityChartRedraw(benchmark::State &state)
+{
+    TModel model;
+    const int n = int(state.range(0));
+    for (int k = 0; k < n; ++k)
+        model.AddSolution(QStringLiteral("R%1").arg(k));
+    TCriterionNode *root = model.Tree.FirstNode();
+    for (int i = 0; i < 8; ++i) {
+        model.Tree.Select(root);
+        TCriterionNode *c = model.Tree.AddSelectedChild(QStringLiteral("K%1").arg(i), n, ckMoreIsBetter);
+        for (int k = 0; k < n; ++k)
+            c->Matrix->AbsoluteValues[size_t(k)] = QString::number(1 + (k * 7 + i * 13) % 50);
+    }
+    model.FitNodeMatrix(root);
+    model.Tree.Select(root);
+    TFormObcutljivost window(model);
+    window.resize(760, 560);
+    window.show();
+    window.Refresh();
+    for (auto _ : state) {
+        QPixmap frame = window.Chart->grab();
+        benchmark::DoNotOptimize(&frame);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_SensitivityChartRedraw)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SensitivitySliderStep)->Arg(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

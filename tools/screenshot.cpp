@@ -1,12 +1,15 @@
 // Draws the main window with a model open into a PNG file (for the README).
-// Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH]
+// Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH] [--sensitivity]
+// With --sensitivity the picture is of the sensitivity window instead.
 #include "ui/KalvoApplication.h"
 #include "ui/CriteriaTreeView.h"
 #include "ui/Main.h"
+#include "ui/SensitivityWindow.h"
 #include "model/Model.h"
 #include "ui/ReportView.h"
 #include "model/NodePath.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTimer>
 #include <QTreeWidget>
@@ -19,7 +22,7 @@ int main(int argc, char *argv[])
     TKalvoApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
-        std::fputs("Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH]\n", stderr);
+        std::fputs("Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH] [--sensitivity]\n", stderr);
         return 2;
     }
     TModel model;
@@ -29,8 +32,12 @@ int main(int argc, char *argv[])
     if (args.size() > 3)
         if (TCriterionNode *node = FindNode(model.Tree, args.at(3)))
             form.tv_kriteriji->setCurrentItem(form.ItemOf(node));
-    QTimer::singleShot(500, &form, [&] {
-        const bool saved = form.grab().save(args.at(2));
+    const bool sensitivity = args.contains(QStringLiteral("--sensitivity"));
+    if (sensitivity)
+        form.Obcutljivost1->trigger();
+    QTimer::singleShot(800, &form, [&] {
+        QWidget *shown = sensitivity ? static_cast<QWidget *>(form.Sensitivity()) : &form;
+        const bool saved = shown->grab().save(args.at(2));
         app.exit(saved ? 0 : 1);
     });
     return app.exec();

@@ -4,6 +4,7 @@
 #include "matrix/Messages.h"
 #include "storage/ModelFiles.h"
 #include "model/NodePath.h"
+#include "analysis/Sensitivity.h"
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
 #include "matrix/UnitMatrika.h"
@@ -20,6 +21,7 @@ namespace {
 
 const char *const Usage =
     "Usage: kalvo-cli analyze [--approximate] [--node PATH] [--json] MODEL\n"
+    "       kalvo-cli sensitivity [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "       kalvo-cli --help\n";
 
@@ -39,6 +41,16 @@ const char *const Help =
     "                 criteria [{path, kind, order, vector, lambda, ci, cr, maxd,\n"
     "                 maxd_row, maxd_col}] for the start criterion and every\n"
     "                 criterion below it (order null: no matrix yet)\n"
+    "\n"
+    "kalvo-cli sensitivity [--approximate] [--node PATH] [--json] MODEL\n"
+    "\n"
+    "Loads and selects in the same way, then tells how far the weight of each\n"
+    "sub-criterion of the start criterion can move (the others keeping their\n"
+    "proportions) before another solution gets on top: the interval of weights that\n"
+    "keeps the top solution, the weights at which two solutions change places, and\n"
+    "the sub-criterion whose weight needs the smallest change. --json prints node,\n"
+    "method, solutions, scores, top, criteria [{path, weight, at_zero, at_one,\n"
+    "top_interval, crossings [{weight, pair}]}] and critical {path, weight, change}.\n"
     "\n"
     "kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "\n"
@@ -185,6 +197,76 @@ QString Table(const TModel &model)
     return out;
 }
 
+QString JsonNumbers(const std::vector<double> &values)
+{
+    QStringList texts;
+    for (double value : values)
+        texts << JsonNumber(value);
+    return QLatin1Char('[') + texts.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+QString SensitivityJson(const TModel &model, const TSensitivity &s)
+{
+    QStringList names;
+    for (const TSolution &solution : model.Solutions)
+        names << JsonString(solution.Name);
+    QStringList criteria;
+    for (const TCriterionSensitivity &c : s.Criteria) {
+        QStringList crossings;
+        for (const TCrossing &x : c.Crossings)
+            crossings << QStringLiteral("{\"weight\": %1, \"pair\": [%2, %3]}").arg(JsonNumber(x.Weight)).arg(x.First).arg(x.Second);
+        criteria << QStringLiteral("    {\"path\": %1, \"weight\": %2, \"at_zero\": %3, \"at_one\": %4, "
+                                   "\"top_interval\": %5, \"crossings\": [%6]}")
+                        .arg(JsonString(NodePath(c.Node)), JsonNumber(c.Weight), JsonNumbers(c.AtZero), JsonNumbers(c.AtOne),
+                             s.Top >= 0 ? JsonNumbers({c.Low, c.High}) : QStringLiteral("null"),
+                             crossings.join(QStringLiteral(", ")));
+    }
+    QString out = QStringLiteral("{\n");
+    out += QStringLiteral("  \"node\": %1,\n").arg(JsonString(NodePath(s.Node)));
+    out += QStringLiteral("  \"method\": \"%1\",\n").arg(model.ExactMethod ? "exact" : "approximate");
+    out += QStringLiteral("  \"solutions\": [%1],\n").arg(names.join(QStringLiteral(", ")));
+    out += QStringLiteral("  \"scores\": %1,\n").arg(JsonNumbers(s.Scores));
+    out += QStringLiteral("  \"top\": %1,\n").arg(s.Top >= 0 ? QString::number(s.Top) : QStringLiteral("null"));
+    out += QStringLiteral("  \"criteria\": [\n") + criteria.join(QStringLiteral(",\n"))
+        + (criteria.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("  ],\n");
+    if (s.Critical >= 0)
+        out += QStringLiteral("  \"critical\": {\"path\": %1, \"weight\": %2, \"change\": %3}\n")
+                   .arg(JsonString(NodePath(s.Criteria[size_t(s.Critical)].Node)), JsonNumber(s.CriticalWeight),
+                        JsonNumber(s.CriticalChange));
+    else
+        out += QStringLiteral("  \"critical\": null\n");
+    return out + QStringLiteral("}\n");
+}
+
+QString SensitivityTable(const TModel &model, const TSensitivity &s)
+{
+    auto name = [&](int k) { return TerminalSafe(model.Solutions[size_t(k)].Name); };
+    QString out = QStringLiteral("Občutljivost: %1\n").arg(TerminalSafe(NodePath(s.Node)));
+    out += s.Top >= 0 ? QStringLiteral("Najboljša rešitev: %1 (%2)\n").arg(name(s.Top), FormatFloat4(s.Scores[size_t(s.Top)]))
+                      : QStringLiteral("Ni rešitev.\n");
+    for (const TCriterionSensitivity &c : s.Criteria) {
+        out += QStringLiteral("\n%1\n  utež %2").arg(TerminalSafe(c.Node->Name), FormatFloat4(c.Weight));
+        if (s.Top >= 0)
+            out += QStringLiteral(", najboljša ostane od %1 do %2").arg(FormatFloat4(c.Low), FormatFloat4(c.High));
+        out += QLatin1Char('\n');
+        for (size_t i = 0; i < c.Crossings.size() && i < 5; ++i) {
+            const TCrossing &x = c.Crossings[i];
+            out += QStringLiteral("  pri %1 se zamenjata %2 in %3\n").arg(FormatFloat4(x.Weight), name(x.First), name(x.Second));
+        }
+        if (c.Crossings.size() > 5)
+            out += QStringLiteral("  … in še %1 zamenjav\n").arg(c.Crossings.size() - 5);
+    }
+    if (s.Critical >= 0) {
+        const TCriterionSensitivity &c = s.Criteria[size_t(s.Critical)];
+        out += QStringLiteral("\nNajbolj občutljiv: %1, utež %2 → %3 (sprememba %4)\n")
+                   .arg(TerminalSafe(c.Node->Name), FormatFloat4(c.Weight), FormatFloat4(s.CriticalWeight),
+                        FormatFloat4(s.CriticalChange));
+    } else {
+        out += QStringLiteral("\nNobena sprememba ene uteži ne spremeni najboljše rešitve.\n");
+    }
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -197,8 +279,9 @@ int main(int argc, char *argv[])
     }
     const QString command = args.isEmpty() ? QString() : args.takeFirst();
     const bool report = command == QLatin1String("report");
-    if (!report && command != QLatin1String("analyze"))
-        return UsageError(QStringLiteral("the command must be \"analyze\" or \"report\""));
+    const bool sensitivity = command == QLatin1String("sensitivity");
+    if (!report && !sensitivity && command != QLatin1String("analyze"))
+        return UsageError(QStringLiteral("the command must be \"analyze\", \"sensitivity\" or \"report\""));
     QString reportKind;
     if (report) {
         reportKind = args.isEmpty() ? QString() : args.takeFirst();
@@ -295,6 +378,16 @@ int main(int argc, char *argv[])
     }
 
     TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
+    if (sensitivity) {
+        try {
+            const TSensitivity result = AnalyzeSensitivity(model, start);
+            Print(stdout, json ? SensitivityJson(model, result) : SensitivityTable(model, result));
+        } catch (const EKalvoError &e) {
+            Print(stderr, e.message() + QLatin1Char('\n'));
+            return 1;
+        }
+        return 0;
+    }
     Print(stdout, json ? Json(model, start) : Table(model));
     return 0;
 }

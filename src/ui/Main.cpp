@@ -15,6 +15,7 @@
 #include "ui/ProjectCommands.h"
 #include "ui/PopupUnit_kriterij.h"
 #include "ui/ResultsPanel.h"
+#include "ui/SensitivityWindow.h"
 #include "ui/StatusLineView.h"
 #include "ui/StringGrid.h"
 #include "analysis/Synthesis.h"
@@ -196,6 +197,8 @@ void TFormKalvo::ShowResults()
     Panel2->SyncRows(Model);
     FitHeights(Panel2->Layout(Model));
     ShowStatus();
+    if (FSensitivity && FSensitivity->isVisible())
+        FSensitivity->Refresh();   // it follows the model
 }
 
 void TFormKalvo::FitHeights(int needed)
@@ -461,6 +464,17 @@ void TFormKalvo::Izbran1Click()
     ShowReport(&TfrmIzpis::WriteCriterionReport, QStringLiteral("Kriteriji.htm"));
 }
 
+void TFormKalvo::Obcutljivost1Click()
+{
+    if (!FSensitivity)
+        FSensitivity = new TFormObcutljivost(Model, this);
+    FSensitivity->setWindowFlag(Qt::Window);
+    FSensitivity->Refresh();
+    FSensitivity->show();
+    FSensitivity->raise();
+    FSensitivity->activateWindow();
+}
+
 void TFormKalvo::Izbran2Click()
 {
     ShowReport(&TfrmIzpis::WriteSolutionsReport, QStringLiteral("Resitve.htm"));
@@ -546,6 +560,8 @@ void TFormKalvo::closeEvent(QCloseEvent *event)
     }
     event->accept();
     frmIzpis->close();
+    if (FSensitivity)
+        FSensitivity->close();
     if (FHelp)
         FHelp->close();
 }

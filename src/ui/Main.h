@@ -58,7 +58,7 @@ public:
     QAction *Novmodel1, *Izbiramodela1, *Shrani1, *Shranjevanjmodela1, *Izhod1;
     QAction *Dodaj1, *Izloi1;
     QAction *Dodaj2, *Odstrani1, *Odstranivse1;
-    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2;
+    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1;
     QAction *HelpContentsItem, *Debug1, *HelpAboutItem;
 
     // The dialogs, made once and reused.
@@ -72,6 +72,7 @@ public:
     QFileDialog *SaveDialog;
 
     THelpViewer *HelpViewer() const { return FHelp; }
+    class TFormObcutljivost *Sensitivity() const { return FSensitivity; }
     QTreeWidgetItem *ItemOf(const TCriterionNode *node) const;
 
     // Opens a model as "Odpri model" does after its dialog.
@@ -135,12 +136,14 @@ private:
     void Model1Click();
     void Izbran1Click();
     void Izbran2Click();
+    void Obcutljivost1Click();     // the sensitivity window
     void HelpContentsItemClick();
     void HelpAboutItemClick();
 
     void ShowReport(void (TfrmIzpis::*builder)(const QString &), const QString &fileName);
 
     THelpViewer *FHelp = nullptr;
+    class TFormObcutljivost *FSensitivity = nullptr;
     std::unique_ptr<TProjectCommands> FProject;
     class TStatusLineView *FStatusLine = nullptr;
     QActionGroup *FMethods;

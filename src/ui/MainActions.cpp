@@ -61,6 +61,7 @@ void TFormKalvo::CreateActions()
         {&Model1, "Model1", "Model", {}, nullptr, "report", &TFormKalvo::Model1Click},
         {&Izbran1, "Izbran1", "Kriterij", {}, nullptr, nullptr, &TFormKalvo::Izbran1Click},
         {&Izbran2, "Izbran2", "Rešitev", {}, nullptr, nullptr, &TFormKalvo::Izbran2Click},
+        {&Obcutljivost1, "Obcutljivost1", "&Občutljivost", {}, nullptr, nullptr, &TFormKalvo::Obcutljivost1Click},
         {&HelpContentsItem, "HelpContentsItem", "V&sebina", Qt::Key_F1, "Pomoc", "help",
          &TFormKalvo::HelpContentsItemClick},
         {&Debug1, "Debug1", "Debug", {}, nullptr, nullptr, &TFormKalvo::Debug1Click},
@@ -119,6 +120,8 @@ void TFormKalvo::CreateMenus()
     QMenu *izpisi = analiza->addMenu(QStringLiteral("&Izpisi"));
     izpisi->setObjectName(QStringLiteral("Izpisi1"));
     izpisi->addActions({Model1, Izbran1, Izbran2});
+    analiza->addSeparator();
+    analiza->addAction(Obcutljivost1);
 
     QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoc"));
     pomoc->setObjectName(QStringLiteral("HelpMenu"));

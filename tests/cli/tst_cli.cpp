@@ -60,6 +60,7 @@ private slots:
     void partlyBrokenModel_data();
     void partlyBrokenModel();
     void controlCharactersAreShownEscaped();
+    void sensitivity();
 };
 
 void TestCli::tableInBothLocales_data()
@@ -297,6 +298,28 @@ void TestCli::controlCharactersAreShownEscaped()
     QVERIFY(!run.Out.contains(QChar(0x1b)) && !run.Out.contains(QChar(0x07)));
     QVERIFY2(run.Out.startsWith(QStringLiteral("A\\x1b[31m  0,2500")), qPrintable(run.Out));
     QVERIFY(run.Out.contains(QStringLiteral("0: Koren\\x1b]0;x\\x07\n")));
+}
+
+void TestCli::sensitivity()
+{
+    const TRun run = RunCli({"sensitivity", "--json", Example("Avto")});
+    QCOMPARE(run.ExitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.Out.toUtf8()).object();
+    QCOMPARE(json.value("node").toString(), QStringLiteral("Nakup avtomobila"));
+    QCOMPARE(json.value("method").toString(), QStringLiteral("exact"));
+    QCOMPARE(json.value("top").toInt(), 1);
+    const QJsonArray criteria = json.value("criteria").toArray();
+    QCOMPARE(criteria.size(), 4);
+    const QJsonObject luggage = criteria.at(3).toObject();
+    QCOMPARE(luggage.value("crossings").toArray().at(0).toObject().value("pair").toArray(), (QJsonArray{0, 1}));
+    const QJsonObject critical = json.value("critical").toObject();
+    QCOMPARE(critical.value("path").toString(), QStringLiteral("Nakup avtomobila/Prtljažnik"));
+    QCOMPARE(critical.value("weight").toDouble(), luggage.value("top_interval").toArray().at(1).toDouble());
+    // The readable form in the locale's numbers; a criterion without sub-criteria is an error.
+    QVERIFY(RunCli({"sensitivity", Example("Avto")}).Out.contains(QStringLiteral("Najbolj občutljiv: Prtljažnik, utež 0,0882")));
+    const TRun leaf = RunCli({"sensitivity", "--node", "Nakup avtomobila/Stroški/Cena", Example("Avto")});
+    QCOMPARE(leaf.ExitCode, 1);
+    QVERIFY(leaf.Err.contains(QStringLiteral("nima podkriterijev")));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestCli)

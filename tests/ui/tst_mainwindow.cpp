@@ -9,6 +9,7 @@
 #include "ui/PopupUnit.h"
 #include "ui/PopupUnit_kriterij.h"
 #include "ui/ResultsPanel.h"
+#include "ui/SensitivityWindow.h"
 #include "ui/StringGrid.h"
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
@@ -18,6 +19,10 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QSlider>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -68,6 +73,7 @@ private slots:
     void emphasisIsVisiblyBold();
     void standardButtonsInSlovenian();
     void errorEscapingASlotIsShown();
+    void sensitivityWindow();
 
 private:
     QTemporaryDir FDir;
@@ -501,6 +507,54 @@ void TestMainWindow::errorEscapingASlotIsShown()
     AnswerCriterion(QStringLiteral("Cena"), 1);
     w.Key(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(w.Model.Tree.FirstNode()->ChildCount(), 1);
+}
+
+void TestMainWindow::sensitivityWindow()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Obcutljivost1);
+    TFormObcutljivost *window = w.Form.Sensitivity();
+    QVERIFY(window && window->isVisible());
+    // The most critical sub-criterion comes first; one line per solution, the marker, the crossings.
+    QCOMPARE(window->Podkriterij->count(), 4);
+    QCOMPARE(window->Podkriterij->currentText(), QStringLiteral("Prtljažnik"));
+    QVERIFY(window->Heading->text().contains(QStringLiteral("»Prtljažnik«")));
+    const QList<QAbstractSeries *> series = window->Chart->chart()->series();
+    QCOMPARE(series.size(), 3 + 1 + 1);
+    QCOMPARE(series.at(0)->name(), QStringLiteral("Octavia"));
+    QCOMPARE(window->Utez->value(), 88);   // today's weight 0,0882
+    const QString before = w.Score(1);
+    QVERIFY2(window->Ranking->text().startsWith(QStringLiteral("Pri uteži 0,0882 (danes 0,0882): 1. Corolla ") + before),
+             qPrintable(window->Ranking->text()));   // today's scores at today's weight
+
+    // The slider shows the scores at another weight; the model keeps its own.
+    window->Utez->setFocus();
+    QTest::keyClick(window->Utez, Qt::Key_End);
+    QCOMPARE(window->SliderWeight(), 1.0);
+    QVERIFY2(window->Ranking->text().startsWith(QStringLiteral("Pri uteži 1,0000 (danes 0,0882): 1. Octavia 0,4425")),
+             qPrintable(window->Ranking->text()));
+    QCOMPARE(w.Score(1), before);
+    QTest::mouseClick(window->Ponastavi, Qt::LeftButton);
+    QCOMPARE(window->Utez->value(), 88);
+
+    // It follows the selection: another criterion with sub-criteria, then a leaf.
+    w.ClickNode(QStringLiteral("Stroški"));
+    QVERIFY(window->Podkriterij->findText(QStringLiteral("Prtljažnik")) < 0);
+    QVERIFY(window->Podkriterij->count() > 0);
+    w.ClickNode(QStringLiteral("Prtljažnik"));
+    QVERIFY(window->findChild<QLabel *>(QStringLiteral("Sentence"))->isVisible());
+
+    // The chart as a picture.
+    w.ClickNode(QStringLiteral("Nakup avtomobila"));
+    TModalHost::PushAnswer([this](QWidget *dialog) {
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->setText(FDir.filePath(QStringLiteral("graf.png")));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QTest::mouseClick(window->ShraniSliko, Qt::LeftButton);
+    QImage image(FDir.filePath(QStringLiteral("graf.png")));
+    QVERIFY(!image.isNull() && image.width() > 100);
 }
 
 KALVO_TEST_MAIN(TestMainWindow)

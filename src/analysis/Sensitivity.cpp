@@ -1,0 +1,178 @@
+#include "analysis/Sensitivity.h"
+
+#include "analysis/Synthesis.h"
+#include "analysis/SynthesisCache.h"
+#include "matrix/FloatMath.h"
+#include "matrix/KalvoError.h"
+#include "model/NodePath.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Where (1 - x) a + x b, with a and b of strictly opposite signs, is 0.
+double Root(double a, double b)
+{
+    return Divide(a, a - b);
+}
+
+void FindInterval(TCriterionSensitivity &c, int top)
+{
+    double low = 0.0, high = 1.0;
+    const int n = int(c.AtOne.size());
+    for (int j = 0; j < n; ++j) {
+        if (j == top)
+            continue;
+        // The top's lead over j: (1 - x) a + x b, to stay at least 0.
+        const double a = c.AtZero[size_t(top)] - c.AtZero[size_t(j)];
+        const double b = c.AtOne[size_t(top)] - c.AtOne[size_t(j)];
+        if (a >= 0.0 && b >= 0.0)
+            continue;
+        if (a < 0.0 && b < 0.0) {
+            low = 1.0;
+            high = 0.0;
+            continue;
+        }
+        const double x = Root(a, b);
+        if (a < 0.0)
+            low = std::max(low, x);
+        else
+            high = std::min(high, x);
+    }
+    // Today's weight keeps today's top by definition; rounding must not say otherwise.
+    c.Low = std::min(low, c.Weight);
+    c.High = std::max(high, c.Weight);
+}
+
+// Sorts by weight, equal weights keeping the order they were found in (by pair).
+// A radix sort on the weights' bits, which order as the weights do for x in (0, 1):
+// with a thousand solutions there are hundreds of thousands of crossings, and a
+// comparison sort of them would cost more than all the rest of the analysis.
+void SortByWeight(std::vector<TCrossing> &crossings)
+{
+    std::vector<TCrossing> buffer(crossings.size());
+    std::vector<quint32> counts(1u << 16);
+    auto key = [](const TCrossing &c) {
+        quint64 bits;
+        std::memcpy(&bits, &c.Weight, sizeof bits);
+        return bits;
+    };
+    for (int shift = 0; shift < 64; shift += 16) {
+        std::fill(counts.begin(), counts.end(), 0u);
+        for (const TCrossing &c : crossings)
+            ++counts[(key(c) >> shift) & 0xffffu];
+        quint32 total = 0;
+        for (quint32 &count : counts) {
+            const quint32 here = count;
+            count = total;
+            total += here;
+        }
+        for (const TCrossing &c : crossings)
+            buffer[counts[(key(c) >> shift) & 0xffffu]++] = c;
+        crossings.swap(buffer);
+    }
+}
+
+void FindCrossings(TCriterionSensitivity &c)
+{
+    const int n = int(c.AtOne.size());
+    const double *zero = c.AtZero.data();
+    const double *one = c.AtOne.data();
+    for (int j = 0; j < n; ++j)
+        for (int k = j + 1; k < n; ++k) {
+            const double a = zero[j] - zero[k];
+            const double b = one[j] - one[k];
+            if ((a > 0.0 && b < 0.0) || (a < 0.0 && b > 0.0)) {
+                const double x = a / (a - b);   // a and b differ in sign: a - b is not 0
+                if (x > 0.0 && x < 1.0)
+                    c.Crossings.push_back({x, j, k});
+            }
+        }
+    SortByWeight(c.Crossings);
+}
+
+} // namespace
+
+std::vector<double> ScoresAt(const TCriterionSensitivity &criterion, double x)
+{
+    std::vector<double> scores(criterion.AtOne.size());
+    for (size_t k = 0; k < scores.size(); ++k)
+        scores[k] = (1.0 - x) * criterion.AtZero[k] + x * criterion.AtOne[k];
+    return scores;
+}
+
+TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node)
+{
+    if (!node || !node->HasChildren())
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QStringLiteral("Kriterij »%1« nima podkriterijev: občutljivosti ni mogoče izračunati.")
+                              .arg(node ? EKalvoError::Quote(NodePath(node)) : QString()));
+    model.FitNodeMatrix(node);
+    const int m = node->ChildCount();
+    const int n = model.SolutionCount();
+    TSynthesisCache cache;
+    // The sub-criteria's scores, L[i][k], by the same synthesis as the scores.
+    std::vector<std::vector<double>> under(size_t(m), std::vector<double>(size_t(n), 0.0));
+    for (int k = 0; k < n; ++k)
+        Analize(node, k, model.ExactMethod, &cache);   // computes node's matrix (its errors name it)
+    if (n == 0)
+        Analize(node, 0, model.ExactMethod, &cache);
+    for (int i = 0; i < m; ++i)
+        for (int k = 0; k < n; ++k)
+            under[size_t(i)][size_t(k)] = Analize(node->Child(i), k, model.ExactMethod, &cache);
+    const std::vector<double> &vector = node->Matrix->Vector;
+    auto weight = [&](int i) { return size_t(i) < vector.size() ? vector[size_t(i)] : 0.0; };
+
+    TSensitivity result;
+    result.Node = node;
+    result.Scores.assign(size_t(n), 0.0);
+    for (int k = 0; k < n; ++k) {
+        double score = 0.0;
+        for (int i = 0; i < m; ++i)
+            score = Checked(score + Checked(weight(i) * under[size_t(i)][size_t(k)]));
+        result.Scores[size_t(k)] = score;
+        if (result.Top < 0 || score > result.Scores[size_t(result.Top)])
+            result.Top = k;
+    }
+
+    double smallest = 2.0;
+    for (int i = 0; i < m; ++i) {
+        TCriterionSensitivity c;
+        c.Node = node->Child(i);
+        c.Weight = weight(i);
+        c.AtOne = under[size_t(i)];
+        c.AtZero.assign(size_t(n), 0.0);
+        double others = 0.0;
+        for (int j = 0; j < m; ++j)
+            if (j != i)
+                others = Checked(others + weight(j));
+        for (int k = 0; k < n; ++k) {
+            if (m == 1) {
+                c.AtZero[size_t(k)] = c.AtOne[size_t(k)];   // no other sub-criterion: a flat line
+                continue;
+            }
+            double sum = 0.0;
+            for (int j = 0; j < m; ++j)
+                if (j != i)
+                    sum = Checked(sum + (others > 0.0 ? weight(j) : 1.0) * under[size_t(j)][size_t(k)]);
+            c.AtZero[size_t(k)] = Divide(sum, others > 0.0 ? others : double(m - 1));
+        }
+        if (result.Top >= 0) {
+            FindInterval(c, result.Top);
+            // The nearest weight at which another solution gets on top.
+            const double candidates[] = {c.Low > 0.0 ? c.Low : -1.0, c.High < 1.0 ? c.High : -1.0};
+            for (double x : candidates)
+                if (x >= 0.0 && std::fabs(x - c.Weight) < smallest) {
+                    smallest = std::fabs(x - c.Weight);
+                    result.Critical = i;
+                    result.CriticalWeight = x;
+                    result.CriticalChange = x - c.Weight;
+                }
+        }
+        FindCrossings(c);
+        result.Criteria.push_back(std::move(c));
+    }
+    return result;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "analysis/Sensitivity.h"
+
+#include <QMainWindow>
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QFileDialog;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QSlider;
+class QStackedWidget;
+class TModel;
+
+// "Občutljivost": how far the weight of one sub-criterion of the selected
+// criterion can move before another solution gets on top. One line per solution
+// over the weight from 0 to 1, the crossings marked, a marker at the weight the
+// slider chooses (today's weight at first) with the scores and the ranking there.
+// The model is never changed: the slider only reads the lines. Not modal, one at
+// a time; the main window asks it to follow the model after every refresh.
+class TFormObcutljivost : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TFormObcutljivost(TModel &model, QWidget *parent = nullptr);
+
+    // Recomputes for the selected criterion (or the first) and draws again.
+    void Refresh();
+    // The weight the marker stands at: today's exact weight until the slider is moved.
+    double SliderWeight() const;
+
+    QLabel *Heading;             // the most critical sub-criterion, or a plain sentence
+    QComboBox *Podkriterij;      // the sub-criterion whose weight moves
+    QChartView *Chart;
+    QSlider *Utez;               // the weight, 0..1000 thousandths
+    QLabel *Ranking;             // the scores and the ranking at the slider's weight
+    QPushButton *Ponastavi;      // back to today's weight
+    QPushButton *ShraniSliko;    // the chart as PNG or SVG
+    QFileDialog *SaveDialog;
+
+private:
+    void ShowCriterion(int index);
+    void ShowWeight();
+    void ShowToday(const TCriterionSensitivity &criterion);
+    void SaveImage();
+
+    TModel &Model;
+    TSensitivity FResult;
+    QStackedWidget *FPages;
+    QLabel *FSentence;
+    QLineSeries *FMarker = nullptr;
+    bool FFilling = false;
+    bool FAtToday = true;   // the slider stands for today's exact weight
+};

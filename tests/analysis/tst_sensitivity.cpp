@@ -1,0 +1,186 @@
+#include "TestMain.h"
+#include "analysis/Sensitivity.h"
+#include "analysis/Synthesis.h"
+#include "ModelFixtures.h"
+#include "TestSupport.h"
+
+#include <QRandomGenerator>
+
+#include <cmath>
+
+namespace {
+
+// A root over m criteria measuring n solutions (more is better), the root's
+// matrix judged at random on the scale.
+void BuildRandom(TModel &model, QRandomGenerator &random, int m, int n)
+{
+    for (int k = 0; k < n; ++k)
+        model.AddSolution(QStringLiteral("R%1").arg(k));
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Cilj");
+    for (int i = 0; i < m; ++i) {
+        model.Tree.Select(root);
+        TCriterionNode *c = model.Tree.AddSelectedChild(QStringLiteral("K%1").arg(i), n, ckMoreIsBetter);
+        for (int k = 0; k < n; ++k)
+            c->Matrix->AbsoluteValues[size_t(k)] = QString::number(1 + random.bounded(20));
+    }
+    model.FitNodeMatrix(root);
+    QStringList upper;
+    for (int r = 0; r < m; ++r)
+        for (int c = r + 1; c < m; ++c) {
+            const int term = 1 + int(random.bounded(5));
+            upper << (random.bounded(2) ? QStringLiteral("%1:1").arg(term) : QStringLiteral("1:%1").arg(term));
+        }
+    SetUpperRatios(*root->Matrix, upper);
+    model.Tree.Select(root);
+}
+
+// The definition itself: every other weight scaled to share 1 - x, then weighed sums.
+std::vector<double> ScoresByDefinition(const TSensitivity &s, int i, double x)
+{
+    const size_t m = s.Criteria.size();
+    std::vector<double> scores(s.Scores.size(), 0.0);
+    double others = 0.0;
+    for (size_t j = 0; j < m; ++j)
+        if (int(j) != i)
+            others += s.Criteria[j].Weight;
+    for (size_t j = 0; j < m; ++j) {
+        const double w = int(j) == i ? x : (others > 0 ? s.Criteria[j].Weight / others : 1.0 / double(m - 1)) * (1 - x);
+        for (size_t k = 0; k < scores.size(); ++k)
+            scores[k] += w * s.Criteria[j].AtOne[k];
+    }
+    return scores;
+}
+
+int TopOf(const std::vector<double> &scores)
+{
+    int top = 0;
+    for (int k = 1; k < int(scores.size()); ++k)
+        if (scores[size_t(k)] > scores[size_t(top)])
+            top = k;
+    return top;
+}
+
+} // namespace
+
+class TestSensitivity : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void agreesWithBruteForceOnRandomModels();
+    void edgeCases_data();
+    void edgeCases();
+    void criterionWithoutSubcriteriaIsAnError();
+};
+
+void TestSensitivity::agreesWithBruteForceOnRandomModels()
+{
+    QRandomGenerator random(7);
+    for (int trial = 0; trial < 60; ++trial) {
+        TModel model;
+        model.SetMethod(trial % 2 == 0);
+        BuildRandom(model, random, 2 + int(random.bounded(4)), 2 + int(random.bounded(5)));
+        AnalizeAll(model);
+        const TSensitivity s = AnalyzeSensitivity(model, model.Tree.FirstNode());
+        for (size_t k = 0; k < s.Scores.size(); ++k)   // today's scores, as the synthesis gave them
+            QVERIFY(std::fabs(s.Scores[k] - model.Solutions[k].Score) < 1e-12);
+        QCOMPARE(s.Top, TopOf(s.Scores));
+        for (int i = 0; i < int(s.Criteria.size()); ++i) {
+            const TCriterionSensitivity &c = s.Criteria[size_t(i)];
+            const std::vector<double> today = ScoresAt(c, c.Weight);
+            for (size_t k = 0; k < today.size(); ++k)
+                QVERIFY(std::fabs(today[k] - s.Scores[k]) < 1e-9);
+            // On a fine grid: the lines are the definition; the top stays exactly inside [Low, High].
+            int changes = 0;
+            std::vector<double> previous = ScoresByDefinition(s, i, 0.0);
+            for (int step = 0; step <= 2000; ++step) {
+                const double x = step / 2000.0;
+                const std::vector<double> lines = ScoresAt(c, x), defined = ScoresByDefinition(s, i, x);
+                for (size_t k = 0; k < lines.size(); ++k)
+                    QVERIFY(std::fabs(lines[k] - defined[k]) < 1e-9);
+                const bool inside = x >= c.Low - 1e-9 && x <= c.High + 1e-9;
+                const double lead = lines[size_t(s.Top)] - lines[size_t(TopOf(lines))];
+                if (inside)
+                    QVERIFY2(lead > -1e-9, qPrintable(QStringLiteral("x %1 in [%2, %3]").arg(x).arg(c.Low).arg(c.High)));
+                else if (std::fabs(x - c.Low) > 1e-3 && std::fabs(x - c.High) > 1e-3)
+                    QVERIFY(lead < 0);
+                for (size_t j = 0; j < lines.size(); ++j)
+                    for (size_t k = j + 1; k < lines.size(); ++k)
+                        if ((previous[j] - previous[k]) * (lines[j] - lines[k]) < 0)
+                            ++changes;
+                previous = lines;
+            }
+            QCOMPARE(changes, int(c.Crossings.size()));   // every reversal found, none made up
+            for (size_t p = 1; p < c.Crossings.size(); ++p)
+                QVERIFY(c.Crossings[p - 1].Weight <= c.Crossings[p].Weight);
+        }
+        // The critical change is the smallest that puts another solution on top.
+        if (s.Critical >= 0) {
+            const TCriterionSensitivity &c = s.Criteria[size_t(s.Critical)];
+            const double beyond = s.CriticalWeight + (s.CriticalChange > 0 ? 1e-7 : -1e-7);
+            QVERIFY(TopOf(ScoresAt(c, beyond)) != s.Top);
+            for (const TCriterionSensitivity &other : s.Criteria)
+                QVERIFY(std::fabs(s.CriticalChange) <= std::min(other.Low > 0 ? other.Weight - other.Low : 2.0,
+                                                                other.High < 1 ? other.High - other.Weight : 2.0) + 1e-12);
+        }
+    }
+}
+
+void TestSensitivity::edgeCases_data()
+{
+    QTest::addColumn<QStringList>("criteria");     // one line of values per sub-criterion
+    QTest::addColumn<QStringList>("upper");         // the root's judgements
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QList<double>>("interval");    // of the first sub-criterion
+    QTest::addColumn<int>("crossings");             // of the first sub-criterion
+    QTest::addColumn<int>("critical");
+    QTest::newRow("one sub-criterion: a flat line") << QStringList{"1 3"} << QStringList() << 1
+                                                    << QList<double>{0, 1} << 0 << -1;
+    QTest::newRow("a tie: the first is on top") << QStringList{"1 1", "1 1"} << QStringList{"1"} << 0
+                                                << QList<double>{0, 1} << 0 << -1;
+    // K1 favours B, K2 favours A equally: at equal weights they tie, A first.
+    QTest::newRow("two opposed criteria") << QStringList{"1 3", "3 1"} << QStringList{"1"} << 0
+                                          << QList<double>{0, 0.5} << 1 << 0;
+    QTest::newRow("no solutions") << QStringList{"", ""} << QStringList{"3:1"} << -1 << QList<double>{0, 1} << 0 << -1;
+}
+
+void TestSensitivity::edgeCases()
+{
+    QFETCH(QStringList, criteria);
+    QFETCH(QStringList, upper);
+    QFETCH(int, top);
+    QFETCH(QList<double>, interval);
+    QFETCH(int, crossings);
+    QFETCH(int, critical);
+    TModel model;
+    const int n = int(criteria.first().split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+    for (int k = 0; k < n; ++k)
+        model.AddSolution(QString(QChar('A' + k)));
+    TCriterionNode *root = model.Tree.FirstNode();
+    for (const QString &values : criteria) {
+        model.Tree.Select(root);
+        TCriterionNode *c = model.Tree.AddSelectedChild(QStringLiteral("K"), n, ckMoreIsBetter);
+        const QStringList texts = values.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        c->Matrix->AbsoluteValues = std::vector<QString>(texts.begin(), texts.end());
+    }
+    model.FitNodeMatrix(root);
+    SetUpperRatios(*root->Matrix, upper);
+    const TSensitivity s = AnalyzeSensitivity(model, root);
+    QCOMPARE(s.Top, top);
+    QCOMPARE(s.Criteria.front().Low, interval.at(0));
+    QVERIFY(std::fabs(s.Criteria.front().High - interval.at(1)) < 1e-12);
+    QCOMPARE(int(s.Criteria.front().Crossings.size()), crossings);
+    QCOMPARE(s.Critical, critical);
+}
+
+void TestSensitivity::criterionWithoutSubcriteriaIsAnError()
+{
+    TModel model;
+    model.Tree.FirstNode()->Name = QStringLiteral("List");
+    QCOMPARE(ErrorOf([&] { AnalyzeSensitivity(model, model.Tree.FirstNode()); }),
+             QStringLiteral("Kriterij »List« nima podkriterijev: občutljivosti ni mogoče izračunati."));
+}
+
+KALVO_TEST_GUILESS_MAIN(TestSensitivity)
+#include "tst_sensitivity.moc"
