@@ -1,4 +1,5 @@
 // Tmatrika::Compute for the orders people use, both methods.
+#include "analysis/ConsistencyAdvice.h"
 #include "matrix/UnitMatrika.h"
 
 #include <benchmark/benchmark.h>
@@ -29,8 +30,38 @@ void Compute(benchmark::State &state, bool exact)
 void BM_ComputeExact(benchmark::State &state) { Compute(state, true); }
 void BM_ComputeApproximate(benchmark::State &state) { Compute(state, false); }
 
+// Advice on order-10 matrices: judgements all equal but for two circles of strong
+// ones (A over B over C over A), which no single change mends (every single change and every pair are
+// searched); and a thoroughly inconsistent one that needs greedy steps beyond two.
+void Advise(benchmark::State &state, bool exact)
+{
+    Tmatrika m(10, ckRelative);
+    if (state.range(0) == 2) {
+        // Two circles of judgements: A > B > C > A, and the same among F, G, H.
+        for (const auto &[r, c] : {std::pair{0, 1}, std::pair{1, 2}, std::pair{2, 0}, std::pair{5, 6},
+                                   std::pair{6, 7}, std::pair{7, 5}}) {
+            m.Ratios[size_t(c)][size_t(r)] = QStringLiteral("9:1");
+            m.Ratios[size_t(r)][size_t(c)] = QStringLiteral("1:9");
+        }
+    } else {
+        m = Judged(10);
+    }
+    size_t changes = 0;
+    for (auto _ : state) {
+        const TConsistencyAdvice advice = AdviseConsistency(m, exact);
+        changes = advice.Changes.size();
+        benchmark::DoNotOptimize(advice.CRAfter);
+    }
+    state.counters["changes"] = double(changes);
+}
+
+void BM_AdviseOrder10Exact(benchmark::State &state) { Advise(state, true); }
+void BM_AdviseOrder10Approximate(benchmark::State &state) { Advise(state, false); }
+
 } // namespace
 
+BENCHMARK(BM_AdviseOrder10Exact)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AdviseOrder10Approximate)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComputeExact)->DenseRange(3, 10);
 BENCHMARK(BM_ComputeApproximate)->DenseRange(3, 10);
 BENCHMARK_MAIN();

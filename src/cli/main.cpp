@@ -4,6 +4,7 @@
 #include "matrix/Messages.h"
 #include "storage/ModelFiles.h"
 #include "model/NodePath.h"
+#include "analysis/ConsistencyAdvice.h"
 #include "analysis/Sensitivity.h"
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
@@ -22,6 +23,7 @@ namespace {
 const char *const Usage =
     "Usage: kalvo-cli analyze [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli sensitivity [--approximate] [--node PATH] [--json] MODEL\n"
+    "       kalvo-cli advise [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "       kalvo-cli --help\n";
 
@@ -51,6 +53,16 @@ const char *const Help =
     "the sub-criterion whose weight needs the smallest change. --json prints node,\n"
     "method, solutions, scores, top, criteria [{path, weight, at_zero, at_one,\n"
     "top_interval, crossings [{weight, pair}]}] and critical {path, weight, change}.\n"
+    "\n"
+    "kalvo-cli advise [--approximate] [--node PATH] [--json] MODEL\n"
+    "\n"
+    "Loads and selects in the same way, then proposes the fewest judgement changes\n"
+    "(scale values 1, n:1 or 1:n) that bring the start criterion's CR to 0.1 or below,\n"
+    "and among those the set with the lowest CR. --json prints node, method, cr,\n"
+    "changes [{row, col, from, to}] (1-based; the mirror cell gets the reciprocal),\n"
+    "cr_after and fewest (false when more than two changes were needed, found by\n"
+    "greedy steps). A criterion of measured values, or one of more than 10 items, is\n"
+    "an error.\n"
     "\n"
     "kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "\n"
@@ -267,6 +279,36 @@ QString SensitivityTable(const TModel &model, const TSensitivity &s)
     return out;
 }
 
+QString AdviceJson(const TModel &model, const TCriterionNode *node, const TConsistencyAdvice &a)
+{
+    QStringList changes;
+    for (const TJudgementChange &c : a.Changes)
+        changes << QStringLiteral("{\"row\": %1, \"col\": %2, \"from\": %3, \"to\": %4}")
+                       .arg(c.Row).arg(c.Col).arg(JsonString(c.From), JsonString(c.To));
+    return QStringLiteral("{\n  \"node\": %1,\n  \"method\": \"%2\",\n  \"cr\": %3,\n  \"changes\": [%4],\n"
+                          "  \"cr_after\": %5,\n  \"fewest\": %6\n}\n")
+        .arg(JsonString(NodePath(node)), QLatin1String(model.ExactMethod ? "exact" : "approximate"), JsonNumber(a.CR),
+             changes.join(QStringLiteral(", ")), JsonNumber(a.CRAfter),
+             QLatin1String(a.Fewest ? "true" : "false"));
+}
+
+QString AdviceText(const TModel &model, const TCriterionNode *node, const TConsistencyAdvice &a)
+{
+    const QStringList items = model.ItemNames(node);
+    QString out = QStringLiteral("%1: CR %2\n").arg(TerminalSafe(NodePath(node)), FormatFloat4(a.CR));
+    if (a.Changes.empty())
+        return out + QStringLiteral("Sodbe so dovolj dosledne; predlogov ni.\n");
+    for (const TJudgementChange &c : a.Changes)
+        out += QStringLiteral("  %1 : %2  %3 → %4\n")
+                   .arg(TerminalSafe(items.value(c.Row - 1)), TerminalSafe(items.value(c.Col - 1)), c.From, c.To);
+    out += QStringLiteral("CR po spremembah: %1\n").arg(FormatFloat4(a.CRAfter));
+    if (!a.Reached)
+        out += QStringLiteral("Nobena preiskana sprememba ne doseže CR 0,1; to so tiste, ki ga najbolj znižajo.\n");
+    else if (!a.Fewest)
+        out += QStringLiteral("Potrebnih je več kot dve spremembi; morda obstaja krajša pot.\n");
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -280,8 +322,9 @@ int main(int argc, char *argv[])
     const QString command = args.isEmpty() ? QString() : args.takeFirst();
     const bool report = command == QLatin1String("report");
     const bool sensitivity = command == QLatin1String("sensitivity");
-    if (!report && !sensitivity && command != QLatin1String("analyze"))
-        return UsageError(QStringLiteral("the command must be \"analyze\", \"sensitivity\" or \"report\""));
+    const bool advise = command == QLatin1String("advise");
+    if (!report && !sensitivity && !advise && command != QLatin1String("analyze"))
+        return UsageError(QStringLiteral("the command must be \"analyze\", \"sensitivity\", \"advise\" or \"report\""));
     QString reportKind;
     if (report) {
         reportKind = args.isEmpty() ? QString() : args.takeFirst();
@@ -378,6 +421,17 @@ int main(int argc, char *argv[])
     }
 
     TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
+    if (advise) {
+        try {
+            model.FitNodeMatrix(start);
+            const TConsistencyAdvice result = AdviseConsistency(*start->Matrix, model.ExactMethod);
+            Print(stdout, json ? AdviceJson(model, start, result) : AdviceText(model, start, result));
+        } catch (const EKalvoError &e) {
+            Print(stderr, QStringLiteral("%1\nKriterij »%2«\n").arg(e.message(), NodePath(start)));
+            return 1;
+        }
+        return 0;
+    }
     if (sensitivity) {
         try {
             const TSensitivity result = AnalyzeSensitivity(model, start);

@@ -15,6 +15,8 @@
 #include "ui/ProjectCommands.h"
 #include "ui/PopupUnit_kriterij.h"
 #include "ui/ResultsPanel.h"
+#include "model/NodePath.h"
+#include "ui/FormPredlogi.h"
 #include "ui/SensitivityWindow.h"
 #include "ui/StatusLineView.h"
 #include "ui/StringGrid.h"
@@ -22,6 +24,7 @@
 #include "ui/UnitFormNewModel.h"
 #include "ui/UnitRazmerje.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
@@ -69,6 +72,7 @@ TFormKalvo::TFormKalvo(TModel &model, QWidget *parent)
     FormNewModel = new TFormNewModel(this);
     FormRazmerje = new TFormRazmerje(this);
     FormPopup_kriterij = new TFormPopup_kriterij(this);
+    FormPredlogi = new TFormPredlogi(this);
     AboutBox = new TAboutBox(this);
     // A window of its own, not owned by the main window; the main window ends it.
     frmIzpis = new TfrmIzpis(Model, AboutBox, [this] { HelpContentsItemClick(); });
@@ -160,6 +164,7 @@ void TFormKalvo::CreateStatusLine()
 {
     FStatusLine = new TStatusLineView(this);
     setStatusBar(FStatusLine);
+    connect(FStatusLine, &TStatusLineView::AdviceRequested, Predlogi1, &QAction::trigger);
     std::copy(std::begin(FStatusLine->Panels), std::end(FStatusLine->Panels), StatusPanels);
 }
 
@@ -473,6 +478,42 @@ void TFormKalvo::Obcutljivost1Click()
     FSensitivity->show();
     FSensitivity->raise();
     FSensitivity->activateWindow();
+}
+
+void TFormKalvo::Predlogi1Click()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (!node)
+        return;
+    Model.FitNodeMatrix(node);
+    const TConsistencyAdvice advice = AdviseConsistency(*node->Matrix, Model.ExactMethod);
+    // The changes applied last time can be taken back while the cells still hold them.
+    const bool canUndo = FLastAdvice.Path == NodePath(node) && !FLastAdvice.Applied.empty()
+                         && std::all_of(FLastAdvice.Applied.begin(), FLastAdvice.Applied.end(), [&](const TJudgementChange &c) {
+                                return node->Matrix->RatioText(c.Col - 1, c.Row - 1) == c.To;
+                            });
+    FormPredlogi->Show(advice, Model.ItemNames(node), canUndo);
+    // The cells the advice names are marked while the dialog is open.
+    std::vector<std::pair<int, int>> cells;
+    for (const TJudgementChange &c : advice.Changes)
+        cells.push_back({c.Col, c.Row});
+    sg_matrika->MarkCells(cells);
+    const int answer = TModalHost::Exec(*FormPredlogi);
+    sg_matrika->MarkCells({});
+    if (answer == TFormPredlogi::UndoResult) {
+        std::vector<TJudgementChange> back;
+        for (const TJudgementChange &c : FLastAdvice.Applied)
+            back.push_back({c.Row, c.Col, c.To, c.From});
+        ApplyAdvice(*node->Matrix, back);
+        FLastAdvice = {};
+    } else if (answer == QDialog::Accepted) {
+        ApplyAdvice(*node->Matrix, advice.Changes);
+        FLastAdvice = {NodePath(node), advice.Changes};
+    } else {
+        return;
+    }
+    RefillGrid();
+    AnalizeAll();
 }
 
 void TFormKalvo::Izbran2Click()

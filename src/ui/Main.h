@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/ConsistencyAdvice.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -58,7 +60,7 @@ public:
     QAction *Novmodel1, *Izbiramodela1, *Shrani1, *Shranjevanjmodela1, *Izhod1;
     QAction *Dodaj1, *Izloi1;
     QAction *Dodaj2, *Odstrani1, *Odstranivse1;
-    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1;
+    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1, *Predlogi1;
     QAction *HelpContentsItem, *Debug1, *HelpAboutItem;
 
     // The dialogs, made once and reused.
@@ -66,6 +68,7 @@ public:
     TFormNewModel *FormNewModel;
     TFormRazmerje *FormRazmerje;
     TFormPopup_kriterij *FormPopup_kriterij;
+    class TFormPredlogi *FormPredlogi;
     TAboutBox *AboutBox;
     TfrmIzpis *frmIzpis;
     QFileDialog *OpenDialog;
@@ -137,6 +140,7 @@ private:
     void Izbran1Click();
     void Izbran2Click();
     void Obcutljivost1Click();     // the sensitivity window
+    void Predlogi1Click();         // consistency advice
     void HelpContentsItemClick();
     void HelpAboutItemClick();
 
@@ -144,6 +148,10 @@ private:
 
     THelpViewer *FHelp = nullptr;
     class TFormObcutljivost *FSensitivity = nullptr;
+    struct {
+        QString Path;   // the criterion the last advice was applied to
+        std::vector<TJudgementChange> Applied;
+    } FLastAdvice;
     std::unique_ptr<TProjectCommands> FProject;
     class TStatusLineView *FStatusLine = nullptr;
     QActionGroup *FMethods;

@@ -62,6 +62,8 @@ void TFormKalvo::CreateActions()
         {&Izbran1, "Izbran1", "Kriterij", {}, nullptr, nullptr, &TFormKalvo::Izbran1Click},
         {&Izbran2, "Izbran2", "Rešitev", {}, nullptr, nullptr, &TFormKalvo::Izbran2Click},
         {&Obcutljivost1, "Obcutljivost1", "&Občutljivost", {}, nullptr, nullptr, &TFormKalvo::Obcutljivost1Click},
+        {&Predlogi1, "Predlogi1", "&Predlogi za doslednost", {}, "Predlogi za doslednost", nullptr,
+         &TFormKalvo::Predlogi1Click},
         {&HelpContentsItem, "HelpContentsItem", "V&sebina", Qt::Key_F1, "Pomoc", "help",
          &TFormKalvo::HelpContentsItemClick},
         {&Debug1, "Debug1", "Debug", {}, nullptr, nullptr, &TFormKalvo::Debug1Click},
@@ -121,7 +123,7 @@ void TFormKalvo::CreateMenus()
     izpisi->setObjectName(QStringLiteral("Izpisi1"));
     izpisi->addActions({Model1, Izbran1, Izbran2});
     analiza->addSeparator();
-    analiza->addAction(Obcutljivost1);
+    analiza->addActions({Obcutljivost1, Predlogi1});
 
     QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoc"));
     pomoc->setObjectName(QStringLiteral("HelpMenu"));

@@ -3,6 +3,7 @@
 #include "model/StatusLine.h"
 #include "ui/Fonts.h"
 
+#include <QEvent>
 #include <QLabel>
 
 TStatusLineView::TStatusLineView(QWidget *parent)
@@ -23,6 +24,14 @@ TStatusLineView::TStatusLineView(QWidget *parent)
         ShowPlainText(Panels[i]);
         addWidget(Panels[i]);
     }
+    Panels[4]->installEventFilter(this);
+}
+
+bool TStatusLineView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Panels[4] && FEmphasis && event->type() == QEvent::MouseButtonRelease)
+        emit AdviceRequested();
+    return QStatusBar::eventFilter(watched, event);
 }
 
 void TStatusLineView::Show(const TStatusLine &status)
@@ -34,4 +43,7 @@ void TStatusLineView::Show(const TStatusLine &status)
         Panels[i]->setFont(font);
         Panels[i]->setText(status.Panels[size_t(i)]);
     }
+    FEmphasis = status.Emphasis;
+    Panels[4]->setCursor(FEmphasis ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    Panels[4]->setToolTip(FEmphasis ? QStringLiteral("Predlogi za doslednost") : QString());
 }

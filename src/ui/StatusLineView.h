@@ -7,7 +7,8 @@ struct TStatusLine;
 
 // The status line: seven sunken panels of 120 pixels showing the synthesis's
 // status texts, bold italic when the consistency ratio is too high. Item hints
-// do not cover it (the main window swallows them).
+// do not cover it (the main window swallows them). While CR is too high, its
+// panel is a link to the consistency advice.
 class TStatusLineView : public QStatusBar
 {
     Q_OBJECT
@@ -18,4 +19,14 @@ public:
     void Show(const TStatusLine &status);
 
     QLabel *Panels[7];
+
+signals:
+    // A click on the CR panel while CR is too high: the way to the consistency advice.
+    void AdviceRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool FEmphasis = false;
 };

@@ -72,6 +72,17 @@ void TStringGrid::SetCellAndEditor(int c, int r, const QString &text)
             editor->setText(text);
 }
 
+void TStringGrid::MarkCells(const std::vector<std::pair<int, int>> &cells)
+{
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            if (QTableWidgetItem *cell = item(r, c))
+                cell->setBackground(QBrush());
+    for (const auto &[c, r] : cells)
+        if (QTableWidgetItem *cell = item(r - 1, c - 1))
+            cell->setBackground(QColor(255, 230, 150));
+}
+
 void TStringGrid::ShowHint(int c, int r, const QString &text)
 {
     const QRect cell = visualRect(model()->index(r - 1, c - 1));

@@ -2,6 +2,9 @@
 
 #include <QTableWidget>
 
+#include <utility>
+#include <vector>
+
 class QLabel;
 class TGridContent;
 class TGridEditDelegate;
@@ -35,6 +38,8 @@ public:
     bool Typing() const { return FTyping; }
     // Sets a cell and, when its editor is open, the editor's text too.
     void SetCellAndEditor(int c, int r, const QString &text);
+    // Marks data cells (column, row in grid coordinates); an empty list clears the marks.
+    void MarkCells(const std::vector<std::pair<int, int>> &cells);
     // A short note beside a data cell (why a typed character was undone).
     void ShowHint(int c, int r, const QString &text);
 

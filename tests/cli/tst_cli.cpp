@@ -61,6 +61,7 @@ private slots:
     void partlyBrokenModel();
     void controlCharactersAreShownEscaped();
     void sensitivity();
+    void advise();
 };
 
 void TestCli::tableInBothLocales_data()
@@ -320,6 +321,25 @@ void TestCli::sensitivity()
     const TRun leaf = RunCli({"sensitivity", "--node", "Nakup avtomobila/Stroški/Cena", Example("Avto")});
     QCOMPARE(leaf.ExitCode, 1);
     QVERIFY(leaf.Err.contains(QStringLiteral("nima podkriterijev")));
+}
+
+void TestCli::advise()
+{
+    QTemporaryDir dir;
+    WriteModelSet(dir.filePath("m"), {"Koren", "\tA", "\tB", "\tC"},
+                  {"0", "3", "1", "1:3", "1:5", "3:1", "1", "2:1", "5:1", "1:2", "1"}, {"R"});
+    const TRun run = RunCli({"advise", "--json", dir.filePath("m")});
+    QCOMPARE(run.ExitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.Out.toUtf8()).object();
+    QVERIFY(json.value("cr").toDouble() > 0.14);
+    QVERIFY(json.value("cr_after").toDouble() <= 0.1);
+    QVERIFY(json.value("fewest").toBool());
+    const QJsonObject change = json.value("changes").toArray().at(0).toObject();
+    QVERIFY(change.value("row").toInt() >= 1 && change.value("col").toInt() > change.value("row").toInt());
+    // Measured values and a matrix over 10 items are errors.
+    const TRun values = RunCli({"advise", "--node", "Nakup avtomobila/Stroški/Cena", Example("Avto")});
+    QCOMPARE(values.ExitCode, 1);
+    QVERIFY(values.Err.startsWith(QStringLiteral("Predlogi za doslednost so le")));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestCli)

@@ -9,6 +9,7 @@
 #include "ui/PopupUnit.h"
 #include "ui/PopupUnit_kriterij.h"
 #include "ui/ResultsPanel.h"
+#include "ui/FormPredlogi.h"
 #include "ui/SensitivityWindow.h"
 #include "ui/StringGrid.h"
 #include "analysis/Synthesis.h"
@@ -22,6 +23,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QListWidget>
 #include <QSlider>
 #include <QDir>
 #include <QFile>
@@ -74,6 +76,7 @@ private slots:
     void standardButtonsInSlovenian();
     void errorEscapingASlotIsShown();
     void sensitivityWindow();
+    void consistencyAdvice();
 
 private:
     QTemporaryDir FDir;
@@ -555,6 +558,68 @@ void TestMainWindow::sensitivityWindow()
     QTest::mouseClick(window->ShraniSliko, Qt::LeftButton);
     QImage image(FDir.filePath(QStringLiteral("graf.png")));
     QVERIFY(!image.isNull() && image.width() > 100);
+}
+
+void TestMainWindow::consistencyAdvice()
+{
+    WriteModelSet(FDir.filePath(QStringLiteral("nedosleden")), {"Koren", "\tA", "\tB", "\tC"},
+                  {"0", "3", "1", "1:3", "1:5", "3:1", "1", "2:1", "5:1", "1:2", "1"}, {});
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("nedosleden"))); });
+    QCOMPARE(w.Status(4), QStringLiteral("CR= 0,1407"));
+    const QStringList grid = [&] {
+        QStringList cells;
+        for (int c = 1; c <= 3; ++c)
+            for (int r = 1; r <= 3; ++r)
+                cells << w.Grid()->Cell(c, r);
+        return cells;
+    }();
+
+    // From the status line's link: the proposal with the items' names, the cells marked; cancelled.
+    QStringList seen;
+    bool marked = false;
+    TModalHost::PushAnswer([&](QWidget *dialog) {
+        auto *form = static_cast<TFormPredlogi *>(dialog);
+        for (int i = 0; i < form->Changes->count(); ++i)
+            seen << form->Changes->item(i)->text();
+        seen << form->Summary->text();
+        for (int c = 1; c <= 3; ++c)
+            for (int r = 1; r <= 3; ++r)
+                marked = marked || w.Grid()->item(r - 1, c - 1)->background().style() != Qt::NoBrush;
+        QTest::mouseClick(form->Preklici, Qt::LeftButton);
+    });
+    QTest::mouseClick(w.Form.StatusPanels[4], Qt::LeftButton);
+    QCOMPARE(seen.size(), 2);
+    QVERIFY2(seen.first().contains(QStringLiteral(" → ")), qPrintable(seen.first()));
+    QVERIFY(seen.last().startsWith(QStringLiteral("CR je danes 0,1407, po teh spremembah bo 0,0")));
+    QVERIFY(marked);
+    QCOMPARE(w.Status(4), QStringLiteral("CR= 0,1407"));   // "Prekliči" changes nothing
+
+    // Applied from the menu: the status line shows what the dialog promised.
+    QString promised;
+    TModalHost::PushAnswer([&](QWidget *dialog) {
+        auto *form = static_cast<TFormPredlogi *>(dialog);
+        promised = form->Summary->text().section(QStringLiteral("bo "), 1).left(6);
+        QTest::mouseClick(form->Uporabi, Qt::LeftButton);
+    });
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Predlogi1);
+    QCOMPARE(w.Status(4), QStringLiteral("CR= ") + promised);
+    QVERIFY(!w.Model.Status.Emphasis);
+    QVERIFY(w.Grid()->item(0, 0)->background().style() == Qt::NoBrush);   // marks gone
+
+    // Taken back in one step.
+    TModalHost::PushAnswer([](QWidget *dialog) {
+        auto *form = static_cast<TFormPredlogi *>(dialog);
+        QVERIFY(form->Razveljavi->isVisible());
+        QTest::mouseClick(form->Razveljavi, Qt::LeftButton);
+    });
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Predlogi1);
+    QCOMPARE(w.Status(4), QStringLiteral("CR= 0,1407"));
+    QStringList after;
+    for (int c = 1; c <= 3; ++c)
+        for (int r = 1; r <= 3; ++r)
+            after << w.Grid()->Cell(c, r);
+    QCOMPARE(after, grid);
 }
 
 KALVO_TEST_MAIN(TestMainWindow)

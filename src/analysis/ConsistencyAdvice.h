@@ -1,0 +1,42 @@
+#pragma once
+
+#include "matrix/UnitMatrika.h"
+
+#include <QString>
+
+#include <vector>
+
+// One proposed judgement: cell (Row, Col), 1-based as the status line's MaxD cell,
+// gets To (a scale value: "1", "n:1" or "1:n", n from 2 to 9); its mirror gets the
+// reciprocal, as the ratio dialog writes them.
+struct TJudgementChange
+{
+    int Row = 0;
+    int Col = 0;
+    QString From;
+    QString To;
+    bool operator==(const TJudgementChange &) const = default;
+};
+
+struct TConsistencyAdvice
+{
+    double CR = 0.0;                        // today's
+    std::vector<TJudgementChange> Changes;  // none when CR is already at most 0.1
+    double CRAfter = 0.0;                   // after all the changes, as Compute gives it
+    bool Fewest = true;    // every set of one and two changes was searched: none smaller does it
+    bool Reached = true;   // CRAfter is at most AcceptableCR
+};
+
+// The fewest judgement changes that bring a relative matrix's CR to AcceptableCR
+// or below, and among those the set with the lowest CR. Every set of one and of two
+// changes is searched exhaustively; beyond two, greedy steps from the best pairs
+// (Fewest is false then). When nothing within the search reaches it, the set that
+// lowers CR the most (Reached is false). The CRs come from Tmatrika::Compute under
+// the given method, so the advice agrees with what the status line will show.
+// A matrix of another kind, or of an order above 10 (no random index), throws.
+TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod);
+
+// Writes the changes into the matrix (both cells of each), as the ratio dialog would.
+void ApplyAdvice(Tmatrika &matrix, const std::vector<TJudgementChange> &changes);
+// The reciprocal scale text: "3:1" <-> "1:3", "1" stays.
+QString ReciprocalText(const QString &text);

@@ -1,0 +1,147 @@
+#include "TestMain.h"
+#include "analysis/ConsistencyAdvice.h"
+#include "ModelFixtures.h"
+#include "TestSupport.h"
+
+#include <QRandomGenerator>
+
+namespace {
+
+const QStringList ScaleTexts{"1", "2:1", "1:2", "3:1", "1:3", "4:1", "1:4", "5:1", "1:5",
+                             "6:1", "1:6", "7:1", "1:7", "8:1", "1:8", "9:1", "1:9"};
+
+Tmatrika Relative(int n, const QStringList &upper)
+{
+    Tmatrika m(n, ckRelative);
+    SetUpperRatios(m, upper);
+    return m;
+}
+
+double CROf(const Tmatrika &matrix, const std::vector<TJudgementChange> &changes, bool exact)
+{
+    Tmatrika m = matrix;
+    ApplyAdvice(m, changes);
+    m.Compute(exact);
+    return m.CR;
+}
+
+} // namespace
+
+class TestConsistencyAdvice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void agreesWithBruteForce();
+    void examples_data();
+    void examples();
+    void refusals();
+};
+
+void TestConsistencyAdvice::agreesWithBruteForce()
+{
+    QRandomGenerator random(11);
+    int checked = 0;
+    for (int trial = 0; trial < 40 && checked < 10; ++trial) {
+        const int n = 3 + int(random.bounded(4));
+        const bool exact = trial % 2 == 0;
+        QStringList upper;
+        for (int i = 0; i < n * (n - 1) / 2; ++i)
+            upper << ScaleTexts.at(int(random.bounded(ScaleTexts.size())));
+        const Tmatrika m = Relative(n, upper);
+        Tmatrika computed = m;
+        computed.Compute(exact);
+        if (computed.CR <= AcceptableCR)
+            continue;
+        ++checked;
+        const TConsistencyAdvice advice = AdviseConsistency(m, exact);
+        QCOMPARE(advice.CR, computed.CR);
+        // Brute force: every single change, then every pair, by Compute itself.
+        double best = 1e300;
+        size_t fewest = 0;
+        for (size_t size : {size_t(1), size_t(2)}) {
+            for (int r1 = 0; r1 < n; ++r1)
+                for (int c1 = r1 + 1; c1 < n; ++c1)
+                    for (const QString &t1 : ScaleTexts) {
+                        if (m.Ratios[size_t(c1)][size_t(r1)] == t1)
+                            continue;
+                        const TJudgementChange first{r1 + 1, c1 + 1, m.Ratios[size_t(c1)][size_t(r1)], t1};
+                        if (size == 1) {
+                            const double cr = CROf(m, {first}, exact);
+                            if (cr <= AcceptableCR)
+                                best = std::min(best, cr);
+                            continue;
+                        }
+                        for (int r2 = r1; r2 < n; ++r2)
+                            for (int c2 = r2 + 1; c2 < n; ++c2) {
+                                if (r2 == r1 && c2 <= c1)
+                                    continue;
+                                for (const QString &t2 : ScaleTexts) {
+                                    if (m.Ratios[size_t(c2)][size_t(r2)] == t2)
+                                        continue;
+                                    const double cr = CROf(m, {first, {r2 + 1, c2 + 1, QString(), t2}}, exact);
+                                    if (cr <= AcceptableCR)
+                                        best = std::min(best, cr);
+                                }
+                            }
+                    }
+            if (best < 1e300) {
+                fewest = size;
+                break;
+            }
+        }
+        if (fewest == 0) {
+            QVERIFY(advice.Changes.size() > 2 || !advice.Reached);
+            QVERIFY(!advice.Fewest);
+            continue;
+        }
+        QCOMPARE(advice.Changes.size(), fewest);
+        QVERIFY(advice.Fewest && advice.Reached);
+        QVERIFY2(std::fabs(advice.CRAfter - best) < 1e-12, qPrintable(QStringLiteral("%1 %2").arg(advice.CRAfter).arg(best)));
+        QCOMPARE(CROf(m, advice.Changes, exact), advice.CRAfter);   // what the status line will show
+    }
+    QVERIFY(checked >= 5);
+}
+
+void TestConsistencyAdvice::examples_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QStringList>("upper");
+    QTest::addColumn<int>("changes");
+    // A car's three criteria judged against each other (CR 0,1407 in the status line).
+    QTest::newRow("order 3, CR 0,14") << 3 << QStringList{"3:1", "5:1", "1:2"} << 1;
+    QTest::newRow("order 4, a reversed judgement") << 4 << QStringList{"3:1", "5:1", "1:5", "2:1", "3:1", "2:1"} << 1;
+    QTest::newRow("consistent: no advice") << 3 << QStringList{"2:1", "6:1", "3:1"} << 0;
+    QTest::newRow("order 2: no advice") << 2 << QStringList{"9:1"} << 0;
+}
+
+void TestConsistencyAdvice::examples()
+{
+    QFETCH(int, order);
+    QFETCH(QStringList, upper);
+    QFETCH(int, changes);
+    for (bool exact : {true, false}) {
+        const Tmatrika m = Relative(order, upper);
+        const TConsistencyAdvice advice = AdviseConsistency(m, exact);
+        QCOMPARE(int(advice.Changes.size()), changes);
+        QVERIFY(advice.CRAfter <= AcceptableCR);
+        Tmatrika applied = m;
+        ApplyAdvice(applied, advice.Changes);
+        applied.Compute(exact);
+        QCOMPARE(applied.CR, advice.CRAfter);
+        for (const TJudgementChange &c : advice.Changes)   // both cells, as the ratio dialog writes them
+            QCOMPARE(applied.Ratios[size_t(c.Row - 1)][size_t(c.Col - 1)], ReciprocalText(c.To));
+    }
+}
+
+void TestConsistencyAdvice::refusals()
+{
+    Tmatrika eleven(11, ckRelative);
+    QCOMPARE(ErrorOf([&] { AdviseConsistency(eleven, true); }),
+             QStringLiteral("Za matriko reda 11 ni slučajnega indeksa: njene doslednosti ni mogoče presoditi."));
+    Tmatrika values(3, ckMoreIsBetter);
+    QVERIFY(ErrorOf([&] { AdviseConsistency(values, true); }).startsWith(QStringLiteral("Predlogi za doslednost")));
+}
+
+KALVO_TEST_GUILESS_MAIN(TestConsistencyAdvice)
+#include "tst_consistencyadvice.moc"
