@@ -6,8 +6,17 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char *argv[])
 {
+    // Answered before any window system is needed.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("kalvo " KALVO_VERSION "\n", stdout);
+            return 0;
+        }
     TReportView::Prepare();
     TKalvoApplication app(argc, argv);
 

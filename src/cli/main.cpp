@@ -25,7 +25,7 @@ const char *const Usage =
     "       kalvo-cli sensitivity [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli advise [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
-    "       kalvo-cli --help\n";
+    "       kalvo-cli --help | --version\n";
 
 const char *const Help =
     "kalvo-cli analyze [--approximate] [--node PATH] [--json] MODEL\n"
@@ -315,6 +315,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
+    if (args.contains(QStringLiteral("--version"))) {
+        std::fputs("kalvo-cli " KALVO_VERSION "\n", stdout);
+        return 0;
+    }
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
         std::fputs(Help, stdout);
         return 0;

@@ -22,9 +22,16 @@ THelpViewer::THelpViewer(QWidget *parent)
 
 void THelpViewer::ShowContents(const QString &helpFile)
 {
-    const QString path = QDir::isAbsolutePath(helpFile)
-                             ? helpFile
-                             : QDir(QCoreApplication::applicationDirPath()).filePath(helpFile);
+    // Beside the program (a build), then in the data folder of an installed one
+    // (bin/../share/kalvo), wherever it was installed.
+    QString path = helpFile;
+    if (!QDir::isAbsolutePath(helpFile)) {
+        const QDir programDir(QCoreApplication::applicationDirPath());
+        path = programDir.filePath(helpFile);
+        const QString installed = programDir.filePath(QStringLiteral("../share/kalvo/") + helpFile);
+        if (!QFile::exists(path) && QFile::exists(installed))
+            path = QDir::cleanPath(installed);
+    }
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         FBrowser->setHtml(QString::fromUtf8(file.readAll()));
