@@ -26,11 +26,9 @@ void BM_CreateMainWindow(benchmark::State &state)
     }
 }
 
-// A root over 8 measured criteria and `range(0)` solutions.
-void BM_SensitivitySliderStep(benchmark::State &state)
+// A root over 8 measured criteria and n solutions, the root selected.
+void BuildFlatModel(TModel &model, int n)
 {
-    TModel model;
-    const int n = int(state.range(0));
     for (int k = 0; k < n; ++k)
         model.AddSolution(QStringLiteral("R%1").arg(k));
     TCriterionNode *root = model.Tree.FirstNode();
@@ -42,6 +40,13 @@ void BM_SensitivitySliderStep(benchmark::State &state)
     }
     model.FitNodeMatrix(root);
     model.Tree.Select(root);
+}
+
+// One slider step with 8 criteria over `range(0)` solutions.
+void BM_SensitivitySliderStep(benchmark::State &state)
+{
+    TModel model;
+    BuildFlatModel(model, int(state.range(0)));
     TFormObcutljivost window(model);
     window.resize(760, 560);
     window.show();
@@ -58,18 +63,7 @@ void BM_SensitivitySliderStep(benchmark::State &state)
 void BM_SensitivityChartRedraw(benchmark::State &state)
 {
     TModel model;
-    const int n = int(state.range(0));
-    for (int k = 0; k < n; ++k)
-        model.AddSolution(QStringLiteral("R%1").arg(k));
-    TCriterionNode *root = model.Tree.FirstNode();
-    for (int i = 0; i < 8; ++i) {
-        model.Tree.Select(root);
-        TCriterionNode *c = model.Tree.AddSelectedChild(QStringLiteral("K%1").arg(i), n, ckMoreIsBetter);
-        for (int k = 0; k < n; ++k)
-            c->Matrix->AbsoluteValues[size_t(k)] = QString::number(1 + (k * 7 + i * 13) % 50);
-    }
-    model.FitNodeMatrix(root);
-    model.Tree.Select(root);
+    BuildFlatModel(model, int(state.range(0)));
     TFormObcutljivost window(model);
     window.resize(760, 560);
     window.show();

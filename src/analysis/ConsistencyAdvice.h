@@ -1,22 +1,12 @@
 #pragma once
 
 #include "matrix/UnitMatrika.h"
+#include "model/Model.h"
 
 #include <QString>
 
 #include <vector>
 
-// One proposed judgement: cell (Row, Col), 1-based as the status line's MaxD cell,
-// gets To (a scale value: "1", "n:1" or "1:n", n from 2 to 9); its mirror gets the
-// reciprocal, as the ratio dialog writes them.
-struct TJudgementChange
-{
-    int Row = 0;
-    int Col = 0;
-    QString From;
-    QString To;
-    bool operator==(const TJudgementChange &) const = default;
-};
 
 struct TConsistencyAdvice
 {
@@ -38,5 +28,12 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod);
 
 // Writes the changes into the matrix (both cells of each), as the ratio dialog would.
 void ApplyAdvice(Tmatrika &matrix, const std::vector<TJudgementChange> &changes);
+// "Uporabi" in the window: the changes into node's matrix, remembered in the model
+// so that UndoAdvice can take them back in one step.
+void ApplyAdvice(TModel &model, TCriterionNode *node, const std::vector<TJudgementChange> &changes);
+// Whether the advice applied last was on node and its cells still hold what it wrote.
+bool CanUndoAdvice(const TModel &model, const TCriterionNode *node);
+// Puts back what the advice applied last replaced.
+void UndoAdvice(TModel &model, TCriterionNode *node);
 // The reciprocal scale text: "3:1" <-> "1:3", "1" stays.
 QString ReciprocalText(const QString &text);

@@ -127,6 +127,8 @@ void TModel::Reset()
     MarkedSolution = 0;
     ProjectFileName.clear();
     KnownFileSet.clear();
+    AdviceNode.clear();
+    AppliedAdvice.clear();
     Status = TStatusLine();
     SubcriterionBars.clear();
 }
@@ -138,6 +140,8 @@ void TModel::Swap(TModel &other)
     std::swap(MarkedSolution, other.MarkedSolution);
     ProjectFileName.swap(other.ProjectFileName);
     KnownFileSet.swap(other.KnownFileSet);
+    AdviceNode.swap(other.AdviceNode);
+    AppliedAdvice.swap(other.AppliedAdvice);
     std::swap(Status, other.Status);
     SubcriterionBars.swap(other.SubcriterionBars);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CriteriaTree.h"
+#include "model/JudgementChange.h"
 #include "model/Solution.h"
 #include "model/StatusLine.h"
 #include "model/SubcriterionBar.h"
@@ -35,6 +36,11 @@ public:
     bool DebugMode = false;
     void SetMethod(bool exact) { ExactMethod = exact; }
     void SetDebugMode(bool on) { DebugMode = on; }
+
+    // The consistency advice applied last (analysis/ConsistencyAdvice), so that it
+    // can be taken back: the criterion's path and the changes.
+    QString AdviceNode;
+    std::vector<TJudgementChange> AppliedAdvice;
 
     TStatusLine Status;
     std::vector<TSubcriterionBar> SubcriterionBars;

@@ -37,6 +37,14 @@ TFormPredlogi::TFormPredlogi(QWidget *parent)
     resize(420, 280);
 }
 
+std::vector<std::pair<int, int>> AdviceCells(const TConsistencyAdvice &advice)
+{
+    std::vector<std::pair<int, int>> cells;
+    for (const TJudgementChange &c : advice.Changes)
+        cells.push_back({c.Col, c.Row});
+    return cells;
+}
+
 void TFormPredlogi::Show(const TConsistencyAdvice &advice, const QStringList &items, bool canUndo)
 {
     Razveljavi->setVisible(canUndo);

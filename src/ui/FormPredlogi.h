@@ -31,3 +31,6 @@ public:
     QPushButton *Preklici;
     QPushButton *Razveljavi;
 };
+
+// The grid cells (column, row) an advice names, to be marked while the dialog is open.
+std::vector<std::pair<int, int>> AdviceCells(const TConsistencyAdvice &advice);

@@ -15,7 +15,6 @@
 #include "ui/ProjectCommands.h"
 #include "ui/PopupUnit_kriterij.h"
 #include "ui/ResultsPanel.h"
-#include "model/NodePath.h"
 #include "ui/FormPredlogi.h"
 #include "ui/SensitivityWindow.h"
 #include "ui/StatusLineView.h"
@@ -32,19 +31,9 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
-
-namespace {
-
-QString HelpFileName()
-{
-    return QStringLiteral("Kalvo.hlp");
-}
-
-} // namespace
 
 // Resources of a static library must be registered by hand, outside any namespace.
 static void InitResources()
@@ -143,17 +132,10 @@ void TFormKalvo::CreateCentralArea()
     Splitter2->setStretchFactor(1, 1);
     Splitter2->handle(1)->installEventFilter(this);
 
-    // Many solutions would push the tree and grid out of the window: the panel
-    // takes at most half of it and scrolls.
-    FResultsScroll = new QScrollArea(central);
-    FResultsScroll->setObjectName(QStringLiteral("ResultsScroll"));
-    FResultsScroll->setFrameShape(QFrame::NoFrame);
-    FResultsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FResultsScroll->setWidgetResizable(true);
     Panel2 = new TResultsPanel;
     Panel2->SetRowMenu(popup_resitve);
     connect(Panel2, &TResultsPanel::RowClicked, this, &TFormKalvo::OznaciResitevKlik);
-    FResultsScroll->setWidget(Panel2);
+    FResultsScroll = Panel2->InScrollArea(central);
 
     layout->addWidget(Panel1);
     layout->addWidget(FResultsScroll, 1);
@@ -187,21 +169,11 @@ void TFormKalvo::RebuildTree()
     tv_kriteriji->Rebuild(Model.Tree);
 }
 
-void TFormKalvo::ShowGrid(const TGridContent &grid)
-{
-    sg_matrika->Show(grid);
-}
-
-void TFormKalvo::ShowStatus()
-{
-    FStatusLine->Show(Model.Status);
-}
-
 void TFormKalvo::ShowResults()
 {
     Panel2->SyncRows(Model);
     FitHeights(Panel2->Layout(Model));
-    ShowStatus();
+    FStatusLine->Show(Model.Status);
     if (FSensitivity && FSensitivity->isVisible())
         FSensitivity->Refresh();   // it follows the model
 }
@@ -230,7 +202,7 @@ void TFormKalvo::ShowModel()
     const TGridContent grid = TGridContent::Fill(Model, nullptr, &shown);
     tv_kriteriji->setToolTip(grid.TreeTooltip);
     if (shown)
-        ShowGrid(grid);
+        sg_matrika->Show(grid);
     ShowResults();
 }
 
@@ -249,7 +221,7 @@ void TFormKalvo::tv_kriterijiChange(TCriterionNode *node)
     tv_kriteriji->setToolTip(grid.TreeTooltip);
     if (!shown)
         return;
-    ShowGrid(grid);
+    sg_matrika->Show(grid);
     AnalizeAll();
 }
 
@@ -259,7 +231,7 @@ void TFormKalvo::RefillGrid()
     bool shown = false;
     const TGridContent grid = TGridContent::Fill(Model, nullptr, &shown);
     if (shown)
-        ShowGrid(grid);
+        sg_matrika->Show(grid);
 }
 
 void TFormKalvo::tv_kriterijiCurrentChanged(TCriterionNode *node)
@@ -317,20 +289,11 @@ void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool f
     case TTypedValue::Incomplete:
         return;
     case TTypedValue::Zero:
-    case TTypedValue::Negative: {
+    case TTypedValue::Negative:
         sg_matrika->SetCellAndEditor(c, r, restored);
-        // This runs inside the editor's own key or close handling: a modal box now
-        // would take the focus and delete the editor under it. It comes after the event.
-        const QString message = text.contains(QLatin1Char('-')) ? NegativeValueMessage() : ZeroValueMessage();
-        if (!FValueWarningPending) {
-            FValueWarningPending = true;
-            QTimer::singleShot(0, this, [this, message] {
-                FValueWarningPending = false;
-                TModalHost::Message(this, ZeroValueCaption(), message);
-            });
-        }
+        TModalHost::MessageLater(this, ZeroValueCaption(),
+                                 text.contains(QLatin1Char('-')) ? NegativeValueMessage() : ZeroValueMessage());
         return;
-    }
     case TTypedValue::Restored:
         sg_matrika->SetCellAndEditor(c, r, restored);
         sg_matrika->ShowHint(c, r, NotANumberMessage(text));
@@ -443,7 +406,7 @@ void TFormKalvo::HelpContentsItemClick()
 {
     if (!FHelp)
         FHelp = new THelpViewer(this);
-    FHelp->ShowContents(HelpFileName());
+    FHelp->ShowContents(QStringLiteral("Kalvo.hlp"));
 }
 
 void TFormKalvo::HelpAboutItemClick()
@@ -473,11 +436,7 @@ void TFormKalvo::Obcutljivost1Click()
 {
     if (!FSensitivity)
         FSensitivity = new TFormObcutljivost(Model, this);
-    FSensitivity->setWindowFlag(Qt::Window);
-    FSensitivity->Refresh();
-    FSensitivity->show();
-    FSensitivity->raise();
-    FSensitivity->activateWindow();
+    FSensitivity->ShowFront();
 }
 
 void TFormKalvo::Predlogi1Click()
@@ -487,31 +446,16 @@ void TFormKalvo::Predlogi1Click()
         return;
     Model.FitNodeMatrix(node);
     const TConsistencyAdvice advice = AdviseConsistency(*node->Matrix, Model.ExactMethod);
-    // The changes applied last time can be taken back while the cells still hold them.
-    const bool canUndo = FLastAdvice.Path == NodePath(node) && !FLastAdvice.Applied.empty()
-                         && std::all_of(FLastAdvice.Applied.begin(), FLastAdvice.Applied.end(), [&](const TJudgementChange &c) {
-                                return node->Matrix->RatioText(c.Col - 1, c.Row - 1) == c.To;
-                            });
-    FormPredlogi->Show(advice, Model.ItemNames(node), canUndo);
-    // The cells the advice names are marked while the dialog is open.
-    std::vector<std::pair<int, int>> cells;
-    for (const TJudgementChange &c : advice.Changes)
-        cells.push_back({c.Col, c.Row});
-    sg_matrika->MarkCells(cells);
+    FormPredlogi->Show(advice, Model.ItemNames(node), CanUndoAdvice(Model, node));
+    sg_matrika->MarkCells(AdviceCells(advice));   // while the dialog is open
     const int answer = TModalHost::Exec(*FormPredlogi);
     sg_matrika->MarkCells({});
-    if (answer == TFormPredlogi::UndoResult) {
-        std::vector<TJudgementChange> back;
-        for (const TJudgementChange &c : FLastAdvice.Applied)
-            back.push_back({c.Row, c.Col, c.To, c.From});
-        ApplyAdvice(*node->Matrix, back);
-        FLastAdvice = {};
-    } else if (answer == QDialog::Accepted) {
-        ApplyAdvice(*node->Matrix, advice.Changes);
-        FLastAdvice = {NodePath(node), advice.Changes};
-    } else {
+    if (answer == TFormPredlogi::UndoResult)
+        UndoAdvice(Model, node);
+    else if (answer == QDialog::Accepted)
+        ApplyAdvice(Model, node, advice.Changes);
+    else
         return;
-    }
     RefillGrid();
     AnalizeAll();
 }

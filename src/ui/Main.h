@@ -1,7 +1,5 @@
 #pragma once
 
-#include "analysis/ConsistencyAdvice.h"
-
 #include <QMainWindow>
 
 #include <functional>
@@ -104,8 +102,6 @@ private:
 
     // Views of the model.
     void RebuildTree();
-    void ShowGrid(const TGridContent &grid);
-    void ShowStatus();
     void ShowResults();
     void ShowModel();
     void FitHeights(int needed);
@@ -148,14 +144,9 @@ private:
 
     THelpViewer *FHelp = nullptr;
     class TFormObcutljivost *FSensitivity = nullptr;
-    struct {
-        QString Path;   // the criterion the last advice was applied to
-        std::vector<TJudgementChange> Applied;
-    } FLastAdvice;
     std::unique_ptr<TProjectCommands> FProject;
     class TStatusLineView *FStatusLine = nullptr;
     QActionGroup *FMethods;
     QWidget *FReportButton = nullptr;
     class QScrollArea *FResultsScroll = nullptr;
-    bool FValueWarningPending = false;
 };

@@ -37,6 +37,18 @@ int TModalHost::Exec(QDialog &dialog)
     return dialog.exec();
 }
 
+void TModalHost::MessageLater(QWidget *parent, const QString &caption, const QString &text)
+{
+    static bool pending = false;
+    if (pending)
+        return;
+    pending = true;
+    QTimer::singleShot(0, parent, [parent, caption, text] {
+        pending = false;
+        Message(parent, caption, text);
+    });
+}
+
 QMessageBox::StandardButton TModalHost::Message(QWidget *parent, const QString &caption, const QString &text,
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton, QMessageBox::Icon icon)

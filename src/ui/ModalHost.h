@@ -25,6 +25,10 @@ public:
                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                                QMessageBox::StandardButton defaultButton = QMessageBox::Ok,
                                                QMessageBox::Icon icon = QMessageBox::NoIcon);
+    // A warning shown after the event being handled, once however often it is
+    // asked for before then: from inside an editor's key handling a modal box
+    // would take the focus and delete the editor under it.
+    static void MessageLater(QWidget *parent, const QString &caption, const QString &text);
 
 private:
     static std::deque<TAnswer> &Answers();

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStyle>
 
 #include <algorithm>
@@ -40,6 +41,17 @@ TResultsPanel::TResultsPanel(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Panel2"));
+}
+
+QScrollArea *TResultsPanel::InScrollArea(QWidget *parent)
+{
+    auto *scroll = new QScrollArea(parent);
+    scroll->setObjectName(QStringLiteral("ResultsScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(this);
+    return scroll;
 }
 
 int TResultsPanel::RowHeight() const

@@ -19,6 +19,10 @@ class TResultsPanel : public QWidget
 public:
     explicit TResultsPanel(QWidget *parent = nullptr);
 
+    // Many solutions would push the tree and grid out of the window: the panel goes
+    // into a frameless area that scrolls it (the window gives that at most half).
+    class QScrollArea *InScrollArea(QWidget *parent);
+
     // The height of every bar: the default height of a progress bar.
     int RowHeight() const;
     // The pop-up menu of the rows (popup_resitve); the panel itself has none.

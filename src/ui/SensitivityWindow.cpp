@@ -31,6 +31,7 @@ TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
     setObjectName(QStringLiteral("FormObcutljivost"));
     setWindowTitle(QStringLiteral("Občutljivost"));
     setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowFlag(Qt::Window);
     resize(760, 560);
 
     auto *central = new QWidget(this);
@@ -101,6 +102,14 @@ TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
             ShowToday(FResult.Criteria[size_t(index)]);
     });
     connect(ShraniSliko, &QPushButton::clicked, this, &TFormObcutljivost::SaveImage);
+}
+
+void TFormObcutljivost::ShowFront()
+{
+    Refresh();
+    show();
+    raise();
+    activateWindow();
 }
 
 double TFormObcutljivost::SliderWeight() const

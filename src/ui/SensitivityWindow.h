@@ -30,6 +30,8 @@ public:
 
     // Recomputes for the selected criterion (or the first) and draws again.
     void Refresh();
+    // Refreshes, shows the window and brings it to the front.
+    void ShowFront();
     // The weight the marker stands at: today's exact weight until the slider is moved.
     double SliderWeight() const;
 
