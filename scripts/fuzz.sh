@@ -12,20 +12,20 @@ dir="$KALVO_ROOT/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$KALVO_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVO_FUZZ=ON >/dev/null
 cmake --build "$dir" --parallel "$(nproc)" --target fuzz_modelset
 
-# Seeds: each example as one input (flags byte, then the three files split by NUL),
+# Starting inputs: each example as one input (flags byte, then the three files split by NUL),
 # under both decimal separators and both methods.
-seeds="$dir/seeds"
+starting="$dir/starting"
 corpus="$dir/corpus"
-mkdir -p "$seeds" "$corpus"
+mkdir -p "$starting" "$corpus"
 for krt in "$KALVO_ROOT"/examples/*.KRT; do
   base="${krt%.KRT}"
   for flags in 0 3 4; do
     { printf "\\x0$flags"; cat "$base.KRT"; printf '\0'; cat "$base.MAT"; printf '\0'; cat "$base.RST"; } \
-      > "$seeds/$(basename "$base")-$flags"
+      > "$starting/$(basename "$base")-$flags"
   done
 done
 
 cd "$dir"
 ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=32:allocator_release_to_os_interval_ms=500 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ./bin/fuzz_modelset -max_total_time="$seconds" -rss_limit_mb=512 -timeout=5 -max_len=16384 -detect_leaks=0 \
-  -print_final_stats=1 "$@" "$corpus" "$seeds"
+  -print_final_stats=1 "$@" "$corpus" "$starting"
