@@ -42,37 +42,31 @@ void BuildFlatModel(TModel &model, int n)
     model.Tree.Select(root);
 }
 
-// One slider step with 8 criteria over `range(0)` solutions.
-void BM_SensitivitySliderStep(benchmark::State &state)
+// The sensitivity window over 8 criteria and `range(0)` solutions: one slider
+// step (the marker, the ranking and what they uncover drawn again), or the whole
+// chart drawn again, as after choosing another sub-criterion.
+void SensitivityWindow(benchmark::State &state, bool wholeChart)
 {
     TModel model;
     BuildFlatModel(model, int(state.range(0)));
     TFormObcutljivost window(model);
     window.resize(760, 560);
-    window.show();
-    window.Refresh();
-    int value = 0;
+    window.ShowFront();
     QApplication::processEvents();
+    int value = 0;
     for (auto _ : state) {
-        window.Utez->setValue(value = (value + 37) % 1000);
-        QApplication::processEvents();   // the marker, the ranking and what they uncover drawn again
+        if (wholeChart) {
+            QPixmap frame = window.Chart->grab();
+            benchmark::DoNotOptimize(&frame);
+        } else {
+            window.Utez->setValue(value = (value + 37) % 1000);
+            QApplication::processEvents();
+        }
     }
 }
 
-// The whole chart drawn again, as after choosing another sub-criterion.
-void BM_SensitivityChartRedraw(benchmark::State &state)
-{
-    TModel model;
-    BuildFlatModel(model, int(state.range(0)));
-    TFormObcutljivost window(model);
-    window.resize(760, 560);
-    window.show();
-    window.Refresh();
-    for (auto _ : state) {
-        QPixmap frame = window.Chart->grab();
-        benchmark::DoNotOptimize(&frame);
-    }
-}
+void BM_SensitivitySliderStep(benchmark::State &state) { SensitivityWindow(state, false); }
+void BM_SensitivityChartRedraw(benchmark::State &state) { SensitivityWindow(state, true); }
 
 } // namespace
 

@@ -55,9 +55,6 @@ public:
                     w[size_t(r)] += a[size_t(r * 10 + c)] / s;
             }
         }
-        double total = 0.0;
-        for (int r = 0; r < n; ++r)
-            total += w[size_t(r)];
         double lambda = 0.0;
         for (int r = 0; r < n; ++r) {
             double t = 0.0;
@@ -66,7 +63,6 @@ public:
             lambda += t / w[size_t(r)];
         }
         lambda /= n;
-        (void)total;
         const double ci = (lambda - n) / (n - 1);
         const double cr = ci / RandomIndex[size_t(n)];
         return std::isfinite(cr) ? cr : std::numeric_limits<double>::infinity();

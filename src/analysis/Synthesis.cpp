@@ -15,12 +15,7 @@ void ComputeOnce(TCriterionNode *node, bool exactMethod, TSynthesisCache *cache)
 {
     if (cache && cache->IsComputed(node))
         return;
-    try {
-        node->Matrix->Compute(exactMethod);
-    } catch (EKalvoError &e) {
-        e.AddContext(QStringLiteral("Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node))));
-        throw;
-    }
+    WithContext([node] { return CriterionPlace(node); }, [&] { node->Matrix->Compute(exactMethod); });
     if (cache)
         cache->SetComputed(node);
 }

@@ -428,10 +428,11 @@ int main(int argc, char *argv[])
     if (advise) {
         try {
             model.FitNodeMatrix(start);
-            const TConsistencyAdvice result = AdviseConsistency(*start->Matrix, model.ExactMethod);
+            const TConsistencyAdvice result = WithContext([start] { return CriterionPlace(start); },
+                                                          [&] { return AdviseConsistency(*start->Matrix, model.ExactMethod); });
             Print(stdout, json ? AdviceJson(model, start, result) : AdviceText(model, start, result));
         } catch (const EKalvoError &e) {
-            Print(stderr, QStringLiteral("%1\nKriterij »%2«\n").arg(e.message(), NodePath(start)));
+            Print(stderr, e.message() + QLatin1Char('\n'));
             return 1;
         }
         return 0;

@@ -38,7 +38,6 @@ public:
         FUtf8 = FMessage.toUtf8();
         return *this;
     }
-    bool HasContext() const { return FMessage.contains(QLatin1Char('\n')); }
 
     // An offending text as a message quotes it: at most 60 characters.
     static QString Quote(const QString &text)
@@ -62,3 +61,16 @@ private:
     QString FMessage;
     QByteArray FUtf8;
 };
+
+// Runs one step; an EKalvoError it throws gets where() as its place. The place is
+// formatted only when something failed, so this costs nothing in a loop.
+template <typename Where, typename Step>
+auto WithContext(Where where, Step step)
+{
+    try {
+        return step();
+    } catch (EKalvoError &e) {
+        e.AddContext(where());
+        throw;
+    }
+}

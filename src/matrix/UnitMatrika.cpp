@@ -28,27 +28,17 @@ QString TooLargeMessage(qint32 order)
 
 namespace {
 
-// Runs one cell's step; its error says which cell (1-based, as the status line).
+// A cell's or a value's step; its error says which (1-based, as the status line).
 template <typename Step>
 auto AtCell(qint32 r, qint32 c, Step step)
 {
-    try {
-        return step();
-    } catch (EKalvoError &e) {
-        e.AddContext(QStringLiteral("celica (%1, %2)").arg(r + 1).arg(c + 1));
-        throw;
-    }
+    return WithContext([=] { return QStringLiteral("celica (%1, %2)").arg(r + 1).arg(c + 1); }, step);
 }
 
 template <typename Step>
 auto AtValue(qint32 i, Step step)
 {
-    try {
-        return step();
-    } catch (EKalvoError &e) {
-        e.AddContext(QStringLiteral("vrednost %1").arg(i + 1));
-        throw;
-    }
+    return WithContext([=] { return QStringLiteral("vrednost %1").arg(i + 1); }, step);
 }
 
 // A measured value: a negative one would give a negative weight and scores

@@ -50,6 +50,16 @@ double RatioToFloat(const QString &text)
     return Divide(double(r.Numerator), double(r.Denominator));
 }
 
+QString ForeignSeparator()
+{
+    const QString decimal = DecimalSeparator();
+    if (decimal == QLatin1String(","))
+        return QStringLiteral(".");
+    if (decimal == QLatin1String("."))
+        return QStringLiteral(",");
+    return QString();
+}
+
 QString DecimalSeparator()
 {
     return QLocale().decimalPoint();

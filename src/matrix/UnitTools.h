@@ -35,6 +35,9 @@ qint32 StrToInt(const QString &text);
 
 // The current QLocale's decimal separator.
 QString DecimalSeparator();
+// The other of "," and "." (what a model written under the other locale uses), or ""
+// when the locale's separator is neither.
+QString ForeignSeparator();
 
 // The four-decimal number format: fixed point, exactly four decimals, at most ten
 // significant digits, the locale's decimal separator; more than ten digits before

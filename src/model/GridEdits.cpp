@@ -91,9 +91,7 @@ TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const Q
 QString NormalizeTypedValue(const QString &text)
 {
     const QString decimal = DecimalSeparator();
-    const QString foreign = decimal == QLatin1String(",") ? QStringLiteral(".")
-        : decimal == QLatin1String(".")                    ? QStringLiteral(",")
-                                                           : QString();
+    const QString foreign = ForeignSeparator();
     if (foreign.isEmpty() || text.contains(decimal))
         return text;
     QString value = text;

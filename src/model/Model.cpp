@@ -31,15 +31,12 @@ void TModel::FitNodeMatrix(TCriterionNode *node)
     if (!node)
         return;
     const int n = ItemCount(node);
-    try {
+    WithContext([node] { return CriterionPlace(node); }, [&] {
         if (node->Matrix)
             node->Matrix->SetOrder(n);
         else
             node->Matrix = std::make_unique<Tmatrika>(n, ckRelative);
-    } catch (EKalvoError &e) {
-        e.AddContext(QStringLiteral("Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node))));
-        throw;
-    }
+    });
 }
 
 void TModel::FitLeafMatrices()
@@ -55,7 +52,7 @@ void TModel::AddSolution(const QString &name)
         for (TCriterionNode *node : Tree.Nodes())
             if (!node->HasChildren() && node->Matrix && node->Matrix->Kind == ckRelative)
                 throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(SolutionCount() + 1))
-                    .AddContext(QStringLiteral("Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node))));
+                    .AddContext(CriterionPlace(node));
     TSolution solution;
     solution.Name = name;
     Solutions.push_back(solution);

@@ -1,5 +1,7 @@
 #include "model/NodePath.h"
 
+#include "matrix/KalvoError.h"
+
 #include <QStringList>
 
 QString NodePath(const TCriterionNode *node)
@@ -8,6 +10,11 @@ QString NodePath(const TCriterionNode *node)
     for (; node; node = node->Parent())
         names.prepend(node->Name);
     return names.join(QLatin1Char('/'));
+}
+
+QString CriterionPlace(const TCriterionNode *node)
+{
+    return QStringLiteral("Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node)));
 }
 
 TCriterionNode *FindNode(const TCriteriaTree &tree, const QString &path)

@@ -31,12 +31,7 @@ QString Where(const QString &path, qsizetype line)
 template <typename Step>
 auto AtLine(const QString &path, qsizetype line, Step step)
 {
-    try {
-        return step();
-    } catch (EKalvoError &e) {
-        e.AddContext(Where(path, line));
-        throw;
-    }
+    return WithContext([&] { return Where(path, line); }, step);
 }
 
 QStringList CriteriaLines(const TModel &model)
@@ -112,12 +107,8 @@ void ReadCriteria(TCriteriaTree &tree, const QStringList &lines, const QString &
 void ReadMatrices(TModel &model, const QStringList &lines, const QString &path)
 {
     const QString decimal = DecimalSeparator();
-    QString foreign;
-    if (decimal == QLatin1String(","))
-        foreign = QStringLiteral(".");
-    else if (decimal == QLatin1String("."))
-        foreign = QStringLiteral(",");
-    else {
+    const QString foreign = ForeignSeparator();
+    if (foreign.isEmpty()) {
         ShowMessage(BadDecimalSeparatorMessage());
         return;
     }
