@@ -8,7 +8,7 @@ KALVO_PACKAGES=(
   qt6-webengine-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
   libbenchmark-dev
   clang libfuzzer-14-dev libclang-rt-14-dev
-  desktop-file-utils appstream xdg-utils shared-mime-info dpkg-dev man-db
+  desktop-file-utils appstream xdg-utils shared-mime-info dpkg-dev file man-db
   xvfb xauth x11-utils fonts-wine fonts-dejavu-core qt6-translations-l10n
 )
 
