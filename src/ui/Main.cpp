@@ -95,7 +95,6 @@ void TFormKalvo::CreateCentralArea()
 
     Panel1 = new QWidget(central);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(380);
     auto *upper = new QHBoxLayout(Panel1);
     upper->setContentsMargins(0, 0, 0, 0);
     Splitter2 = new QSplitter(Qt::Horizontal, Panel1);
@@ -136,9 +135,11 @@ void TFormKalvo::CreateCentralArea()
     Panel2->SetRowMenu(popup_resitve);
     connect(Panel2, &TResultsPanel::RowClicked, this, &TFormKalvo::OznaciResitevKlik);
     FResultsScroll = Panel2->InScrollArea(central);
+    // Panel1 takes whatever the results leave: 380 of the first window's 609.
+    FResultsScroll->setFixedHeight(229);
 
-    layout->addWidget(Panel1);
-    layout->addWidget(FResultsScroll, 1);
+    layout->addWidget(Panel1, 1);
+    layout->addWidget(FResultsScroll);
     setCentralWidget(central);
 }
 
@@ -181,10 +182,12 @@ void TFormKalvo::ShowResults()
 void TFormKalvo::FitHeights(int needed)
 {
     // Panel1 and the results share the central area: the results are `needed`
-    // high, but show at most half of it and scroll the rest.
+    // high, but show at most half of it and scroll the rest. Only the results'
+    // height is fixed; Panel1 takes the rest, so the window's own size never
+    // changes (a fixed Panel1 plus the scroll area's minimum made it grow).
     const int shown = std::min(needed, centralWidget()->height() / 2);
     Panel2->setFixedHeight(needed);
-    Panel1->setFixedHeight(std::max(0, centralWidget()->height() - shown));
+    FResultsScroll->setFixedHeight(shown);
     centralWidget()->layout()->activate();
     // A scroll bar that came or went changed the panel's width: place the rows again.
     const int width = Panel2->width();

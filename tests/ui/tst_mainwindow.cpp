@@ -77,6 +77,7 @@ private slots:
     void errorEscapingASlotIsShown();
     void sensitivityWindow();
     void consistencyAdvice();
+    void theWindowKeepsItsSize();
 
 private:
     QTemporaryDir FDir;
@@ -620,6 +621,22 @@ void TestMainWindow::consistencyAdvice()
         for (int r = 1; r <= 3; ++r)
             after << w.Grid()->Cell(c, r);
     QCOMPARE(after, grid);
+}
+
+// Without a window manager the program's own resize requests are obeyed: selecting
+// criteria must not make any.
+void TestMainWindow::theWindowKeepsItsSize()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    const QSize size = w.Form.size();
+    for (int i = 0; i < 6; ++i) {
+        w.ClickNode(QStringLiteral("Cena"));
+        w.ClickNode(QStringLiteral("Poraba"));
+        w.ClickNode(QStringLiteral("Nakup avtomobila"));
+        QApplication::processEvents();
+    }
+    QCOMPARE(w.Form.size(), size);
 }
 
 KALVO_TEST_MAIN(TestMainWindow)
