@@ -25,7 +25,12 @@ TCriteriaTreeView::TCriteriaTreeView(QWidget *parent)
             emit NodeSelected(NodeOf(current));
     });
     connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
-        if (TCriterionNode *node = NodeOf(item); node && !FQuiet)
+        TCriterionNode *node = NodeOf(item);
+        if (!node || FQuiet)
+            return;
+        if (item->text(0).trimmed().isEmpty())
+            ShowName(node);   // a blank name would make the criterion invisible: the old one stays
+        else
             emit NodeRenamed(node, item->text(0));
     });
 }

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 TNameDialog::TNameDialog(QWidget *parent, Qt::WindowFlags flags, int maxLength, bool windowKeys)
     : QDialog(parent, flags), FWindowKeys(windowKeys)
@@ -14,6 +15,33 @@ TNameDialog::TNameDialog(QWidget *parent, Qt::WindowFlags flags, int maxLength, 
     setFocusProxy(Edit1);
 }
 
+QString TNameDialog::EmptyNameMessage()
+{
+    return QStringLiteral("Ime ne sme biti prazno.");
+}
+
+void TNameDialog::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (!visible)
+        return;
+    // QDialog gives the focus back to whatever had it last (OK, a kind button).
+    Edit1->setFocus(Qt::OtherFocusReason);
+    Edit1->deselect();
+    Edit1->end(false);
+}
+
+void TNameDialog::done(int result)
+{
+    if (result == QDialog::Accepted && Edit1->text().trimmed().isEmpty()) {
+        Edit1->setFocus(Qt::OtherFocusReason);
+        QToolTip::showText(Edit1->mapToGlobal(QPoint(0, Edit1->height())), EmptyNameMessage(), Edit1);
+        return;
+    }
+    QToolTip::hideText();
+    QDialog::done(result);
+}
+
 bool TNameDialog::Edit1KeyPress(const QKeyEvent *event)
 {
     switch (event->key()) {
@@ -22,8 +50,7 @@ bool TNameDialog::Edit1KeyPress(const QKeyEvent *event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!Edit1->text().isEmpty())
-            accept();
+        accept();
         return true;
     default:
         return false;

@@ -15,6 +15,14 @@ class TNameDialog : public QDialog
 public:
     QLineEdit *Edit1;
 
+    // An empty or blank-only name is refused: the dialog stays open and says why.
+    void done(int result) override;
+
+    static QString EmptyNameMessage();
+
+    // Every showing starts with the keyboard in the name field, after the name.
+    void setVisible(bool visible) override;
+
 protected:
     TNameDialog(QWidget *parent, Qt::WindowFlags flags, int maxLength, bool windowKeys);
 

@@ -13,6 +13,10 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolTip>
+#include <QApplication>
+
+#include <memory>
 
 namespace {
 
@@ -44,6 +48,8 @@ private slots:
     void solutionNameDialog();
     void criterionDialog();
     void newModelDialog();
+    void blankNamesAreRefused_data();
+    void blankNamesAreRefused();
 };
 
 void TestDialogs::ratioDialogStartsAtSixSteps()
@@ -161,7 +167,7 @@ void TestDialogs::solutionNameDialog()
     QString atShow;
     result = ExecWith(form, [&](QWidget *) {
         atShow = form.Edit1->text();
-        QTest::keyClicks(form.Edit1, QStringLiteral("   "));   // blanks count as a name
+        QTest::keyClicks(form.Edit1, QStringLiteral("   "));
         QTest::keyClick(form.Edit1, Qt::Key_Escape);
     });
     QCOMPARE(atShow, QString());   // emptied on every showing
@@ -184,10 +190,14 @@ void TestDialogs::criterionDialog()
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(form.ItemIndex(), 2);
 
-    // The next use keeps the kind; OK closes even with an empty name.
+    // The next use keeps the kind, and typing goes into the name at once.
     form.Edit1->clear();
-    result = ExecWith(form, [&](QWidget *) { QTest::mouseClick(form.Button1, Qt::LeftButton); });
+    result = ExecWith(form, [&](QWidget *) {
+        QTest::keyClicks(form.focusWidget(), QStringLiteral("Cena"));
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+    });
     QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(form.Edit1->text(), QStringLiteral("Cena"));
     QCOMPARE(form.ItemIndex(), 2);
     result = ExecWith(form, [&](QWidget *) { QTest::mouseClick(form.Button2, Qt::LeftButton); });
     QCOMPARE(result, int(QDialog::Rejected));
@@ -209,11 +219,60 @@ void TestDialogs::newModelDialog()
     QString atShow;
     result = ExecWith(form, [&](QWidget *) {
         atShow = form.Edit1->text();
-        form.Edit1->clear();
         QTest::mouseClick(form.Button1, Qt::LeftButton);
     });
     QCOMPARE(atShow, QStringLiteral("Izbira avtomobi"));   // the last name stays
     QCOMPARE(result, int(QDialog::Accepted));
+}
+
+void TestDialogs::blankNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("byButton");
+    for (const char *dialog : {"solution", "criterion", "model"}) {
+        QTest::addRow("%s, empty, Enter", dialog) << dialog << QString() << false;
+        QTest::addRow("%s, blanks, Enter", dialog) << dialog << QStringLiteral("   ") << false;
+        if (qstrcmp(dialog, "solution") != 0)
+            QTest::addRow("%s, blanks, OK", dialog) << dialog << QStringLiteral(" ") << true;
+    }
+}
+
+// A blank name would be an invisible criterion or solution: the dialog stays open
+// and says why, whether Enter or OK was pressed; a real name then goes through.
+void TestDialogs::blankNamesAreRefused()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, name);
+    QFETCH(bool, byButton);
+    std::unique_ptr<TNameDialog> form;
+    if (dialog == QLatin1String("solution"))
+        form = std::make_unique<TFormPopup>();
+    else if (dialog == QLatin1String("criterion"))
+        form = std::make_unique<TFormPopup_kriterij>();
+    else
+        form = std::make_unique<TFormNewModel>();
+    form->Edit1->setText(QStringLiteral("staro"));
+    bool refused = false;
+    QString said;
+    const int result = ExecWith(*form, [&](QWidget *) {
+        QCOMPARE(form->focusWidget(), form->Edit1);
+        form->Edit1->selectAll();
+        QTest::keyClick(form->Edit1, Qt::Key_Backspace);
+        QTest::keyClicks(form->Edit1, name);
+        if (byButton)
+            QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+        else
+            QTest::keyClick(form->Edit1, Qt::Key_Return);
+        refused = form->isVisible();
+        said = QToolTip::text();
+        QTest::keyClicks(form->Edit1, QStringLiteral("Ime"));
+        QTest::keyClick(form->Edit1, Qt::Key_Return);
+    });
+    QVERIFY(refused);
+    QCOMPARE(said, TNameDialog::EmptyNameMessage());
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(form->Edit1->text().trimmed(), QStringLiteral("Ime"));
 }
 
 KALVO_TEST_MAIN(TestDialogs)

@@ -346,6 +346,15 @@ void TestMainWindow::renamingInTheTree()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE(w.Model.Tree.FirstNode()->Name, QStringLiteral("Cilj"));   // the view commits after the key
     QCOMPARE(w.Form.tv_kriteriji->topLevelItem(0)->text(0), QStringLiteral("Cilj"));
+    // A blank name is not taken: the criterion would vanish from the tree.
+    w.Key(Qt::Key_F2);
+    QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("  "));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(50);
+    QCOMPARE(w.Model.Tree.FirstNode()->Name, QStringLiteral("Cilj"));
+    QCOMPARE(w.Form.tv_kriteriji->topLevelItem(0)->text(0), QStringLiteral("Cilj"));
 }
 
 void TestMainWindow::doubleClickOnTheSelectedCriterionOpensOneEditor()
