@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -41,6 +43,8 @@ TfrmIzpis::TfrmIzpis(const TModel &model, TAboutBox *about, std::function<void()
     Natisni1 = make("Natisni1", QStringLiteral("&Natisni"), QKeySequence(Qt::CTRL | Qt::Key_P), "report");
     Predogledstrani1 = make("Predogledstrani1", QStringLiteral("&Predogled strani"),
                             QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P), "preview");
+    ShraniPdf1 = make("ShraniPdf1", QStringLiteral("Shrani kot &PDF"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                      nullptr);
     Nastavitevstrani1 = make("Nastavitevstrani1", QStringLiteral("Nastavitev &strani"), QKeySequence(), nullptr);
     Izhod1 = make("Izhod1", QStringLiteral("&Izhod"), QKeySequence(Qt::CTRL | Qt::Key_X), nullptr);
     Vsebina1 = make("Vsebina1", QStringLiteral("V&sebina "), QKeySequence(Qt::Key_F1), "help");
@@ -48,7 +52,7 @@ TfrmIzpis::TfrmIzpis(const TModel &model, TAboutBox *about, std::function<void()
 
     QMenu *dokument = menuBar()->addMenu(QStringLiteral("&Dokument"));
     dokument->setObjectName(QStringLiteral("Dokument1"));
-    dokument->addActions({Natisni1, Predogledstrani1});
+    dokument->addActions({Natisni1, Predogledstrani1, ShraniPdf1});
     dokument->addSeparator();
     dokument->addAction(Nastavitevstrani1);
     dokument->addSeparator();
@@ -76,12 +80,37 @@ TfrmIzpis::TfrmIzpis(const TModel &model, TAboutBox *about, std::function<void()
         button->installEventFilter(this);
     }
 
-    Bind(Natisni1, [this] { Printing->Print(); });                        // SpeedButton1Click
-    Bind(Predogledstrani1, [this] { Printing->PrintPreview(); });         // SpeedButton2Click
-    Bind(Nastavitevstrani1, [this] { Printing->PageSetup(); });
+    auto printing = [this](void (TPrintHandler::*command)()) {
+        return [this, command] {
+            if (!Printing->Ready())
+                setCursor(Qt::BusyCursor);
+            (Printing->*command)();
+        };
+    };
+    Bind(Natisni1, printing(&TPrintHandler::Print));                      // SpeedButton1Click
+    Bind(Predogledstrani1, printing(&TPrintHandler::PrintPreview));       // SpeedButton2Click
+    Bind(ShraniPdf1, [this] { ShraniPdf1Click(); });
+    Bind(Nastavitevstrani1, printing(&TPrintHandler::PageSetup));
+    // While a print command waits for the printers to be found, the window says so.
+    connect(Printing, &TPrintHandler::Discovered, this, [this] { unsetCursor(); });
     Bind(Izhod1, [this] { close(); });   // the window closes; the page stays loaded
     Bind(Vsebina1, [this] { FHelp(); });                                  // SpeedButton3Click
     Bind(Vizitka1, [this] { TModalHost::Exec(*FAbout); });
+}
+
+// Qt writes the page as PDF itself: no printer is needed.
+void TfrmIzpis::ShraniPdf1Click()
+{
+    QFileDialog dialog(this, QStringLiteral("Shrani kot PDF"));
+    dialog.setObjectName(QStringLiteral("PdfDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("PDF (*.pdf)")});
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QFileInfo(WebBrowser1->CurrentFile()).completeBaseName() + QStringLiteral(".pdf"));
+    if (TModalHost::Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    Printing->SaveAsPdf(dialog.selectedFiles().constFirst());
 }
 
 void TfrmIzpis::Bind(QAction *action, const std::function<void()> &handler)
@@ -113,6 +142,7 @@ void TfrmIzpis::WriteSolutionsReport(const QString &fileName)
 
 void TfrmIzpis::ShowReport(const QString &fileName)
 {
+    Printing->Discover();   // the printers are known by the time the user prints
     WebBrowser1->Navigate(fileName);
     show();
     raise();

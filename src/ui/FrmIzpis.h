@@ -24,7 +24,7 @@ public:
     QToolBar *ToolBar1;
     TReportView *WebBrowser1;
     TPrintHandler *Printing;
-    QAction *Natisni1, *Predogledstrani1, *Nastavitevstrani1, *Izhod1, *Vsebina1, *Vizitka1;
+    QAction *Natisni1, *Predogledstrani1, *ShraniPdf1, *Nastavitevstrani1, *Izhod1, *Vsebina1, *Vizitka1;
 
     void WriteModelReport(const QString &fileName);
     void WriteCriterionReport(const QString &fileName);
@@ -36,6 +36,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void ShraniPdf1Click();
     void Bind(QAction *action, const std::function<void()> &handler);
 
     const TModel &FModel;

@@ -5,14 +5,68 @@
 #include "ui/ModalHost.h"
 #include "ui/ReportView.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintPreviewDialog>
-#include <QPrinterInfo>
+#include <QPrinter>
+
+#include <thread>
 
 TPrintHandler::TPrintHandler(TReportView *view, QWidget *dialogParent)
     : QObject(view), FView(view), FDialogParent(dialogParent)
 {
+}
+
+TPrintHandler::~TPrintHandler() = default;
+
+QString TPrintHandler::NoPrinterMessage()
+{
+    return QStringLiteral("Privzeti tiskalnik ni nastavljen, zato izpisa ni mogoče natisniti.");
+}
+
+void TPrintHandler::Discover()
+{
+    if (FStarted)
+        return;
+    FStarted = true;
+    // A QPrinter asks the print system for the default printer as it is made.
+    // The thread is detached: a print system that never answers must not hold
+    // up the end of the program either.
+    QPointer<TPrintHandler> self(this);
+    std::thread([self] {
+        auto *printer = new QPrinter(QPrinter::HighResolution);
+        QCoreApplication *app = QCoreApplication::instance();
+        if (!app) {
+            delete printer;
+            return;
+        }
+        QMetaObject::invokeMethod(app, [self, printer] {
+            if (self)
+                self->Take(printer);
+            else
+                delete printer;
+        }, Qt::QueuedConnection);
+    }).detach();
+}
+
+void TPrintHandler::Take(QPrinter *printer)
+{
+    FPrinter.reset(printer);
+    if (std::function<void()> pending = std::exchange(FPending, nullptr))
+        RunGuarded(FDialogParent, pending);
+    emit Discovered();
+}
+
+void TPrintHandler::WhenReady(std::function<void()> action)
+{
+    if (FPrinter) {
+        action();
+        return;
+    }
+    FPending = std::move(action);   // the last command given while waiting
+    Discover();
 }
 
 void TPrintHandler::PrintDocument(QPrinter *printer)
@@ -32,29 +86,48 @@ void TPrintHandler::PrintDocument(QPrinter *printer)
 
 void TPrintHandler::Print()
 {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) {
-        TModalHost::Message(FDialogParent, QStringLiteral("Izpis"),
-                            QStringLiteral("Privzeti tiskalnik ni nastavljen, zato izpisa ni mogoče natisniti."));
-        return;
-    }
-    FPrinter.setOutputFormat(QPrinter::NativeFormat);
-    FPrinter.setPrinterName(printer.printerName());
-    PrintDocument(&FPrinter);
+    WhenReady([this] {
+        // Without a printer Qt's printer writes PDF and has no name.
+        if (FPrinter->outputFormat() != QPrinter::NativeFormat || FPrinter->printerName().isEmpty()) {
+            TModalHost::Message(FDialogParent, QStringLiteral("Izpis"), NoPrinterMessage());
+            return;
+        }
+        PrintDocument(FPrinter.get());
+    });
 }
 
 void TPrintHandler::PrintPreview()
 {
-    QPrintPreviewDialog preview(&FPrinter, FDialogParent);
-    preview.setObjectName(QStringLiteral("PrintPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *printer) { RunGuarded(FDialogParent, [&] { PrintDocument(printer); }); });
-    TModalHost::Exec(preview);
+    WhenReady([this] {
+        QPrintPreviewDialog preview(FPrinter.get(), FDialogParent);
+        preview.setObjectName(QStringLiteral("PrintPreview"));
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+                [this](QPrinter *printer) { RunGuarded(FDialogParent, [&] { PrintDocument(printer); }); });
+        TModalHost::Exec(preview);
+    });
 }
 
 void TPrintHandler::PageSetup()
 {
-    QPageSetupDialog setup(&FPrinter, FDialogParent);
-    setup.setObjectName(QStringLiteral("PageSetup"));
-    TModalHost::Exec(setup);
+    WhenReady([this] {
+        QPageSetupDialog setup(FPrinter.get(), FDialogParent);
+        setup.setObjectName(QStringLiteral("PageSetup"));
+        TModalHost::Exec(setup);
+    });
+}
+
+void TPrintHandler::SaveAsPdf(const QString &fileName)
+{
+    QEventLoop loop;
+    QString error;
+    bool finished = false;
+    FView->SaveAsPdf(fileName, [&](const QString &failure) {
+        error = failure;
+        finished = true;
+        loop.quit();
+    });
+    if (!finished)
+        loop.exec();
+    if (!error.isEmpty())
+        throw EKalvoError(EKalvoError::ekFile, error);
 }

@@ -4,9 +4,12 @@
 #include "ui/ReportRequestGuard.h"
 #include "ui/ReportSchemeHandler.h"
 #include "storage/TextFiles.h"
+#include "matrix/KalvoError.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
@@ -95,6 +98,29 @@ void TReportView::Print(QPrinter *printer, const std::function<void(bool)> &done
         done(ok);
     });
     FView->print(printer);
+}
+
+void TReportView::SaveAsPdf(const QString &fileName, const std::function<void(const QString &)> &done)
+{
+    const QString failed = QStringLiteral("Izpisa ni bilo mogoče shraniti v »%1«.").arg(fileName);
+    if (!FPage) {
+        done(failed);
+        return;
+    }
+    const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                             QPageLayout::Millimeter);
+    FPage->printToPdf([fileName, failed, done](const QByteArray &pdf) {
+        if (pdf.isEmpty()) {
+            done(failed);
+            return;
+        }
+        try {
+            WriteFiles({{fileName, pdf}});   // the old file stays whole unless all was written
+            done(QString());
+        } catch (const EKalvoError &e) {
+            done(e.message());
+        }
+    }, layout);
 }
 
 void TReportView::ToPlainText(const std::function<void(const QString &)> &result) const

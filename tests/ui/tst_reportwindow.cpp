@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTcpServer>
 #include <QTreeWidget>
 
 namespace {
@@ -70,6 +71,7 @@ private slots:
     void namesWithMarkupRunNothing();
     void secondReportReplacesTheFirst();
     void printingAndPreview();
+    void aSlowPrintSystemFreezesNothing();
 
 private:
     QTemporaryDir FDir;
@@ -154,6 +156,7 @@ void TestReportWindow::printingAndPreview()
     QDir::setCurrent(FDir.path());
     Report(w, w.Form.Model1);
     TfrmIzpis *report = w.Form.frmIzpis;
+    QTRY_VERIFY_WITH_TIMEOUT(report->Printing->Ready(), 30000);   // found from the first report on
 
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
@@ -192,6 +195,41 @@ void TestReportWindow::printingAndPreview()
     TModalHost::ClearAnswers();
 
     Report(w, w.Form.Izbran2);   // the main window still works
+}
+
+// A print system that takes the connection but never answers (CUPS on a dead
+// network): the print commands wait for it without holding the window, and the
+// page can still be saved as PDF.
+void TestReportWindow::aSlowPrintSystemFreezesNothing()
+{
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    qputenv("CUPS_SERVER", QByteArrayLiteral("127.0.0.1:") + QByteArray::number(silent.serverPort()));
+    struct Restore {
+        ~Restore() { qunsetenv("CUPS_SERVER"); }
+    } restore;
+
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    QDir::setCurrent(FDir.path());
+    Report(w, w.Form.Model1);
+    TfrmIzpis *report = w.Form.frmIzpis;
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    QTest::keyClick(report, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(report, Qt::Key_P, Qt::ControlModifier | Qt::AltModifier);
+    // Both came back while the print system is still being asked; nothing was shown.
+    QVERIFY(!report->Printing->Ready());
+    QCOMPARE(TModalHost::PendingAnswers(), 0);
+
+    const QString pdf = FDir.filePath(QStringLiteral("Model.pdf"));
+    AnswerFile(pdf);
+    QTest::keyClick(report, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF"));
+    QVERIFY(!report->Printing->Ready());
+    Report(w, w.Form.Izbran2);   // the main window goes on too
 }
 
 int main(int argc, char *argv[])
