@@ -14,9 +14,15 @@ TKalvoApplication::TKalvoApplication(int &argc, char **argv)
     setApplicationName(QStringLiteral("Kalvo"));
     LoadInterfaceFonts();
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    auto *translator = new TQtTranslator(this);
-    if (translator->load(QStringLiteral("qt_sl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(translator);
+    // Qt's Slovenian catalogs: the whole-Qt one and the modules' own, where the system has them.
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char *catalog : {"qt_sl", "qtbase_sl", "qtwebengine_sl", "qtdeclarative_sl", "qt_help_sl"}) {
+        auto *translator = new TQtTranslator(this);
+        if (translator->load(QString::fromLatin1(catalog), folder))
+            installTranslator(translator);
+        else
+            delete translator;
+    }
 }
 
 bool TKalvoApplication::notify(QObject *receiver, QEvent *event)

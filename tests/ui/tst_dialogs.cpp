@@ -14,6 +14,13 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolTip>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QAbstractItemView>
 #include <QApplication>
 
 #include <memory>
@@ -50,6 +57,7 @@ private slots:
     void newModelDialog();
     void blankNamesAreRefused_data();
     void blankNamesAreRefused();
+    void qtDialogsSpeakSlovenian();
 };
 
 void TestDialogs::ratioDialogStartsAtSixSteps()
@@ -273,6 +281,49 @@ void TestDialogs::blankNamesAreRefused()
     QCOMPARE(said, TNameDialog::EmptyNameMessage());
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(form->Edit1->text().trimmed(), QStringLiteral("Ime"));
+}
+
+// Qt's page set-up and file dialogs in Slovenian: the older catalog's renamed
+// contexts are found, and the texts no catalog has are ours.
+void TestDialogs::qtDialogsSpeakSlovenian()
+{
+    QStringList texts;
+    auto collect = [&texts](QWidget *dialog) {
+        for (auto *box : dialog->findChildren<QGroupBox *>())
+            texts << box->title();
+        for (auto *label : dialog->findChildren<QLabel *>())
+            texts << label->text();
+        for (auto *combo : dialog->findChildren<QComboBox *>())
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        for (auto *view : dialog->findChildren<QAbstractItemView *>())
+            if (QAbstractItemModel *model = view->model(); model && view->isVisible())
+                for (int r = 0; r < model->rowCount(view->rootIndex()); ++r)
+                    for (int c = 0; c < model->columnCount(view->rootIndex()); ++c)
+                        texts << model->index(r, c, view->rootIndex()).data().toString();
+    };
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    QPageSetupDialog setup(&printer);
+    ExecWith(setup, [&](QWidget *) {
+        collect(&setup);
+        setup.reject();
+    });
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("mapa")));
+    QFileDialog files(nullptr, QStringLiteral("Odpri model"), dir.path());
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.setViewMode(QFileDialog::Detail);
+    ExecWith(files, [&](QWidget *) {
+        QTest::qWait(300);   // the folder is read on a thread of its own
+        collect(&files);
+        files.reject();
+    });
+    for (const char *english : {"Page Layout", "Page order:", "Pages per sheet:", "Left to Right, Top to Bottom",
+                                "Top to Bottom, Right to Left", "Paper", "Orientation", "Folder"})
+        QVERIFY2(!texts.contains(QString::fromLatin1(english)), english);
+    QVERIFY(texts.contains(QStringLiteral("Postavitev strani")));
+    QVERIFY(texts.contains(QStringLiteral("Mapa")));
 }
 
 KALVO_TEST_MAIN(TestDialogs)
