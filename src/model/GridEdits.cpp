@@ -80,6 +80,8 @@ TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const Q
         const double number = StrToFloat(value);
         if (number <= 0.0)
             return !final ? TTypedValue::Incomplete : number == 0.0 ? TTypedValue::Zero : TTypedValue::Negative;
+        if (!final)
+            return TTypedValue::Typing;
         m.AbsoluteValues[size_t(r - 1)] = value;
         return TTypedValue::Stored;
     }

@@ -38,19 +38,21 @@ void ApplyRatioAnswer(TModel &model, TCriterionNode *node, int c, int r, const T
 enum class TTypedValue {
     Ignored,     // an empty text: nothing is stored
     Relative,    // the criterion compares ratios: only a refresh
-    Stored,      // a number other than zero, stored as typed
+    Typing,      // a number so far, while the editor is open: nothing is stored yet
+    Stored,      // the editor closed on a number above zero, stored as typed
     Zero,        // refused when the editor closes: "Vrednost 0 ni dovoljena!"; the stored value goes back
     Negative,    // refused when the editor closes, as zero; the stored value goes back
     Restored,    // not a number: the stored value goes back into the cell
     Incomplete   // the start of a number ("-", ",", "1e"): kept while typing goes on
 };
 
-// Checks and stores the text typed into grid row r of node's absolute column.
-// The matrix is first given the order the grid shows (gridRows - 1). For
-// Restored, Zero and Negative, *restored receives the stored value. While typing
-// goes on (final is false) the start of a number is left alone, so that "-3",
-// ",5" or "0,5" can be typed, and a zero or negative value is only refused when
-// the editor closes on it. The separator that is not the locale's is taken as
+// Checks the text typed into grid row r of node's absolute column, and stores it
+// when the editor closes (final): one finished cell is one edit, and a refused
+// value leaves the value the cell had before the editing began. The matrix is
+// first given the order the grid shows (gridRows - 1). For Restored, Zero and
+// Negative, *restored receives the stored value. While typing goes on the start
+// of a number is left alone, so that "-3", ",5" or "0,5" can be typed; zero
+// ("-0" too) and negative values are refused when the editor closes on them. The separator that is not the locale's is taken as
 // the decimal separator ("2.5" under ","). *undone, when given, says why a
 // character was undone.
 TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const QString &text,

@@ -82,6 +82,8 @@ TFormKalvo::TFormKalvo(TModel &model, QWidget *parent)
 
 TFormKalvo::~TFormKalvo()
 {
+    // An editor still open commits as the grid goes: not into a window half gone.
+    disconnect(sg_matrika, nullptr, this, nullptr);
     delete frmIzpis;
     SetMessageHandler(nullptr);
 }
@@ -286,24 +288,40 @@ void TFormKalvo::sg_matrikaDblClick()
 
 void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool final)
 {
-    QString restored;
-    switch (TypeAbsoluteValue(Model.Tree.Selected(), sg_matrika->RowCount(), r, text, &restored, final)) {
+    QString stored;
+    const TTypedValue result = TypeAbsoluteValue(Model.Tree.Selected(), sg_matrika->RowCount(), r, text, &stored, final);
+    // What the editor held last that was a number: an undone character goes back to it.
+    if (!final && FTypedCell != QPoint(c, r)) {
+        FTypedCell = QPoint(c, r);
+        FTypedSoFar = stored;
+    }
+    if (final)
+        FTypedCell = QPoint();
+    switch (result) {
     case TTypedValue::Ignored:
     case TTypedValue::Incomplete:
         return;
+    case TTypedValue::Typing:
+        FTypedSoFar = NormalizeTypedValue(text);
+        if (FTypedSoFar != text)
+            sg_matrika->SetCellAndEditor(c, r, FTypedSoFar);
+        return;
     case TTypedValue::Zero:
     case TTypedValue::Negative:
-        sg_matrika->SetCellAndEditor(c, r, restored);
+        sg_matrika->SetCellAndEditor(c, r, stored);
         TModalHost::MessageLater(this, ZeroValueCaption(),
-                                 text.contains(QLatin1Char('-')) ? NegativeValueMessage() : ZeroValueMessage());
+                                 result == TTypedValue::Zero ? ZeroValueMessage() : NegativeValueMessage());
         return;
     case TTypedValue::Restored:
-        sg_matrika->SetCellAndEditor(c, r, restored);
-        sg_matrika->ShowHint(c, r, NotANumberMessage(text));
+        sg_matrika->SetCellAndEditor(c, r, final ? stored : FTypedSoFar);
+        if (!final) {
+            sg_matrika->ShowHint(c, r, NotANumberMessage(text));
+            return;
+        }
         break;
     case TTypedValue::Stored:
-        if (const QString stored = NormalizeTypedValue(text); stored != text)
-            sg_matrika->SetCellAndEditor(c, r, stored);
+        if (const QString shown = NormalizeTypedValue(text); shown != text)
+            sg_matrika->SetCellAndEditor(c, r, shown);
         break;
     case TTypedValue::Relative:
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
 
 #include <functional>
 #include <memory>
@@ -148,5 +149,7 @@ private:
     class TStatusLineView *FStatusLine = nullptr;
     QActionGroup *FMethods;
     QWidget *FReportButton = nullptr;
+    QPoint FTypedCell;        // the cell whose editor is open, (0, 0) when none
+    QString FTypedSoFar;      // the number its editor held last
     class QScrollArea *FResultsScroll = nullptr;
 };

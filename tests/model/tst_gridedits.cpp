@@ -79,17 +79,18 @@ void TestGridEdits::typedValues_data()
     QTest::addColumn<int>("closing");   // when the editor closes on the text
     QTest::addColumn<QString>("stored");
     const int stored = int(TTypedValue::Stored), incomplete = int(TTypedValue::Incomplete),
-              restoredResult = int(TTypedValue::Restored);
-    QTest::newRow("number") << int(ckMoreIsBetter) << "12,5" << stored << stored << "12,5";
-    QTest::newRow("foreign separator is the decimal one") << int(ckMoreIsBetter) << "2.5" << stored << stored << "2,5";
+              restoredResult = int(TTypedValue::Restored), typing = int(TTypedValue::Typing);
+    QTest::newRow("number") << int(ckMoreIsBetter) << "12,5" << typing << stored << "12,5";
+    QTest::newRow("foreign separator is the decimal one") << int(ckMoreIsBetter) << "2.5" << typing << stored << "2,5";
     QTest::newRow("foreign beside own separator") << int(ckMoreIsBetter) << "1.000,5" << restoredResult
                                                   << restoredResult << "7";
-    QTest::newRow("unfinished decimal") << int(ckLessIsBetter) << "12," << stored << stored << "12,";
+    QTest::newRow("unfinished decimal") << int(ckLessIsBetter) << "12," << typing << stored << "12,";
     QTest::newRow("negative") << int(ckLessIsBetter) << "-3" << incomplete << int(TTypedValue::Negative) << "7";
     QTest::newRow("zero") << int(ckMoreIsBetter) << "0" << incomplete << int(TTypedValue::Zero) << "7";
     QTest::newRow("zero with decimals") << int(ckMoreIsBetter) << "0,00" << incomplete << int(TTypedValue::Zero)
                                         << "7";
-    QTest::newRow("leading zero of a number") << int(ckMoreIsBetter) << "0,5" << stored << stored << "0,5";
+    QTest::newRow("minus zero") << int(ckMoreIsBetter) << "-0" << incomplete << int(TTypedValue::Zero) << "7";
+    QTest::newRow("leading zero of a number") << int(ckMoreIsBetter) << "0,5" << typing << stored << "0,5";
     QTest::newRow("letter") << int(ckMoreIsBetter) << "7a" << restoredResult << restoredResult << "7";
     QTest::newRow("a lone sign") << int(ckMoreIsBetter) << "-" << incomplete << restoredResult << "7";
     QTest::newRow("a lone separator") << int(ckMoreIsBetter) << "," << incomplete << restoredResult << "7";
@@ -113,6 +114,7 @@ void TestGridEdits::typedValues()
     node.Matrix->AbsoluteValues = {"5", "7"};
     QString restored;
     QCOMPARE(int(TypeAbsoluteValue(&node, 3, 2, text, &restored)), result);
+    QCOMPARE(node.Matrix->AbsoluteValues[1], QStringLiteral("7"));   // nothing is stored while typing
     QCOMPARE(int(TypeAbsoluteValue(&node, 3, 2, text, &restored, true)), closing);
     QCOMPARE(node.Matrix->AbsoluteValues[1], stored);
     if (closing != int(TTypedValue::Stored) && kind != ckRelative && !text.isEmpty())
