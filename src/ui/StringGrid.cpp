@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolTip>
+#include <QStyle>
+#include <QFontMetrics>
 
 TStringGrid::TStringGrid(QWidget *parent)
     : QTableWidget(parent)
@@ -37,7 +39,6 @@ TStringGrid::TStringGrid(QWidget *parent)
     FCorner->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);   // a long name shows its start
     FCorner->setIndent(4);
     FCorner->setTextFormat(Qt::PlainText);
-    FCorner->setAttribute(Qt::WA_TransparentForMouseEvents);
     FDelegate = new TGridEditDelegate(this);
     setItemDelegate(FDelegate);
     connect(FDelegate, &TGridEditDelegate::TextEdited, this, [this](const QModelIndex &index, const QString &text, bool final) {
@@ -51,6 +52,7 @@ TStringGrid::TStringGrid(QWidget *parent)
             emit CellSelected();
     });
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &TStringGrid::DblClick);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { ElideHeaders(); });
     connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this, &TStringGrid::DblClick);
     connect(qApp, &QApplication::focusChanged, this, &TStringGrid::FocusChanged);
     SetSize(6, 5);
@@ -126,18 +128,42 @@ void TStringGrid::SetSize(int colCount, int rowCount)
     PlaceCorner();
 }
 
+namespace {
+
+const int WholeText = Qt::UserRole + 1;   // a header's whole text; it shows cut with "…"
+
+QString Elided(const QFontMetrics &metrics, const QString &text, int width)
+{
+    return metrics.elidedText(text, Qt::ElideRight, std::max(width, 0));
+}
+
+} // namespace
+
+// Column headings and the corner are cut at the end with "…", never in the middle
+// of a word or a letter; the whole text is in the tooltip. (The row headings get
+// their room from the header itself, up to 150 px, and elide there.)
+void TStringGrid::ElideHeaders()
+{
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 2;
+    const QFontMetrics metrics(horizontalHeader()->font());
+    for (int c = 0; c < columnCount(); ++c)
+        if (QTableWidgetItem *item = horizontalHeaderItem(c))
+            item->setText(Elided(metrics, item->data(WholeText).toString(), horizontalHeader()->sectionSize(c) - margin));
+    FCorner->setText(Elided(FCorner->fontMetrics(), FCorner->toolTip(), verticalHeader()->width() - FCorner->indent() - 4));
+}
+
 QString TStringGrid::Cell(int c, int r) const
 {
     if (c == 0 && r == 0)
-        return FCorner->text();
+        return FCorner->toolTip();
     const QTableWidgetItem *item = nullptr;
     if (r == 0)
         item = horizontalHeaderItem(c - 1);
     else if (c == 0)
         item = verticalHeaderItem(r - 1);
     else
-        item = this->item(r - 1, c - 1);
-    return item ? item->text() : QString();
+        return (item = this->item(r - 1, c - 1)) ? item->text() : QString();
+    return item ? item->data(WholeText).toString() : QString();
 }
 
 void TStringGrid::Show(const TGridContent &grid)
@@ -151,6 +177,7 @@ void TStringGrid::Show(const TGridContent &grid)
             SetCell(c, r, grid.Cell(c, r));
     setCurrentCell(std::min(row, grid.RowCount - 1) - 1, std::min(col, grid.ColCount - 1) - 1);
     blockSignals(false);
+    PlaceCorner();
 }
 
 void TStringGrid::SetCell(int c, int r, const QString &text)
@@ -162,6 +189,7 @@ void TStringGrid::SetCell(int c, int r, const QString &text)
     }
     auto header = [&text] {
         auto *item = new QTableWidgetItem(text);
+        item->setData(WholeText, text);
         item->setToolTip(text);
         return item;
     };
@@ -189,4 +217,5 @@ void TStringGrid::PlaceCorner()
 {
     FCorner->setGeometry(frameWidth(), frameWidth(), verticalHeader()->width(), horizontalHeader()->height());
     FCorner->raise();
+    ElideHeaders();
 }

@@ -60,6 +60,7 @@ protected:
 
 private:
     void PlaceCorner();
+    void ElideHeaders();
     void FocusChanged(QWidget *old, QWidget *now);
     QLabel *FCorner;
     TGridEditDelegate *FDelegate;

@@ -45,6 +45,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
+#include <QTableWidgetItem>
 
 #include <memory>
 
@@ -426,6 +427,21 @@ void TestMainWindow::namesAreShownAsTyped()
     w.ClickNode(QStringLiteral("Lega"));
     QVERIFY(w.Grid()->verticalHeader()->width() <= 150);
     QVERIFY(w.Grid()->visualRect(w.Grid()->model()->index(0, 0)).right() < w.Grid()->viewport()->width());
+    // A column heading and the corner are cut at their end with "…", whole in the tooltip.
+    QTableWidgetItem *heading = w.Grid()->horizontalHeaderItem(1);
+    QVERIFY2(heading->text().startsWith(QStringLiteral("Zelo")) && heading->text().endsWith(QChar(0x2026)),
+             qPrintable(heading->text()));
+    QCOMPARE(heading->toolTip(), longName);
+    QCOMPARE(w.Grid()->Cell(2, 0), longName);
+    AnswerCriterion(longName.left(12), 0, true);
+    w.DoubleClickNode(QStringLiteral("Lega"));
+    w.Model.Tree.Selected()->Name = longName;   // as a file may bring it
+    w.ClickNode(QStringLiteral("Koren"));
+    w.ClickNode(longName.left(12));
+    auto *corner = w.Grid()->findChild<QLabel *>(QStringLiteral("Corner"));
+    QVERIFY2(corner->text().endsWith(QChar(0x2026)), qPrintable(corner->text()));
+    QCOMPARE(corner->toolTip(), longName);
+    QVERIFY(!corner->testAttribute(Qt::WA_TransparentForMouseEvents));   // the tooltip can show
 
     // The ratio dialog's labels are plain text too.
     QStringList labels;
