@@ -74,8 +74,10 @@ TStatusLine StatusFor(const TCriterionNode *node)
         if (m.Order > 2) {
             status.Panels[2] = FormatStatusNumber("lambda= ", m.Lambda);
             status.Panels[3] = FormatStatusNumber("CI= ", m.CI);
-            status.Panels[4] = FormatStatusNumber("CR= ", m.CR);
-            if (m.CR > MaxDThreshold) {
+            // Without a random index there is no CR: a dash, not an invented 0.
+            const bool known = HasRandomIndex(m.Order);
+            status.Panels[4] = known ? FormatStatusNumber("CR= ", m.CR) : QStringLiteral("CR= –");
+            if ((known ? m.CR : m.CI) > MaxDThreshold) {
                 status.Panels[5] = FormatStatusNumber("MaxD= ", m.MaxD);
                 status.Panels[6] = QStringLiteral("(%1,%2)").arg(m.MaxDRow).arg(m.MaxDCol);
             }

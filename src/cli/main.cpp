@@ -144,7 +144,7 @@ QString CriterionJson(const TCriterionNode *node)
                << QStringLiteral("\"vector\": [") + vector.join(QStringLiteral(", ")) + QLatin1Char(']')
                << QStringLiteral("\"lambda\": ") + JsonNumber(m->Lambda)
                << QStringLiteral("\"ci\": ") + JsonNumber(m->CI)
-               << QStringLiteral("\"cr\": ") + JsonNumber(m->CR)
+               << QStringLiteral("\"cr\": ") + (m->Kind == ckRelative && m->Order > 10 ? QStringLiteral("null") : JsonNumber(m->CR))
                << QStringLiteral("\"maxd\": ") + JsonNumber(m->MaxD)
                << QStringLiteral("\"maxd_row\": %1").arg(m->MaxDRow)
                << QStringLiteral("\"maxd_col\": %1").arg(m->MaxDCol);

@@ -19,6 +19,14 @@ inline constexpr std::array<double, 11> RandomIndex = {
     0.0, 0.0, 0.5, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.51
 };
 
+// Whether a relative matrix of this order has a consistency ratio at all: CR
+// divides by the random index, known for orders 2 to 10. Above that the CR field
+// holds 0, which must never be shown as perfect consistency.
+inline constexpr bool HasRandomIndex(qint32 order)
+{
+    return order >= 2 && size_t(order) < RandomIndex.size();
+}
+
 // Shown (through ShowMessage) when a relative matrix above order 10 is computed,
 // once for each order the matrix takes.
 QString NoRandomIndexMessage();

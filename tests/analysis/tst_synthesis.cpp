@@ -245,6 +245,16 @@ void TestSynthesis::noRandomIndexWarningOncePerMatrixOrder()
     model.FitLeafMatrices();
     AnalizeAll(model);
     QCOMPARE(recorder.Messages.size(), 4);   // a new order is told again
+
+    // No random index, no CR: the status line says so instead of an invented 0.
+    TLocaleScope locale(QStringLiteral(","));
+    TCriterionNode *big = root->Child(0);
+    big->Matrix->Ratios[1][0] = QStringLiteral("1:9");
+    big->Matrix->Ratios[0][1] = QStringLiteral("9:1");
+    model.Tree.Select(big);
+    AnalizeAll(model);
+    QCOMPARE(model.Status.Panels[4], QStringLiteral("CR= –"));
+    QVERIFY(!model.Status.Panels[5].isEmpty());   // the worst cell still shows
 }
 
 void TestSynthesis::failureStopsBeforeAnyRowChanges()

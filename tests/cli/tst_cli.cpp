@@ -195,6 +195,10 @@ void TestCli::warningsGoToStandardError()
     QCOMPARE(run.ExitCode, 0);
     QCOMPARE(run.Err.count(QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!")), 1);
     QVERIFY(run.Out.startsWith(QStringLiteral("R0   0,0909")));
+    // Above order 10 there is no CR, so none is made up.
+    const TRun json = RunCli({"analyze", "--json", dir.filePath("m")});
+    const QJsonObject criterion = QJsonDocument::fromJson(json.Out.toUtf8()).object().value("criteria").toArray().at(0).toObject();
+    QVERIFY(criterion.contains("cr") && criterion.value("cr").isNull());
 }
 
 void TestCli::reports_data()
