@@ -17,6 +17,13 @@ const QString RowStart = QStringLiteral("<TR>");
 const QString RowEnd = QStringLiteral("</TR>");
 const QString TableEnd = QStringLiteral("</TABLE>");
 
+// Names and cell texts are the user's: written as text, never as markup (a name
+// such as "Žale <i>z</i>" or "<!-- x" would otherwise change the rest of the page).
+QString Html(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
 QString PlainCell(const QString &text)
 {
     return QStringLiteral("<TD><center>") + text + QStringLiteral("</center></TD>");
@@ -41,7 +48,7 @@ int OrderOf(const TCriterionNode *node)
 
 QString RatioAt(const TCriterionNode *node, int c, int r)
 {
-    return node->Matrix->RatioText(c, r);
+    return Html(node->Matrix->RatioText(c, r));
 }
 
 using TCell = QString (*)(const QString &);
@@ -53,10 +60,10 @@ void ComparisonRows(QStringList &lines, const TCriterionNode *node, const QStrin
 {
     const int n = OrderOf(node);
     for (int k = 0; k < n; ++k)
-        lines << heading(labels.value(k));
+        lines << heading(Html(labels.value(k)));
     lines << RowEnd;
     for (int r = 0; r < n; ++r) {
-        lines << RowStart << rowLabel(labels.value(r));
+        lines << RowStart << rowLabel(Html(labels.value(r)));
         for (int c = 0; c < n; ++c)
             lines << PlainCell(RatioAt(node, c, r));
         lines << RowEnd;
@@ -69,7 +76,7 @@ QStringList ModelReportLines(const TModel &model)
     const TCriterionNode *root = model.Tree.FirstNode();
     const QStringList labels = root ? model.ItemNames(root) : QStringList();
     QStringList lines{QStringLiteral("<HTML>"), QStringLiteral("<BODY>"),
-                      QStringLiteral("<Center><B>Model - ") + (root ? root->Name : QString())
+                      QStringLiteral("<Center><B>Model - ") + (root ? Html(root->Name) : QString())
                           + QStringLiteral("<BR></B></center>"),
                       TableLine, QStringLiteral("<BR></BR>"),
                       QStringLiteral("<TR><TD><center>Tabela primerjav</center></TD>")};
@@ -121,15 +128,15 @@ QStringList CriterionReportLines(const TModel &model)
     const int n = OrderOf(s);
     const TCriterionKind kind = s->Matrix ? s->Matrix->Kind : ckRelative;
     if (kind == ckRelative) {
-        lines << QStringLiteral("<center><B>Kriterij - ") + s->Name + QStringLiteral("</center></B>") << TableLine
-              << QStringLiteral("<TR><TD><B><center>") + s->Name + QStringLiteral("</center></B></TD>");
+        lines << QStringLiteral("<center><B>Kriterij - ") + Html(s->Name) + QStringLiteral("</center></B>") << TableLine
+              << QStringLiteral("<TR><TD><B><center>") + Html(s->Name) + QStringLiteral("</center></B></TD>");
         // Sub-criteria head the columns in bold, solutions plain; row labels are bold.
         ComparisonRows(lines, s, labels, s->HasChildren() ? BoldCell : PlainCell, BoldCell);
         lines << TableEnd;
         if (model.DebugMode && s->Matrix)
             DebugTables(lines, *s->Matrix);
     } else {
-        lines << QStringLiteral("<BR><center><B>Absolutni kriterij - ") + s->Name + QStringLiteral(" </center></B>")
+        lines << QStringLiteral("<BR><center><B>Absolutni kriterij - ") + Html(s->Name) + QStringLiteral(" </center></B>")
               << TableLine;
         if (kind == ckLessIsBetter)
             lines << QStringLiteral("<TR><TD><center>Manj je boljše</center></TD></TR>");
@@ -138,8 +145,8 @@ QStringList CriterionReportLines(const TModel &model)
         else
             lines << QStringLiteral("<TR><TD><center>Tip %1</center></TD></TR>").arg(qint32(kind));
         for (int i = 0; i < n; ++i)
-            lines << QStringLiteral("<TR><TD><left>") + labels.value(i) + QStringLiteral("</left></TD>")
-                  << QStringLiteral("<TD><left>") + s->Matrix->AbsoluteValues[size_t(i)] + QStringLiteral("</left></TD>")
+            lines << QStringLiteral("<TR><TD><left>") + Html(labels.value(i)) + QStringLiteral("</left></TD>")
+                  << QStringLiteral("<TD><left>") + Html(s->Matrix->AbsoluteValues[size_t(i)]) + QStringLiteral("</left></TD>")
                   << RowEnd;
     }
     lines << TableEnd << QStringLiteral("</BODY>") << QStringLiteral("</HTML>");
@@ -177,11 +184,11 @@ QByteArray SolutionsReport(const TModel &model)
 {
     // The synthesis starts at the first node when nothing is selected; so does the title.
     const TCriterionNode *s = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
-    QString text = QStringLiteral("<HTML><BODY><center><B>Resitve - ") + (s ? s->Name : QString())
+    QString text = QStringLiteral("<HTML><BODY><center><B>Resitve - ") + (s ? Html(s->Name) : QString())
                    + QStringLiteral("</B></center><BR></BR>");
     const QString cell = QStringLiteral("<td width=5>");
     for (const TSolution &solution : model.Solutions) {
-        text += solution.Name + QStringLiteral("&nbsp") + solution.ValueText
+        text += Html(solution.Name) + QStringLiteral("&nbsp") + solution.ValueText
                 + QStringLiteral("<TABLE table border=0 cellspacing=0 cellpadding=0 bgcolor=blue> <tr height= 15>")
                 + cell.repeated(BarCellCount(solution.Score)) + QStringLiteral("</td></tr></table><BR></BR>");
     }

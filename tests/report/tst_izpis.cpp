@@ -56,7 +56,7 @@ private slots:
     void solutionsReport();
     void barCells_data();
     void barCells();
-    void windows1250AndUnescapedNames();
+    void windows1250AndEscapedNames();
     void writesTheFile();
 };
 
@@ -257,14 +257,28 @@ void TestIzpis::barCells()
     QTEST(BarCellCount(score), "cells");
 }
 
-void TestIzpis::windows1250AndUnescapedNames()
+void TestIzpis::windows1250AndEscapedNames()
 {
     TModel model;
     Build(model, 1, true);
     model.Tree.FirstNode()->Child(0)->Name = QStringLiteral("Varnost & <b>čš</b>");
     const QByteArray report = ModelReport(model);
-    QVERIFY(report.contains("<TD><center>Varnost & <b>\xE8\x9A</b></center></TD>"));
+    QVERIFY(report.contains("<TD><center>Varnost &amp; &lt;b&gt;\xE8\x9A&lt;/b&gt;</center></TD>"));
     QVERIFY(!report.startsWith("\xEF\xBB\xBF"));
+
+    // Every name and cell text of every report is text, never markup.
+    model.Tree.FirstNode()->Name = QStringLiteral("<!-- x");
+    model.Tree.Select(model.Tree.FirstNode());
+    model.AddSolution(QStringLiteral("Žale <i>z</i>"));
+    model.Tree.FirstNode()->Matrix->Ratios[0][0] = QStringLiteral("<u>");
+    for (const QByteArray &page : {ModelReport(model), CriterionReport(model), SolutionsReport(model)})
+        QVERIFY2(!page.contains("<!--") && !page.contains("<i>") && !page.contains("<u>") && page.contains("&lt;!-- x"),
+                 page.constData());
+    QVERIFY(SolutionsReport(model).contains("\x8E" "ale &lt;i&gt;z&lt;/i&gt;&nbsp"));
+    model.Tree.FirstNode()->Matrix->Kind = ckMoreIsBetter;
+    model.Tree.FirstNode()->Matrix->AbsoluteValues[0] = QStringLiteral("<b>");
+    QVERIFY(CriterionReport(model).contains("<TD><left>&lt;b&gt;</left></TD>"));
+    model.Tree.FirstNode()->Matrix->Kind = ckRelative;
     // A letter outside the code page does not stop a report, unlike a save.
     model.Tree.FirstNode()->Child(0)->Name = QStringLiteral("Ωmega");
     QVERIFY(ModelReport(model).contains("<TD><center>?mega</center></TD>"));
