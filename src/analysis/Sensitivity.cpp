@@ -75,25 +75,88 @@ void SortByWeight(std::vector<TCrossing> &crossings)
     }
 }
 
-void FindCrossings(TCriterionSensitivity &c)
+// Where the lines of solutions j and k cross strictly inside (0, 1), or -1.
+double CrossingOf(const TCriterionSensitivity &c, int j, int k)
 {
-    const int n = int(c.AtOne.size());
-    const double *zero = c.AtZero.data();
-    const double *one = c.AtOne.data();
-    for (int j = 0; j < n; ++j)
-        for (int k = j + 1; k < n; ++k) {
-            const double a = zero[j] - zero[k];
-            const double b = one[j] - one[k];
-            if ((a > 0.0 && b < 0.0) || (a < 0.0 && b > 0.0)) {
-                const double x = a / (a - b);   // a and b differ in sign: a - b is not 0
-                if (x > 0.0 && x < 1.0)
-                    c.Crossings.push_back({x, j, k});
-            }
-        }
+    const double a = c.AtZero[size_t(j)] - c.AtZero[size_t(k)];
+    const double b = c.AtOne[size_t(j)] - c.AtOne[size_t(k)];
+    if ((a > 0.0 && b < 0.0) || (a < 0.0 && b > 0.0)) {
+        const double x = a / (a - b);   // a and b differ in sign: a - b is not 0
+        if (x > 0.0 && x < 1.0)
+            return x;
+    }
+    return -1.0;
+}
+
+void FindCrossings(TCriterionSensitivity &c, std::vector<int> followed)
+{
+    std::sort(followed.begin(), followed.end());   // pairs in index order, as ForEachCrossing
+    for (size_t j = 0; j < followed.size(); ++j)
+        for (size_t k = j + 1; k < followed.size(); ++k)
+            if (const double x = CrossingOf(c, followed[j], followed[k]); x > 0.0)
+                c.Crossings.push_back({x, followed[j], followed[k]});
     SortByWeight(c.Crossings);
 }
 
+// The solution on top at weight x, other than today's top (ties: the first).
+int BestAt(const TCriterionSensitivity &c, double x, int top)
+{
+    int best = -1;
+    double bestScore = 0.0;
+    for (size_t k = 0; k < c.AtOne.size(); ++k) {
+        const double score = (1.0 - x) * c.AtZero[k] + x * c.AtOne[k];
+        if (int(k) != top && (best < 0 || score > bestScore)) {
+            best = int(k);
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+// The best `count` solutions by score (best first, ties by index), and the marked one.
+std::vector<int> FollowedOf(const std::vector<double> &scores, int count, int marked)
+{
+    std::vector<int> order(scores.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        order[k] = int(k);
+    const auto better = [&](int a, int b) {
+        return scores[size_t(a)] > scores[size_t(b)] || (scores[size_t(a)] == scores[size_t(b)] && a < b);
+    };
+    const size_t kept = std::min(order.size(), size_t(std::max(count, 0)));
+    std::partial_sort(order.begin(), order.begin() + qsizetype(kept), order.end(), better);
+    order.resize(kept);
+    if (marked >= 0 && size_t(marked) < scores.size() && std::find(order.begin(), order.end(), marked) == order.end())
+        order.push_back(marked);
+    return order;
+}
+
 } // namespace
+
+void ForEachCrossing(const TCriterionSensitivity &criterion, const std::function<void(const TCrossing &)> &visit)
+{
+    const int n = int(criterion.AtOne.size());
+    for (int j = 0; j < n; ++j)
+        for (int k = j + 1; k < n; ++k)
+            if (const double x = CrossingOf(criterion, j, k); x > 0.0)
+                visit({x, j, k});
+}
+
+std::vector<int> Ranks(const std::vector<double> &scores)
+{
+    std::vector<int> order(scores.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        order[k] = int(k);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return scores[size_t(a)] > scores[size_t(b)]; });
+    std::vector<int> ranks(scores.size(), 0);
+    for (size_t i = 0; i < order.size(); ++i) {
+        const double here = scores[size_t(order[i])];
+        const bool tied = i > 0 && std::fabs(scores[size_t(order[i - 1])] - here)
+                                       <= 1e-12 * std::max(1.0, std::fabs(here));
+        ranks[size_t(order[i])] = tied ? ranks[size_t(order[i - 1])] : int(i) + 1;
+    }
+    return ranks;
+}
 
 std::vector<double> ScoresAt(const TCriterionSensitivity &criterion, double x)
 {
@@ -103,7 +166,7 @@ std::vector<double> ScoresAt(const TCriterionSensitivity &criterion, double x)
     return scores;
 }
 
-TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node)
+TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node, int followed)
 {
     if (!node || !node->HasChildren())
         throw EKalvoError(EKalvoError::ekInvalidOp,
@@ -137,6 +200,8 @@ TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node)
             result.Top = k;
     }
 
+    result.Followed = FollowedOf(result.Scores, followed, model.MarkedSolution);
+
     double smallest = 2.0;
     for (int i = 0; i < m; ++i) {
         TCriterionSensitivity c;
@@ -161,6 +226,11 @@ TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node)
         }
         if (result.Top >= 0) {
             FindInterval(c, result.Top);
+            // Who overtakes just beyond each end of the interval.
+            if (c.Low > 0.0)
+                c.LowRival = BestAt(c, c.Low * (1.0 - 1e-9), result.Top);
+            if (c.High < 1.0)
+                c.HighRival = BestAt(c, c.High + (1.0 - c.High) * 1e-9, result.Top);
             // The nearest weight at which another solution gets on top.
             const double candidates[] = {c.Low > 0.0 ? c.Low : -1.0, c.High < 1.0 ? c.High : -1.0};
             for (double x : candidates)
@@ -171,7 +241,7 @@ TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node)
                     result.CriticalChange = x - c.Weight;
                 }
         }
-        FindCrossings(c);
+        FindCrossings(c, result.Followed);
         result.Criteria.push_back(std::move(c));
     }
     return result;

@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 
+#include <functional>
 #include <vector>
 
 // One-at-a-time weight sensitivity of a criterion S with sub-criteria c1..cm.
@@ -28,7 +29,9 @@ struct TCriterionSensitivity
     std::vector<double> AtZero;       // per solution
     std::vector<double> AtOne;
     double Low = 0.0, High = 1.0;     // the weights that keep the top solution on top (ties included)
-    std::vector<TCrossing> Crossings; // sorted by weight
+    int LowRival = -1;                // the solution on top just below Low (-1 when Low is 0)
+    int HighRival = -1;               // the solution on top just above High (-1 when High is 1)
+    std::vector<TCrossing> Crossings; // among the followed solutions, sorted by weight
 };
 
 struct TSensitivity
@@ -36,6 +39,11 @@ struct TSensitivity
     TCriterionNode *Node = nullptr;
     std::vector<double> Scores;       // at today's weights
     int Top = -1;                     // the highest score, the first one on a tie; -1 without solutions
+    // The solutions whose crossings are kept: the best few by today's score (best
+    // first), then the marked one if it is not among them. With thousands of
+    // solutions every pair's crossings would be millions; ForEachCrossing gives
+    // them all, one at a time.
+    std::vector<int> Followed;
     std::vector<TCriterionSensitivity> Criteria;
     // The sub-criterion whose weight needs the smallest change to change the top
     // solution (-1 when no move in [0, 1] does), with that weight and change.
@@ -49,7 +57,18 @@ struct TSensitivity
 // crossings. A node without sub-criteria, or a failing synthesis, throws
 // EKalvoError naming the criterion. The model's matrices are computed, nothing
 // else of it changes.
-TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node);
+// How many of the best solutions a sensitivity analysis follows.
+inline constexpr int FollowedSolutions = 10;
+
+TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node, int followed = FollowedSolutions);
 
 // The scores when sub-criterion i has weight x, from the lines.
 std::vector<double> ScoresAt(const TCriterionSensitivity &criterion, double x);
+
+// Every crossing of every pair of solutions, pair by pair (First, then Second),
+// without keeping them: memory stays linear in the solutions.
+void ForEachCrossing(const TCriterionSensitivity &criterion, const std::function<void(const TCrossing &)> &visit);
+
+// Ranks 1, 2, ... by score, highest first; equal scores (within rounding) share
+// the better rank (1, 1, 3).
+std::vector<int> Ranks(const std::vector<double> &scores);

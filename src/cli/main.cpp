@@ -44,15 +44,19 @@ const char *const Help =
     "                 maxd_row, maxd_col}] for the start criterion and every\n"
     "                 criterion below it (order null: no matrix yet)\n"
     "\n"
-    "kalvo-cli sensitivity [--approximate] [--node PATH] [--json] MODEL\n"
+    "kalvo-cli sensitivity [--approximate] [--node PATH] [--json [--all-crossings]] MODEL\n"
     "\n"
     "Loads and selects in the same way, then tells how far the weight of each\n"
     "sub-criterion of the start criterion can move (the others keeping their\n"
     "proportions) before another solution gets on top: the interval of weights that\n"
     "keeps the top solution, the weights at which two solutions change places, and\n"
     "the sub-criterion whose weight needs the smallest change. --json prints node,\n"
-    "method, solutions, scores, top, criteria [{path, weight, at_zero, at_one,\n"
-    "top_interval, crossings [{weight, pair}]}] and critical {path, weight, change}.\n"
+    "method, solutions, scores, top, followed (the ten best solutions and the\n"
+    "marked one), criteria [{path, weight, at_zero, at_one, top_interval,\n"
+    "overtaken_below and overtaken_above {solution, weight} or null, crossings\n"
+    "[{weight, pair}]}] and critical {path, weight, change}. The crossings are those\n"
+    "among the followed solutions, by weight; --all-crossings writes every pair's,\n"
+    "pair by pair, as it finds them.\n"
     "\n"
     "kalvo-cli advise [--approximate] [--node PATH] [--json] MODEL\n"
     "\n"
@@ -217,37 +221,59 @@ QString JsonNumbers(const std::vector<double> &values)
     return QLatin1Char('[') + texts.join(QStringLiteral(", ")) + QLatin1Char(']');
 }
 
-QString SensitivityJson(const TModel &model, const TSensitivity &s)
+// Written piece by piece: with every crossing asked for (--all-crossings) there
+// can be millions, and none of them is kept.
+void PrintSensitivityJson(const TModel &model, const TSensitivity &s, bool allCrossings)
 {
     QStringList names;
     for (const TSolution &solution : model.Solutions)
         names << JsonString(solution.Name);
-    QStringList criteria;
-    for (const TCriterionSensitivity &c : s.Criteria) {
-        QStringList crossings;
-        for (const TCrossing &x : c.Crossings)
-            crossings << QStringLiteral("{\"weight\": %1, \"pair\": [%2, %3]}").arg(JsonNumber(x.Weight)).arg(x.First).arg(x.Second);
-        criteria << QStringLiteral("    {\"path\": %1, \"weight\": %2, \"at_zero\": %3, \"at_one\": %4, "
-                                   "\"top_interval\": %5, \"crossings\": [%6]}")
-                        .arg(JsonString(NodePath(c.Node)), JsonNumber(c.Weight), JsonNumbers(c.AtZero), JsonNumbers(c.AtOne),
-                             s.Top >= 0 ? JsonNumbers({c.Low, c.High}) : QStringLiteral("null"),
-                             crossings.join(QStringLiteral(", ")));
-    }
+    QStringList followed;
+    for (int k : s.Followed)
+        followed << QString::number(k);
+    auto crossing = [](const TCrossing &x) {
+        return QStringLiteral("{\"weight\": %1, \"pair\": [%2, %3]}").arg(JsonNumber(x.Weight)).arg(x.First).arg(x.Second);
+    };
+    auto overtaken = [](int rival, double weight) {
+        return rival < 0 ? QStringLiteral("null")
+                         : QStringLiteral("{\"solution\": %1, \"weight\": %2}").arg(rival).arg(JsonNumber(weight));
+    };
     QString out = QStringLiteral("{\n");
     out += QStringLiteral("  \"node\": %1,\n").arg(JsonString(NodePath(s.Node)));
     out += QStringLiteral("  \"method\": \"%1\",\n").arg(model.ExactMethod ? "exact" : "approximate");
     out += QStringLiteral("  \"solutions\": [%1],\n").arg(names.join(QStringLiteral(", ")));
     out += QStringLiteral("  \"scores\": %1,\n").arg(JsonNumbers(s.Scores));
     out += QStringLiteral("  \"top\": %1,\n").arg(s.Top >= 0 ? QString::number(s.Top) : QStringLiteral("null"));
-    out += QStringLiteral("  \"criteria\": [\n") + criteria.join(QStringLiteral(",\n"))
-        + (criteria.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("  ],\n");
+    out += QStringLiteral("  \"followed\": [%1],\n").arg(followed.join(QStringLiteral(", ")));
+    out += QStringLiteral("  \"criteria\": [\n");
+    Print(stdout, out);
+    for (size_t i = 0; i < s.Criteria.size(); ++i) {
+        const TCriterionSensitivity &c = s.Criteria[i];
+        Print(stdout, QStringLiteral("    {\"path\": %1, \"weight\": %2, \"at_zero\": %3, \"at_one\": %4, "
+                                     "\"top_interval\": %5, \"overtaken_below\": %6, \"overtaken_above\": %7, \"crossings\": [")
+                          .arg(JsonString(NodePath(c.Node)), JsonNumber(c.Weight), JsonNumbers(c.AtZero), JsonNumbers(c.AtOne),
+                               s.Top >= 0 ? JsonNumbers({c.Low, c.High}) : QStringLiteral("null"),
+                               overtaken(c.LowRival, c.Low), overtaken(c.HighRival, c.High)));
+        bool first = true;
+        auto write = [&](const TCrossing &x) {
+            Print(stdout, (first ? QString() : QStringLiteral(", ")) + crossing(x));
+            first = false;
+        };
+        if (allCrossings)
+            ForEachCrossing(c, write);
+        else
+            for (const TCrossing &x : c.Crossings)
+                write(x);
+        Print(stdout, QStringLiteral("]}") + (i + 1 < s.Criteria.size() ? QStringLiteral(",\n") : QStringLiteral("\n")));
+    }
+    out = QStringLiteral("  ],\n");
     if (s.Critical >= 0)
         out += QStringLiteral("  \"critical\": {\"path\": %1, \"weight\": %2, \"change\": %3}\n")
                    .arg(JsonString(NodePath(s.Criteria[size_t(s.Critical)].Node)), JsonNumber(s.CriticalWeight),
                         JsonNumber(s.CriticalChange));
     else
         out += QStringLiteral("  \"critical\": null\n");
-    return out + QStringLiteral("}\n");
+    Print(stdout, out + QStringLiteral("}\n"));
 }
 
 QString SensitivityTable(const TModel &model, const TSensitivity &s)
@@ -311,7 +337,7 @@ QString AdviceText(const TModel &model, const TCriterionNode *node, const TConsi
 
 } // namespace
 
-int main(int argc, char *argv[])
+int Main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
@@ -337,7 +363,7 @@ int main(int argc, char *argv[])
             return UsageError(QStringLiteral("the report must be model, criterion or solutions"));
     }
 
-    bool approximate = false, json = false, hasNode = false, debug = false;
+    bool approximate = false, json = false, hasNode = false, debug = false, allCrossings = false;
     QString nodePath, modelName, outputName;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
@@ -347,6 +373,8 @@ int main(int argc, char *argv[])
             json = true;
         else if (arg == QLatin1String("--debug") && report)
             debug = true;
+        else if (arg == QLatin1String("--all-crossings") && sensitivity)
+            allCrossings = true;
         else if (arg == QLatin1String("--node") || (arg == QLatin1String("-o") && report)) {
             if (args.isEmpty())
                 return UsageError(QStringLiteral("%1 needs a value").arg(arg));
@@ -440,7 +468,10 @@ int main(int argc, char *argv[])
     if (sensitivity) {
         try {
             const TSensitivity result = AnalyzeSensitivity(model, start);
-            Print(stdout, json ? SensitivityJson(model, result) : SensitivityTable(model, result));
+            if (json)
+                PrintSensitivityJson(model, result, allCrossings);
+            else
+                Print(stdout, SensitivityTable(model, result));
         } catch (const EKalvoError &e) {
             Print(stderr, e.message() + QLatin1Char('\n'));
             return 1;
@@ -449,4 +480,18 @@ int main(int argc, char *argv[])
     }
     Print(stdout, json ? Json(model, start) : Table(model));
     return 0;
+}
+
+// No command may die of a failed allocation (a model thousands of levels deep, a
+// huge output): a clear error and exit 1.
+int main(int argc, char *argv[])
+{
+    try {
+        return Main(argc, argv);
+    } catch (const std::bad_alloc &) {
+        Print(stderr, OutOfMemoryMessage() + QLatin1Char('\n'));
+    } catch (const EKalvoError &e) {
+        Print(stderr, e.message() + QLatin1Char('\n'));
+    }
+    return 1;
 }

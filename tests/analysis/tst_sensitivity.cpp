@@ -6,6 +6,7 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -72,6 +73,9 @@ private slots:
     void edgeCases_data();
     void edgeCases();
     void criterionWithoutSubcriteriaIsAnError();
+    void sharpCases();
+    void ranks_data();
+    void ranks();
 };
 
 void TestSensitivity::agreesWithBruteForceOnRandomModels()
@@ -111,9 +115,30 @@ void TestSensitivity::agreesWithBruteForceOnRandomModels()
                             ++changes;
                 previous = lines;
             }
-            QCOMPARE(changes, int(c.Crossings.size()));   // every reversal found, none made up
+            int streamed = 0;
+            ForEachCrossing(c, [&](const TCrossing &) { ++streamed; });
+            QCOMPARE(changes, streamed);   // every reversal found, none made up
+            QCOMPARE(int(c.Crossings.size()), streamed);   // few solutions: all are followed
             for (size_t p = 1; p < c.Crossings.size(); ++p)
                 QVERIFY(c.Crossings[p - 1].Weight <= c.Crossings[p].Weight);
+            // Just beyond each end of the interval, the named rival is on top.
+            if (c.Low > 1e-6)
+                QCOMPARE(TopOf(ScoresAt(c, c.Low - 1e-7)), c.LowRival);
+            if (c.High < 1 - 1e-6)
+                QCOMPARE(TopOf(ScoresAt(c, c.High + 1e-7)), c.HighRival);
+        }
+        // Following only the best two (and the marked one): exactly their crossings are kept.
+        model.OznaciResitev(int(s.Scores.size()) - 1);
+        const TSensitivity few = AnalyzeSensitivity(model, model.Tree.FirstNode(), 2);
+        QVERIFY(few.Followed.size() <= 3 && few.Followed.front() == s.Top);
+        for (const TCriterionSensitivity &c : few.Criteria) {
+            std::vector<TCrossing> expected;
+            ForEachCrossing(c, [&](const TCrossing &x) {
+                auto followed = [&](int k) { return std::count(few.Followed.begin(), few.Followed.end(), k) > 0; };
+                if (followed(x.First) && followed(x.Second))
+                    expected.push_back(x);
+            });
+            QCOMPARE(c.Crossings.size(), expected.size());
         }
         // The critical change is the smallest that puts another solution on top.
         if (s.Critical >= 0) {
@@ -180,6 +205,69 @@ void TestSensitivity::criterionWithoutSubcriteriaIsAnError()
     model.Tree.FirstNode()->Name = QStringLiteral("List");
     QCOMPARE(ErrorOf([&] { AnalyzeSensitivity(model, model.Tree.FirstNode()); }),
              QStringLiteral("Kriterij »List« nima podkriterijev: občutljivosti ni mogoče izračunati."));
+}
+
+void TestSensitivity::sharpCases()
+{
+    auto build = [](TModel &model, const QStringList &criteria, const QStringList &upper) {
+        const int n = int(criteria.first().split(QLatin1Char(' ')).size());
+        for (int k = 0; k < n; ++k)
+            model.AddSolution(QString(QChar('A' + k)));
+        TCriterionNode *root = model.Tree.FirstNode();
+        for (const QString &values : criteria) {
+            model.Tree.Select(root);
+            TCriterionNode *c = model.Tree.AddSelectedChild(QStringLiteral("K"), n, ckMoreIsBetter);
+            const QStringList texts = values.split(QLatin1Char(' '));
+            c->Matrix->AbsoluteValues = std::vector<QString>(texts.begin(), texts.end());
+        }
+        model.FitNodeMatrix(root);
+        SetUpperRatios(*root->Matrix, upper);
+        return AnalyzeSensitivity(model, root);
+    };
+    {   // Today's weight lies inside its interval, for every sub-criterion.
+        TModel model;
+        const TSensitivity s = build(model, {"4 3 2", "2 2 1", "3 4 2"}, {"1:3", "3:1", "1:3"});
+        for (const TCriterionSensitivity &c : s.Criteria)
+            QVERIFY2(c.Low <= c.Weight && c.Weight <= c.High,
+                     qPrintable(QStringLiteral("%1 in [%2, %3]").arg(c.Weight).arg(c.Low).arg(c.High)));
+    }
+    {   // Crossings at one weight keep their pair order.
+        TModel model;
+        const TSensitivity s = build(model, {"1 1 4 4", "4 4 1 1"}, {"1"});
+        const std::vector<TCrossing> &x = s.Criteria.front().Crossings;
+        QCOMPARE(int(x.size()), 4);
+        for (size_t p = 1; p < x.size(); ++p)
+            QVERIFY(x[p - 1].Weight == x[p].Weight
+                    && std::pair(x[p - 1].First, x[p - 1].Second) < std::pair(x[p].First, x[p].Second));
+    }
+    {   // Siblings that all weigh 0 share the rest equally.
+        TModel model;
+        TSensitivity s = build(model, {"1 3", "2 2", "4 1"}, {"9:1", "9:1", "1"});
+        model.Tree.FirstNode()->Matrix->Kind = ckMoreIsBetter;
+        model.Tree.FirstNode()->Matrix->AbsoluteValues = {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")};
+        s = AnalyzeSensitivity(model, model.Tree.FirstNode());
+        const TCriterionSensitivity &first = s.Criteria.front();
+        QCOMPARE(first.Weight, 1.0);
+        QVERIFY(std::fabs(first.AtZero[0] - (0.5 * 0.5 + 0.5 * 0.8)) < 1e-12);   // (2/4 + 4/5) / 2
+    }
+}
+
+void TestSensitivity::ranks_data()
+{
+    QTest::addColumn<QList<double>>("scores");
+    QTest::addColumn<QList<int>>("ranks");
+    QTest::newRow("distinct") << QList<double>{0.2, 0.5, 0.3} << QList<int>{3, 1, 2};
+    QTest::newRow("all tied") << QList<double>{0.25, 0.25, 0.25, 0.25} << QList<int>{1, 1, 1, 1};
+    QTest::newRow("tie below the top") << QList<double>{0.4, 0.3, 0.3 + 1e-17} << QList<int>{1, 2, 2};
+    QTest::newRow("none") << QList<double>{} << QList<int>{};
+}
+
+void TestSensitivity::ranks()
+{
+    QFETCH(QList<double>, scores);
+    QFETCH(QList<int>, ranks);
+    const std::vector<int> got = Ranks(std::vector<double>(scores.begin(), scores.end()));
+    QCOMPARE(QList<int>(got.begin(), got.end()), ranks);
 }
 
 KALVO_TEST_GUILESS_MAIN(TestSensitivity)
