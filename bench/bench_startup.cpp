@@ -65,12 +65,27 @@ void SensitivityWindow(benchmark::State &state, bool wholeChart)
     }
 }
 
+// Opening the window on `range(0)` solutions: the analysis, the chart and its first frame.
+void BM_SensitivityOpen(benchmark::State &state)
+{
+    TModel model;
+    BuildFlatModel(model, int(state.range(0)));
+    for (auto _ : state) {
+        TFormObcutljivost window(model);
+        window.resize(760, 560);
+        window.ShowFront();
+        QPixmap frame = window.grab();
+        benchmark::DoNotOptimize(&frame);
+    }
+}
+
 void BM_SensitivitySliderStep(benchmark::State &state) { SensitivityWindow(state, false); }
 void BM_SensitivityChartRedraw(benchmark::State &state) { SensitivityWindow(state, true); }
 
 } // namespace
 
-BENCHMARK(BM_SensitivityChartRedraw)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SensitivityChartRedraw)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SensitivityOpen)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateMainWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SensitivitySliderStep)->Arg(100)->Unit(benchmark::kMillisecond);
 

@@ -21,6 +21,13 @@
 #include <QSvgGenerator>
 #include <QValueAxis>
 #include <QPainter>
+#include <QCursor>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLocale>
+#include <QToolTip>
+
+#include <cmath>
 
 #include <algorithm>
 #include <numeric>
@@ -39,6 +46,7 @@ TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
     Heading = new QLabel(central);
     Heading->setObjectName(QStringLiteral("Heading"));
     ShowPlainText(Heading);
+    Heading->setWordWrap(true);
     layout->addWidget(Heading);
 
     FPages = new QStackedWidget(central);
@@ -54,7 +62,15 @@ TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
     ShraniSliko->setObjectName(QStringLiteral("ShraniSliko"));
     top->addWidget(ShraniSliko);
     pageLayout->addLayout(top);
+    Interval = new QLabel(page);
+    Interval->setObjectName(QStringLiteral("Interval"));
+    ShowPlainText(Interval);
+    Interval->setWordWrap(true);
+    pageLayout->addWidget(Interval);
     Chart = new QChartView(new QChart, page);
+    // Axis labels in the user's decimal format.
+    Chart->chart()->setLocalizeNumbers(true);
+    Chart->setMinimumHeight(240);
     Chart->setObjectName(QStringLiteral("Chart"));
     Chart->setRenderHint(QPainter::Antialiasing);
     pageLayout->addWidget(Chart, 1);
@@ -102,6 +118,19 @@ TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
             ShowToday(FResult.Criteria[size_t(index)]);
     });
     connect(ShraniSliko, &QPushButton::clicked, this, &TFormObcutljivost::SaveImage);
+}
+
+QString TFormObcutljivost::Name(int solution) const
+{
+    return size_t(solution) < Model.Solutions.size() ? Model.Solutions[size_t(solution)].Name : QString();
+}
+
+bool TFormObcutljivost::NothingToRank() const
+{
+    if (FResult.Scores.empty())
+        return true;
+    const std::vector<int> ranks = Ranks(FResult.Scores);
+    return std::all_of(ranks.begin(), ranks.end(), [](int rank) { return rank == 1; });
 }
 
 void TFormObcutljivost::ShowFront()
@@ -157,10 +186,16 @@ void TFormObcutljivost::Refresh()
     for (const TCriterionSensitivity &c : FResult.Criteria)
         Podkriterij->addItem(c.Node->Name);
     FFilling = false;
-    if (FResult.Critical >= 0) {
+    if (FResult.Scores.empty()) {
+        Heading->setText(QStringLiteral("%1: ni rešitev, zato ni česa razvrstiti.").arg(node->Name));
+    } else if (NothingToRank()) {
+        Heading->setText(QStringLiteral("%1: vse rešitve so enako dobre, zato ni česa razvrstiti.").arg(node->Name));
+    } else if (FResult.Critical >= 0) {
         const TCriterionSensitivity &c = FResult.Criteria[size_t(FResult.Critical)];
-        Heading->setText(QStringLiteral("%1: najbolj občutljiv je »%2«; z utežjo %3 namesto %4 bi bila najboljša druga rešitev.")
-                             .arg(node->Name, c.Node->Name, FormatFloat4(FResult.CriticalWeight), FormatFloat4(c.Weight)));
+        const int rival = FResult.CriticalChange < 0 ? c.LowRival : c.HighRival;
+        Heading->setText(QStringLiteral("%1: najbolj občutljiv je »%2«; z utežjo %3 namesto %4 bi bila najboljša rešitev »%5«.")
+                             .arg(node->Name, c.Node->Name, FormatFloat4(FResult.CriticalWeight), FormatFloat4(c.Weight),
+                                  Name(rival)));
     } else {
         Heading->setText(QStringLiteral("%1: nobena sprememba ene uteži ne spremeni najboljše rešitve.").arg(node->Name));
     }
@@ -174,29 +209,66 @@ void TFormObcutljivost::Refresh()
     ShowCriterion(index);
 }
 
+namespace {
+
+// Ticks at 1, 2 or 5 times a power of ten, about five of them up to high.
+double NiceStep(double high)
+{
+    const double raw = high / 5.0;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (raw <= factor * power)
+            return factor * power;
+    return 10.0 * power;
+}
+
+// Chart texts are drawn as rich text: a name is escaped to be shown as typed.
+QString ChartText(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
+
 void TFormObcutljivost::ShowCriterion(int index)
 {
     QChart *chart = Chart->chart();
     chart->removeAllSeries();
     for (QAbstractAxis *axis : chart->axes())
         chart->removeAxis(axis);
+    chart->setLocale(QLocale());
     FMarker = nullptr;
+    Interval->clear();
     if (index < 0 || size_t(index) >= FResult.Criteria.size())
         return;
     const TCriterionSensitivity &c = FResult.Criteria[size_t(index)];
-    chart->setTitle(QStringLiteral("Ocene rešitev po uteži kriterija »%1«").arg(c.Node->Name));
+    if (FResult.Top >= 0 && !NothingToRank()) {
+        QString text = QStringLiteral("»%1« ostane najboljša pri uteži od %2 do %3.")
+                           .arg(Name(FResult.Top), FormatFloat4(c.Low), FormatFloat4(c.High));
+        if (c.LowRival >= 0)
+            text += QStringLiteral(" Pod %1 jo prehiti »%2«.").arg(FormatFloat4(c.Low), Name(c.LowRival));
+        if (c.HighRival >= 0)
+            text += QStringLiteral(" Nad %1 jo prehiti »%2«.").arg(FormatFloat4(c.High), Name(c.HighRival));
+        Interval->setText(text);
+    }
+    chart->setTitle(ChartText(QStringLiteral("Ocene rešitev po uteži kriterija »%1«").arg(c.Node->Name)));
     // Smooth edges cost most of a redraw; with many lines the window stays quick without them.
     Chart->setRenderHint(QPainter::Antialiasing, c.AtOne.size() <= 20);
     auto *x = new QValueAxis(chart);
     x->setRange(0.0, 1.0);
     x->setTitleText(QStringLiteral("Utež"));
     x->setLabelFormat(QStringLiteral("%.1f"));
-    x->setTickCount(6);
+    x->setTickCount(11);
     auto *y = new QValueAxis(chart);
     double high = 0.0;
     for (size_t k = 0; k < c.AtOne.size(); ++k)
         high = std::max({high, c.AtZero[k], c.AtOne[k]});
-    y->setRange(0.0, high > 0.0 ? high * 1.05 : 1.0);
+    const double step = NiceStep(high > 0.0 ? high : 1.0);
+    const int ticks = int(std::ceil((high > 0.0 ? high : 1.0) / step - 1e-9));
+    y->setRange(0.0, ticks * step);
+    y->setTickCount(ticks + 1);
+    y->setLabelFormat(QStringLiteral("%.") + QString::number(std::max(0, int(-std::floor(std::log10(step) + 1e-9))))
+                      + QStringLiteral("f"));
     y->setTitleText(QStringLiteral("Ocena"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -205,24 +277,60 @@ void TFormObcutljivost::ShowCriterion(int index)
         series->attachAxis(x);
         series->attachAxis(y);
     };
+    auto hideFromLegend = [chart](QAbstractSeries *series) {
+        for (QLegendMarker *marker : chart->legend()->markers(series))
+            marker->setVisible(false);
+    };
+    // The followed solutions get a line and a legend entry each; all others share
+    // one thin grey unlabelled series (going up and down the chart's edges), so
+    // thousands of solutions draw as fast as ten.
+    std::vector<char> followed(c.AtOne.size(), 0);
+    for (int k : FResult.Followed)
+        followed[size_t(k)] = 1;
+    auto *others = new QLineSeries(chart);
+    others->setPen(QPen(QColor(190, 190, 190), 0.5));
+    bool forward = true;
     for (size_t k = 0; k < c.AtOne.size(); ++k) {
+        if (followed[k])
+            continue;
+        others->append(forward ? 0.0 : 1.0, forward ? c.AtZero[k] : c.AtOne[k]);
+        others->append(forward ? 1.0 : 0.0, forward ? c.AtOne[k] : c.AtZero[k]);
+        forward = !forward;
+    }
+    if (others->count() > 0) {
+        attach(others);
+        hideFromLegend(others);
+    } else {
+        delete others;
+    }
+    for (int k : FResult.Followed) {
         auto *line = new QLineSeries(chart);
-        line->setName(Model.Solutions[k].Name);
-        line->append(0.0, c.AtZero[k]);
-        line->append(1.0, c.AtOne[k]);
+        line->setName(ChartText(Name(k)));
+        line->append(0.0, c.AtZero[size_t(k)]);
+        line->append(1.0, c.AtOne[size_t(k)]);
         attach(line);
     }
     if (!c.Crossings.empty()) {
         auto *crossings = new QScatterSeries(chart);
         crossings->setName(QStringLiteral("Zamenjave"));
-        crossings->setMarkerSize(6.0);
-        // Squares: with many solutions there are thousands of crossings, and round marks
-        // are drawn as curves.
+        crossings->setMarkerSize(7.0);
         crossings->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
         crossings->setPen(Qt::NoPen);
         for (const TCrossing &crossing : c.Crossings)
             crossings->append(crossing.Weight, (1.0 - crossing.Weight) * c.AtZero[size_t(crossing.First)]
                                                    + crossing.Weight * c.AtOne[size_t(crossing.First)]);
+        const std::vector<TCrossing> marks = c.Crossings;
+        connect(crossings, &QScatterSeries::hovered, this, [this, marks](const QPointF &point, bool state) {
+            if (!state)
+                return QToolTip::hideText();
+            const auto nearest = std::min_element(marks.begin(), marks.end(), [&](const TCrossing &a, const TCrossing &b) {
+                return std::fabs(a.Weight - point.x()) < std::fabs(b.Weight - point.x());
+            });
+            QToolTip::showText(QCursor::pos(), QStringLiteral("Pri uteži %1 se zamenjata »%2« in »%3«.")
+                                                   .arg(FormatFloat4(nearest->Weight), Name(nearest->First),
+                                                        Name(nearest->Second)),
+                               Chart);
+        });
         attach(crossings);
     }
     FMarker = new QLineSeries(chart);
@@ -241,16 +349,24 @@ void TFormObcutljivost::ShowWeight()
     const double x = SliderWeight();
     const auto *axis = static_cast<const QValueAxis *>(Chart->chart()->axes(Qt::Vertical).value(0));
     FMarker->replace(QList<QPointF>{{x, 0.0}, {x, axis ? axis->max() : 1.0}});
+    if (NothingToRank()) {
+        Ranking->setText(FResult.Scores.empty() ? QStringLiteral("Ni rešitev, zato ni česa razvrstiti.")
+                                                : QStringLiteral("Vse rešitve so enako dobre, zato ni česa razvrstiti."));
+        return;
+    }
+    // The followed solutions in their order at x, with ranks among all (ties share one).
     const std::vector<double> scores = ScoresAt(c, x);
-    std::vector<int> order(scores.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return scores[size_t(a)] > scores[size_t(b)]; });
+    const std::vector<int> ranks = Ranks(scores);
+    std::vector<int> shown = FResult.Followed;
+    std::stable_sort(shown.begin(), shown.end(), [&](int a, int b) { return ranks[size_t(a)] < ranks[size_t(b)]; });
     QStringList lines;
-    for (size_t place = 0; place < order.size(); ++place)
-        lines << QStringLiteral("%1. %2 %3").arg(place + 1).arg(Model.Solutions[size_t(order[place])].Name,
-                                                                  FormatFloat4(scores[size_t(order[place])]));
-    Ranking->setText(QStringLiteral("Pri uteži %1 (danes %2): %3")
-                         .arg(FormatFloat4(x), FormatFloat4(c.Weight), lines.join(QStringLiteral(", "))));
+    for (int k : shown)
+        lines << QStringLiteral("%1. %2 %3").arg(ranks[size_t(k)]).arg(Name(k), FormatFloat4(scores[size_t(k)]));
+    QString text = QStringLiteral("Pri uteži %1 (danes %2): %3")
+                       .arg(FormatFloat4(x), FormatFloat4(c.Weight), lines.join(QStringLiteral(", ")));
+    if (shown.size() < scores.size())
+        text += QStringLiteral(" (izmed %1 rešitev)").arg(scores.size());
+    Ranking->setText(text);
 }
 
 void TFormObcutljivost::SaveImage()

@@ -36,10 +36,11 @@ public:
     double SliderWeight() const;
 
     QLabel *Heading;             // the most critical sub-criterion, or a plain sentence
+    QLabel *Interval;            // the weights that keep the top solution, and who overtakes
     QComboBox *Podkriterij;      // the sub-criterion whose weight moves
     QChartView *Chart;
     QSlider *Utez;               // the weight, 0..1000 thousandths
-    QLabel *Ranking;             // the scores and the ranking at the slider's weight
+    QLabel *Ranking;             // the followed solutions' scores and ranks at the slider's weight
     QPushButton *Ponastavi;      // back to today's weight
     QPushButton *ShraniSliko;    // the chart as PNG or SVG
     QFileDialog *SaveDialog;
@@ -49,6 +50,9 @@ private:
     void ShowWeight();
     void ShowToday(const TCriterionSensitivity &criterion);
     void SaveImage();
+    QString Name(int solution) const;
+    // Heading and ranking for a model with nothing to rank (no solutions, or all equal).
+    bool NothingToRank() const;
 
     TModel &Model;
     TSensitivity FResult;

@@ -45,6 +45,12 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
+#include <QValueAxis>
+#include <QScatterSeries>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QToolTip>
+#include <cmath>
 #include <QTableWidgetItem>
 
 #include <memory>
@@ -79,6 +85,7 @@ private slots:
     void sensitivityWindow();
     void consistencyAdvice();
     void theWindowKeepsItsSize();
+    void sensitivityOfManyOrNoSolutions();
 
 private:
     QTemporaryDir FDir;
@@ -551,7 +558,32 @@ void TestMainWindow::sensitivityWindow()
     QVERIFY(window->Heading->text().contains(QStringLiteral("»Prtljažnik«")));
     const QList<QAbstractSeries *> series = window->Chart->chart()->series();
     QCOMPARE(series.size(), 3 + 1 + 1);
-    QCOMPARE(series.at(0)->name(), QStringLiteral("Octavia"));
+    QCOMPARE(series.at(0)->name(), QStringLiteral("Corolla"));   // the best first
+    // The interval, who overtakes and where; the heading names the new winner.
+    QCOMPARE(window->Interval->text(), QStringLiteral("»Corolla« ostane najboljša pri uteži od 0,0000 do 0,4456. "
+                                                      "Nad 0,4456 jo prehiti »Octavia«."));
+    QVERIFY2(window->Heading->text().endsWith(QStringLiteral("bi bila najboljša rešitev »Octavia«.")),
+             qPrintable(window->Heading->text()));
+    // Axes in the decimal comma with round ticks.
+    QChart *chart = window->Chart->chart();
+    QVERIFY(chart->localizeNumbers() && chart->locale().decimalPoint() == QLatin1Char(','));
+    const auto *y = static_cast<QValueAxis *>(chart->axes(Qt::Vertical).value(0));
+    const double step = y->max() / (y->tickCount() - 1);
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+    QVERIFY2(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 || std::fabs(mantissa - 5) < 1e-9,
+             qPrintable(QString::number(step)));
+    QCOMPARE(static_cast<QValueAxis *>(chart->axes(Qt::Horizontal).value(0))->tickCount(), 11);
+    // A crossing mark says which solutions change places at which weight.
+    auto *marks = qobject_cast<QScatterSeries *>(series.at(3));
+    QVERIFY(marks);
+    const QPointF mark = marks->at(0);
+    const QPoint at = window->Chart->mapFromScene(chart->mapToScene(chart->mapToPosition(mark, marks)));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::mouseMove(window->Chart->viewport(), at + QPoint(20, 20));
+    QTest::qWait(50);
+    QTest::mouseMove(window->Chart->viewport(), at);
+    QTRY_VERIFY2(QToolTip::text().contains(QStringLiteral("se zamenjata")), qPrintable(QToolTip::text()));
     QCOMPARE(window->Utez->value(), 88);   // today's weight 0,0882
     const QString before = w.Score(1);
     QVERIFY2(window->Ranking->text().startsWith(QStringLiteral("Pri uteži 0,0882 (danes 0,0882): 1. Corolla ") + before),
@@ -584,6 +616,42 @@ void TestMainWindow::sensitivityWindow()
     QTest::mouseClick(window->ShraniSliko, Qt::LeftButton);
     QImage image(FDir.filePath(QStringLiteral("graf.png")));
     QVERIFY(!image.isNull() && image.width() > 100);
+}
+
+// A thousand solutions: ten and the marked one are named, the chart keeps its
+// room; with none, or all equal, there is nothing to rank.
+void TestMainWindow::sensitivityOfManyOrNoSolutions()
+{
+    QStringList solutions;
+    QStringList first{"2", "1000"}, second{"2", "1000"};
+    for (int i = 0; i < 1000; ++i) {
+        solutions << QStringLiteral("R%1").arg(i);
+        first << QString::number(1 + i % 97);
+        second << QString::number(1 + (i * 7) % 89);
+    }
+    WriteModelSet(FDir.filePath(QStringLiteral("velik")), {"Koren", "\tA", "\tB"},
+                  QStringList{"0", "2", "1", "1:2", "2:1", "1"} + first + second, solutions);
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("velik"))); });
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Obcutljivost1);
+    TFormObcutljivost *window = w.Form.Sensitivity();
+    int named = 0;
+    for (QLegendMarker *marker : window->Chart->chart()->legend()->markers())
+        named += marker->isVisible() ? 1 : 0;
+    QVERIFY2(named <= 11 + 2, qPrintable(QString::number(named)));   // ten, the marked one, crossings, marker
+    QVERIFY(window->Ranking->text().count(QStringLiteral(". R")) <= 11);
+    QVERIFY(window->Ranking->text().contains(QStringLiteral("R0 ")));   // the marked one
+    QVERIFY(window->Chart->height() >= 200);
+
+    // No solutions; then two that tie.
+    w.Key(Qt::Key_G, Qt::ControlModifier);
+    window->Refresh();
+    QVERIFY2(window->Heading->text().contains(QStringLiteral("ni česa razvrstiti")), qPrintable(window->Heading->text()));
+    WriteModelSet(FDir.filePath(QStringLiteral("enako")), {"Koren", "\tA", "\tB"},
+                  {"0", "2", "1", "1", "1", "1", "2", "2", "5", "5", "2", "2", "5", "5"}, {"X", "Y"});
+    w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("enako"))); });
+    QVERIFY2(window->Ranking->text().contains(QStringLiteral("ni česa razvrstiti")), qPrintable(window->Ranking->text()));
+    QVERIFY(!window->Heading->text().contains(QStringLiteral("nobena sprememba")));
 }
 
 void TestMainWindow::consistencyAdvice()
