@@ -77,7 +77,16 @@ struct TCandidate
 {
     std::vector<TJudgementChange> Changes;
     double CR = 0.0;
+    double Distance = 0.0;   // how far the judgements move: the sum of |ln new - ln old|
 };
+
+// Users want their judgements kept: the smaller move first, then the lower CR.
+bool Preferred(const TCandidate &p, const TCandidate &q)
+{
+    if (std::fabs(p.Distance - q.Distance) > 1e-12)
+        return p.Distance < q.Distance;
+    return p.CR < q.CR;
+}
 
 double ComputedCR(const Tmatrika &matrix, const std::vector<TJudgementChange> &changes, bool exact)
 {
@@ -147,6 +156,11 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
         throw EKalvoError(EKalvoError::ekInvalidOp,
                           QStringLiteral("Za matriko reda %1 ni slučajnega indeksa: njene doslednosti ni mogoče "
                                          "presoditi.").arg(n));
+    // Mirrored cells that disagree give a CR that means nothing (even below 0).
+    if (const QString pair = NonReciprocalPair(matrix); !pair.isEmpty())
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QStringLiteral("V matriki si %1 nista obratni, zato predlogov ni mogoče dati. "
+                                         "Popravite eno od njiju.").arg(pair));
     Tmatrika today = matrix;
     today.Compute(exactMethod);
     TConsistencyAdvice advice;
@@ -183,16 +197,28 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
     const TQuickCR quick(n, exactMethod);
     const double margin = 1e-9;   // screening tolerance; Compute decides
 
-    // The best candidates of one size, screened quickly, then decided by Compute.
+    // How far a change moves cell's judgement from what the user said.
+    auto distance = [&](size_t cell, int value) {
+        const TCell &x = cells[cell];
+        return std::fabs(std::log(scale[size_t(value)].second) - std::log(a[size_t(x.R * 10 + x.C)]));
+    };
+
+    // The candidates of one size that the quick screen lets through, in order of
+    // preference (smallest move, then lowest CR), decided by Compute: the first that
+    // Compute accepts, and of those with the same move the lowest CR.
     auto decide = [&](std::vector<TCandidate> &candidates) -> bool {
-        std::sort(candidates.begin(), candidates.end(),
-                  [](const TCandidate &p, const TCandidate &q) { return p.CR < q.CR; });
+        std::sort(candidates.begin(), candidates.end(), Preferred);
         bool found = false;
         TCandidate best;
-        for (size_t i = 0; i < candidates.size() && i < 32 && candidates[i].CR <= AcceptableCR + margin; ++i) {
-            const double cr = ComputedCR(today, candidates[i].Changes, exactMethod);
+        int computed = 0;
+        for (const TCandidate &candidate : candidates) {
+            if (found && candidate.Distance > best.Distance + 1e-12)
+                break;
+            if (++computed > 512)
+                break;
+            const double cr = ComputedCR(today, candidate.Changes, exactMethod);
             if (cr <= AcceptableCR && (!found || cr < best.CR)) {
-                best = {candidates[i].Changes, cr};
+                best = {candidate.Changes, cr, candidate.Distance};
                 found = true;
             }
         }
@@ -208,7 +234,8 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
         for (int v : choices[i]) {
             std::array<double, 100> m = a;
             set(m, i, v);
-            singles.push_back({{change(i, v)}, quick(m)});
+            if (const double cr = quick(m); cr <= AcceptableCR + margin)
+                singles.push_back({{change(i, v)}, cr, distance(i, v)});
         }
     if (decide(singles))
         return advice;
@@ -226,10 +253,10 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
                     set(m, j, v);
                     const double cr = quick(m);
                     if (cr <= AcceptableCR + margin)
-                        pairs.push_back({{change(i, u), change(j, v)}, cr});
+                        pairs.push_back({{change(i, u), change(j, v)}, cr, distance(i, u) + distance(j, v)});
                     else if (pairs.empty()) {
                         if (bestPairs.size() < 8 || cr < bestPairs.back().CR) {
-                            bestPairs.push_back({{change(i, u), change(j, v)}, cr});
+                            bestPairs.push_back({{change(i, u), change(j, v)}, cr, distance(i, u) + distance(j, v)});
                             std::sort(bestPairs.begin(), bestPairs.end(),
                                       [](const TCandidate &p, const TCandidate &q) { return p.CR < q.CR; });
                             if (bestPairs.size() > 8)
@@ -249,7 +276,7 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
     advice.Fewest = false;
     TCandidate best{{}, today.CR};
     for (const TCandidate &start : bestPairs) {
-        TCandidate current{start.Changes, ComputedCR(today, start.Changes, exactMethod)};
+        TCandidate current{start.Changes, ComputedCR(today, start.Changes, exactMethod), start.Distance};
         while (current.CR > AcceptableCR && current.Changes.size() < cells.size()) {
             Tmatrika m = today;
             ApplyAdvice(m, current.Changes);
@@ -271,6 +298,7 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
                     if (cr < step.CR) {
                         step.Changes = {change(i, v)};
                         step.CR = cr;
+                        step.Distance = distance(i, v);
                     }
                 }
             }
@@ -278,10 +306,11 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
                 break;
             current.Changes.push_back(step.Changes.front());
             current.CR = ComputedCR(today, current.Changes, exactMethod);
+            current.Distance += step.Distance;
         }
         const bool better = (current.CR <= AcceptableCR)
                                 ? (best.CR > AcceptableCR || current.Changes.size() < best.Changes.size()
-                                   || (current.Changes.size() == best.Changes.size() && current.CR < best.CR))
+                                   || (current.Changes.size() == best.Changes.size() && Preferred(current, best)))
                                 : (best.CR > AcceptableCR && current.CR < best.CR);
         if (better)
             best = current;

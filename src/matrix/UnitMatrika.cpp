@@ -65,6 +65,26 @@ double RatioValue(const TRatio &ratio)
 
 } // namespace
 
+QString NonReciprocalPair(const Tmatrika &matrix)
+{
+    if (matrix.Kind != ckRelative)
+        return QString();
+    for (qint32 r = 0; r < matrix.Order; ++r)
+        for (qint32 c = r + 1; c < matrix.Order; ++c) {
+            const QString upper = matrix.RatioText(c, r), lower = matrix.RatioText(r, c);
+            double product = 1.0;
+            try {
+                product = RatioToFloat(upper) * RatioToFloat(lower);
+            } catch (const EKalvoError &) {
+                continue;   // a text that is no number is reported when it is computed
+            }
+            if (!(std::fabs(product - 1.0) <= 1e-9))
+                return QStringLiteral("celici (%1, %2) in (%2, %1) (%3 in %4)")
+                    .arg(r + 1).arg(c + 1).arg(EKalvoError::Quote(upper), EKalvoError::Quote(lower));
+        }
+    return QString();
+}
+
 Tmatrika::Tmatrika(qint32 order, TCriterionKind kind)
     : Kind(kind)
 {

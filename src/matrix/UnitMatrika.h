@@ -43,6 +43,12 @@ inline constexpr double AcceptableCR = 0.1;
 // The consistency ratio up to which the cell of largest deviation is not shown.
 inline constexpr double MaxDThreshold = 0.001;
 
+// The first pair of mirrored cells (row r < column c, 1-based) whose judgements
+// are not each other's reciprocal, as "celici (r, c) in (c, r) (x in y)", or ""
+// when every pair agrees. Only a file can bring such a pair; the ratio dialog
+// always writes both cells.
+QString NonReciprocalPair(const class Tmatrika &matrix);
+
 // The comparison matrix of one criterion node: the texts the user entered and
 // what is derived from them. Ratios[c][r] (column first) states how item r
 // relates to item c, so its value is the matrix entry a(r, c). Ratios holds

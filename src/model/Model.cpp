@@ -110,6 +110,7 @@ void TModel::NewModel(const QString &name)
     SubcriterionBars.clear();
     ProjectFileName = name;
     KnownFileSet.clear();
+    KnownFileStamp.clear();
     Tree.DeleteAllNodes();
     Tree.AddRoot(name, 0, ckRelative);
     RemoveAllSolutions();
@@ -124,6 +125,7 @@ void TModel::Reset()
     MarkedSolution = 0;
     ProjectFileName.clear();
     KnownFileSet.clear();
+    KnownFileStamp.clear();
     AdviceNode.clear();
     AppliedAdvice.clear();
     Status = TStatusLine();
@@ -137,6 +139,7 @@ void TModel::Swap(TModel &other)
     std::swap(MarkedSolution, other.MarkedSolution);
     ProjectFileName.swap(other.ProjectFileName);
     KnownFileSet.swap(other.KnownFileSet);
+    KnownFileStamp.swap(other.KnownFileStamp);
     AdviceNode.swap(other.AdviceNode);
     AppliedAdvice.swap(other.AppliedAdvice);
     std::swap(Status, other.Status);

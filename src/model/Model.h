@@ -27,6 +27,9 @@ public:
     // The absolute base name of the file set this model was last read from or
     // written to; saving over any other existing set asks first.
     QString KnownFileSet;
+    // A fingerprint of that set's files as this model read or wrote them: a save
+    // asks first when the files on disk have changed since (another window saved).
+    QByteArray KnownFileStamp;
 
     // How the synthesis computes a relative matrix: the exact method (the 8th
     // power of the matrix) or the approximate one; and whether the criterion

@@ -5,8 +5,11 @@
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
 #include "matrix/UnitTools.h"
+#include "model/NodePath.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QLockFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -205,6 +208,77 @@ bool ModelExists(const QString &fileName)
     return QFileInfo::exists(fileName) || QFileInfo::exists(PartnerPath(BaseName(fileName), KrtExtension));
 }
 
+namespace {
+
+// One SHA-256 per file, criteria, matrices, solutions; a missing file has none.
+const qsizetype HashSize = 32;
+
+QByteArray Hash(const QByteArray *bytes)
+{
+    return bytes ? QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256) : QByteArray(HashSize, '\0');
+}
+
+QByteArray Stamp(const QByteArray &criteria, const QByteArray &matrices, const QByteArray &solutions)
+{
+    return Hash(&criteria) + Hash(&matrices) + Hash(&solutions);
+}
+
+// Holds the set's lock while it lives. A lock that cannot be made at all (a
+// read-only folder) does not stop a read, and a write fails there on its own.
+class TSetLock
+{
+public:
+    explicit TSetLock(const QString &fileName) : FLock(BaseName(fileName) + QStringLiteral(".lock"))
+    {
+        if (FLock.tryLock(SetLockWaitMs) || FLock.error() != QLockFile::LockFailedError)
+            return;
+        throw EKalvoError(EKalvoError::ekFile,
+                          QStringLiteral("Model »%1« pravkar shranjuje drug program. Poskusite znova.")
+                              .arg(QFileInfo(BaseName(fileName)).fileName()));
+    }
+
+private:
+    QLockFile FLock;
+};
+
+} // namespace
+
+QByteArray FileSetStamp(const QString &fileName)
+{
+    const QString base = BaseName(fileName);
+    QByteArray stamp;
+    for (const QString &extension : {KrtExtension, MatExtension, RstExtension}) {
+        const QString path = PartnerPath(base, extension);
+        if (QFileInfo::exists(path)) {
+            const QByteArray bytes = ReadFileBytes(path);
+            stamp += Hash(&bytes);
+        } else {
+            stamp += Hash(nullptr);
+        }
+    }
+    return stamp;
+}
+
+bool SetChangedOnDisk(const TModel &model, const QString &fileName)
+{
+    if (model.KnownFileStamp.size() != 3 * HashSize || AbsoluteBaseName(fileName) != model.KnownFileSet)
+        return false;
+    QByteArray now;
+    try {
+        now = FileSetStamp(fileName);
+    } catch (const EKalvoError &) {
+        return false;   // unreadable: the save itself will say what is wrong there
+    }
+    // A file that is gone holds nobody's work; one that is there must be as we left it.
+    const QByteArray missing = Hash(nullptr);
+    for (qsizetype i = 0; i < 3; ++i) {
+        const QByteArray file = now.mid(i * HashSize, HashSize);
+        if (file != missing && file != model.KnownFileStamp.mid(i * HashSize, HashSize))
+            return true;
+    }
+    return false;
+}
+
 void SaveProject(TModel &model, const QString &fileName)
 {
     const QString base = BaseName(fileName);
@@ -213,11 +287,32 @@ void SaveProject(TModel &model, const QString &fileName)
     const QByteArray criteria = EncodeLines(CriteriaLines(model));
     const QByteArray solutions = EncodeLines(SolutionLines(model));
     const QByteArray matrices = EncodeLines(MatrixLines(model));
+    const TSetLock lock(fileName);
     WriteFiles({{base + KrtExtension, criteria},
                 {base + RstExtension, solutions},
                 {base + MatExtension, matrices}});
     model.KnownFileSet = AbsoluteBaseName(fileName);
+    model.KnownFileStamp = Stamp(criteria, matrices, solutions);
 }
+
+namespace {
+
+// Mirrored cells that disagree (only a file can bring them) make CR meaningless:
+// told once per open, naming each criterion and its first such pair.
+void WarnNonReciprocal(const TModel &model)
+{
+    QStringList places;
+    for (const TCriterionNode *node : model.Tree.Nodes())
+        if (node->Matrix)
+            if (const QString pair = NonReciprocalPair(*node->Matrix); !pair.isEmpty())
+                places << QStringLiteral("Kriterij »%1«: %2").arg(EKalvoError::Quote(NodePath(node)), pair);
+    if (!places.isEmpty())
+        ShowMessage(QStringLiteral("Sodbe v zrcalnih celicah si morajo biti obratne (3:1 in 1:3), "
+                                   "te pa niso, zato CR zanje ne pove ničesar:\n")
+                    + places.join(QLatin1Char('\n')));
+}
+
+} // namespace
 
 void LoadProject(TModel &model, const QString &fileName, bool *replaced)
 {
@@ -232,9 +327,12 @@ void LoadProject(TModel &model, const QString &fileName, bool *replaced)
         WriteOne(set.SolutionsPath, {});
     if (!QFileInfo::exists(set.MatrixPath))
         WriteOne(set.MatrixPath, {});
-    set.Criteria = ReadFileBytes(set.CriteriaPath);
-    set.Matrices = ReadFileBytes(set.MatrixPath);
-    set.Solutions = ReadFileBytes(set.SolutionsPath);
+    {
+        const TSetLock lock(fileName);   // the three files of one save, not of two
+        set.Criteria = ReadFileBytes(set.CriteriaPath);
+        set.Matrices = ReadFileBytes(set.MatrixPath);
+        set.Solutions = ReadFileBytes(set.SolutionsPath);
+    }
     LoadProjectFrom(model, fileName, set, replaced);
 }
 
@@ -263,9 +361,11 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
     }
     fresh.ProjectFileName = fileName;
     fresh.KnownFileSet = AbsoluteBaseName(fileName);
+    fresh.KnownFileStamp = Stamp(set.Criteria, set.Matrices, set.Solutions);
     model.Swap(fresh);
     if (replaced)
         *replaced = true;
+    WarnNonReciprocal(model);
     AnalizeAll(model);
 }
 

@@ -18,7 +18,10 @@ QString PartnerPath(const QString &baseName, const QString &extension);
 bool ModelExists(const QString &fileName);
 
 // Writes the three files of the set; all are replaced or none. Every matrix is
-// fitted to its node first. ProjectFileName is not changed; KnownFileSet becomes the set.
+// fitted to its node first. ProjectFileName is not changed; KnownFileSet becomes
+// the set. Saving and reading take a lock on the set (base name + ".lock", Qt's
+// QLockFile), so that two programs' saves never interleave and a read never sees
+// half of a save; a set locked for longer than SetLockWaitMs is an error.
 void SaveProject(TModel &model, const QString &fileName);
 // Replaces the model with the set's content (missing partners are created), selects
 // the first node, sets ProjectFileName and runs the synthesis. The set is read
@@ -35,6 +38,14 @@ struct TModelSetBytes
 };
 // LoadProject after the files were read.
 void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set, bool *replaced = nullptr);
+
+inline constexpr int SetLockWaitMs = 2000;
+
+// The fingerprint of the set's files as they are on disk now.
+QByteArray FileSetStamp(const QString &fileName);
+// Whether the files of the set this model was read from or written to have been
+// changed by someone else since (their fingerprint is not the one it knows).
+bool SetChangedOnDisk(const TModel &model, const QString &fileName);
 
 // The absolute path of the set fileName names, without extension.
 QString AbsoluteBaseName(const QString &fileName);

@@ -74,15 +74,19 @@ void TProjectCommands::OpenStart(const QString &fileName)
 
 bool TProjectCommands::SaveTo(const QString &fileName)
 {
-    if (SavingReplacesOtherSet(Model, fileName)) {
-        const QString name = QFileInfo(BaseName(fileName)).fileName();
-        const auto answer = TModalHost::Message(FWindow, QStringLiteral("Vprašanje"),
-                                                QStringLiteral("Model »%1« že obstaja. Ga želite nadomestiti?").arg(name),
-                                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                                                QMessageBox::Question);
-        if (answer != QMessageBox::Yes)
-            return false;
-    }
+    const QString name = QFileInfo(BaseName(fileName)).fileName();
+    auto replace = [&](const QString &question) {
+        return TModalHost::Message(FWindow, QStringLiteral("Vprašanje"), question.arg(name),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Question)
+               == QMessageBox::Yes;
+    };
+    if (SavingReplacesOtherSet(Model, fileName)
+        && !replace(QStringLiteral("Model »%1« že obstaja. Ga želite nadomestiti?")))
+        return false;
+    // Another window (or program) saved this set since we read or wrote it.
+    if (SetChangedOnDisk(Model, fileName)
+        && !replace(QStringLiteral("Model »%1« je bil medtem spremenjen. Ga želite nadomestiti?")))
+        return false;
     const bool saved = RunGuarded(FWindow, [&] { SaveProject(Model, fileName); });
     FAfterSave();   // saving fits every matrix
     return saved;

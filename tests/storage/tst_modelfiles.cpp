@@ -4,12 +4,14 @@
 #include "analysis/Synthesis.h"
 #include "TestSupport.h"
 #include "ModelSetWriter.h"
+#include "MessageRecorder.h"
 #include "storage/TextFiles.h"
 #include "matrix/UnitTools.h"
 
 #include "report/Izpis.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -109,6 +111,8 @@ private slots:
     void fullDiskKeepsThePreviousFiles();
     void tinyFilesAskingForHugeMatrices_data();
     void tinyFilesAskingForHugeMatrices();
+    void twoProgramsOneSet();
+    void mirroredCellsThatDisagreeAreTold();
 };
 
 void TestModelFiles::savesTheDocumentedBytes()
@@ -558,6 +562,51 @@ void TestModelFiles::nameOutsideTheCodePageIsRefused()
     const QString error = ErrorOf([&] { SaveProject(model, dir.filePath("m")); });
     QVERIFY2(error.contains(QStringLiteral("Windows-1250")), qPrintable(error));
     QCOMPARE(Bytes(dir.filePath("m.RST")), rst);
+}
+
+// A save notices a set changed since it was read, and a set being saved (locked)
+// is neither written nor read half.
+void TestModelFiles::twoProgramsOneSet()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("skupni"));
+    WriteModelSet(name, {"Cilj", "\tA"}, {}, {"R"});
+    TModel a, b;
+    LoadProject(a, name);
+    LoadProject(b, name);
+    QVERIFY(!SetChangedOnDisk(a, name));
+    b.AddSolution(QStringLiteral("S"));
+    SaveProject(b, name);
+    QVERIFY(SetChangedOnDisk(a, name));
+    QVERIFY(!SetChangedOnDisk(b, name));
+    SaveProject(a, name);
+    QVERIFY(!SetChangedOnDisk(a, name) && SetChangedOnDisk(b, name));
+
+    QLockFile other(BaseName(name) + QStringLiteral(".lock"));
+    QVERIFY(other.tryLock(0));
+    const QByteArray before = ReadFileBytes(name + QStringLiteral(".RST"));
+    QCOMPARE(ErrorOf([&] { SaveProject(b, name); }),
+             QStringLiteral("Model »skupni« pravkar shranjuje drug program. Poskusite znova."));
+    QCOMPARE(ReadFileBytes(name + QStringLiteral(".RST")), before);
+    QVERIFY(!ErrorOf([&] { LoadProject(b, name); }).isEmpty());
+    other.unlock();
+    LoadProject(b, name);
+    QCOMPARE(b.SolutionCount(), 1);
+}
+
+void TestModelFiles::mirroredCellsThatDisagreeAreTold()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("zrcalo"));
+    WriteModelSet(name, {"Koren", "\tA", "\tB", "\tC"}, {"0", "3", "1", "1:9", "1:9", "1:9", "1", "1:9", "1:9", "1:9", "1"}, {});
+    TMessageRecorder recorder;
+    TModel model;
+    LoadProject(model, name);
+    QCOMPARE(recorder.Messages.size(), 1);
+    QVERIFY2(recorder.Messages.at(0).contains(QStringLiteral("Kriterij »Koren«: celici (1, 2) in (2, 1) (1:9 in 1:9)")),
+             qPrintable(recorder.Messages.at(0)));
+    AnalizeAll(model);
+    QCOMPARE(recorder.Messages.size(), 1);   // once per open, not per refresh
 }
 
 KALVO_TEST_GUILESS_MAIN(TestModelFiles)

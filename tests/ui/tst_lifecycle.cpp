@@ -72,6 +72,7 @@ private slots:
     void failedOpenShowsWhatWasThere();
     void savingOverAnotherModelAsks_data();
     void savingOverAnotherModelAsks();
+    void twoWindowsOnOneModel();
 
 private:
     QTemporaryDir FDir;
@@ -132,6 +133,33 @@ void TestLifecycle::savingOverAnotherModelAsks()
         w.Key(Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(log.size(), 1);
     }
+}
+
+// Another window saved the same model since this one opened it: saving asks
+// first, and "Ne" leaves the other window's files as they are.
+void TestLifecycle::twoWindowsOnOneModel()
+{
+    WriteModelSet(FDir.filePath(QStringLiteral("skupni")), {"Cilj", "\tA"}, {}, {"R"});
+    TWindow first, second;
+    first.Form.Run([&] { first.Form.OpenModel(FDir.filePath(QStringLiteral("skupni"))); });
+    second.Form.Run([&] { second.Form.OpenModel(FDir.filePath(QStringLiteral("skupni"))); });
+    AnswerName(QStringLiteral("Druga"));
+    second.Key(Qt::Key_R, Qt::ControlModifier);
+    second.Key(Qt::Key_S, Qt::ControlModifier);
+    const QByteArray saved = Bytes(FDir.filePath("skupni.RST"));
+
+    QStringList log;
+    AnswerAndRecord(&log, QMessageBox::No);
+    first.Form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&first.Form));
+    first.Key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(log, QStringList{"Vprašanje: Model »skupni« je bil medtem spremenjen. Ga želite nadomestiti?"});
+    QCOMPARE(Bytes(FDir.filePath("skupni.RST")), saved);
+    AnswerAndRecord(&log, QMessageBox::Yes);
+    first.Key(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(Bytes(FDir.filePath("skupni.RST")) != saved);
+    first.Key(Qt::Key_S, Qt::ControlModifier);   // its own files now: no question
+    QCOMPARE(log.size(), 2);
 }
 
 void TestLifecycle::init()
