@@ -146,7 +146,29 @@ void UndoAdvice(TModel &model, TCriterionNode *node)
     model.AppliedAdvice.clear();
 }
 
+namespace {
+
+TConsistencyAdvice Advise(const Tmatrika &matrix, bool exactMethod);
+
+} // namespace
+
+// The advice, with the items' weights before and after it, so that the user sees
+// what the changes do to the result before taking them.
 TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
+{
+    TConsistencyAdvice advice = Advise(matrix, exactMethod);
+    Tmatrika m = matrix;
+    m.Compute(exactMethod);
+    advice.WeightsBefore = m.Vector;
+    ApplyAdvice(m, advice.Changes);
+    m.Compute(exactMethod);
+    advice.WeightsAfter = m.Vector;
+    return advice;
+}
+
+namespace {
+
+TConsistencyAdvice Advise(const Tmatrika &matrix, bool exactMethod)
 {
     if (matrix.Kind != ckRelative)
         throw EKalvoError(EKalvoError::ekInvalidOp,
@@ -320,3 +342,5 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
     advice.Reached = best.CR <= AcceptableCR;
     return advice;
 }
+
+} // namespace

@@ -15,6 +15,8 @@ struct TConsistencyAdvice
     double CRAfter = 0.0;                   // after all the changes, as Compute gives it
     bool Fewest = true;    // every set of one and two changes was searched: none smaller does it
     bool Reached = true;   // CRAfter is at most AcceptableCR
+    std::vector<double> WeightsBefore;   // the items' weights today
+    std::vector<double> WeightsAfter;    // and after the changes
 };
 
 // The fewest judgement changes that bring a relative matrix's CR to AcceptableCR

@@ -23,6 +23,11 @@ TFormPredlogi::TFormPredlogi(QWidget *parent)
     Changes = new QListWidget(this);
     Changes->setObjectName(QStringLiteral("Changes"));
     layout->addWidget(Changes, 1);
+    Weights = new QLabel(this);
+    Weights->setObjectName(QStringLiteral("Weights"));
+    Weights->setWordWrap(true);
+    ShowPlainText(Weights);
+    layout->addWidget(Weights);
     auto *buttons = new QDialogButtonBox(this);
     Uporabi = buttons->addButton(QStringLiteral("Uporabi"), QDialogButtonBox::AcceptRole);
     Uporabi->setObjectName(QStringLiteral("Uporabi"));
@@ -40,8 +45,10 @@ TFormPredlogi::TFormPredlogi(QWidget *parent)
 std::vector<std::pair<int, int>> AdviceCells(const TConsistencyAdvice &advice)
 {
     std::vector<std::pair<int, int>> cells;
-    for (const TJudgementChange &c : advice.Changes)
+    for (const TJudgementChange &c : advice.Changes) {
         cells.push_back({c.Col, c.Row});
+        cells.push_back({c.Row, c.Col});   // the mirror changes too
+    }
     return cells;
 }
 
@@ -63,5 +70,11 @@ void TFormPredlogi::Show(const TConsistencyAdvice &advice, const QStringList &it
         text += QStringLiteral(" Predlogi so le predlogi: presodite jih sami.");
     }
     Summary->setText(text);
+    QStringList weights;
+    if (!advice.Changes.empty())
+        for (size_t i = 0; i < advice.WeightsBefore.size() && i < advice.WeightsAfter.size(); ++i)
+            weights << QStringLiteral("%1 %2 → %3").arg(items.value(int(i)), FormatFloat4(advice.WeightsBefore[i]),
+                                                       FormatFloat4(advice.WeightsAfter[i]));
+    Weights->setText(weights.isEmpty() ? QString() : QStringLiteral("Uteži: ") + weights.join(QStringLiteral("; ")));
     Uporabi->setEnabled(!advice.Changes.empty());
 }

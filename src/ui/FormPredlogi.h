@@ -27,10 +27,12 @@ public:
 
     QLabel *Summary;
     QListWidget *Changes;
+    QLabel *Weights;   // each item's weight now and after the changes
     QPushButton *Uporabi;
     QPushButton *Preklici;
     QPushButton *Razveljavi;
 };
 
-// The grid cells (column, row) an advice names, to be marked while the dialog is open.
+// The grid cells (column, row) an advice changes, each with its mirror, to be
+// marked while the dialog is open.
 std::vector<std::pair<int, int>> AdviceCells(const TConsistencyAdvice &advice);

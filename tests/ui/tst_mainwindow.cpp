@@ -671,15 +671,23 @@ void TestMainWindow::consistencyAdvice()
 
     // From the status line's link: the proposal with the items' names, the cells marked; cancelled.
     QStringList seen;
+    QString weights;
     bool marked = false;
     TModalHost::PushAnswer([&](QWidget *dialog) {
         auto *form = static_cast<TFormPredlogi *>(dialog);
         for (int i = 0; i < form->Changes->count(); ++i)
             seen << form->Changes->item(i)->text();
         seen << form->Summary->text();
+        weights = form->Weights->text();
+        // Both cells of each changed pair are marked, and only those.
+        int count = 0;
         for (int c = 1; c <= 3; ++c)
             for (int r = 1; r <= 3; ++r)
-                marked = marked || w.Grid()->item(r - 1, c - 1)->background().style() != Qt::NoBrush;
+                if (w.Grid()->item(r - 1, c - 1)->background().style() != Qt::NoBrush) {
+                    ++count;
+                    marked = w.Grid()->item(c - 1, r - 1)->background().style() != Qt::NoBrush;
+                }
+        marked = marked && count == 2 * form->Changes->count();
         QTest::mouseClick(form->Preklici, Qt::LeftButton);
     });
     QTest::mouseClick(w.Form.StatusPanels[4], Qt::LeftButton);
@@ -687,6 +695,9 @@ void TestMainWindow::consistencyAdvice()
     QVERIFY2(seen.first().contains(QStringLiteral(" → ")), qPrintable(seen.first()));
     QVERIFY(seen.last().startsWith(QStringLiteral("CR je danes 0,1407, po teh spremembah bo 0,0")));
     QVERIFY(marked);
+    // Before "Uporabi": each item's weight now and after.
+    QVERIFY2(weights.startsWith(QStringLiteral("Uteži: A 0,6571 → ")) && weights.count(QStringLiteral(" → ")) == 3,
+             qPrintable(weights));
     QCOMPARE(w.Status(4), QStringLiteral("CR= 0,1407"));   // "Prekliči" changes nothing
 
     // Applied from the menu: the status line shows what the dialog promised.
