@@ -26,6 +26,20 @@ void BM_CreateMainWindow(benchmark::State &state)
     }
 }
 
+// From nothing to the main window shown and painted once: what a user waits for
+// after the program's own start (the dialogs and windows it does not show are
+// made on first use).
+void BM_FirstShownWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        TModel model;
+        TFormKalvo form(model);
+        form.show();
+        QPixmap frame = form.grab();
+        benchmark::DoNotOptimize(&frame);
+    }
+}
+
 // A root over 8 measured criteria and n solutions, the root selected.
 void BuildFlatModel(TModel &model, int n)
 {
@@ -87,6 +101,7 @@ void BM_SensitivityChartRedraw(benchmark::State &state) { SensitivityWindow(stat
 BENCHMARK(BM_SensitivityChartRedraw)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SensitivityOpen)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstShownWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SensitivitySliderStep)->Arg(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)

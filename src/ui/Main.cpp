@@ -56,18 +56,6 @@ TFormKalvo::TFormKalvo(TModel &model, QWidget *parent)
     CreateCentralArea();
     CreateStatusLine();
 
-    // The windows of the program, each made once, in this order.
-    FormPopup = new TFormPopup(this);
-    FormNewModel = new TFormNewModel(this);
-    FormRazmerje = new TFormRazmerje(this);
-    FormPopup_kriterij = new TFormPopup_kriterij(this);
-    FormPredlogi = new TFormPredlogi(this);
-    AboutBox = new TAboutBox(this);
-    // A window of its own, not owned by the main window; the main window ends it.
-    frmIzpis = new TfrmIzpis(Model, AboutBox, [this] { HelpContentsItemClick(); });
-
-    OpenDialog = TProjectCommands::MakeOpenDialog(this);
-    SaveDialog = TProjectCommands::MakeSaveDialog(this);
     FProject = std::make_unique<TProjectCommands>(Model, this, [this] { ShowModel(); }, [this] { RefillGrid(); });
 
     SetMessageHandler([this](const QString &text) { TModalHost::Message(this, QStringLiteral("Kalvo"), text); });
@@ -84,7 +72,7 @@ TFormKalvo::~TFormKalvo()
 {
     // An editor still open commits as the grid goes: not into a window half gone.
     disconnect(sg_matrika, nullptr, this, nullptr);
-    delete frmIzpis;
+    delete FReport;
     SetMessageHandler(nullptr);
 }
 
@@ -151,6 +139,66 @@ void TFormKalvo::CreateStatusLine()
     setStatusBar(FStatusLine);
     connect(FStatusLine, &TStatusLineView::AdviceRequested, Predlogi1, &QAction::trigger);
     std::copy(std::begin(FStatusLine->Panels), std::end(FStatusLine->Panels), StatusPanels);
+}
+
+// --- Windows made on first use ---------------------------------------------------
+
+namespace {
+
+template <typename T, typename Make>
+T *Once(T *&window, Make make)
+{
+    if (!window)
+        window = make();
+    return window;
+}
+
+} // namespace
+
+TFormPopup *TFormKalvo::FormPopup()
+{
+    return Once(FFormPopup, [this] { return new TFormPopup(this); });
+}
+
+TFormNewModel *TFormKalvo::FormNewModel()
+{
+    return Once(FFormNewModel, [this] { return new TFormNewModel(this); });
+}
+
+TFormRazmerje *TFormKalvo::FormRazmerje()
+{
+    return Once(FFormRazmerje, [this] { return new TFormRazmerje(this); });
+}
+
+TFormPopup_kriterij *TFormKalvo::FormPopup_kriterij()
+{
+    return Once(FFormPopup_kriterij, [this] { return new TFormPopup_kriterij(this); });
+}
+
+TFormPredlogi *TFormKalvo::FormPredlogi()
+{
+    return Once(FFormPredlogi, [this] { return new TFormPredlogi(this); });
+}
+
+TAboutBox *TFormKalvo::AboutBox()
+{
+    return Once(FAboutBox, [this] { return new TAboutBox(this); });
+}
+
+TfrmIzpis *TFormKalvo::frmIzpis()
+{
+    // A window of its own, not owned by the main window; the main window ends it.
+    return Once(FReport, [this] { return new TfrmIzpis(Model, AboutBox(), [this] { HelpContentsItemClick(); }); });
+}
+
+QFileDialog *TFormKalvo::OpenDialog()
+{
+    return Once(FOpenDialog, [this] { return TProjectCommands::MakeOpenDialog(this); });
+}
+
+QFileDialog *TFormKalvo::SaveDialog()
+{
+    return Once(FSaveDialog, [this] { return TProjectCommands::MakeSaveDialog(this); });
 }
 
 // --- Errors -------------------------------------------------------------------
@@ -276,11 +324,11 @@ void TFormKalvo::sg_matrikaDblClick()
     const int r = sg_matrika->Row();
     Model.FitNodeMatrix(node);
     if (node->Matrix->Kind == ckRelative && c != r) {
-        FormRazmerje->Prepare(sg_matrika->Cell(0, 0), sg_matrika->Cell(r, 0), sg_matrika->Cell(0, c),
+        FormRazmerje()->Prepare(sg_matrika->Cell(0, 0), sg_matrika->Cell(r, 0), sg_matrika->Cell(0, c),
                               PresetRatio(sg_matrika->Cell(c, r)));
-        if (TModalHost::Exec(*FormRazmerje) == QDialog::Accepted)
+        if (TModalHost::Exec(*FormRazmerje()) == QDialog::Accepted)
             ApplyRatioAnswer(Model, node, c, r,
-                             RatioAnswer(FormRazmerje->Position(), FormRazmerje->TrackMax()));
+                             RatioAnswer(FormRazmerje()->Position(), FormRazmerje()->TrackMax()));
     }
     RefillGrid();
     AnalizeAll();
@@ -335,11 +383,11 @@ void TFormKalvo::tv_kriterijiDblClick()
     if (!node)
         return;
     Model.FitNodeMatrix(node);
-    FormPopup_kriterij->Edit1->setText(node->Name);
-    FormPopup_kriterij->SetItemIndex(int(node->Matrix->Kind));
-    FormPopup_kriterij->setWindowTitle(QStringLiteral("Popravi kriterij"));
-    if (TModalHost::Exec(*FormPopup_kriterij) == QDialog::Accepted) {
-        Model.EditCriterion(node, FormPopup_kriterij->Edit1->text(), TCriterionKind(FormPopup_kriterij->ItemIndex()));
+    FormPopup_kriterij()->Edit1->setText(node->Name);
+    FormPopup_kriterij()->SetItemIndex(int(node->Matrix->Kind));
+    FormPopup_kriterij()->setWindowTitle(QStringLiteral("Popravi kriterij"));
+    if (TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted) {
+        Model.EditCriterion(node, FormPopup_kriterij()->Edit1->text(), TCriterionKind(FormPopup_kriterij()->ItemIndex()));
         tv_kriteriji->ShowName(node);
     }
     tv_kriterijiChange(node);
@@ -350,10 +398,10 @@ void TFormKalvo::tv_kriterijiDblClick()
 
 void TFormKalvo::Dodaj1Click()
 {
-    FormPopup_kriterij->setWindowTitle(QStringLiteral("Dodaj kriterij"));
-    FormPopup_kriterij->Edit1->clear();
-    if (TModalHost::Exec(*FormPopup_kriterij) == QDialog::Accepted) {
-        Model.AddCriterion(FormPopup_kriterij->Edit1->text(), TCriterionKind(FormPopup_kriterij->ItemIndex()));
+    FormPopup_kriterij()->setWindowTitle(QStringLiteral("Dodaj kriterij"));
+    FormPopup_kriterij()->Edit1->clear();
+    if (TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted) {
+        Model.AddCriterion(FormPopup_kriterij()->Edit1->text(), TCriterionKind(FormPopup_kriterij()->ItemIndex()));
     }
     Model.Tree.Select(Model.Tree.FirstNode());
     RebuildTree();
@@ -374,9 +422,9 @@ void TFormKalvo::Brii1Click()
 
 void TFormKalvo::Dodaj4Click()
 {
-    FormPopup->setWindowTitle(QStringLiteral("Dodaj rešitev"));
-    if (TModalHost::Exec(*FormPopup) == QDialog::Accepted) {
-        Model.AddSolution(FormPopup->Edit1->text());
+    FormPopup()->setWindowTitle(QStringLiteral("Dodaj rešitev"));
+    if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted) {
+        Model.AddSolution(FormPopup()->Edit1->text());
         // Every leaf gets a weight for the new solution at once, not only when it is next shown.
         Model.FitLeafMatrices();
         Panel2->SyncRows(Model);
@@ -432,15 +480,15 @@ void TFormKalvo::HelpContentsItemClick()
 
 void TFormKalvo::HelpAboutItemClick()
 {
-    TModalHost::Exec(*AboutBox);
+    TModalHost::Exec(*AboutBox());
 }
 
 // The report commands: the file in the current directory, built, then shown.
 void TFormKalvo::ShowReport(void (TfrmIzpis::*builder)(const QString &), const QString &fileName)
 {
     const QString path = QDir::current().filePath(fileName);
-    (frmIzpis->*builder)(path);
-    frmIzpis->ShowReport(path);
+    (frmIzpis()->*builder)(path);
+    frmIzpis()->ShowReport(path);
 }
 
 void TFormKalvo::Model1Click()
@@ -467,9 +515,9 @@ void TFormKalvo::Predlogi1Click()
         return;
     Model.FitNodeMatrix(node);
     const TConsistencyAdvice advice = AdviseConsistency(*node->Matrix, Model.ExactMethod);
-    FormPredlogi->Show(advice, Model.ItemNames(node), CanUndoAdvice(Model, node));
+    FormPredlogi()->Show(advice, Model.ItemNames(node), CanUndoAdvice(Model, node));
     sg_matrika->MarkCells(AdviceCells(advice));   // while the dialog is open
-    const int answer = TModalHost::Exec(*FormPredlogi);
+    const int answer = TModalHost::Exec(*FormPredlogi());
     sg_matrika->MarkCells({});
     if (answer == TFormPredlogi::UndoResult)
         UndoAdvice(Model, node);
@@ -500,8 +548,8 @@ void TFormKalvo::OpenStartModel(const QString &fileName)
 
 void TFormKalvo::SpeedButton3Click()
 {
-    if (TModalHost::Exec(*FormNewModel) == QDialog::Accepted) {
-        Model.NewModel(FormNewModel->Edit1->text());
+    if (TModalHost::Exec(*FormNewModel()) == QDialog::Accepted) {
+        Model.NewModel(FormNewModel()->Edit1->text());
         Panel2->SyncRows(Model);
         FitHeights(Panel2->Layout(Model));
     }
@@ -513,7 +561,7 @@ void TFormKalvo::SpeedButton3Click()
 
 void TFormKalvo::SpeedButton2Click()
 {
-    const QString file = FProject->ChooseFile(OpenDialog);
+    const QString file = FProject->ChooseFile(OpenDialog());
     if (!file.isEmpty())
         OpenModel(file);
 }
@@ -525,7 +573,7 @@ void TFormKalvo::Shrani1Click()
 
 void TFormKalvo::Shranjevanjmodela1Click()
 {
-    const QString file = FProject->ChooseFile(SaveDialog);
+    const QString file = FProject->ChooseFile(SaveDialog());
     if (file.isEmpty() || !FProject->SaveTo(file))
         return;
     OpenModel(file);
@@ -565,7 +613,8 @@ void TFormKalvo::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    frmIzpis->close();
+    if (FReport)
+        FReport->close();
     if (FSensitivity)
         FSensitivity->close();
     if (FHelp)

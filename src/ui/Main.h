@@ -62,16 +62,20 @@ public:
     QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1, *Predlogi1;
     QAction *HelpContentsItem, *Debug1, *HelpAboutItem;
 
-    // The dialogs, made once and reused.
-    TFormPopup *FormPopup;
-    TFormNewModel *FormNewModel;
-    TFormRazmerje *FormRazmerje;
-    TFormPopup_kriterij *FormPopup_kriterij;
-    class TFormPredlogi *FormPredlogi;
-    TAboutBox *AboutBox;
-    TfrmIzpis *frmIzpis;
-    QFileDialog *OpenDialog;
-    QFileDialog *SaveDialog;
+    // The dialogs and the report window, each made on its first use and reused:
+    // the first screen shows none of them, and the two file dialogs alone cost
+    // tens of milliseconds to make.
+    TFormPopup *FormPopup();
+    TFormNewModel *FormNewModel();
+    TFormRazmerje *FormRazmerje();
+    TFormPopup_kriterij *FormPopup_kriterij();
+    class TFormPredlogi *FormPredlogi();
+    TAboutBox *AboutBox();
+    TfrmIzpis *frmIzpis();
+    QFileDialog *OpenDialog();
+    QFileDialog *SaveDialog();
+    // Whether the report window has been made (it is not before the first report).
+    bool HasReportWindow() const { return FReport != nullptr; }
 
     THelpViewer *HelpViewer() const { return FHelp; }
     class TFormObcutljivost *Sensitivity() const { return FSensitivity; }
@@ -144,6 +148,15 @@ private:
     void ShowReport(void (TfrmIzpis::*builder)(const QString &), const QString &fileName);
 
     THelpViewer *FHelp = nullptr;
+    TFormPopup *FFormPopup = nullptr;
+    TFormNewModel *FFormNewModel = nullptr;
+    TFormRazmerje *FFormRazmerje = nullptr;
+    TFormPopup_kriterij *FFormPopup_kriterij = nullptr;
+    class TFormPredlogi *FFormPredlogi = nullptr;
+    TAboutBox *FAboutBox = nullptr;
+    TfrmIzpis *FReport = nullptr;
+    QFileDialog *FOpenDialog = nullptr;
+    QFileDialog *FSaveDialog = nullptr;
     class TFormObcutljivost *FSensitivity = nullptr;
     std::unique_ptr<TProjectCommands> FProject;
     class TStatusLineView *FStatusLine = nullptr;

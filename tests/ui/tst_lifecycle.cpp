@@ -212,7 +212,7 @@ void TestLifecycle::openRebuildsTheModel()
     QDir().mkpath(folder);
     for (const char *ext : {".KRT", ".MAT", ".RST"})
         QFile::copy(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto") + ext, folder + QStringLiteral("/Avto") + ext);
-    QVERIFY(w.Form.OpenDialog->nameFilters().constFirst().contains(QStringLiteral("*.krt *.KRT")));
+    QVERIFY(w.Form.OpenDialog()->nameFilters().constFirst().contains(QStringLiteral("*.krt *.KRT")));
     AnswerFile(folder + QStringLiteral("/Avto.KRT"));
     w.Key(Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(w.Model.ProjectFileName, folder + QStringLiteral("/Avto.KRT"));

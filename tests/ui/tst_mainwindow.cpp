@@ -338,7 +338,7 @@ void TestMainWindow::helpAndAbout()
     AnswerAndRecord(&log);
     ClickMenuItem(w.Form, "HelpMenu", w.Form.HelpAboutItem);
     QCOMPARE(log, QStringList{"AboutBox"});
-    QCOMPARE(w.Form.AboutBox->Version->text(), QStringLiteral("Verzija: 1.3.1.6"));
+    QCOMPARE(w.Form.AboutBox()->Version->text(), QStringLiteral("Verzija: 1.3.1.6"));
 
     w.Form.close();   // a model of its root only closes without a question
     QVERIFY(!w.Form.HelpViewer()->isVisible());

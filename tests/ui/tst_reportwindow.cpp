@@ -41,7 +41,7 @@ QString PlainText(TReportView *view)
 // Runs a report command and waits until the page has loaded.
 void Report(TWindow &w, QAction *command)
 {
-    QSignalSpy loaded(w.Form.frmIzpis->WebBrowser1, &TReportView::LoadFinished);
+    QSignalSpy loaded(w.Form.frmIzpis()->WebBrowser1, &TReportView::LoadFinished);
     if (command == w.Form.Model1) {
         // The printer button of the tool bar runs the model report too.
         QTest::mouseClick(w.Form.ToolBar1->widgetForAction(command), Qt::LeftButton);
@@ -96,13 +96,13 @@ void TestReportWindow::cleanup()
 void TestReportWindow::reportShowsSlovenianLetters()
 {
     TWindow w;
-    QVERIFY(!w.Form.frmIzpis->WebBrowser1->HasEngine());   // the engine waits for the first report
+    QVERIFY(!w.Form.frmIzpis()->WebBrowser1->HasEngine());   // the engine waits for the first report
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Zaposlitev")); });
     QDir::setCurrent(FDir.path());
     Report(w, w.Form.Model1);
-    QVERIFY(w.Form.frmIzpis->isVisible());
+    QVERIFY(w.Form.frmIzpis()->isVisible());
     QVERIFY(QFile::exists(FDir.filePath(QStringLiteral("Model.htm"))));
-    const QString text = PlainText(w.Form.frmIzpis->WebBrowser1);
+    const QString text = PlainText(w.Form.frmIzpis()->WebBrowser1);
     QVERIFY2(text.contains(QStringLiteral("Model - Izbira službe")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Plača")));
     QVERIFY(text.contains(QStringLiteral("Tabela primerjav")));
@@ -120,7 +120,7 @@ void TestReportWindow::namesWithMarkupRunNothing()
     QStringList log;
     AnswerAndRecord(&log);   // for a false "could not be shown", if one came
     Report(w, w.Form.Model1);
-    TReportView *view = w.Form.frmIzpis->WebBrowser1;
+    TReportView *view = w.Form.frmIzpis()->WebBrowser1;
     QTest::qWait(500);
     QVERIFY(view->Title() != QStringLiteral("vdor"));
     QVERIFY(PlainText(view).contains(QStringLiteral("povezava")));
@@ -135,17 +135,17 @@ void TestReportWindow::secondReportReplacesTheFirst()
     QDir::setCurrent(FDir.path());
     Report(w, w.Form.Model1);
     Report(w, w.Form.Izbran2);
-    TReportView *view = w.Form.frmIzpis->WebBrowser1;
+    TReportView *view = w.Form.frmIzpis()->WebBrowser1;
     QCOMPARE(view->CurrentFile(), FDir.filePath(QStringLiteral("Resitve.htm")));
     QVERIFY(PlainText(view).contains(QStringLiteral("Resitve - Nakup avtomobila")));
     const QWidgetList windows = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget *t) { return qobject_cast<TfrmIzpis *>(t); }), 1);
 
     // Closed, then asked for again: the window comes back with the new page.
-    w.Form.frmIzpis->close();
-    QVERIFY(!w.Form.frmIzpis->isVisible());
+    w.Form.frmIzpis()->close();
+    QVERIFY(!w.Form.frmIzpis()->isVisible());
     Report(w, w.Form.Izbran1);
-    QVERIFY(w.Form.frmIzpis->isVisible());
+    QVERIFY(w.Form.frmIzpis()->isVisible());
     QVERIFY(PlainText(view).contains(QStringLiteral("Kriterij - Nakup avtomobila")));
 }
 
@@ -155,7 +155,7 @@ void TestReportWindow::printingAndPreview()
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
     QDir::setCurrent(FDir.path());
     Report(w, w.Form.Model1);
-    TfrmIzpis *report = w.Form.frmIzpis;
+    TfrmIzpis *report = w.Form.frmIzpis();
     QTRY_VERIFY_WITH_TIMEOUT(report->Printing->Ready(), 30000);   // found from the first report on
 
     QPrinter pdf(QPrinter::HighResolution);
@@ -213,7 +213,7 @@ void TestReportWindow::aSlowPrintSystemFreezesNothing()
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
     QDir::setCurrent(FDir.path());
     Report(w, w.Form.Model1);
-    TfrmIzpis *report = w.Form.frmIzpis;
+    TfrmIzpis *report = w.Form.frmIzpis();
     report->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(report));
     QTest::keyClick(report, Qt::Key_P, Qt::ControlModifier);
