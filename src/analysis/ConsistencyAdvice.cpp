@@ -152,6 +152,16 @@ TConsistencyAdvice Advise(const Tmatrika &matrix, bool exactMethod);
 
 } // namespace
 
+double ScreeningCR(const Tmatrika &matrix, bool exactMethod)
+{
+    const int n = matrix.Order;
+    std::array<double, 100> a{};
+    for (int r = 0; r < n && n <= 10; ++r)
+        for (int c = 0; c < n; ++c)
+            a[size_t(r * 10 + c)] = RatioToFloat(matrix.RatioText(c, r));
+    return TQuickCR(n, exactMethod)(a);
+}
+
 // The advice, with the items' weights before and after it, so that the user sees
 // what the changes do to the result before taking them.
 TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)

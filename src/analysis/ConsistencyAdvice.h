@@ -28,6 +28,10 @@ struct TConsistencyAdvice
 // A matrix of another kind, or of an order above 10 (no random index), throws.
 TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod);
 
+// The screening CR the search ranks its candidates by: the same formulas as
+// Compute on numbers (orders 3 to 10); Compute decides every answer.
+double ScreeningCR(const Tmatrika &matrix, bool exactMethod);
+
 // Writes the changes into the matrix (both cells of each), as the ratio dialog would.
 void ApplyAdvice(Tmatrika &matrix, const std::vector<TJudgementChange> &changes);
 // "Uporabi" in the window: the changes into node's matrix, remembered in the model

@@ -39,6 +39,9 @@ private slots:
     void examples_data();
     void examples();
     void refusals();
+    void screeningAgreesWithCompute();
+    void greedyAndUnreachable();
+    void modelApplyAndUndo();
 };
 
 void TestConsistencyAdvice::agreesWithBruteForce()
@@ -163,6 +166,62 @@ void TestConsistencyAdvice::refusals()
                             "mogoče dati. Popravite eno od njiju."));
     Tmatrika values(3, ckMoreIsBetter);
     QVERIFY(ErrorOf([&] { AdviseConsistency(values, true); }).startsWith(QStringLiteral("Predlogi za doslednost")));
+}
+
+// The screen must rank candidates as Compute would: it agrees on random matrices.
+void TestConsistencyAdvice::screeningAgreesWithCompute()
+{
+    QRandomGenerator random(5);
+    for (int trial = 0; trial < 300; ++trial) {
+        const int n = 3 + int(random.bounded(8));
+        QStringList upper;
+        for (int i = 0; i < n * (n - 1) / 2; ++i)
+            upper << ScaleTexts.at(int(random.bounded(ScaleTexts.size())));
+        for (bool exact : {true, false}) {
+            Tmatrika m = Relative(n, upper);
+            const double quick = ScreeningCR(m, exact);
+            m.Compute(exact);
+            QVERIFY2(std::fabs(quick - m.CR) <= 1e-9 * std::max(1.0, std::fabs(m.CR)),
+                     qPrintable(QStringLiteral("order %1: %2 against %3").arg(n).arg(quick).arg(m.CR)));
+        }
+    }
+}
+
+void TestConsistencyAdvice::greedyAndUnreachable()
+{
+    // Thoroughly inconsistent: more than two changes, each cell changed once.
+    const Tmatrika wild = Relative(6, {"9:1", "1:9", "9:1", "1:9", "9:1", "1:9", "9:1", "1:9", "9:1",
+                                       "1:9", "9:1", "1:9", "9:1", "1:9", "9:1"});
+    const TConsistencyAdvice advice = AdviseConsistency(wild, true);
+    QVERIFY(advice.Changes.size() > 2 && !advice.Fewest);
+    for (size_t i = 0; i < advice.Changes.size(); ++i)
+        for (size_t j = i + 1; j < advice.Changes.size(); ++j)
+            QVERIFY(advice.Changes[i].Row != advice.Changes[j].Row || advice.Changes[i].Col != advice.Changes[j].Col);
+    // A diagonal that is not 1 (only a file brings one) cannot be mended by judgements.
+    Tmatrika diagonal = Relative(3, {"2:1", "6:1", "3:1"});
+    diagonal.Ratios[0][0] = QStringLiteral("9:1");
+    const TConsistencyAdvice none = AdviseConsistency(diagonal, true);
+    QVERIFY(!none.Reached);
+    QVERIFY(none.CRAfter > AcceptableCR);
+}
+
+void TestConsistencyAdvice::modelApplyAndUndo()
+{
+    TModel model;
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Koren");
+    AddCriteria(model, root, {"A", "B", "C"});
+    model.FitNodeMatrix(root);
+    SetUpperRatios(*root->Matrix, {"3:1", "5:1", "1:2"});
+    const auto before = root->Matrix->Ratios;
+    const TConsistencyAdvice advice = AdviseConsistency(*root->Matrix, true);
+    QVERIFY(!CanUndoAdvice(model, root));
+    ApplyAdvice(model, root, advice.Changes);
+    QVERIFY(root->Matrix->Ratios != before);
+    QVERIFY(CanUndoAdvice(model, root));
+    UndoAdvice(model, root);
+    QCOMPARE(root->Matrix->Ratios, before);
+    QVERIFY(!CanUndoAdvice(model, root));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestConsistencyAdvice)

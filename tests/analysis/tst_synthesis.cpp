@@ -56,6 +56,7 @@ private slots:
     void cachedRunAgreesWithPlainAnalize();
     void roundHalfEven_data();
     void roundHalfEven();
+    void sharpEdges();
 };
 
 void TestSynthesis::workedExample_data()
@@ -340,6 +341,48 @@ void TestSynthesis::roundHalfEven()
     QFETCH(double, value);
     QFETCH(int, rounded);
     QCOMPARE(RoundHalfEven(value), rounded);
+}
+
+void TestSynthesis::sharpEdges()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    {   // CR of exactly 0.1 is acceptable; just above it is not.
+        TCriterionNode node(QStringLiteral("K"));
+        node.Matrix = std::make_unique<Tmatrika>(3, ckRelative);
+        node.Matrix->CR = AcceptableCR;
+        QVERIFY(!StatusFor(&node).Emphasis);
+        node.Matrix->CR = std::nextafter(AcceptableCR, 1.0);
+        QVERIFY(StatusFor(&node).Emphasis);
+    }
+    {   // Bars are rounded, not cut: 2:1 gives 67 and 33.
+        TModel model;
+        AddCriteria(model, model.Tree.FirstNode(), {"A", "B"});
+        model.FitNodeMatrix(model.Tree.FirstNode());
+        SetUpperRatios(*model.Tree.FirstNode()->Matrix, {"2:1"});
+        model.Tree.Select(model.Tree.FirstNode());
+        AnalizeAll(model);
+        QCOMPARE(model.SubcriterionBars[0].Position, 67);
+        QCOMPARE(model.SubcriterionBars[1].Position, 33);
+    }
+    {   // A 3x3 root: after a failed run the status line keeps every old figure.
+        TModel model;
+        BuildExample(model);
+        TCriterionNode *root = model.Tree.FirstNode();
+        TCriterionNode *third = model.Tree.AddSelectedChild(QStringLiteral("K3"), 3, ckMoreIsBetter);
+        model.FitNodeMatrix(root);
+        SetUpperRatios(*root->Matrix, {"3:1", "5:1", "1:2"});
+        AnalizeAll(model);
+        const TStatusLine before = model.Status;
+        QCOMPARE(before.Panels[4], QStringLiteral("CR= 0,1407"));
+        SetUpperRatios(*root->Matrix, {"2:1", "6:1", "3:1"});
+        third->Matrix->AbsoluteValues[0] = QStringLiteral("x");
+        QVERIFY(!ErrorOf([&] { AnalizeAll(model); }).isEmpty());
+        QCOMPARE(model.Status, before);
+        // A root matrix of order 2 over three children never reads the third.
+        root->Matrix->SetOrder(2);
+        AnalizeAll(model);
+        QCOMPARE(ValueTexts(model), (QStringList{"0,4000", "0,2667", "0,3333"}));   // 2:1 over K1 and K2
+    }
 }
 
 KALVO_TEST_GUILESS_MAIN(TestSynthesis)

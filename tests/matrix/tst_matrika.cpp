@@ -87,6 +87,7 @@ private slots:
     void exactMatchesPrincipalEigenvector();
     void removeItemDropsItsRowAndColumn();
     void switchingKindsKeepsBothSets();
+    void boundaries();
 };
 
 void TestMatrika::createFillsOnes()
@@ -513,6 +514,18 @@ void TestMatrika::switchingKindsKeepsBothSets()
     a.Kind = ckLessIsBetter;
     a.RemoveItem(0);
     QCOMPARE(a.Ratios.size(), size_t(2));
+}
+
+// The edges of the limits: each is one step from the other side.
+void TestMatrika::boundaries()
+{
+    Tmatrika largest(MaxRelativeOrder, ckRelative);
+    QCOMPARE(largest.Order, 200);
+    QCOMPARE(ErrorOf([&] { largest.SetOrder(MaxRelativeOrder + 1); }), TooLargeMessage(201));
+    QCOMPARE(largest.Order, 200);
+    const QString sixty(60, QLatin1Char('x'));
+    QCOMPARE(EKalvoError::Quote(sixty), sixty);   // exactly 60: whole
+    QCOMPARE(EKalvoError::Quote(sixty + QLatin1Char('y')), sixty + QChar(0x2026));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestMatrika)

@@ -13,6 +13,7 @@ private slots:
     void presets();
     void answers_data();
     void answers();
+    void ratioAnswerGoesTheRightWayRound();
     void typedValues_data();
     void typedValues();
     void fillRelativeLeaf();
@@ -69,6 +70,19 @@ void TestGridEdits::answers()
     const TRatioAnswer answer = RatioAnswer(position, max);
     QTEST(answer.Clicked, "clicked");
     QTEST(answer.Mirror, "mirror");
+}
+
+// The dialog's answer for cell (column 2, row 1): the clicked cell states row
+// item 1 against column item 2, its mirror the reciprocal.
+void TestGridEdits::ratioAnswerGoesTheRightWayRound()
+{
+    TModel model;
+    AddCriteria(model, model.Tree.FirstNode(), {"A", "B", "C"});
+    TCriterionNode *root = model.Tree.FirstNode();
+    ApplyRatioAnswer(model, root, 2, 1, RatioAnswer(5, 16));   // 4:1 for A against B
+    QCOMPARE(root->Matrix->Ratios[1][0], QStringLiteral("4:1"));   // column 2, row 1
+    QCOMPARE(root->Matrix->Ratios[0][1], QStringLiteral("1:4"));
+    QCOMPARE(root->Matrix->Ratios[2][0], QStringLiteral("1"));     // nothing else
 }
 
 void TestGridEdits::typedValues_data()

@@ -16,6 +16,9 @@
 #include <QTemporaryDir>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <thread>
 
 namespace {
 
@@ -112,6 +115,9 @@ private slots:
     void tinyFilesAskingForHugeMatrices_data();
     void tinyFilesAskingForHugeMatrices();
     void twoProgramsOneSet();
+    void orderTwoHundredIsRead();
+    void openingMarksTheFirstAndSavingKnowsTheSet();
+    void straightThroughToDevices();
     void mirroredCellsThatDisagreeAreTold();
 };
 
@@ -562,6 +568,57 @@ void TestModelFiles::nameOutsideTheCodePageIsRefused()
     const QString error = ErrorOf([&] { SaveProject(model, dir.filePath("m")); });
     QVERIFY2(error.contains(QStringLiteral("Windows-1250")), qPrintable(error));
     QCOMPARE(Bytes(dir.filePath("m.RST")), rst);
+}
+
+void TestModelFiles::orderTwoHundredIsRead()
+{
+    QTemporaryDir dir;
+    QStringList matrix{"0", "200"};
+    for (int i = 0; i < 200 * 200; ++i)
+        matrix << QStringLiteral("1");
+    WriteModelSet(dir.filePath("m"), {"Koren"}, matrix, QStringList(200, QStringLiteral("R")));
+    TModel model;
+    LoadProject(model, dir.filePath("m"));
+    QCOMPARE(model.Tree.FirstNode()->Matrix->Order, 200);
+}
+
+void TestModelFiles::openingMarksTheFirstAndSavingKnowsTheSet()
+{
+    QTemporaryDir dir;
+    TModel model;
+    BuildStanovanje(model);
+    model.OznaciResitev(1);
+    SaveProject(model, dir.filePath("m"));
+    QVERIFY(!SavingReplacesOtherSet(model, dir.filePath("m")));   // its own set now
+    TModel other;
+    other.AddSolution(QStringLiteral("X"));
+    other.AddSolution(QStringLiteral("Y"));
+    other.OznaciResitev(1);
+    QVERIFY(SavingReplacesOtherSet(other, dir.filePath("m")));
+    LoadProject(other, dir.filePath("m"));
+    QCOMPARE(other.MarkedSolution, 0);
+    QVERIFY(!SavingReplacesOtherSet(other, dir.filePath("m")));
+}
+
+// Devices and pipes are written straight through, and their errors are told.
+void TestModelFiles::straightThroughToDevices()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("cev"));
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QByteArray received;
+    std::thread reader([&] {
+        QFile in(fifo);
+        if (in.open(QIODevice::ReadOnly))
+            received = in.readAll();
+    });
+    WriteFiles({{fifo, QByteArrayLiteral("vsebina\r\n")}});
+    reader.join();
+    QCOMPARE(received, QByteArrayLiteral("vsebina\r\n"));
+    QVERIFY(QFileInfo(fifo).isFile() == false);   // still the pipe, not replaced by a file
+    if (QFileInfo::exists(QStringLiteral("/dev/full")))
+        QVERIFY(ErrorOf([] { WriteFiles({{QStringLiteral("/dev/full"), QByteArray(1 << 16, 'x')}}); })
+                    .contains(QStringLiteral("/dev/full")));
 }
 
 // A save notices a set changed since it was read, and a set being saved (locked)
