@@ -62,6 +62,24 @@ int TopOf(const std::vector<double> &scores)
     return top;
 }
 
+// A root over measured criteria, one line of values each, and the root's judgements.
+TSensitivity Analyzed(TModel &model, const QStringList &criteria, const QStringList &upper)
+{
+    const int n = int(criteria.first().split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+    for (int k = 0; k < n; ++k)
+        model.AddSolution(QString(QChar('A' + k)));
+    TCriterionNode *root = model.Tree.FirstNode();
+    for (const QString &values : criteria) {
+        model.Tree.Select(root);
+        TCriterionNode *c = model.Tree.AddSelectedChild(QStringLiteral("K"), n, ckMoreIsBetter);
+        const QStringList texts = values.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        c->Matrix->AbsoluteValues = std::vector<QString>(texts.begin(), texts.end());
+    }
+    model.FitNodeMatrix(root);
+    SetUpperRatios(*root->Matrix, upper);
+    return AnalyzeSensitivity(model, root);
+}
+
 } // namespace
 
 class TestSensitivity : public QObject
@@ -179,19 +197,7 @@ void TestSensitivity::edgeCases()
     QFETCH(int, crossings);
     QFETCH(int, critical);
     TModel model;
-    const int n = int(criteria.first().split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
-    for (int k = 0; k < n; ++k)
-        model.AddSolution(QString(QChar('A' + k)));
-    TCriterionNode *root = model.Tree.FirstNode();
-    for (const QString &values : criteria) {
-        model.Tree.Select(root);
-        TCriterionNode *c = model.Tree.AddSelectedChild(QStringLiteral("K"), n, ckMoreIsBetter);
-        const QStringList texts = values.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        c->Matrix->AbsoluteValues = std::vector<QString>(texts.begin(), texts.end());
-    }
-    model.FitNodeMatrix(root);
-    SetUpperRatios(*root->Matrix, upper);
-    const TSensitivity s = AnalyzeSensitivity(model, root);
+    const TSensitivity s = Analyzed(model, criteria, upper);
     QCOMPARE(s.Top, top);
     QCOMPARE(s.Criteria.front().Low, interval.at(0));
     QVERIFY(std::fabs(s.Criteria.front().High - interval.at(1)) < 1e-12);
@@ -209,21 +215,7 @@ void TestSensitivity::criterionWithoutSubcriteriaIsAnError()
 
 void TestSensitivity::sharpCases()
 {
-    auto build = [](TModel &model, const QStringList &criteria, const QStringList &upper) {
-        const int n = int(criteria.first().split(QLatin1Char(' ')).size());
-        for (int k = 0; k < n; ++k)
-            model.AddSolution(QString(QChar('A' + k)));
-        TCriterionNode *root = model.Tree.FirstNode();
-        for (const QString &values : criteria) {
-            model.Tree.Select(root);
-            TCriterionNode *c = model.Tree.AddSelectedChild(QStringLiteral("K"), n, ckMoreIsBetter);
-            const QStringList texts = values.split(QLatin1Char(' '));
-            c->Matrix->AbsoluteValues = std::vector<QString>(texts.begin(), texts.end());
-        }
-        model.FitNodeMatrix(root);
-        SetUpperRatios(*root->Matrix, upper);
-        return AnalyzeSensitivity(model, root);
-    };
+    const auto build = Analyzed;
     {   // Today's weight lies inside its interval, for every sub-criterion.
         TModel model;
         const TSensitivity s = build(model, {"4 3 2", "2 2 1", "3 4 2"}, {"1:3", "3:1", "1:3"});
