@@ -26,6 +26,7 @@
 #include <QLegendMarker>
 #include <QLocale>
 #include <QToolTip>
+#include <QTextDocument>
 
 #include <cmath>
 
@@ -326,9 +327,12 @@ void TFormObcutljivost::ShowCriterion(int index)
             const auto nearest = std::min_element(marks.begin(), marks.end(), [&](const TCrossing &a, const TCrossing &b) {
                 return std::fabs(a.Weight - point.x()) < std::fabs(b.Weight - point.x());
             });
-            QToolTip::showText(QCursor::pos(), QStringLiteral("Pri uteži %1 se zamenjata »%2« in »%3«.")
-                                                   .arg(FormatFloat4(nearest->Weight), Name(nearest->First),
-                                                        Name(nearest->Second)),
+            // Names as typed: a tooltip would take "<b>" for markup.
+            QToolTip::showText(QCursor::pos(),
+                               Qt::convertFromPlainText(QStringLiteral("Pri uteži %1 se zamenjata »%2« in »%3«.")
+                                                            .arg(FormatFloat4(nearest->Weight), Name(nearest->First),
+                                                                 Name(nearest->Second)),
+                                                       Qt::WhiteSpaceNormal),
                                Chart);
         });
         attach(crossings);
