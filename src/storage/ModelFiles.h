@@ -39,7 +39,7 @@ struct TModelSetBytes
 // LoadProject after the files were read.
 void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set, bool *replaced = nullptr);
 
-inline constexpr int SetLockWaitMs = 2000;
+inline constexpr int SetLockWaitMs = 1000;   // a save takes milliseconds; no command may freeze longer
 
 // The fingerprint of the set's files as they are on disk now.
 QByteArray FileSetStamp(const QString &fileName);
