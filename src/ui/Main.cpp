@@ -112,6 +112,7 @@ void TFormKalvo::CreateCentralArea()
     connect(sg_matrika, &TStringGrid::CellSelected, this, [this] { Run([this] { sg_matrikaClick(); }); });
     connect(sg_matrika, &TStringGrid::Exited, this, [this] { Run([this] { sg_matrikaExit(); }); });
     connect(sg_matrika, &TStringGrid::DblClick, this, [this] { Run([this] { sg_matrikaDblClick(); }); });
+    connect(sg_matrika, &TStringGrid::EditorClosed, this, [this] { FTypedCell = QPoint(); });
     connect(sg_matrika, &TStringGrid::EditText, this,
             [this](int c, int r, const QString &text, bool final) {
                 Run([=, this] { sg_matrikaSetEditText(c, r, text, final); });

@@ -50,6 +50,8 @@ signals:
     void DblClick();
     // The editor's text changed (the cell already holds it), or the editor closed (final).
     void EditText(int c, int r, const QString &text, bool final);
+    // The editor closed, also without its text taken (Escape).
+    void EditorClosed();
     // The keyboard focus left the grid and its editor.
     void Exited();
 

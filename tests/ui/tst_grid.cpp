@@ -300,6 +300,20 @@ void TestGrid::typedAbsoluteValues()
     QCOMPARE(w.Selected().AbsoluteValues[1], QStringLiteral("2,5"));
     QCOMPARE(w.Grid()->Cell(1, 2), QStringLiteral("2,5"));
 
+    // Escape drops the typing: nothing stored, and the next editing starts from the stored value.
+    w.ClickCell(1, 1);
+    w.Key(Qt::Key_F2);
+    w.Key(Qt::Key_End);
+    w.Type(QStringLiteral("7"));
+    w.Key(Qt::Key_Escape);
+    QTest::qWait(50);
+    QCOMPARE(w.Selected().AbsoluteValues[0], QStringLiteral("4"));
+    w.Key(Qt::Key_F2);
+    w.Key(Qt::Key_End);
+    w.Type(QStringLiteral("x"));
+    QCOMPARE(qobject_cast<QLineEdit *>(QApplication::focusWidget())->text(), QStringLiteral("4"));
+    w.Key(Qt::Key_Escape);
+
     // Clearing the cell stores nothing; the next fill shows the stored value again.
     w.ClickCell(1, 1);
     w.Key(Qt::Key_F2);
