@@ -11,6 +11,7 @@ QWidget *TGridEditDelegate::createEditor(QWidget *parent, const QStyleOptionView
         if (at.isValid())
             emit TextEdited(at, text, false);
     });
+    connect(editor, &QObject::destroyed, this, &TGridEditDelegate::EditorGone);
     FEditor = editor;
     return editor;
 }

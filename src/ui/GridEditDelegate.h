@@ -23,6 +23,8 @@ public:
 
 signals:
     void TextEdited(const QModelIndex &index, const QString &text, bool final) const;
+    // The editor is gone, whether its text was taken or not (Escape).
+    void EditorGone() const;
 
 private:
     mutable QPointer<QLineEdit> FEditor;

@@ -46,7 +46,7 @@ TStringGrid::TStringGrid(QWidget *parent)
             cell->setText(text);
         emit EditText(index.column() + 1, index.row() + 1, text, final);
     });
-    connect(FDelegate, &QAbstractItemDelegate::closeEditor, this, &TStringGrid::EditorClosed);
+    connect(FDelegate, &TGridEditDelegate::EditorGone, this, &TStringGrid::EditorClosed);
     connect(this, &QTableWidget::cellClicked, this, &TStringGrid::CellSelected);
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0 && column >= 0)
