@@ -69,17 +69,31 @@ void TPrintHandler::WhenReady(std::function<void()> action)
     Discover();
 }
 
-void TPrintHandler::PrintDocument(QPrinter *printer)
+namespace {
+
+// Starts an operation of the browser view that answers later, and waits for the
+// answer while the window goes on.
+template <typename Result, typename Start>
+Result WaitFor(Start start)
 {
     QEventLoop loop;
-    bool ok = false, finished = false;
-    FView->Print(printer, [&](bool success) {
-        ok = success;
+    Result result{};
+    bool finished = false;
+    start([&](Result answer) {
+        result = answer;
         finished = true;
         loop.quit();
     });
     if (!finished)
         loop.exec();
+    return result;
+}
+
+} // namespace
+
+void TPrintHandler::PrintDocument(QPrinter *printer)
+{
+    const bool ok = WaitFor<bool>([&](auto done) { FView->Print(printer, done); });
     if (!ok)
         throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Izpisa ni bilo mogoče natisniti."));
 }
@@ -118,16 +132,7 @@ void TPrintHandler::PageSetup()
 
 void TPrintHandler::SaveAsPdf(const QString &fileName)
 {
-    QEventLoop loop;
-    QString error;
-    bool finished = false;
-    FView->SaveAsPdf(fileName, [&](const QString &failure) {
-        error = failure;
-        finished = true;
-        loop.quit();
-    });
-    if (!finished)
-        loop.exec();
+    const QString error = WaitFor<QString>([&](auto done) { FView->SaveAsPdf(fileName, done); });
     if (!error.isEmpty())
         throw EKalvoError(EKalvoError::ekFile, error);
 }
