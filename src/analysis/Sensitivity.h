@@ -53,10 +53,11 @@ struct TSensitivity
 };
 
 // The sensitivity of node's sub-criteria under the model's method. Costs one
-// synthesis per sub-criterion (each matrix computed once) and O(m n^2) for the
-// crossings. A node without sub-criteria, or a failing synthesis, throws
-// EKalvoError naming the criterion. The model's matrices are computed, nothing
-// else of it changes.
+// synthesis per sub-criterion (each matrix computed once) and O(m n) beyond it:
+// the crossings are those among the `followed` best solutions and the marked one.
+// A node without sub-criteria, or a failing synthesis, throws EKalvoError naming
+// the criterion. The model's matrices are computed, nothing else of it changes.
+
 // How many of the best solutions a sensitivity analysis follows.
 inline constexpr int FollowedSolutions = 10;
 
