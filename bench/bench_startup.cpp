@@ -3,6 +3,7 @@
 // of the sensitivity window's slider with the chart drawn again.
 #include "ui/Main.h"
 #include "model/Model.h"
+#include "model/ModelDocument.h"
 #include "ui/ReportView.h"
 #include "ui/SensitivityWindow.h"
 
@@ -20,8 +21,8 @@ namespace {
 void BM_CreateMainWindow(benchmark::State &state)
 {
     for (auto _ : state) {
-        TModel model;
-        TFormKalvo form(model);
+        TModelDocument document;
+        TFormKalvo form(document);
         benchmark::DoNotOptimize(&form);
     }
 }
@@ -32,8 +33,8 @@ void BM_CreateMainWindow(benchmark::State &state)
 void BM_FirstShownWindow(benchmark::State &state)
 {
     for (auto _ : state) {
-        TModel model;
-        TFormKalvo form(model);
+        TModelDocument document;
+        TFormKalvo form(document);
         form.show();
         QPixmap frame = form.grab();
         benchmark::DoNotOptimize(&frame);

@@ -5,7 +5,7 @@
 #include "ui/CriteriaTreeView.h"
 #include "ui/Main.h"
 #include "ui/SensitivityWindow.h"
-#include "model/Model.h"
+#include "model/ModelDocument.h"
 #include "ui/ReportView.h"
 #include "model/NodePath.h"
 
@@ -25,8 +25,9 @@ int main(int argc, char *argv[])
         std::fputs("Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH] [--sensitivity]\n", stderr);
         return 2;
     }
-    TModel model;
-    TFormKalvo form(model);
+    TModelDocument document;
+    TModel &model = document.Model();
+    TFormKalvo form(document);
     form.show();
     form.Run([&] { form.OpenModel(args.at(1)); });
     if (args.size() > 3)

@@ -98,14 +98,6 @@ double ComputedCR(const Tmatrika &matrix, const std::vector<TJudgementChange> &c
 
 } // namespace
 
-QString ReciprocalText(const QString &text)
-{
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    if (colon < 0)
-        return text;
-    return text.mid(colon + 1) + QLatin1Char(':') + text.left(colon);
-}
-
 void ApplyAdvice(Tmatrika &matrix, const std::vector<TJudgementChange> &changes)
 {
     for (const TJudgementChange &change : changes) {
@@ -115,35 +107,6 @@ void ApplyAdvice(Tmatrika &matrix, const std::vector<TJudgementChange> &changes)
             matrix.Ratios[r][c] = ReciprocalText(change.To);
         }
     }
-}
-
-void ApplyAdvice(TModel &model, TCriterionNode *node, const std::vector<TJudgementChange> &changes)
-{
-    model.FitNodeMatrix(node);
-    ApplyAdvice(*node->Matrix, changes);
-    model.AdviceNode = NodePath(node);
-    model.AppliedAdvice = changes;
-}
-
-bool CanUndoAdvice(const TModel &model, const TCriterionNode *node)
-{
-    if (!node || !node->Matrix || model.AppliedAdvice.empty() || model.AdviceNode != NodePath(node))
-        return false;
-    return std::all_of(model.AppliedAdvice.begin(), model.AppliedAdvice.end(), [&](const TJudgementChange &c) {
-        return node->Matrix->RatioText(c.Col - 1, c.Row - 1) == c.To;
-    });
-}
-
-void UndoAdvice(TModel &model, TCriterionNode *node)
-{
-    if (!CanUndoAdvice(model, node))
-        return;
-    std::vector<TJudgementChange> back;
-    for (const TJudgementChange &c : model.AppliedAdvice)
-        back.push_back({c.Row, c.Col, c.To, c.From});
-    ApplyAdvice(*node->Matrix, back);
-    model.AdviceNode.clear();
-    model.AppliedAdvice.clear();
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "matrix/UnitMatrika.h"
+#include "matrix/UnitTools.h"
+#include "model/JudgementChange.h"
 #include "model/Model.h"
 
 #include <QString>
@@ -34,12 +36,3 @@ double ScreeningCR(const Tmatrika &matrix, bool exactMethod);
 
 // Writes the changes into the matrix (both cells of each), as the ratio dialog would.
 void ApplyAdvice(Tmatrika &matrix, const std::vector<TJudgementChange> &changes);
-// "Uporabi" in the window: the changes into node's matrix, remembered in the model
-// so that UndoAdvice can take them back in one step.
-void ApplyAdvice(TModel &model, TCriterionNode *node, const std::vector<TJudgementChange> &changes);
-// Whether the advice applied last was on node and its cells still hold what it wrote.
-bool CanUndoAdvice(const TModel &model, const TCriterionNode *node);
-// Puts back what the advice applied last replaced.
-void UndoAdvice(TModel &model, TCriterionNode *node);
-// The reciprocal scale text: "3:1" <-> "1:3", "1" stays.
-QString ReciprocalText(const QString &text);

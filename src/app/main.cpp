@@ -1,7 +1,7 @@
 // Kalvo: decision making by the Analytic Hierarchy Process.
 #include "ui/KalvoApplication.h"
 #include "ui/Main.h"
-#include "model/Model.h"
+#include "model/ModelDocument.h"
 #include "ui/ReportView.h"
 
 #include <QApplication>
@@ -20,8 +20,8 @@ int main(int argc, char *argv[])
     TReportView::Prepare();
     TKalvoApplication app(argc, argv);
 
-    TModel model;
-    TFormKalvo form(model);
+    TModelDocument document;
+    TFormKalvo form(document);
     form.show();
     const QStringList args = QApplication::arguments();
     if (args.size() > 1)

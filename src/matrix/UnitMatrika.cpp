@@ -359,3 +359,43 @@ void Tmatrika::RemoveItem(qint32 index)
     }
     --Order;
 }
+
+TMatrixItem Tmatrika::TakeItem(qint32 index)
+{
+    TMatrixItem item;
+    if (index < 0 || index >= Order)
+        return item;
+    item.InRatios = size_t(index) < Ratios.size();
+    if (item.InRatios) {
+        item.Column = Ratios[size_t(index)];
+        for (size_t c = 0; c < Ratios.size(); ++c)
+            if (c != size_t(index) && size_t(index) < Ratios[c].size())
+                item.Row.push_back(Ratios[c][size_t(index)]);
+    }
+    item.Value = AbsoluteValues[size_t(index)];
+    item.Weight = size_t(index) < Vector.size() ? Vector[size_t(index)] : 0.0;
+    RemoveItem(index);
+    return item;
+}
+
+void Tmatrika::PutItem(qint32 index, TMatrixItem item)
+{
+    if (index < 0 || index > Order)
+        return;
+    const auto at = [index](auto &list) { return list.begin() + std::min<qsizetype>(index, qsizetype(list.size())); };
+    if (item.InRatios) {
+        size_t k = 0;
+        for (auto &column : Ratios)
+            if (k < item.Row.size())
+                column.insert(at(column), item.Row[k++]);
+        Ratios.insert(at(Ratios), std::move(item.Column));
+    }
+    AbsoluteValues.insert(at(AbsoluteValues), item.Value);
+    Vector.insert(at(Vector), item.Weight);
+    if (!PoweredMatrix.empty()) {
+        for (auto &column : PoweredMatrix)
+            column.insert(at(column), 0.0);
+        PoweredMatrix.insert(at(PoweredMatrix), std::vector<double>(PoweredMatrix.front().size(), 0.0));
+    }
+    ++Order;
+}

@@ -49,6 +49,18 @@ inline constexpr double MaxDThreshold = 0.001;
 // always writes both cells.
 QString NonReciprocalPair(const class Tmatrika &matrix);
 
+// One item's share of a matrix, as RemoveItem drops it, so that it can be put
+// back exactly: its column and its cells in the other columns (only where the
+// matrix held ratio texts for it), its measured value and its weight.
+struct TMatrixItem
+{
+    bool InRatios = false;
+    std::vector<QString> Column;
+    std::vector<QString> Row;
+    QString Value;
+    double Weight = 0.0;
+};
+
 // The comparison matrix of one criterion node: the texts the user entered and
 // what is derived from them. Ratios[c][r] (column first) states how item r
 // relates to item c, so its value is the matrix entry a(r, c). Ratios holds
@@ -96,6 +108,9 @@ public:
     // Drops one item's row and column (and absolute value and weight), so the
     // remaining judgements stay with their items when an item is removed.
     void RemoveItem(qint32 index);
+    // RemoveItem that hands back what it dropped, and its inverse.
+    TMatrixItem TakeItem(qint32 index);
+    void PutItem(qint32 index, TMatrixItem item);
 
 private:
     qint32 FWarnedOrder = -1;    // the order the missing random index was last shown for

@@ -291,3 +291,11 @@ QString FormatFloat4(double value)
         text.remove(0, 1);
     return text;
 }
+
+QString ReciprocalText(const QString &text)
+{
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return text;
+    return text.mid(colon + 1) + QLatin1Char(':') + text.left(colon);
+}

@@ -43,3 +43,6 @@ QString ForeignSeparator();
 // significant digits, the locale's decimal separator; more than ten digits before
 // the separator switch to scientific notation ("1,5E13"); "NAN", "INF", "-INF".
 QString FormatFloat4(double value);
+
+// The reciprocal scale text: "3:1" <-> "1:3", "1" stays.
+QString ReciprocalText(const QString &text);

@@ -73,3 +73,33 @@ void TCriteriaTree::DeleteAllNodes()
     FSelected = nullptr;
     FTop.RemoveAllChildren();
 }
+
+std::unique_ptr<TCriterionNode> TCriteriaTree::Take(TCriterionNode *node)
+{
+    TCriterionNode *parent = node->Parent();
+    return (parent ? parent : &FTop)->TakeChild(node->Index());
+}
+
+void TCriteriaTree::Insert(TCriterionNode *parent, int index, std::unique_ptr<TCriterionNode> node)
+{
+    (parent ? parent : &FTop)->InsertChild(index, std::move(node));
+}
+
+TCriterionNode *TCriteriaTree::NodeAt(const std::vector<int> &path) const
+{
+    const TCriterionNode *node = &FTop;
+    for (int index : path) {
+        node = node->Child(index);
+        if (!node)
+            return nullptr;
+    }
+    return node == &FTop ? nullptr : const_cast<TCriterionNode *>(node);
+}
+
+std::vector<int> TCriteriaTree::IndexPath(const TCriterionNode *node)
+{
+    std::vector<int> path;
+    for (; node; node = node->Parent())
+        path.insert(path.begin(), node->Index());
+    return path;
+}

@@ -40,6 +40,13 @@ public:
     // the children loses the node's row and column; the parent becomes selected.
     void DeleteSelectedNode();
     void DeleteAllNodes();
+    // A node's subtree out of the tree, and back in at a position among parent's
+    // children (a top-level position without parent). The selection is left alone.
+    std::unique_ptr<TCriterionNode> Take(TCriterionNode *node);
+    void Insert(TCriterionNode *parent, int index, std::unique_ptr<TCriterionNode> node);
+    // A node by its positions from the top (IndexPath), or none.
+    TCriterionNode *NodeAt(const std::vector<int> &path) const;
+    static std::vector<int> IndexPath(const TCriterionNode *node);
     // Exchanges the whole content (nodes and selection) with another tree.
     void Swap(TCriteriaTree &other)
     {

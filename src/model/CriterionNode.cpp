@@ -36,6 +36,21 @@ void TCriterionNode::RemoveChild(int index)
         FChildren.erase(FChildren.begin() + index);
 }
 
+std::unique_ptr<TCriterionNode> TCriterionNode::TakeChild(int index)
+{
+    if (index < 0 || index >= ChildCount())
+        return nullptr;
+    std::unique_ptr<TCriterionNode> child = std::move(FChildren[size_t(index)]);
+    FChildren.erase(FChildren.begin() + index);
+    return child;
+}
+
+void TCriterionNode::InsertChild(int index, std::unique_ptr<TCriterionNode> child)
+{
+    child->FParent = this;
+    FChildren.insert(FChildren.begin() + qBound(0, index, ChildCount()), std::move(child));
+}
+
 void TCriterionNode::SwapChildren(TCriterionNode &other)
 {
     FChildren.swap(other.FChildren);

@@ -38,6 +38,10 @@ public:
 
     TCriterionNode *AppendChild(const QString &name);
     void RemoveChild(int index);
+    // Takes a child out with its subtree, and puts one back: an undone removal
+    // gets the very nodes it took.
+    std::unique_ptr<TCriterionNode> TakeChild(int index);
+    void InsertChild(int index, std::unique_ptr<TCriterionNode> child);
     void RemoveAllChildren() { FChildren.clear(); }
     // Exchanges the children of two nodes, each child following its new parent.
     void SwapChildren(TCriterionNode &other);

@@ -21,7 +21,7 @@ QString TGridContent::KindTooltip(TCriterionKind kind)
     return QString();
 }
 
-TGridContent TGridContent::Fill(TModel &model, TCriterionNode *node, bool *shown)
+TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node, bool *shown)
 {
     TGridContent grid;
     grid.TreeTooltip = QStringLiteral("Kriteriji");
@@ -33,12 +33,11 @@ TGridContent TGridContent::Fill(TModel &model, TCriterionNode *node, bool *shown
         return grid;
 
     grid.SetCell(0, 0, node->Name);
-    // A criterion that gets its first matrix now keeps the plain tooltip until its next fill.
+    // A criterion without a matrix yet (a new root) has no kind to tell.
     if (node->Matrix)
         grid.TreeTooltip = node->Name + KindTooltip(node->Matrix->Kind);
-    model.FitNodeMatrix(node);
-
-    const Tmatrika &m = *node->Matrix;
+    std::unique_ptr<Tmatrika> scratch;
+    const Tmatrika &m = model.FittedMatrix(node, scratch);
     const QStringList items = model.ItemNames(node);
     const int n = m.Order;
     if (m.Kind == ckLessIsBetter || m.Kind == ckMoreIsBetter) {

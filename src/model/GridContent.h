@@ -21,9 +21,10 @@ public:
     QString Cell(int c, int r) const;
     void SetCell(int c, int r, const QString &text) { FCells[{c, r}] = text; }
 
-    // Fills the grid for node (or the selected node): fits the node's matrix to its
-    // items first. Nothing to show without a node: the tooltip alone is returned.
-    static TGridContent Fill(TModel &model, TCriterionNode *node, bool *shown = nullptr);
+    // Fills the grid for node (or the selected node), its matrix as the dimension
+    // rule makes it; the model is only read. Nothing to show without a node: the
+    // tooltip alone is returned.
+    static TGridContent Fill(const TModel &model, const TCriterionNode *node, bool *shown = nullptr);
 
     // Header texts of the absolute kinds and the tree tooltip's kind texts.
     static QString AbsoluteHeading(TCriterionKind kind);

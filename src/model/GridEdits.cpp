@@ -48,29 +48,13 @@ TRatioAnswer RatioAnswer(int position, int trackMax)
     return answer;
 }
 
-void ApplyRatioAnswer(TModel &model, TCriterionNode *node, int c, int r, const TRatioAnswer &answer)
-{
-    if (!node)
-        return;
-    model.FitNodeMatrix(node);
-    Tmatrika &m = *node->Matrix;
-    if (m.Kind != ckRelative || c == r || c < 1 || r < 1 || c > m.Order || r > m.Order)
-        return;
-    m.Ratios[size_t(c - 1)][size_t(r - 1)] = answer.Clicked;
-    m.Ratios[size_t(r - 1)][size_t(c - 1)] = answer.Mirror;
-}
-
-TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const QString &text, QString *restored,
-                              bool final)
+TTypedValue TypeAbsoluteValue(const TCriterionNode *node, int r, const QString &text, QString *restored, bool final)
 {
     if (text.isEmpty() || !node)
         return TTypedValue::Ignored;
-    if (!node->Matrix)
-        node->Matrix = std::make_unique<Tmatrika>(0, ckRelative);
-    Tmatrika &m = *node->Matrix;
-    m.SetOrder(gridRows - 1);
-    if (m.Kind == ckRelative)
+    if (!node->Matrix || node->Matrix->Kind == ckRelative)
         return TTypedValue::Relative;
+    const Tmatrika &m = *node->Matrix;
     if (r < 1 || r > m.Order)
         return TTypedValue::Ignored;
     const QString value = NormalizeTypedValue(text);
@@ -82,7 +66,8 @@ TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const Q
             return !final ? TTypedValue::Incomplete : number == 0.0 ? TTypedValue::Zero : TTypedValue::Negative;
         if (!final)
             return TTypedValue::Typing;
-        m.AbsoluteValues[size_t(r - 1)] = value;
+        if (restored)
+            *restored = value;
         return TTypedValue::Stored;
     }
     if (!final && IsFloat(value + QLatin1Char('0')))

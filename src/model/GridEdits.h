@@ -28,34 +28,28 @@ struct TRatioAnswer
 };
 TRatioAnswer RatioAnswer(int position, int trackMax);
 
-// The ratio dialog confirmed on grid cell (c, r) of node's relative matrix: the
-// cell gets answer.Clicked, its mirror (r, c) answer.Mirror. The matrix is fitted
-// to its items first; a cell on the diagonal, outside the matrix, or a criterion
-// of another kind changes nothing.
-void ApplyRatioAnswer(TModel &model, TCriterionNode *node, int c, int r, const TRatioAnswer &answer);
-
 // What a typed absolute value did.
 enum class TTypedValue {
     Ignored,     // an empty text: nothing is stored
     Relative,    // the criterion compares ratios: only a refresh
     Typing,      // a number so far, while the editor is open: nothing is stored yet
-    Stored,      // the editor closed on a number above zero, stored as typed
+    Stored,      // the editor closed on a number above zero: *restored holds it, to be stored
     Zero,        // refused when the editor closes: "Vrednost 0 ni dovoljena!"; the stored value goes back
     Negative,    // refused when the editor closes, as zero; the stored value goes back
     Restored,    // not a number: the stored value goes back into the cell
     Incomplete   // the start of a number ("-", ",", "1e"): kept while typing goes on
 };
 
-// Checks the text typed into grid row r of node's absolute column, and stores it
-// when the editor closes (final): one finished cell is one edit, and a refused
-// value leaves the value the cell had before the editing began. The matrix is
-// first given the order the grid shows (gridRows - 1). For Restored, Zero and
-// Negative, *restored receives the stored value. While typing goes on the start
+// Checks the text typed into grid row r of node's absolute column; when the
+// editor closes (final) on a good number, Stored says to store it (the caller
+// makes the edit): one finished cell is one edit, and a refused value leaves the
+// value the cell had before the editing began. For Restored, Zero and Negative,
+// *restored receives the stored value; for Stored, the value to store. While typing goes on the start
 // of a number is left alone, so that "-3", ",5" or "0,5" can be typed; zero
 // ("-0" too) and negative values are refused when the editor closes on them. The separator that is not the locale's is taken as
 // the decimal separator ("2.5" under ","). *undone, when given, says why a
 // character was undone.
-TTypedValue TypeAbsoluteValue(TCriterionNode *node, int gridRows, int r, const QString &text,
+TTypedValue TypeAbsoluteValue(const TCriterionNode *node, int r, const QString &text,
                               QString *restored = nullptr, bool final = false);
 
 // The typed text with the foreign decimal separator made the locale's (only when

@@ -39,6 +39,18 @@ void TModel::FitNodeMatrix(TCriterionNode *node)
     });
 }
 
+const Tmatrika &TModel::FittedMatrix(const TCriterionNode *node, std::unique_ptr<Tmatrika> &scratch) const
+{
+    const int n = ItemCount(node);
+    if (node->Matrix && node->Matrix->Order == n)
+        return *node->Matrix;
+    WithContext([node] { return CriterionPlace(node); }, [&] {
+        scratch = node->Matrix ? std::make_unique<Tmatrika>(*node->Matrix) : std::make_unique<Tmatrika>(n, ckRelative);
+        scratch->SetOrder(n);
+    });
+    return *scratch;
+}
+
 void TModel::FitLeafMatrices()
 {
     for (TCriterionNode *node : Tree.Nodes())
@@ -126,8 +138,6 @@ void TModel::Reset()
     ProjectFileName.clear();
     KnownFileSet.clear();
     KnownFileStamp.clear();
-    AdviceNode.clear();
-    AppliedAdvice.clear();
     Status = TStatusLine();
     SubcriterionBars.clear();
 }
@@ -140,8 +150,6 @@ void TModel::Swap(TModel &other)
     ProjectFileName.swap(other.ProjectFileName);
     KnownFileSet.swap(other.KnownFileSet);
     KnownFileStamp.swap(other.KnownFileStamp);
-    AdviceNode.swap(other.AdviceNode);
-    AppliedAdvice.swap(other.AppliedAdvice);
     std::swap(Status, other.Status);
     SubcriterionBars.swap(other.SubcriterionBars);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/CriteriaTree.h"
-#include "model/JudgementChange.h"
 #include "model/Solution.h"
 #include "model/StatusLine.h"
 #include "model/SubcriterionBar.h"
@@ -40,11 +39,6 @@ public:
     void SetMethod(bool exact) { ExactMethod = exact; }
     void SetDebugMode(bool on) { DebugMode = on; }
 
-    // The consistency advice applied last (analysis/ConsistencyAdvice), so that it
-    // can be taken back: the criterion's path and the changes.
-    QString AdviceNode;
-    std::vector<TJudgementChange> AppliedAdvice;
-
     TStatusLine Status;
     std::vector<TSubcriterionBar> SubcriterionBars;
 
@@ -57,6 +51,10 @@ public:
     // The dimension rule: the node's matrix gets the order of its items, or a new
     // ckRelative matrix of that order when it has none.
     void FitNodeMatrix(TCriterionNode *node);
+    // The node's matrix as the dimension rule makes it, without changing the
+    // model: the matrix itself when it already follows its items, else a fitted
+    // copy in scratch.
+    const Tmatrika &FittedMatrix(const TCriterionNode *node, std::unique_ptr<Tmatrika> &scratch) const;
 
     // Fits the matrix of every leaf criterion that has one to the solutions.
     void FitLeafMatrices();

@@ -53,12 +53,12 @@ QStringList SolutionLines(const TModel &model)
     return lines;
 }
 
-QStringList MatrixLines(TModel &model)
+QStringList MatrixLines(const TModel &model)
 {
     QStringList lines;
-    for (TCriterionNode *node : model.Tree.Nodes()) {
-        model.FitNodeMatrix(node);
-        const Tmatrika &m = *node->Matrix;
+    for (const TCriterionNode *node : model.Tree.Nodes()) {
+        std::unique_ptr<Tmatrika> scratch;
+        const Tmatrika &m = model.FittedMatrix(node, scratch);
         lines << QString::number(qint32(m.Kind)) << QString::number(m.Order);
         if (m.Kind == ckRelative) {
             for (const auto &column : m.Ratios)
@@ -402,7 +402,7 @@ void LoadCriteria(TModel &model, const QString &fileName)
     ReadCriteria(model.Tree, lines, fileName);
 }
 
-void SaveMatrix(TModel &model, const QString &fileName)
+void SaveMatrix(const TModel &model, const QString &fileName)
 {
     WriteOne(fileName, MatrixLines(model));
 }

@@ -18,7 +18,8 @@ QString PartnerPath(const QString &baseName, const QString &extension);
 bool ModelExists(const QString &fileName);
 
 // Writes the three files of the set; all are replaced or none. Every matrix is
-// fitted to its node first. ProjectFileName is not changed; KnownFileSet becomes
+// written as the dimension rule makes it (the model itself is not changed, only
+// its KnownFileSet and KnownFileStamp). ProjectFileName is not changed; KnownFileSet becomes
 // the set. Saving and reading take a lock on the set (base name + ".lock", Qt's
 // QLockFile), so that two programs' saves never interleave and a read never sees
 // half of a save; a set locked for longer than SetLockWaitMs is an error.
@@ -57,7 +58,7 @@ QString OutOfMemoryMessage();
 
 void SaveCriteria(const TModel &model, const QString &fileName);
 void LoadCriteria(TModel &model, const QString &fileName);
-void SaveMatrix(TModel &model, const QString &fileName);
+void SaveMatrix(const TModel &model, const QString &fileName);
 void LoadMatrix(TModel &model, const QString &fileName);
 void SaveSolutions(const TModel &model, const QString &fileName);
 void LoadSolutions(TModel &model, const QString &fileName);

@@ -11,6 +11,7 @@
 #include "matrix/Messages.h"
 #include "ui/ModalHost.h"
 #include "model/Model.h"
+#include "model/ModelDocument.h"
 #include "ui/PopupUnit.h"
 #include "ui/ProjectCommands.h"
 #include "ui/PopupUnit_kriterij.h"
@@ -41,8 +42,8 @@ static void InitResources()
     Q_INIT_RESOURCE(kalvo);
 }
 
-TFormKalvo::TFormKalvo(TModel &model, QWidget *parent)
-    : QMainWindow(parent), Model(model)
+TFormKalvo::TFormKalvo(TModelDocument &document, QWidget *parent)
+    : QMainWindow(parent), Document(document), Model(document.Model())
 {
     InitResources();
     setObjectName(QStringLiteral("FormKalvo"));
@@ -56,7 +57,10 @@ TFormKalvo::TFormKalvo(TModel &model, QWidget *parent)
     CreateCentralArea();
     CreateStatusLine();
 
-    FProject = std::make_unique<TProjectCommands>(Model, this, [this] { ShowModel(); }, [this] { RefillGrid(); });
+    FProject = std::make_unique<TProjectCommands>(Document, this);
+    connect(&Document, &TModelDocument::Changed, this, &TFormKalvo::ModelChanged);
+    connect(&Document, &TModelDocument::HistoryChanged, this, &TFormKalvo::ShowHistory);
+    ShowHistory();
 
     SetMessageHandler([this](const QString &text) { TModalHost::Message(this, QStringLiteral("Kalvo"), text); });
 
@@ -102,7 +106,7 @@ void TFormKalvo::CreateCentralArea()
     connect(tv_kriteriji, &TCriteriaTreeView::NodeSelected, this,
             [this](TCriterionNode *node) { Run([this, node] { tv_kriterijiCurrentChanged(node); }); });
     connect(tv_kriteriji, &TCriteriaTreeView::NodeRenamed, this, [this](TCriterionNode *node, const QString &name) {
-        Run([&] { Model.RenameCriterion(node, name); });
+        Run([&] { Document.RenameCriterion(node, name); });
     });
     connect(tv_kriteriji, &TCriteriaTreeView::DblClick, this, [this] { Run([this] { tv_kriterijiDblClick(); }); });
 
@@ -189,7 +193,7 @@ TAboutBox *TFormKalvo::AboutBox()
 TfrmIzpis *TFormKalvo::frmIzpis()
 {
     // A window of its own, not owned by the main window; the main window ends it.
-    return Once(FReport, [this] { return new TfrmIzpis(Model, AboutBox(), [this] { HelpContentsItemClick(); }); });
+    return Once(FReport, [this] { return new TfrmIzpis(Model, AboutBox(), [this] { Pomoc(); }); });
 }
 
 QFileDialog *TFormKalvo::OpenDialog()
@@ -247,24 +251,53 @@ void TFormKalvo::FitHeights(int needed)
         Panel2->Layout(Model);
 }
 
-// Shows the whole model after it was replaced (new model, loading).
-void TFormKalvo::ShowModel()
+// Every edit, undo and redo ends here: each view redraws the part the change
+// touched, then the synthesis runs once.
+void TFormKalvo::ModelChanged(TModelChange change, TCriterionNode *node)
 {
-    RebuildTree();
+    ++FChanges;
+    switch (change) {
+    case TModelChange::Mark:
+        Panel2->SyncRows(Model);
+        return;
+    case TModelChange::Model:
+    case TModelChange::Tree:
+        RebuildTree();
+        break;
+    case TModelChange::Criterion:
+        tv_kriteriji->ShowName(node);
+        break;
+    case TModelChange::Judgements:
+    case TModelChange::Solutions:
+        break;
+    }
+    // An undo shows the criterion it took back.
+    tv_kriteriji->ShowCurrent(Model.Tree.Selected());
     Panel2->SyncRows(Model);
-    bool shown = false;
-    const TGridContent grid = TGridContent::Fill(Model, nullptr, &shown);
-    tv_kriteriji->setToolTip(grid.TreeTooltip);
-    if (shown)
-        sg_matrika->Show(grid);
-    ShowResults();
+    RefillGrid();
+    if (change == TModelChange::Model)
+        ShowResults();   // a model read from files comes with its synthesis
+    else
+        AnalizeAll();
+}
+
+// The undo and redo commands name the edit they would take back or do again.
+void TFormKalvo::ShowHistory()
+{
+    auto caption = [](const QString &command, const QString &edit) {
+        return edit.isEmpty() ? command : command + QStringLiteral(": ") + edit;
+    };
+    Razveljavi1->setEnabled(Document.CanUndo());
+    Razveljavi1->setText(caption(QStringLiteral("&Razveljavi"), Document.UndoText()));
+    Uveljavi1->setEnabled(Document.CanRedo());
+    Uveljavi1->setText(caption(QStringLiteral("&Uveljavi"), Document.RedoText()));
 }
 
 // --- Model operations ---------------------------------------------------------
 
 void TFormKalvo::AnalizeAll()
 {
-    ::AnalizeAll(Model);
+    ::AnalizeAll(Document.Model());
     ShowResults();
 }
 
@@ -279,25 +312,25 @@ void TFormKalvo::tv_kriterijiChange(TCriterionNode *node)
     AnalizeAll();
 }
 
-// The grid shows the selected criterion's current items after its items change.
+// The grid shows the selected criterion as the model holds it now.
 void TFormKalvo::RefillGrid()
 {
     bool shown = false;
     const TGridContent grid = TGridContent::Fill(Model, nullptr, &shown);
+    tv_kriteriji->setToolTip(grid.TreeTooltip);
     if (shown)
         sg_matrika->Show(grid);
 }
 
 void TFormKalvo::tv_kriterijiCurrentChanged(TCriterionNode *node)
 {
-    Model.Tree.Select(node);
+    Document.Select(node);
     tv_kriterijiChange(node);
 }
 
 void TFormKalvo::OznaciResitevKlik(int row)
 {
-    Model.OznaciResitev(row);
-    Panel2->SyncRows(Model);
+    Run([this, row] { Document.MarkSolution(row); });
 }
 
 // --- The comparison grid -------------------------------------------------------
@@ -323,22 +356,26 @@ void TFormKalvo::sg_matrikaDblClick()
         return;
     const int c = sg_matrika->Col();
     const int r = sg_matrika->Row();
-    Model.FitNodeMatrix(node);
-    if (node->Matrix->Kind == ckRelative && c != r) {
+    const int changes = FChanges;
+    if ((!node->Matrix || node->Matrix->Kind == ckRelative) && c != r) {
         FormRazmerje()->Prepare(sg_matrika->Cell(0, 0), sg_matrika->Cell(r, 0), sg_matrika->Cell(0, c),
                               PresetRatio(sg_matrika->Cell(c, r)));
-        if (TModalHost::Exec(*FormRazmerje()) == QDialog::Accepted)
-            ApplyRatioAnswer(Model, node, c, r,
-                             RatioAnswer(FormRazmerje()->Position(), FormRazmerje()->TrackMax()));
+        if (TModalHost::Exec(*FormRazmerje()) == QDialog::Accepted) {
+            const TRatioAnswer answer = RatioAnswer(FormRazmerje()->Position(), FormRazmerje()->TrackMax());
+            Document.SetRatio(node, c, r, answer.Clicked, answer.Mirror);
+        }
     }
-    RefillGrid();
-    AnalizeAll();
+    if (FChanges == changes) {   // no edit: the grid and the results are shown afresh all the same
+        RefillGrid();
+        AnalizeAll();
+    }
 }
 
 void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool final)
 {
     QString stored;
-    const TTypedValue result = TypeAbsoluteValue(Model.Tree.Selected(), sg_matrika->RowCount(), r, text, &stored, final);
+    TCriterionNode *node = Model.Tree.Selected();
+    const TTypedValue result = TypeAbsoluteValue(node, r, text, &stored, final);
     // What the editor held last that was a number: an undone character goes back to it.
     if (!final && FTypedCell != QPoint(c, r)) {
         FTypedCell = QPoint(c, r);
@@ -349,6 +386,7 @@ void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool f
     switch (result) {
     case TTypedValue::Ignored:
     case TTypedValue::Incomplete:
+    case TTypedValue::Relative:
         return;
     case TTypedValue::Typing:
         FTypedSoFar = NormalizeTypedValue(text);
@@ -363,19 +401,15 @@ void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool f
         return;
     case TTypedValue::Restored:
         sg_matrika->SetCellAndEditor(c, r, final ? stored : FTypedSoFar);
-        if (!final) {
+        if (!final)
             sg_matrika->ShowHint(c, r, NotANumberMessage(text));
-            return;
-        }
-        break;
+        return;
     case TTypedValue::Stored:
-        if (const QString shown = NormalizeTypedValue(text); shown != text)
-            sg_matrika->SetCellAndEditor(c, r, shown);
-        break;
-    case TTypedValue::Relative:
-        break;
+        if (stored != text)
+            sg_matrika->SetCellAndEditor(c, r, stored);
+        Document.SetValue(node, r, stored);   // one finished cell, one edit
+        return;
     }
-    AnalizeAll();
 }
 
 void TFormKalvo::tv_kriterijiDblClick()
@@ -383,103 +417,108 @@ void TFormKalvo::tv_kriterijiDblClick()
     TCriterionNode *node = Model.Tree.Selected();
     if (!node)
         return;
-    Model.FitNodeMatrix(node);
     FormPopup_kriterij()->Edit1->setText(node->Name);
-    FormPopup_kriterij()->SetItemIndex(int(node->Matrix->Kind));
+    FormPopup_kriterij()->SetItemIndex(node->Matrix ? int(node->Matrix->Kind) : int(ckRelative));
     FormPopup_kriterij()->setWindowTitle(QStringLiteral("Popravi kriterij"));
-    if (TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted) {
-        Model.EditCriterion(node, FormPopup_kriterij()->Edit1->text(), TCriterionKind(FormPopup_kriterij()->ItemIndex()));
-        tv_kriteriji->ShowName(node);
-    }
-    tv_kriterijiChange(node);
-    AnalizeAll();
+    const int changes = FChanges;
+    if (TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted)
+        Document.EditCriterion(node, FormPopup_kriterij()->Edit1->text(),
+                               TCriterionKind(FormPopup_kriterij()->ItemIndex()));
+    if (FChanges == changes)
+        tv_kriterijiChange(node);
 }
 
 // --- Commands -----------------------------------------------------------------
 
-void TFormKalvo::Dodaj1Click()
+void TFormKalvo::Razveljavi()
+{
+    Document.Undo();
+}
+
+void TFormKalvo::Uveljavi()
+{
+    Document.Redo();
+}
+
+void TFormKalvo::DodajKriterij()
 {
     FormPopup_kriterij()->setWindowTitle(QStringLiteral("Dodaj kriterij"));
     FormPopup_kriterij()->Edit1->clear();
-    if (TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted) {
-        Model.AddCriterion(FormPopup_kriterij()->Edit1->text(), TCriterionKind(FormPopup_kriterij()->ItemIndex()));
-    }
-    Model.Tree.Select(Model.Tree.FirstNode());
-    RebuildTree();
-    tv_kriterijiChange();
-    AnalizeAll();
-}
-
-void TFormKalvo::Brii1Click()
-{
-    const TCriterionNode *selected = Model.Tree.Selected();
-    if (!selected || !selected->Parent())
+    const bool accepted = TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted;
+    TCriterionNode *parent = Model.Tree.Selected();
+    // The tree shows the first criterion selected after the command, added or not.
+    Document.Select(Model.Tree.FirstNode());
+    if (accepted) {
+        Document.AddCriterion(Model.Tree.IsEmpty() ? nullptr : parent, FormPopup_kriterij()->Edit1->text(),
+                              TCriterionKind(FormPopup_kriterij()->ItemIndex()));
         return;
-    Model.Tree.DeleteSelectedNode();
+    }
     RebuildTree();
-    // The tree shows the parent as selected, and its selection handling runs for it.
     tv_kriterijiChange();
 }
 
-void TFormKalvo::Dodaj4Click()
+void TFormKalvo::IzlociKriterij()
+{
+    Document.RemoveCriterion(Model.Tree.Selected());
+}
+
+void TFormKalvo::DodajResitev()
 {
     FormPopup()->setWindowTitle(QStringLiteral("Dodaj rešitev"));
-    if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted) {
-        Model.AddSolution(FormPopup()->Edit1->text());
-        // Every leaf gets a weight for the new solution at once, not only when it is next shown.
-        Model.FitLeafMatrices();
-        Panel2->SyncRows(Model);
-        RefillGrid();
-    }
-    AnalizeAll();
+    if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted)
+        Document.AddSolution(FormPopup()->Edit1->text());
 }
 
-void TFormKalvo::Brii2Click()
+void TFormKalvo::PreimenujResitev()
 {
-    if (Model.SolutionCount() == 0)
+    const int index = Model.MarkedSolution;
+    if (index < 0 || index >= Model.SolutionCount())
         return;
-    Model.RemoveMarkedSolution();
-    Panel2->SyncRows(Model);
-    RefillGrid();
-    AnalizeAll();
+    FormPopup()->setWindowTitle(QStringLiteral("Preimenuj rešitev"));
+    FormPopup()->Edit1->setText(Model.Solutions[size_t(index)].Name);
+    if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted)
+        Document.RenameSolution(index, FormPopup()->Edit1->text());
+    FormPopup()->Edit1->clear();
 }
 
-void TFormKalvo::Izbriivse1Click()
+void TFormKalvo::OdstraniResitev()
 {
-    // Nothing is recomputed: status line, bars and layout stay until the next refresh.
-    Model.RemoveAllSolutions();
-    Panel2->SyncRows(Model);
-    RefillGrid();
+    Document.RemoveSolution(Model.MarkedSolution);
 }
 
-void TFormKalvo::Natannametoda1Click()
+void TFormKalvo::OdstraniVse()
 {
-    Model.SetMethod(true);
+    Document.RemoveAllSolutions();
+}
+
+void TFormKalvo::NatancnaMetoda()
+{
+    Document.Model().SetMethod(true);
     Natannametoda1->setChecked(true);
     AnalizeAll();
 }
 
-void TFormKalvo::Priblinametoda1Click()
+void TFormKalvo::PribliznaMetoda()
 {
-    Model.SetMethod(false);
+    Document.Model().SetMethod(false);
     Priblinametoda1->setChecked(true);
     AnalizeAll();
 }
 
-void TFormKalvo::Debug1Click()
+void TFormKalvo::Debug()
 {
-    Model.SetDebugMode(!Model.DebugMode);
+    Document.Model().SetDebugMode(!Model.DebugMode);
     Debug1->setChecked(Model.DebugMode);
 }
 
-void TFormKalvo::HelpContentsItemClick()
+void TFormKalvo::Pomoc()
 {
     if (!FHelp)
         FHelp = new THelpViewer(this);
     FHelp->ShowContents(QStringLiteral("Kalvo.hlp"));
 }
 
-void TFormKalvo::HelpAboutItemClick()
+void TFormKalvo::Vizitka()
 {
     TModalHost::Exec(*AboutBox());
 }
@@ -492,47 +531,44 @@ void TFormKalvo::ShowReport(void (TfrmIzpis::*builder)(const QString &), const Q
     frmIzpis()->ShowReport(path);
 }
 
-void TFormKalvo::Model1Click()
+void TFormKalvo::IzpisModela()
 {
     ShowReport(&TfrmIzpis::WriteModelReport, QStringLiteral("Model.htm"));
 }
 
-void TFormKalvo::Izbran1Click()
+void TFormKalvo::IzpisKriterija()
 {
     ShowReport(&TfrmIzpis::WriteCriterionReport, QStringLiteral("Kriteriji.htm"));
 }
 
-void TFormKalvo::Obcutljivost1Click()
+void TFormKalvo::IzpisResitev()
+{
+    ShowReport(&TfrmIzpis::WriteSolutionsReport, QStringLiteral("Resitve.htm"));
+}
+
+void TFormKalvo::Obcutljivost()
 {
     if (!FSensitivity)
-        FSensitivity = new TFormObcutljivost(Model, this);
+        FSensitivity = new TFormObcutljivost(Document.Model(), this);
     FSensitivity->ShowFront();
 }
 
-void TFormKalvo::Predlogi1Click()
+void TFormKalvo::Predlogi()
 {
     TCriterionNode *node = Model.Tree.Selected();
     if (!node)
         return;
-    Model.FitNodeMatrix(node);
-    const TConsistencyAdvice advice = AdviseConsistency(*node->Matrix, Model.ExactMethod);
-    FormPredlogi()->Show(advice, Model.ItemNames(node), CanUndoAdvice(Model, node));
+    std::unique_ptr<Tmatrika> scratch;
+    const TConsistencyAdvice advice = AdviseConsistency(Model.FittedMatrix(node, scratch), Model.ExactMethod);
+    // The take-back button is a shortcut to the undo of advice just applied here.
+    FormPredlogi()->Show(advice, Model.ItemNames(node), Document.CanUndoAdvice(node));
     sg_matrika->MarkCells(AdviceCells(advice));   // while the dialog is open
     const int answer = TModalHost::Exec(*FormPredlogi());
     sg_matrika->MarkCells({});
     if (answer == TFormPredlogi::UndoResult)
-        UndoAdvice(Model, node);
+        Document.Undo();
     else if (answer == QDialog::Accepted)
-        ApplyAdvice(Model, node, advice.Changes);
-    else
-        return;
-    RefillGrid();
-    AnalizeAll();
-}
-
-void TFormKalvo::Izbran2Click()
-{
-    ShowReport(&TfrmIzpis::WriteSolutionsReport, QStringLiteral("Resitve.htm"));
+        Document.ApplyAdvice(node, advice.Changes);
 }
 
 // --- Project lifecycle ----------------------------------------------------------
@@ -547,32 +583,33 @@ void TFormKalvo::OpenStartModel(const QString &fileName)
     FProject->OpenStart(fileName);
 }
 
-void TFormKalvo::SpeedButton3Click()
+void TFormKalvo::NovModel()
 {
-    if (TModalHost::Exec(*FormNewModel()) == QDialog::Accepted) {
-        Model.NewModel(FormNewModel()->Edit1->text());
-        Panel2->SyncRows(Model);
-        FitHeights(Panel2->Layout(Model));
-    }
-    Model.Tree.Select(Model.Tree.FirstNode());
+    if (!FProject->MayDropChanges())
+        return;
+    if (TModalHost::Exec(*FormNewModel()) == QDialog::Accepted)
+        Document.NewModel(FormNewModel()->Edit1->text());
+    Document.Select(Model.Tree.FirstNode());
     RebuildTree();
     tv_kriterijiChange();
     AnalizeAll();
 }
 
-void TFormKalvo::SpeedButton2Click()
+void TFormKalvo::OdpriModel()
 {
+    if (!FProject->MayDropChanges())
+        return;
     const QString file = FProject->ChooseFile(OpenDialog());
     if (!file.isEmpty())
         OpenModel(file);
 }
 
-void TFormKalvo::Shrani1Click()
+void TFormKalvo::Shrani()
 {
     FProject->SaveTo(Model.ProjectFileName);
 }
 
-void TFormKalvo::Shranjevanjmodela1Click()
+void TFormKalvo::ShraniKot()
 {
     const QString file = FProject->ChooseFile(SaveDialog());
     if (file.isEmpty() || !FProject->SaveTo(file))
@@ -580,12 +617,9 @@ void TFormKalvo::Shranjevanjmodela1Click()
     OpenModel(file);
 }
 
-void TFormKalvo::Izhod1Click()
+void TFormKalvo::Izhod()
 {
-    if (!FProject->SaveTo(Model.ProjectFileName))
-        return;
-    FProject->WriteSettings();
-    close();
+    close();   // the close question, before anything is written
 }
 
 void TFormKalvo::showEvent(QShowEvent *event)
@@ -595,11 +629,11 @@ void TFormKalvo::showEvent(QShowEvent *event)
     // control of a desktop does. A root that has no matrix yet (the start) gets
     // none: the grid stays empty and the status line says nothing of a 0x0 matrix.
     tv_kriteriji->setFocus();
-    Model.SetDebugMode(false);
+    Document.Model().SetDebugMode(false);
     Debug1->setChecked(false);
     TCriterionNode *first = Model.Tree.FirstNode();
     if (!tv_kriteriji->currentItem() && first) {
-        Model.Tree.Select(first);
+        Document.Select(first);
         tv_kriteriji->ShowCurrent(first);
         if (first->Matrix)
             Run([this] { tv_kriterijiChange(); });

@@ -27,22 +27,27 @@ class TfrmIzpis;
 class TGridContent;
 class THelpViewer;
 class TModel;
+class TModelDocument;
+enum class TModelChange;
 class TProjectCommands;
 class TResultsPanel;
 class TStringGrid;
 
 // FormKalvo, the main window: criteria tree, comparison grid, results panel and
-// status line over one TModel, with every command of the program. It keeps no
-// model state: each command calls the core, then shows the model again.
+// status line over one TModelDocument, with every command of the program. It
+// keeps no model state: each command makes one edit of the document, and the
+// views redraw from the document's Changed notification.
 class TFormKalvo : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFormKalvo(TModel &model, QWidget *parent = nullptr);
+    explicit TFormKalvo(TModelDocument &document, QWidget *parent = nullptr);
     ~TFormKalvo() override;
 
-    TModel &Model;
+    TModelDocument &Document;
+    // The document's model, for reading; edits go through Document.
+    const TModel &Model;
 
     // Controls, by their design names.
     QToolBar *ToolBar1;
@@ -57,8 +62,9 @@ public:
 
     // One action per command, shared by menu, tool bar and pop-up menus.
     QAction *Novmodel1, *Izbiramodela1, *Shrani1, *Shranjevanjmodela1, *Izhod1;
+    QAction *Razveljavi1, *Uveljavi1;
     QAction *Dodaj1, *Izloi1;
-    QAction *Dodaj2, *Odstrani1, *Odstranivse1;
+    QAction *Dodaj2, *Preimenuj1, *Odstrani1, *Odstranivse1;
     QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1, *Predlogi1;
     QAction *HelpContentsItem, *Debug1, *HelpAboutItem;
 
@@ -106,9 +112,10 @@ private:
     void Bind(QAction *action, void (TFormKalvo::*handler)());
 
     // Views of the model.
+    void ModelChanged(TModelChange change, TCriterionNode *node);
+    void ShowHistory();
     void RebuildTree();
     void ShowResults();
-    void ShowModel();
     void FitHeights(int needed);
 
     // Model operations of the window.
@@ -123,27 +130,30 @@ private:
     void tv_kriterijiDblClick();
     void tv_kriterijiCurrentChanged(TCriterionNode *node);
 
-    // Command handlers.
-    void SpeedButton3Click();     // new model
-    void SpeedButton2Click();     // open
-    void Shrani1Click();
-    void Shranjevanjmodela1Click();
-    void Izhod1Click();
-    void Dodaj1Click();           // add criterion
-    void Brii1Click();            // remove criterion
-    void Dodaj4Click();           // add solution
-    void Brii2Click();            // remove solution
-    void Izbriivse1Click();       // remove all solutions
-    void Natannametoda1Click();
-    void Priblinametoda1Click();
-    void Debug1Click();
-    void Model1Click();
-    void Izbran1Click();
-    void Izbran2Click();
-    void Obcutljivost1Click();     // the sensitivity window
-    void Predlogi1Click();         // consistency advice
-    void HelpContentsItemClick();
-    void HelpAboutItemClick();
+    // Command handlers, named after the commands they serve.
+    void NovModel();
+    void OdpriModel();
+    void Shrani();
+    void ShraniKot();
+    void Izhod();
+    void Razveljavi();
+    void Uveljavi();
+    void DodajKriterij();
+    void IzlociKriterij();
+    void DodajResitev();
+    void PreimenujResitev();
+    void OdstraniResitev();
+    void OdstraniVse();
+    void NatancnaMetoda();
+    void PribliznaMetoda();
+    void Debug();
+    void IzpisModela();
+    void IzpisKriterija();
+    void IzpisResitev();
+    void Obcutljivost();          // the sensitivity window
+    void Predlogi();              // consistency advice
+    void Pomoc();
+    void Vizitka();
 
     void ShowReport(void (TfrmIzpis::*builder)(const QString &), const QString &fileName);
 
@@ -162,6 +172,7 @@ private:
     class TStatusLineView *FStatusLine = nullptr;
     QActionGroup *FMethods;
     QWidget *FReportButton = nullptr;
+    int FChanges = 0;         // notifications so far: a command that made no edit still redraws
     QPoint FTypedCell;        // the cell whose editor is open, (0, 0) when none
     QString FTypedSoFar;      // the number its editor held last
     class QScrollArea *FResultsScroll = nullptr;

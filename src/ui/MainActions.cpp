@@ -40,34 +40,38 @@ void TFormKalvo::CreateActions()
         void (TFormKalvo::*handler)();
     } commands[] = {
         {&Novmodel1, "Novmodel1", "&Nov model", Qt::CTRL | Qt::Key_N, "Nov model", "new",
-         &TFormKalvo::SpeedButton3Click},
+         &TFormKalvo::NovModel},
         {&Izbiramodela1, "Izbiramodela1", "&Odpri model", Qt::CTRL | Qt::Key_O, "Odpri model", "open",
-         &TFormKalvo::SpeedButton2Click},
-        {&Shrani1, "Shrani1", "&Shrani", Qt::CTRL | Qt::Key_S, "Shrani model", "save", &TFormKalvo::Shrani1Click},
+         &TFormKalvo::OdpriModel},
+        {&Shrani1, "Shrani1", "&Shrani", Qt::CTRL | Qt::Key_S, "Shrani model", "save", &TFormKalvo::Shrani},
         {&Shranjevanjmodela1, "Shranjevanjmodela1", "&Shrani model kot", Qt::CTRL | Qt::ALT | Qt::Key_S,
-         "Shrani model kot", "saveas", &TFormKalvo::Shranjevanjmodela1Click},
-        {&Izhod1, "Izhod1", "I&zhod", Qt::CTRL | Qt::Key_X, nullptr, nullptr, &TFormKalvo::Izhod1Click},
-        {&Dodaj1, "Dodaj1", "&Dodaj", Qt::CTRL | Qt::Key_D, "Dodaj kriterij", "addcriterion", &TFormKalvo::Dodaj1Click},
+         "Shrani model kot", "saveas", &TFormKalvo::ShraniKot},
+        {&Izhod1, "Izhod1", "I&zhod", Qt::CTRL | Qt::Key_X, nullptr, nullptr, &TFormKalvo::Izhod},
+        {&Razveljavi1, "Razveljavi1", "&Razveljavi", Qt::CTRL | Qt::Key_Z, "Razveljavi", "undo",
+         &TFormKalvo::Razveljavi},
+        {&Uveljavi1, "Uveljavi1", "&Uveljavi", Qt::CTRL | Qt::Key_Y, "Uveljavi", "redo", &TFormKalvo::Uveljavi},
+        {&Dodaj1, "Dodaj1", "&Dodaj", Qt::CTRL | Qt::Key_D, "Dodaj kriterij", "addcriterion", &TFormKalvo::DodajKriterij},
         {&Izloi1, "Izloi1", "&Izloci", Qt::CTRL | Qt::Key_I, "Izloci kriterij", "removecriterion",
-         &TFormKalvo::Brii1Click},
-        {&Dodaj2, "Dodaj2", "&Dodaj", Qt::CTRL | Qt::Key_R, "Dodaj rešitev", "addsolution", &TFormKalvo::Dodaj4Click},
+         &TFormKalvo::IzlociKriterij},
+        {&Dodaj2, "Dodaj2", "&Dodaj", Qt::CTRL | Qt::Key_R, "Dodaj rešitev", "addsolution", &TFormKalvo::DodajResitev},
+        {&Preimenuj1, "Preimenuj1", "&Preimenuj", {}, nullptr, nullptr, &TFormKalvo::PreimenujResitev},
         {&Odstrani1, "Odstrani1", "&Odstrani", Qt::CTRL | Qt::Key_E, "Odstrani rešitev", "removesolution",
-         &TFormKalvo::Brii2Click},
+         &TFormKalvo::OdstraniResitev},
         {&Odstranivse1, "Odstranivse1", "Odstrani &vse", Qt::CTRL | Qt::Key_G, nullptr, nullptr,
-         &TFormKalvo::Izbriivse1Click},
-        {&Natannametoda1, "Natannametoda1", "Natancna metoda", {}, nullptr, nullptr, &TFormKalvo::Natannametoda1Click},
+         &TFormKalvo::OdstraniVse},
+        {&Natannametoda1, "Natannametoda1", "Natancna metoda", {}, nullptr, nullptr, &TFormKalvo::NatancnaMetoda},
         {&Priblinametoda1, "Priblinametoda1", "Približna metoda", {}, nullptr, nullptr,
-         &TFormKalvo::Priblinametoda1Click},
-        {&Model1, "Model1", "Model", {}, nullptr, "report", &TFormKalvo::Model1Click},
-        {&Izbran1, "Izbran1", "Kriterij", {}, nullptr, nullptr, &TFormKalvo::Izbran1Click},
-        {&Izbran2, "Izbran2", "Rešitev", {}, nullptr, nullptr, &TFormKalvo::Izbran2Click},
-        {&Obcutljivost1, "Obcutljivost1", "&Občutljivost", {}, nullptr, nullptr, &TFormKalvo::Obcutljivost1Click},
+         &TFormKalvo::PribliznaMetoda},
+        {&Model1, "Model1", "Model", {}, nullptr, "report", &TFormKalvo::IzpisModela},
+        {&Izbran1, "Izbran1", "Kriterij", {}, nullptr, nullptr, &TFormKalvo::IzpisKriterija},
+        {&Izbran2, "Izbran2", "Rešitev", {}, nullptr, nullptr, &TFormKalvo::IzpisResitev},
+        {&Obcutljivost1, "Obcutljivost1", "&Občutljivost", {}, nullptr, nullptr, &TFormKalvo::Obcutljivost},
         {&Predlogi1, "Predlogi1", "&Predlogi za doslednost", {}, "Predlogi za doslednost", nullptr,
-         &TFormKalvo::Predlogi1Click},
+         &TFormKalvo::Predlogi},
         {&HelpContentsItem, "HelpContentsItem", "V&sebina", Qt::Key_F1, "Pomoc", "help",
-         &TFormKalvo::HelpContentsItemClick},
-        {&Debug1, "Debug1", "Debug", {}, nullptr, nullptr, &TFormKalvo::Debug1Click},
-        {&HelpAboutItem, "HelpAboutItem", "&Vizitka", {}, nullptr, nullptr, &TFormKalvo::HelpAboutItemClick},
+         &TFormKalvo::Pomoc},
+        {&Debug1, "Debug1", "Debug", {}, nullptr, nullptr, &TFormKalvo::Debug},
+        {&HelpAboutItem, "HelpAboutItem", "&Vizitka", {}, nullptr, nullptr, &TFormKalvo::Vizitka},
     };
     for (const auto &command : commands) {
         auto *action = new QAction(QString::fromUtf8(command.caption), this);
@@ -81,6 +85,10 @@ void TFormKalvo::CreateActions()
         *command.action = action;
         Bind(action, command.handler);
     }
+    // The desktop's own undo and redo icons where it has them.
+    Razveljavi1->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), Razveljavi1->icon()));
+    Uveljavi1->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), Uveljavi1->icon()));
+    Uveljavi1->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     HelpContentsItem->setStatusTip(QStringLiteral("Display the help contents screen"));
     HelpAboutItem->setStatusTip(QStringLiteral("Informacije o programu"));
 
@@ -105,13 +113,17 @@ void TFormKalvo::CreateMenus()
     datoteka->addSeparator();
     datoteka->addAction(Izhod1);
 
+    QMenu *urejanje = menuBar()->addMenu(QStringLiteral("&Urejanje"));
+    urejanje->setObjectName(QStringLiteral("Urejanje1"));
+    urejanje->addActions({Razveljavi1, Uveljavi1});
+
     QMenu *kriterij = menuBar()->addMenu(QStringLiteral("&Kriterij"));
     kriterij->setObjectName(QStringLiteral("Kriterij1"));
     kriterij->addActions({Dodaj1, Izloi1});
 
     QMenu *resitve = menuBar()->addMenu(QStringLiteral("&Rešitev"));
     resitve->setObjectName(QStringLiteral("Reitve1"));
-    resitve->addActions({Dodaj2, Odstrani1});
+    resitve->addActions({Dodaj2, Preimenuj1, Odstrani1});
     resitve->addSeparator();
     resitve->addAction(Odstranivse1);
 
@@ -145,6 +157,7 @@ void TFormKalvo::CreateMenus()
     popup_resitve = new QMenu(this);
     popup_resitve->setObjectName(QStringLiteral("popup_resitve"));
     twin(popup_resitve, QStringLiteral("Dodaj"), Dodaj2);
+    twin(popup_resitve, QStringLiteral("Preimenuj"), Preimenuj1);
     twin(popup_resitve, QStringLiteral("Odstrani"), Odstrani1);
     popup_resitve->addSeparator();
     twin(popup_resitve, QStringLiteral("Odstrani vse"), Odstranivse1);
@@ -162,6 +175,8 @@ void TFormKalvo::CreateToolBar()
     ToolBar1->addActions({Novmodel1, Izbiramodela1});
     ToolBar1->addWidget(Gap(35));
     ToolBar1->addActions({Shrani1, Shranjevanjmodela1});
+    ToolBar1->addWidget(Gap(23));
+    ToolBar1->addActions({Razveljavi1, Uveljavi1});
     ToolBar1->addWidget(Gap(23));
     ToolBar1->addActions({Dodaj1, Izloi1});
     ToolBar1->addWidget(Gap(23));

@@ -1,7 +1,7 @@
 #include "ui/ProjectCommands.h"
 
 #include "matrix/KalvoError.h"
-#include "model/Model.h"
+#include "model/ModelDocument.h"
 #include "storage/ModelFiles.h"
 #include "storage/SettingsFile.h"
 #include "ui/CommandRunner.h"
@@ -11,9 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-TProjectCommands::TProjectCommands(TModel &model, QWidget *window, std::function<void()> showModel,
-                                   std::function<void()> afterSave)
-    : Model(model), FWindow(window), FShowModel(std::move(showModel)), FAfterSave(std::move(afterSave))
+TProjectCommands::TProjectCommands(TModelDocument &document, QWidget *window) : Document(document), FWindow(window)
 {
 }
 
@@ -54,13 +52,13 @@ void TProjectCommands::Open(const QString &fileName)
 {
     bool replaced = false;
     try {
-        LoadProject(Model, fileName, &replaced);
+        LoadProject(Document.Model(), fileName, &replaced);
     } catch (...) {
         if (replaced)
-            FShowModel();
+            Document.ModelReplaced();
         throw;
     }
-    FShowModel();
+    Document.ModelReplaced();
 }
 
 void TProjectCommands::OpenStart(const QString &fileName)
@@ -80,33 +78,56 @@ bool TProjectCommands::SaveTo(const QString &fileName)
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Question)
                == QMessageBox::Yes;
     };
-    if (SavingReplacesOtherSet(Model, fileName)
+    TModel &model = Document.Model();
+    if (SavingReplacesOtherSet(model, fileName)
         && !replace(QStringLiteral("Model »%1« že obstaja. Ga želite nadomestiti?")))
         return false;
     // Another window (or program) saved this set since we read or wrote it.
-    if (SetChangedOnDisk(Model, fileName)
+    if (SetChangedOnDisk(model, fileName)
         && !replace(QStringLiteral("Model »%1« je bil medtem spremenjen. Ga želite nadomestiti?")))
         return false;
-    const bool saved = RunGuarded(FWindow, [&] { SaveProject(Model, fileName); });
-    FAfterSave();   // saving fits every matrix
+    const bool saved = RunGuarded(FWindow, [&] { SaveProject(model, fileName); });
+    if (saved)
+        Document.SetClean();
     return saved;
 }
 
 void TProjectCommands::WriteSettings()
 {
-    WriteSettingsFile(QDir::current().filePath(QStringLiteral("Kalvo.ini")), Model.ProjectFileName);
+    WriteSettingsFile(QDir::current().filePath(QStringLiteral("Kalvo.ini")), Document.Model().ProjectFileName);
+}
+
+QString TProjectCommands::ModelName() const
+{
+    const TModel &model = Document.Model();
+    if (!model.ProjectFileName.isEmpty())
+        return QFileInfo(BaseName(model.ProjectFileName)).fileName();
+    return model.Tree.FirstNode() ? model.Tree.FirstNode()->Name : QString();
+}
+
+bool TProjectCommands::MayDropChanges()
+{
+    if (!Document.IsModified())
+        return true;
+    const auto answer = Ask(QStringLiteral("Želite shraniti spremembe modela »%1«?").arg(ModelName()));
+    return answer == QMessageBox::No || (answer == QMessageBox::Yes && SaveTo(Document.Model().ProjectFileName));
+}
+
+int TProjectCommands::Ask(const QString &question)
+{
+    return TModalHost::Message(FWindow, QStringLiteral("Vprašanje"), question,
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
 bool TProjectCommands::Close()
 {
-    if (Model.Tree.NodeCount() == 1)
-        return true;
-    const auto answer = TModalHost::Message(FWindow, QStringLiteral("Vprašanje"),
-                                            QStringLiteral("Želite shraniti projekt pred izhodom?"),
-                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                            QMessageBox::Yes);
-    if (answer == QMessageBox::Yes && !SaveTo(Model.ProjectFileName))
+    // Asked before anything is written: "Ne" leaves the files as they were.
+    const int answer = Document.IsModified() ? Ask(QStringLiteral("Želite shraniti projekt pred izhodom?"))
+                                             : int(QMessageBox::No);
+    if (answer == QMessageBox::Yes && !SaveTo(Document.Model().ProjectFileName))
         return false;   // the failed save was shown; nothing is lost
-    RunGuarded(FWindow, [this] { WriteSettings(); });
+    // Kalvo.ini as before: for a model of more than its root, Prekliči included.
+    if (Document.Model().Tree.NodeCount() > 1)
+        RunGuarded(FWindow, [this] { WriteSettings(); });
     return answer != QMessageBox::Cancel;
 }

@@ -6,17 +6,17 @@
 
 class QFileDialog;
 class QWidget;
-class TModel;
+class TModelDocument;
 
 // The project commands' file work for the main window: choosing a file, opening
 // and saving the model file set through the core, the questions before a save
-// replaces another model and before the window closes, and Kalvo.ini. The window
-// redraws through the two callbacks; nothing of the model is kept here.
+// replaces another model, before unsaved changes are dropped and before the
+// window closes, and Kalvo.ini. The window redraws from the document's
+// notifications; nothing of the model is kept here.
 class TProjectCommands
 {
 public:
-    TProjectCommands(TModel &model, QWidget *window, std::function<void()> showModel,
-                     std::function<void()> afterSave);
+    TProjectCommands(TModelDocument &document, QWidget *window);
 
     // "Odpri model" and "Shrani model", made once by the window.
     static QFileDialog *MakeOpenDialog(QWidget *parent);
@@ -30,15 +30,22 @@ public:
     // The program's argument: an existing model, its folder made current.
     void OpenStart(const QString &fileName);
     // Saves under fileName, first asking before files of another model are
-    // replaced. Errors are shown; true when the files were written.
+    // replaced. Errors are shown; true when the files were written (the model
+    // is then as its files: the history's clean state).
     bool SaveTo(const QString &fileName);
     void WriteSettings();
-    // FormClose: the close question and its save. False when the window stays open.
+    // Before "Nov model" and "Odpri model": with unsaved changes, whether to save
+    // them (Da), drop them (Ne) or keep the model (Prekliči, false).
+    bool MayDropChanges();
+    // FormClose: with unsaved changes the one question, saving on Da. False
+    // when the window stays open.
     bool Close();
 
 private:
-    TModel &Model;
+    // Da, Ne or Prekliči (QMessageBox's Yes, No, Cancel).
+    int Ask(const QString &question);
+    QString ModelName() const;
+
+    TModelDocument &Document;
     QWidget *FWindow;
-    std::function<void()> FShowModel;
-    std::function<void()> FAfterSave;
 };

@@ -1,5 +1,6 @@
 #include "TestMain.h"
 #include "analysis/ConsistencyAdvice.h"
+#include "model/ModelDocument.h"
 #include "ModelFixtures.h"
 #include "TestSupport.h"
 
@@ -207,21 +208,25 @@ void TestConsistencyAdvice::greedyAndUnreachable()
 
 void TestConsistencyAdvice::modelApplyAndUndo()
 {
-    TModel model;
+    TModelDocument document;
+    TModel &model = document.Model();
     TCriterionNode *root = model.Tree.FirstNode();
     root->Name = QStringLiteral("Koren");
     AddCriteria(model, root, {"A", "B", "C"});
     model.FitNodeMatrix(root);
     SetUpperRatios(*root->Matrix, {"3:1", "5:1", "1:2"});
+    root->Matrix->Ratios[0][1] = QStringLiteral("1/3");   // a mirror in the other spelling
     const auto before = root->Matrix->Ratios;
     const TConsistencyAdvice advice = AdviseConsistency(*root->Matrix, true);
-    QVERIFY(!CanUndoAdvice(model, root));
-    ApplyAdvice(model, root, advice.Changes);
+    QVERIFY(!document.CanUndoAdvice(root));
+    document.ApplyAdvice(root, advice.Changes);
     QVERIFY(root->Matrix->Ratios != before);
-    QVERIFY(CanUndoAdvice(model, root));
-    UndoAdvice(model, root);
-    QCOMPARE(root->Matrix->Ratios, before);
-    QVERIFY(!CanUndoAdvice(model, root));
+    QVERIFY(document.CanUndoAdvice(root));
+    document.Undo();
+    QCOMPARE(root->Matrix->Ratios, before);   // both cells of each pair as they were
+    QVERIFY(!document.CanUndoAdvice(root));
+    document.Redo();
+    QVERIFY(document.CanUndoAdvice(root));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestConsistencyAdvice)

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 #include "model/GridContent.h"
 #include "model/GridEdits.h"
+#include "model/ModelDocument.h"
 #include "ModelFixtures.h"
 #include "TestSupport.h"
 
@@ -76,10 +77,12 @@ void TestGridEdits::answers()
 // item 1 against column item 2, its mirror the reciprocal.
 void TestGridEdits::ratioAnswerGoesTheRightWayRound()
 {
-    TModel model;
+    TModelDocument document;
+    TModel &model = document.Model();
     AddCriteria(model, model.Tree.FirstNode(), {"A", "B", "C"});
     TCriterionNode *root = model.Tree.FirstNode();
-    ApplyRatioAnswer(model, root, 2, 1, RatioAnswer(5, 16));   // 4:1 for A against B
+    const TRatioAnswer answer = RatioAnswer(5, 16);   // 4:1 for A against B
+    document.SetRatio(root, 2, 1, answer.Clicked, answer.Mirror);
     QCOMPARE(root->Matrix->Ratios[1][0], QStringLiteral("4:1"));   // column 2, row 1
     QCOMPARE(root->Matrix->Ratios[0][1], QStringLiteral("1:4"));
     QCOMPARE(root->Matrix->Ratios[2][0], QStringLiteral("1"));     // nothing else
@@ -127,12 +130,11 @@ void TestGridEdits::typedValues()
     node.Matrix = std::make_unique<Tmatrika>(2, TCriterionKind(kind));
     node.Matrix->AbsoluteValues = {"5", "7"};
     QString restored;
-    QCOMPARE(int(TypeAbsoluteValue(&node, 3, 2, text, &restored)), result);
-    QCOMPARE(node.Matrix->AbsoluteValues[1], QStringLiteral("7"));   // nothing is stored while typing
-    QCOMPARE(int(TypeAbsoluteValue(&node, 3, 2, text, &restored, true)), closing);
-    QCOMPARE(node.Matrix->AbsoluteValues[1], stored);
-    if (closing != int(TTypedValue::Stored) && kind != ckRelative && !text.isEmpty())
-        QCOMPARE(restored, QStringLiteral("7"));
+    QCOMPARE(int(TypeAbsoluteValue(&node, 2, text, &restored)), result);
+    QCOMPARE(int(TypeAbsoluteValue(&node, 2, text, &restored, true)), closing);
+    QCOMPARE(node.Matrix->AbsoluteValues[1], QStringLiteral("7"));   // the caller makes the edit
+    if (kind != ckRelative && !text.isEmpty())
+        QCOMPARE(restored, stored);   // the value to store, or the one that stays
 }
 
 void TestGridEdits::fillRelativeLeaf()
@@ -149,6 +151,8 @@ void TestGridEdits::fillRelativeLeaf()
     QCOMPARE(grid.Cell(2, 0), QStringLiteral("B"));
     QCOMPARE(grid.Cell(0, 3), QStringLiteral("C"));
     QCOMPARE(grid.Cell(2, 2), QStringLiteral("1"));
+    QVERIFY(!root->Matrix);   // reading the model does not change it
+    model.FitNodeMatrix(root);
     root->Matrix->Ratios[1][0] = QStringLiteral("5:1");
     QCOMPARE(TGridContent::Fill(model, root).Cell(2, 1), QStringLiteral("5:1"));
 }
@@ -183,8 +187,8 @@ void TestGridEdits::fillWithoutItemsAndTooltips()
     QCOMPARE(grid.ColCount, 2);
     QCOMPARE(grid.RowCount, 2);
     QCOMPARE(grid.Cell(1, 0), QString());
-    QCOMPARE(grid.TreeTooltip, QStringLiteral("Kriteriji"));   // the matrix came with this fill
-    root->Matrix->Kind = ckLessIsBetter;
+    QCOMPARE(grid.TreeTooltip, QStringLiteral("Kriteriji"));   // no matrix, no kind to tell
+    root->Matrix = std::make_unique<Tmatrika>(0, ckLessIsBetter);
     grid = TGridContent::Fill(model, root);
     QCOMPARE(grid.TreeTooltip, QStringLiteral("Prazen - Absolutne vrednosti - manj je boljše"));
     QCOMPARE(grid.Cell(1, 0), QStringLiteral("Manj je boljše"));

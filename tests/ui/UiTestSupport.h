@@ -3,7 +3,7 @@
 #include "ui/CriteriaTreeView.h"
 #include "ui/Main.h"
 #include "ui/ModalHost.h"
-#include "model/Model.h"
+#include "model/ModelDocument.h"
 #include "ModelSetWriter.h"
 
 #include <QMessageBox>
@@ -16,8 +16,9 @@ class TStringGrid;
 // The main window over its own model, shown and active, driven by real events.
 struct TWindow
 {
-    TModel Model;
-    TFormKalvo Form{Model};
+    TModelDocument Document;
+    TModel &Model = Document.Model();
+    TFormKalvo Form{Document};
 
     TWindow();
     // A key pressed where the keyboard focus is (the tree when nothing has it).

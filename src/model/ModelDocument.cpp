@@ -1,0 +1,505 @@
+#include "model/ModelDocument.h"
+
+#include "matrix/KalvoError.h"
+#include "matrix/UnitTools.h"
+#include "model/NodePath.h"
+
+#include <algorithm>
+
+namespace {
+
+using TPath = std::vector<int>;
+
+TPath PathOf(const TCriterionNode *node)
+{
+    return TCriteriaTree::IndexPath(node);
+}
+
+std::shared_ptr<const Tmatrika> CopyOf(const TCriterionNode *node)
+{
+    return node && node->Matrix ? std::make_shared<const Tmatrika>(*node->Matrix) : nullptr;
+}
+
+std::unique_ptr<Tmatrika> Restored(const std::shared_ptr<const Tmatrika> &saved)
+{
+    return saved ? std::make_unique<Tmatrika>(*saved) : nullptr;
+}
+
+// The leaves whose matrices compare the solutions.
+std::vector<TCriterionNode *> SolutionMatrices(const TModel &model)
+{
+    std::vector<TCriterionNode *> leaves;
+    for (TCriterionNode *node : model.Tree.Nodes())
+        if (!node->HasChildren() && node->Matrix)
+            leaves.push_back(node);
+    return leaves;
+}
+
+bool Contains(const TCriterionNode *root, const TCriterionNode *node)
+{
+    for (; node; node = node->Parent())
+        if (node == root)
+            return true;
+    return false;
+}
+
+// The selection leaves a subtree that is about to go.
+void SelectOutside(TModel &model, const TCriterionNode *going, TCriterionNode *fallback)
+{
+    if (Contains(going, model.Tree.Selected()))
+        model.Tree.Select(fallback);
+}
+
+// The node at path, or the nearest of its ancestors that exists, or the first node.
+TCriterionNode *NearestNode(const TCriteriaTree &tree, TPath path)
+{
+    for (; !path.empty(); path.pop_back())
+        if (TCriterionNode *node = tree.NodeAt(path))
+            return node;
+    return tree.FirstNode();
+}
+
+} // namespace
+
+TModelDocument::TModelDocument(QObject *parent) : QObject(parent)
+{
+}
+
+TModelDocument::~TModelDocument() = default;
+
+// --- The history ------------------------------------------------------------------
+
+void TModelDocument::Run(std::unique_ptr<TEditCommand> command)
+{
+    // Every refusal is checked before a command is made: its first run changes
+    // the model whole, as its runs after an undo do.
+    command->SelectedBefore = PathOf(FModel.Tree.Selected());
+    command->Redo(FModel);
+    command->SelectedAfter = PathOf(FModel.Tree.Selected());
+    FHistory.resize(size_t(FIndex));
+    if (FClean > FIndex)
+        FClean = -1;
+    // Clicks from row to row are one edit: the mark before the first comes back.
+    if (command->Change == TModelChange::Mark && FIndex > 0 && FHistory.back()->Change == TModelChange::Mark) {
+        command->Undo = std::move(FHistory.back()->Undo);
+        command->SelectedBefore = FHistory.back()->SelectedBefore;
+        FHistory.pop_back();
+        --FIndex;
+        if (FClean > FIndex)
+            FClean = FIndex;
+    }
+    FHistory.push_back(std::move(command));
+    ++FIndex;
+    Notify(*FHistory.back());
+    emit HistoryChanged();
+}
+
+void TModelDocument::Notify(const TEditCommand &command)
+{
+    emit Changed(command.Change, command.Node.empty() ? nullptr : FModel.Tree.NodeAt(command.Node));
+}
+
+QString TModelDocument::UndoText() const
+{
+    return CanUndo() ? FHistory[size_t(FIndex - 1)]->Text : QString();
+}
+
+QString TModelDocument::RedoText() const
+{
+    return CanRedo() ? FHistory[size_t(FIndex)]->Text : QString();
+}
+
+void TModelDocument::Undo()
+{
+    if (!CanUndo())
+        return;
+    const TEditCommand &command = *FHistory[size_t(FIndex - 1)];
+    command.Undo(FModel);
+    --FIndex;
+    FModel.Tree.Select(NearestNode(FModel.Tree, command.SelectedBefore));
+    Notify(command);
+    emit HistoryChanged();
+}
+
+void TModelDocument::Redo()
+{
+    if (!CanRedo())
+        return;
+    const TEditCommand &command = *FHistory[size_t(FIndex)];
+    command.Redo(FModel);
+    ++FIndex;
+    FModel.Tree.Select(NearestNode(FModel.Tree, command.SelectedAfter));
+    Notify(command);
+    emit HistoryChanged();
+}
+
+bool TModelDocument::CanUndoAdvice(const TCriterionNode *node) const
+{
+    const TEditCommand *last = LastCommand();
+    return node && last && last->Advice && last->Node == PathOf(node);
+}
+
+bool TModelDocument::IsModified() const
+{
+    if (FClean < 0)
+        return true;
+    const auto from = FHistory.begin() + std::min(FClean, FIndex);
+    const auto to = FHistory.begin() + std::max(FClean, FIndex);
+    return std::any_of(from, to, [](const auto &command) { return command->ChangesFiles; });
+}
+
+void TModelDocument::SetClean()
+{
+    FClean = FIndex;
+    emit HistoryChanged();
+}
+
+void TModelDocument::ClearHistory()
+{
+    FHistory.clear();
+    FIndex = FClean = 0;
+    emit HistoryChanged();
+}
+
+// --- Replacing the model ------------------------------------------------------------
+
+void TModelDocument::NewModel(const QString &name)
+{
+    FModel.NewModel(name);
+    // The new root compares its items (none yet) by ratios from the start.
+    FModel.FitNodeMatrix(FModel.Tree.FirstNode());
+    ClearHistory();
+    emit Changed(TModelChange::Model, FModel.Tree.FirstNode());
+}
+
+void TModelDocument::ModelReplaced()
+{
+    // A file may hold matrices of another order than their items; from here on
+    // every matrix follows its items.
+    for (TCriterionNode *node : FModel.Tree.Nodes())
+        if (node->Matrix && node->Matrix->Order != FModel.ItemCount(node))
+            FModel.FitNodeMatrix(node);
+    ClearHistory();
+    emit Changed(TModelChange::Model, FModel.Tree.Selected());
+}
+
+// --- Judgements -------------------------------------------------------------------
+
+void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text,
+                                bool advice)
+{
+    const bool created = !node->Matrix;
+    // The texts before: a node without a matrix compares as its first matrix will.
+    const Tmatrika *m = node->Matrix.get();
+    for (TJudgementChange &cell : cells)
+        cell.From = m ? m->RatioText(cell.Col - 1, cell.Row - 1) : QStringLiteral("1");
+    cells.erase(std::remove_if(cells.begin(), cells.end(), [](const TJudgementChange &c) { return c.From == c.To; }),
+                cells.end());
+    if (cells.empty())
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = text;
+    command->Advice = advice;
+    command->Node = PathOf(node);
+    command->Redo = [path = command->Node, cells](TModel &model) {
+        TCriterionNode *n = model.Tree.NodeAt(path);
+        model.FitNodeMatrix(n);
+        for (const TJudgementChange &c : cells)
+            n->Matrix->Ratios[size_t(c.Col - 1)][size_t(c.Row - 1)] = c.To;
+    };
+    command->Undo = [path = command->Node, cells, created](TModel &model) {
+        TCriterionNode *n = model.Tree.NodeAt(path);
+        if (created) {
+            n->Matrix.reset();
+            return;
+        }
+        for (const TJudgementChange &c : cells)
+            n->Matrix->Ratios[size_t(c.Col - 1)][size_t(c.Row - 1)] = c.From;
+    };
+    Run(std::move(command));
+}
+
+void TModelDocument::SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror)
+{
+    if (!node)
+        return;
+    const int n = FModel.ItemCount(node);
+    if ((node->Matrix && node->Matrix->Kind != ckRelative) || c == r || c < 1 || r < 1 || c > n || r > n)
+        return;
+    const QStringList items = FModel.ItemNames(node);
+    EditRatios(node, {{r, c, {}, clicked}, {c, r, {}, mirror}},
+               QStringLiteral("razmerje %1 : %2").arg(items.value(r - 1), items.value(c - 1)));
+}
+
+void TModelDocument::ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes)
+{
+    if (!node || (node->Matrix && node->Matrix->Kind != ckRelative))
+        return;
+    const int n = FModel.ItemCount(node);
+    std::vector<TJudgementChange> cells;
+    for (const TJudgementChange &change : changes) {
+        if (change.Row == change.Col || change.Row < 1 || change.Col < 1 || change.Row > n || change.Col > n)
+            continue;
+        cells.push_back({change.Row, change.Col, {}, change.To});
+        cells.push_back({change.Col, change.Row, {}, ReciprocalText(change.To)});
+    }
+    EditRatios(node, cells, QStringLiteral("predlogi za doslednost %1").arg(node->Name), true);
+}
+
+void TModelDocument::SetValue(TCriterionNode *node, int r, const QString &text)
+{
+    if (!node || !node->Matrix || node->Matrix->Kind == ckRelative || r < 1 || r > node->Matrix->Order)
+        return;
+    const QString before = node->Matrix->AbsoluteValues[size_t(r - 1)];
+    if (before == text)
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("vrednost %1").arg(FModel.ItemNames(node).value(r - 1));
+    command->Node = PathOf(node);
+    auto write = [path = command->Node, r](const QString &value) {
+        return [path, r, value](TModel &model) {
+            model.Tree.NodeAt(path)->Matrix->AbsoluteValues[size_t(r - 1)] = value;
+        };
+    };
+    command->Redo = write(text);
+    command->Undo = write(before);
+    Run(std::move(command));
+}
+
+// --- Criteria ---------------------------------------------------------------------
+
+void TModelDocument::AddCriterion(TCriterionNode *parent, const QString &name, TCriterionKind kind)
+{
+    const qint32 order = FModel.SolutionCount();
+    if (kind == ckRelative && order > MaxRelativeOrder)
+        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(order));
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("dodaj kriterij %1").arg(name);
+    command->Change = TModelChange::Tree;
+    const TPath parentPath = parent ? PathOf(parent) : TPath();
+    command->Node = parentPath;
+    command->Node.push_back(parent ? parent->ChildCount() : FModel.Tree.TopLevelCount());
+    command->Redo = [parentPath, name, kind](TModel &model) {
+        TCriterionNode *p = model.Tree.NodeAt(parentPath);
+        const qint32 order = model.SolutionCount();
+        auto matrix = p || order > 0 ? std::make_unique<Tmatrika>(order, kind) : nullptr;
+        model.Tree.Append(p, name)->Matrix = std::move(matrix);
+        if (p)
+            model.FitNodeMatrix(p);   // it now compares its children
+    };
+    command->Undo = [parentPath, before = CopyOf(parent)](TModel &model) {
+        TCriterionNode *p = model.Tree.NodeAt(parentPath);
+        const int last = (p ? p->ChildCount() : model.Tree.TopLevelCount()) - 1;
+        TCriterionNode *added = p ? p->Child(last) : model.Tree.TopLevel(last);
+        if (!added)
+            return;
+        SelectOutside(model, added, p ? p : model.Tree.FirstNode());
+        model.Tree.Take(added);
+        if (p)
+            p->Matrix = Restored(before);
+    };
+    Run(std::move(command));
+}
+
+bool TModelDocument::RemoveCriterion(TCriterionNode *node)
+{
+    if (!node || !node->Parent())
+        return false;
+    const TCriterionNode *parent = node->Parent();
+    if (parent->ChildCount() == 1 && parent->Matrix && parent->Matrix->Kind == ckRelative
+        && FModel.SolutionCount() > MaxRelativeOrder)
+        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(FModel.SolutionCount()))
+            .AddContext(CriterionPlace(parent));
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("izloči kriterij %1").arg(node->Name);
+    command->Change = TModelChange::Tree;
+    const TPath parentPath = PathOf(node->Parent());
+    const int index = node->Index();
+    command->Node = parentPath;
+    auto held = std::make_shared<std::unique_ptr<TCriterionNode>>();
+    command->Redo = [parentPath, index, held](TModel &model) {
+        TCriterionNode *p = model.Tree.NodeAt(parentPath);
+        TCriterionNode *going = p->Child(index);
+        const bool fitted = p->Matrix && p->Matrix->Order == p->ChildCount();
+        model.Tree.Select(p);
+        *held = model.Tree.Take(going);
+        if (fitted)
+            p->Matrix->RemoveItem(index);
+        if (p->Matrix)
+            model.FitNodeMatrix(p);   // a parent left without children compares the solutions
+    };
+    command->Undo = [parentPath, index, held, before = CopyOf(node->Parent())](TModel &model) {
+        TCriterionNode *p = model.Tree.NodeAt(parentPath);
+        if (*held)
+            model.Tree.Insert(p, index, std::move(*held));
+        p->Matrix = Restored(before);
+    };
+    Run(std::move(command));
+    return true;
+}
+
+void TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind)
+{
+    if (!node)
+        return;
+    if (node->Matrix && node->Name == name && node->Matrix->Kind == kind)
+        return;
+    if (kind == ckRelative && FModel.ItemCount(node) > MaxRelativeOrder)
+        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(FModel.ItemCount(node)))
+            .AddContext(CriterionPlace(node));
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("popravi kriterij %1").arg(name);
+    command->Change = TModelChange::Criterion;
+    command->Node = PathOf(node);
+    // A new kind may grow or drop texts: the whole matrix comes back on undo.
+    const bool newMatrix = !node->Matrix || node->Matrix->Kind != kind;
+    command->Redo = [path = command->Node, name, kind](TModel &model) {
+        model.EditCriterion(model.Tree.NodeAt(path), name, kind);
+    };
+    command->Undo = [path = command->Node, oldName = node->Name, newMatrix,
+                     before = newMatrix ? CopyOf(node) : nullptr](TModel &model) {
+        TCriterionNode *n = model.Tree.NodeAt(path);
+        n->Name = oldName;
+        if (newMatrix)
+            n->Matrix = Restored(before);
+    };
+    Run(std::move(command));
+}
+
+void TModelDocument::RenameCriterion(TCriterionNode *node, const QString &name)
+{
+    if (!node || node->Name == name)
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("preimenuj kriterij %1").arg(name);
+    command->Change = TModelChange::Criterion;
+    command->Node = PathOf(node);
+    auto rename = [path = command->Node](const QString &to) {
+        return [path, to](TModel &model) { model.Tree.NodeAt(path)->Name = to; };
+    };
+    command->Redo = rename(name);
+    command->Undo = rename(node->Name);
+    Run(std::move(command));
+}
+
+// --- Solutions --------------------------------------------------------------------
+
+void TModelDocument::AddSolution(const QString &name)
+{
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("dodaj rešitev %1").arg(name);
+    command->Change = TModelChange::Solutions;
+    command->Redo = [name](TModel &model) {
+        model.AddSolution(name);
+        model.FitLeafMatrices();
+    };
+    command->Undo = [mark = FModel.MarkedSolution](TModel &model) {
+        const int last = model.SolutionCount() - 1;
+        if (last < 0)
+            return;
+        for (TCriterionNode *leaf : SolutionMatrices(model))
+            if (leaf->Matrix->Order > last)
+                leaf->Matrix->RemoveItem(last);
+        model.Solutions.pop_back();
+        model.MarkedSolution = mark;
+    };
+    Run(std::move(command));
+}
+
+void TModelDocument::RenameSolution(int index, const QString &name)
+{
+    if (index < 0 || index >= FModel.SolutionCount() || FModel.Solutions[size_t(index)].Name == name)
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("preimenuj rešitev %1").arg(name);
+    command->Change = TModelChange::Solutions;
+    auto rename = [index](const QString &to) {
+        return [index, to](TModel &model) { model.Solutions[size_t(index)].Name = to; };
+    };
+    command->Redo = rename(name);
+    command->Undo = rename(FModel.Solutions[size_t(index)].Name);
+    Run(std::move(command));
+}
+
+void TModelDocument::MarkSolution(int index)
+{
+    if (index == FModel.MarkedSolution)
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("označi rešitev %1")
+                        .arg(index >= 0 && index < FModel.SolutionCount() ? FModel.Solutions[size_t(index)].Name
+                                                                                  : QString());
+    command->Change = TModelChange::Mark;
+    command->ChangesFiles = false;
+    command->Redo = [index](TModel &model) { model.OznaciResitev(index); };
+    command->Undo = [before = FModel.MarkedSolution](TModel &model) { model.OznaciResitev(before); };
+    Run(std::move(command));
+}
+
+void TModelDocument::RemoveSolution(int index)
+{
+    if (index < 0 || index >= FModel.SolutionCount())
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("odstrani rešitev %1").arg(FModel.Solutions[size_t(index)].Name);
+    command->Change = TModelChange::Solutions;
+    // Each leaf's share of the solution, as the last removal took it.
+    struct TTaken
+    {
+        TSolution Solution;
+        std::vector<std::pair<TPath, TMatrixItem>> Items;
+    };
+    auto taken = std::make_shared<TTaken>();
+    command->Redo = [index, taken](TModel &model) {
+        taken->Items.clear();
+        for (TCriterionNode *leaf : SolutionMatrices(model))
+            if (index < leaf->Matrix->Order)
+                taken->Items.emplace_back(PathOf(leaf), leaf->Matrix->TakeItem(index));
+        taken->Solution = model.Solutions[size_t(index)];
+        model.Solutions.erase(model.Solutions.begin() + index);
+        model.OznaciResitev(0);
+    };
+    command->Undo = [index, taken, mark = FModel.MarkedSolution](TModel &model) {
+        model.Solutions.insert(model.Solutions.begin() + index, taken->Solution);
+        for (auto &[path, item] : taken->Items)
+            model.Tree.NodeAt(path)->Matrix->PutItem(index, std::move(item));
+        taken->Items.clear();
+        model.OznaciResitev(mark);
+    };
+    Run(std::move(command));
+}
+
+void TModelDocument::RemoveAllSolutions()
+{
+    if (FModel.Solutions.empty())
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("odstrani vse rešitve");
+    command->Change = TModelChange::Solutions;
+    // The solutions and the leaves' matrices move into the command and back:
+    // nothing is copied.
+    struct TTaken
+    {
+        std::vector<TSolution> Solutions;
+        std::vector<std::pair<TPath, std::unique_ptr<Tmatrika>>> Matrices;
+    };
+    auto taken = std::make_shared<TTaken>();
+    command->Redo = [taken](TModel &model) {
+        taken->Matrices.clear();
+        for (TCriterionNode *leaf : SolutionMatrices(model)) {
+            const TCriterionKind kind = leaf->Matrix->Kind;
+            taken->Matrices.emplace_back(PathOf(leaf), std::move(leaf->Matrix));
+            leaf->Matrix = std::make_unique<Tmatrika>(0, kind);
+        }
+        taken->Solutions.swap(model.Solutions);
+        model.Solutions.clear();
+    };
+    command->Undo = [taken](TModel &model) {
+        for (auto &[path, matrix] : taken->Matrices)
+            model.Tree.NodeAt(path)->Matrix = std::move(matrix);
+        taken->Matrices.clear();
+        model.Solutions.swap(taken->Solutions);
+        taken->Solutions.clear();
+    };
+    Run(std::move(command));
+}
