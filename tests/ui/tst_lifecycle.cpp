@@ -64,7 +64,8 @@ private slots:
     void newModelThenSave();
     void openRebuildsTheModel();
     void saveAsReloadsFromTheNewFiles();
-    void exitSavesOnceAndAsks();
+    void exitAsksBeforeWriting_data();
+    void exitAsksBeforeWriting();
     void cancelKeepsTheWindow();
     void onlyARootClosesWithoutAQuestion();
     void failedSaveLosesNothing();
@@ -108,7 +109,7 @@ void TestLifecycle::savingOverAnotherModelAsks_data()
     QTest::addColumn<bool>("replaced");
     QTest::newRow("Shrani, No") << int(Qt::Key_S) << int(QMessageBox::No) << false;
     QTest::newRow("Shrani, Yes") << int(Qt::Key_S) << int(QMessageBox::Yes) << true;
-    QTest::newRow("Izhod, No: no save, no exit") << int(Qt::Key_X) << int(QMessageBox::No) << false;
+    QTest::newRow("Izhod, Da, then No: no save, no exit") << int(Qt::Key_X) << int(QMessageBox::No) << false;
 }
 
 void TestLifecycle::savingOverAnotherModelAsks()
@@ -123,15 +124,19 @@ void TestLifecycle::savingOverAnotherModelAsks()
     w.Key(Qt::Key_N, Qt::ControlModifier);
     BuildSmallModel(w);
     QStringList log;
+    if (key == Qt::Key_X)
+        AnswerAndRecord(&log, QMessageBox::Yes);   // save before leaving
     AnswerAndRecord(&log, QMessageBox::StandardButton(answer));
     w.Key(key, Qt::ControlModifier);
-    QCOMPARE(log, QStringList{"Vprašanje: Model »Avto« že obstaja. Ga želite nadomestiti?"});
+    QCOMPARE(log.constLast(), QStringLiteral("Vprašanje: Model »Avto« že obstaja. Ga želite nadomestiti?"));
     QCOMPARE(Bytes(FDir.filePath("Avto.KRT")) == before, !replaced);
     QVERIFY(w.Form.isVisible());
     // The set it was saved to is its own now: the next save asks nothing.
     if (replaced) {
         w.Key(Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(log.size(), 1);
+        w.Key(Qt::Key_X, Qt::ControlModifier);   // saved: leaves without a question
+        QVERIFY(!w.Form.isVisible());
     }
 }
 
@@ -195,12 +200,13 @@ void TestLifecycle::newModelThenSave()
     // The dialog keeps the last name; a cancelled dialog changes no model data.
     BuildSmallModel(w);
     QStringList log;
+    AnswerAndRecord(&log, QMessageBox::No);   // unsaved changes: asked first
     TModalHost::PushAnswer([&](QWidget *dialog) {
         log << dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text();
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Button2")), Qt::LeftButton);
     });
     w.Key(Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(log, QStringList{"Model 1.5"});
+    QCOMPARE(log, (QStringList{"Vprašanje: Želite shraniti spremembe modela »Model 1«?", "Model 1.5"}));
     QCOMPARE(w.Model.Tree.NodeCount(), 3);
     QCOMPARE(w.RowNames(), (QStringList{"A", "B"}));
 }
@@ -247,28 +253,42 @@ void TestLifecycle::saveAsReloadsFromTheNewFiles()
     QCOMPARE(w.RowNames(), (QStringList{"A", "B"}));
 }
 
-void TestLifecycle::exitSavesOnceAndAsks()
+void TestLifecycle::exitAsksBeforeWriting_data()
 {
-    auto *w = new TWindow;
-    BuildSmallModel(*w);
-    AnswerName(QStringLiteral("Izhod"));
-    w->Key(Qt::Key_N, Qt::ControlModifier);
-    BuildSmallModel(*w);
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("left");
+    QTest::newRow("Da: save, then leave") << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("Ne: leave, nothing written") << int(QMessageBox::No) << false << true;
+    QTest::newRow("Prekliči: stay, nothing written") << int(QMessageBox::Cancel) << false << false;
+}
+
+// "Izhod" asks before anything is written: a slip answered "Ne" leaves the files as they were.
+void TestLifecycle::exitAsksBeforeWriting()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, saved);
+    QFETCH(bool, left);
+    TWindow w;
+    BuildSmallModel(w);
     QStringList log;
+    AnswerAndRecord(&log, QMessageBox::No);   // the small model is dropped
+    AnswerName(QStringLiteral("Izhod"));
+    w.Key(Qt::Key_N, Qt::ControlModifier);
+    BuildSmallModel(w);
+    log.clear();
     TModalHost::PushAnswer([&](QWidget *modal) {
-        // Ctrl+X saved once before it asks; remove those files to see the second save.
         log << static_cast<QMessageBox *>(modal)->windowTitle() + QStringLiteral(": ")
                    + static_cast<QMessageBox *>(modal)->text();
         log << QString::number(QFile::exists(FDir.filePath("Izhod.KRT")));
-        QFile::remove(FDir.filePath("Izhod.KRT"));
-        QTest::mouseClick(static_cast<QMessageBox *>(modal)->button(QMessageBox::Yes), Qt::LeftButton);
+        QTest::mouseClick(static_cast<QMessageBox *>(modal)->button(QMessageBox::StandardButton(answer)),
+                          Qt::LeftButton);
     });
-    w->Key(Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(log, (QStringList{"Vprašanje: Želite shraniti projekt pred izhodom?", "1"}));
-    QVERIFY(QFile::exists(FDir.filePath("Izhod.KRT")));   // saved again by Yes
-    QVERIFY(!w->Form.isVisible());
+    w.Key(Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(log, (QStringList{"Vprašanje: Želite shraniti projekt pred izhodom?", "0"}));
+    QCOMPARE(QFile::exists(FDir.filePath("Izhod.KRT")), saved);
+    QCOMPARE(w.Form.isVisible(), !left);
     QCOMPARE(Bytes(FDir.filePath("Kalvo.ini")), QByteArray("[GENERAL]\r\nPROJECT=Izhod\r\n"));
-    delete w;
 }
 
 void TestLifecycle::cancelKeepsTheWindow()
@@ -307,6 +327,8 @@ void TestLifecycle::failedSaveLosesNothing()
 {
     TWindow w;
     BuildSmallModel(w);
+    QStringList log;
+    AnswerAndRecord(&log, QMessageBox::No);   // unsaved: dropped
     AnswerName(QStringLiteral("Varno"));
     w.Key(Qt::Key_N, Qt::ControlModifier);
     BuildSmallModel(w);
@@ -317,7 +339,7 @@ void TestLifecycle::failedSaveLosesNothing()
 
     AnswerName(QStringLiteral("C"));
     w.Key(Qt::Key_R, Qt::ControlModifier);
-    QStringList log;
+    log.clear();
     AnswerAndRecord(&log);
     w.Key(Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(log.size(), 1);
@@ -327,9 +349,10 @@ void TestLifecycle::failedSaveLosesNothing()
     QCOMPARE(w.RowNames(), (QStringList{"A", "B", "C"}));
 
     // Exit with a failing save shows the error and goes no further.
+    AnswerAndRecord(&log, QMessageBox::Yes);
     AnswerAndRecord(&log);
     w.Key(Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(log.size(), 2);
+    QCOMPARE(log.size(), 3);
     QVERIFY(w.Form.isVisible());
     QVERIFY(!QFile::exists(FDir.filePath("Kalvo.ini")));
 
