@@ -279,20 +279,27 @@ bool SetChangedOnDisk(const TModel &model, const QString &fileName)
     return false;
 }
 
+TModelSetBytes EncodeProject(const TModel &model)
+{
+    TModelSetBytes set;
+    set.Criteria = EncodeLines(CriteriaLines(model));
+    set.Solutions = EncodeLines(SolutionLines(model));
+    set.Matrices = EncodeLines(MatrixLines(model));
+    return set;
+}
+
 void SaveProject(TModel &model, const QString &fileName)
 {
     const QString base = BaseName(fileName);
     // Everything is encoded before anything is written, so a name that cannot be
     // stored stops the save with all three files untouched.
-    const QByteArray criteria = EncodeLines(CriteriaLines(model));
-    const QByteArray solutions = EncodeLines(SolutionLines(model));
-    const QByteArray matrices = EncodeLines(MatrixLines(model));
+    const TModelSetBytes set = EncodeProject(model);
     const TSetLock lock(fileName);
-    WriteFiles({{base + KrtExtension, criteria},
-                {base + RstExtension, solutions},
-                {base + MatExtension, matrices}});
+    WriteFiles({{base + KrtExtension, set.Criteria},
+                {base + RstExtension, set.Solutions},
+                {base + MatExtension, set.Matrices}});
     model.KnownFileSet = AbsoluteBaseName(fileName);
-    model.KnownFileStamp = Stamp(criteria, matrices, solutions);
+    model.KnownFileStamp = Stamp(set.Criteria, set.Matrices, set.Solutions);
 }
 
 namespace {

@@ -37,6 +37,8 @@ struct TModelSetBytes
     QByteArray Criteria, Matrices, Solutions;
     QString CriteriaPath, MatrixPath, SolutionsPath;
 };
+// The three files' bytes as SaveProject writes them (paths left empty).
+TModelSetBytes EncodeProject(const TModel &model);
 // LoadProject after the files were read.
 void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set, bool *replaced = nullptr);
 

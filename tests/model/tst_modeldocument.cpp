@@ -1,0 +1,203 @@
+#include "TestMain.h"
+#include "matrix/KalvoError.h"
+#include "model/ModelDocument.h"
+#include "storage/ModelFiles.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+namespace {
+
+QByteArray Files(const TModel &model)
+{
+    const TModelSetBytes set = EncodeProject(model);
+    return set.Criteria + "|" + set.Matrices + "|" + set.Solutions;
+}
+
+bool SelectionIsInTree(const TModel &model)
+{
+    const auto nodes = model.Tree.Nodes();
+    return !model.Tree.Selected() || std::count(nodes.begin(), nodes.end(), model.Tree.Selected()) == 1;
+}
+
+// One random edit of any kind; false when the dice chose one that does not apply.
+bool RandomEdit(TModelDocument &document, QRandomGenerator &dice)
+{
+    TModel &model = document.Model();
+    const auto nodes = model.Tree.Nodes();
+    TCriterionNode *node = nodes[dice.bounded(int(nodes.size()))];
+    const QString name = QStringLiteral("N%1").arg(dice.bounded(100));
+    static const QStringList ratios = {"1", "3:1", "1:5", "9:1", "2", "1/4"};
+    const int solutions = model.SolutionCount();
+    switch (dice.bounded(12)) {
+    case 0:
+    case 1: {
+        const int n = model.ItemCount(node);
+        if (n < 2 || (node->Matrix && node->Matrix->Kind != ckRelative))
+            return false;
+        const int c = 1 + dice.bounded(n), r = 1 + dice.bounded(n);
+        document.SetRatio(node, c, r, ratios[dice.bounded(ratios.size())], ratios[dice.bounded(ratios.size())]);
+        return true;
+    }
+    case 2:
+        if (!node->Matrix || node->Matrix->Kind == ckRelative || node->Matrix->Order == 0)
+            return false;
+        document.SetValue(node, 1 + dice.bounded(node->Matrix->Order), QString::number(1 + dice.bounded(50)));
+        return true;
+    case 3:
+        if (nodes.size() > 8)
+            return false;
+        document.AddCriterion(node, name, TCriterionKind(dice.bounded(3)));
+        return true;
+    case 4:
+        return document.RemoveCriterion(node);
+    case 5:
+        document.EditCriterion(node, dice.bounded(2) ? name : node->Name, TCriterionKind(dice.bounded(3)));
+        return true;
+    case 6:
+        document.RenameCriterion(node, name);
+        return true;
+    case 7:
+        if (solutions > 6)
+            return false;
+        document.AddSolution(name);
+        return true;
+    case 8:
+        if (solutions == 0)
+            return false;
+        dice.bounded(2) ? document.RenameSolution(dice.bounded(solutions), name)
+                        : document.MarkSolution(dice.bounded(solutions));
+        return true;
+    case 9:
+        if (solutions == 0)
+            return false;
+        document.RemoveSolution(dice.bounded(solutions));
+        return true;
+    case 10:
+        if (dice.bounded(4) != 0)
+            return false;
+        document.RemoveAllSolutions();
+        return true;
+    case 11: {
+        const int n = model.ItemCount(node);
+        if (n < 2 || (node->Matrix && node->Matrix->Kind != ckRelative))
+            return false;
+        std::vector<TJudgementChange> changes;
+        for (int k = 0; k < 2; ++k)
+            changes.push_back({1 + dice.bounded(n), 1 + dice.bounded(n), {}, ratios[dice.bounded(ratios.size())]});
+        document.ApplyAdvice(node, changes);
+        return true;
+    }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestModelDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void undoAndRedoGiveTheSameFiles();
+    void historyAndCleanState();
+    void refusedEditChangesNothing();
+};
+
+// Any sequence of edits, undone, saves the files from before it; redone, the
+// files from after it; and a new edit after some undos drops the rest.
+void TestModelDocument::undoAndRedoGiveTheSameFiles()
+{
+    for (quint32 sequence = 1; sequence <= 300; ++sequence) {
+        QRandomGenerator dice(sequence);
+        TModelDocument document;
+        document.NewModel(QStringLiteral("P"));
+        QList<QByteArray> files{Files(document.Model())};
+        while (files.size() <= 16) {
+            const int before = document.HistorySize();
+            if (RandomEdit(document, dice) && document.HistorySize() != before)
+                files << Files(document.Model());
+            else if (document.HistorySize() != before)
+                files.last() = Files(document.Model());   // marks merged into one edit
+            QVERIFY(SelectionIsInTree(document.Model()));
+        }
+        const auto where = [&](int step) { return qPrintable(QStringLiteral("sequence %1, step %2").arg(sequence).arg(step)); };
+        for (qsizetype step = document.HistorySize(); step > 0; --step) {
+            document.Undo();
+            QVERIFY2(Files(document.Model()) == files[step - 1], where(int(step)));
+            QVERIFY(SelectionIsInTree(document.Model()));
+        }
+        QVERIFY(!document.IsModified());
+        for (qsizetype step = 1; step <= document.HistorySize(); ++step) {
+            document.Redo();
+            QVERIFY2(Files(document.Model()) == files[step], where(int(step)));
+            QVERIFY(SelectionIsInTree(document.Model()));
+        }
+        for (int k = document.HistorySize() / 2; k > 0; --k)
+            document.Undo();
+        const QByteArray branch = Files(document.Model());
+        for (int tries = 0; document.CanRedo() && tries < 100; ++tries)
+            RandomEdit(document, dice);
+        QVERIFY(!document.CanRedo());
+        document.Undo();
+        QVERIFY2(Files(document.Model()) == branch, where(-1));
+    }
+}
+
+void TestModelDocument::historyAndCleanState()
+{
+    TModelDocument document;
+    int changes = 0;
+    connect(&document, &TModelDocument::Changed, this, [&] { ++changes; });
+    document.NewModel(QStringLiteral("Stan"));
+    QCOMPARE(changes, 1);
+    QVERIFY(!document.CanUndo() && !document.IsModified());
+    document.AddSolution(QStringLiteral("A"));
+    document.AddSolution(QStringLiteral("B"));
+    TCriterionNode *root = document.Model().Tree.FirstNode();
+    document.SetRatio(root, 2, 1, QStringLiteral("3:1"), QStringLiteral("1:3"));
+    QCOMPARE(document.UndoText(), QStringLiteral("razmerje A : B"));
+    QCOMPARE(changes, 4);
+    document.SetClean();
+    QVERIFY(!document.IsModified());
+    document.MarkSolution(1);
+    document.MarkSolution(0);
+    QCOMPARE(document.HistorySize(), 4);   // row after row is one edit
+    QVERIFY(!document.IsModified());       // no file holds the mark
+    document.Undo();
+    document.Undo();
+    QCOMPARE(document.RedoText(), QStringLiteral("razmerje A : B"));
+    QVERIFY(document.IsModified());
+    document.Redo();
+    QVERIFY(!document.IsModified());
+    document.Undo();
+    document.RenameSolution(0, QStringLiteral("Prvi"));   // the redo is gone, and with it the clean state
+    QVERIFY(!document.CanRedo());
+    QVERIFY(document.IsModified());
+    document.SetRatio(root, 1, 1, QStringLiteral("3:1"), QStringLiteral("1:3"));   // the diagonal: no edit
+    document.RenameSolution(0, QStringLiteral("Prvi"));                            // the same name: no edit
+    QCOMPARE(document.UndoText(), QStringLiteral("preimenuj rešitev Prvi"));
+    QCOMPARE(document.HistorySize(), 3);
+}
+
+void TestModelDocument::refusedEditChangesNothing()
+{
+    TModelDocument document;
+    document.NewModel(QStringLiteral("Velik"));
+    TModel &model = document.Model();
+    for (int k = 0; k <= MaxRelativeOrder; ++k)
+        model.Solutions.push_back({QStringLiteral("R%1").arg(k)});
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Matrix = std::make_unique<Tmatrika>(MaxRelativeOrder + 1, ckMoreIsBetter);
+    const QByteArray before = Files(model);
+    QVERIFY_THROWS_EXCEPTION(EKalvoError, document.AddCriterion(root, QStringLiteral("K"), ckRelative));
+    QVERIFY_THROWS_EXCEPTION(EKalvoError, document.EditCriterion(root, QStringLiteral("K"), ckRelative));
+    QCOMPARE(Files(model), before);
+    QCOMPARE(document.HistorySize(), 0);
+    document.AddCriterion(root, QStringLiteral("Cena"), ckLessIsBetter);   // measured values have no such limit
+    QCOMPARE(root->ChildCount(), 1);
+}
+
+KALVO_TEST_GUILESS_MAIN(TestModelDocument)
+#include "tst_modeldocument.moc"
