@@ -722,6 +722,9 @@ void TestMainWindow::consistencyAdvice()
     });
     ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Predlogi1);
     QCOMPARE(w.Status(4), QStringLiteral("CR= 0,1407"));
+    w.Key(Qt::Key_Y, Qt::ControlModifier);   // the advice is an edit like any other
+    QCOMPARE(w.Status(4), QStringLiteral("CR= ") + promised);
+    w.Key(Qt::Key_Z, Qt::ControlModifier);
     QStringList after;
     for (int c = 1; c <= 3; ++c)
         for (int r = 1; r <= 3; ++r)
