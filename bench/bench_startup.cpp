@@ -4,6 +4,7 @@
 #include "ui/Main.h"
 #include "model/Model.h"
 #include "model/ModelDocument.h"
+#include "GeneratedModel.h"
 #include "ui/ReportView.h"
 #include "ui/SensitivityWindow.h"
 
@@ -97,8 +98,27 @@ void BM_SensitivityOpen(benchmark::State &state)
 void BM_SensitivitySliderStep(benchmark::State &state) { SensitivityWindow(state, false); }
 void BM_SensitivityChartRedraw(benchmark::State &state) { SensitivityWindow(state, true); }
 
+// Ctrl+Z and Ctrl+Y in the window on the generated model with 1000 solutions:
+// the edit undone and redone, and every view redrawn from the notification.
+void BM_WindowUndoRedo(benchmark::State &state)
+{
+    TModelDocument document;
+    BuildGeneratedModel(document.Model(), int(state.range(0)));
+    document.ModelReplaced();
+    TFormKalvo form(document);
+    form.show();
+    QApplication::processEvents();
+    TCriterionNode *leaf = document.Model().Tree.FirstNode()->Child(0)->Child(0);
+    document.SetValue(leaf, 1, QStringLiteral("5"));
+    for (auto _ : state) {
+        form.Razveljavi1->trigger();
+        form.Uveljavi1->trigger();
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_WindowUndoRedo)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SensitivityChartRedraw)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SensitivityOpen)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateMainWindow)->Unit(benchmark::kMillisecond);
