@@ -2,7 +2,7 @@
 
 namespace {
 
-void Judge(Tmatrika &m, int offset)
+void Judge(TMatrix &m, int offset)
 {
     for (int r = 0; r < m.Order; ++r)
         for (int c = r + 1; c < m.Order; ++c) {

@@ -1,14 +1,14 @@
-// Tmatrika::Compute for the orders people use, both methods.
+// TMatrix::Compute for the orders people use, both methods.
 #include "analysis/ConsistencyAdvice.h"
-#include "matrix/UnitMatrika.h"
+#include "matrix/Matrix.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-Tmatrika Judged(int n)
+TMatrix Judged(int n)
 {
-    Tmatrika m(n, ckRelative);
+    TMatrix m(n, ckRelative);
     for (int r = 0; r < n; ++r)
         for (int c = r + 1; c < n; ++c) {
             const int term = 1 + (r * 7 + c * 3) % 9;
@@ -20,7 +20,7 @@ Tmatrika Judged(int n)
 
 void Compute(benchmark::State &state, bool exact)
 {
-    Tmatrika m = Judged(int(state.range(0)));
+    TMatrix m = Judged(int(state.range(0)));
     for (auto _ : state) {
         m.Compute(exact);
         benchmark::DoNotOptimize(m.Vector.data());
@@ -35,7 +35,7 @@ void BM_ComputeApproximate(benchmark::State &state) { Compute(state, false); }
 // searched); and a thoroughly inconsistent one that needs greedy steps beyond two.
 void Advise(benchmark::State &state, bool exact)
 {
-    Tmatrika m(10, ckRelative);
+    TMatrix m(10, ckRelative);
     if (state.range(0) == 2) {
         // Two circles of judgements: A > B > C > A, and the same among F, G, H.
         for (const auto &[r, c] : {std::pair{0, 1}, std::pair{1, 2}, std::pair{2, 0}, std::pair{5, 6},

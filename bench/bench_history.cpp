@@ -39,7 +39,7 @@ void Prepare(TModelDocument &document, int solutions)
 {
     BuildGeneratedModel(document.Model(), solutions);
     document.ModelReplaced();
-    AnalizeAll(document.Model());
+    AnalyzeAll(document.Model());
 }
 
 // 100 edits: the heap they leave in the history (the model's own size changes little).
@@ -64,9 +64,9 @@ void BM_UndoRedoWithRefresh(benchmark::State &state)
     Edit(document, int(state.range(1)));
     for (auto _ : state) {
         document.Undo();
-        AnalizeAll(document.Model());
+        AnalyzeAll(document.Model());
         document.Redo();
-        AnalizeAll(document.Model());
+        AnalyzeAll(document.Model());
     }
 }
 
@@ -85,9 +85,9 @@ void BM_RemoveAllUndoRedo(benchmark::State &state)
     document.RemoveAllSolutions();
     for (auto _ : state) {
         document.Undo();
-        AnalizeAll(document.Model());
+        AnalyzeAll(document.Model());
         document.Redo();
-        AnalizeAll(document.Model());
+        AnalyzeAll(document.Model());
     }
 }
 

@@ -17,7 +17,7 @@ void BM_AnalizeAll(benchmark::State &state)
     TModel model;
     BuildGeneratedModel(model, int(state.range(0)));
     for (auto _ : state) {
-        AnalizeAll(model);
+        AnalyzeAll(model);
         benchmark::DoNotOptimize(model.Solutions.data());
     }
     state.SetComplexityN(state.range(0));

@@ -1,12 +1,12 @@
 // What the windows cost: making the main window with all its dialogs and the
 // report window (whose browser engine waits for the first report), and one step
 // of the sensitivity window's slider with the chart drawn again.
-#include "ui/Main.h"
+#include "ui/mainwindow/FormKalvo.h"
 #include "model/Model.h"
 #include "model/ModelDocument.h"
 #include "GeneratedModel.h"
-#include "ui/ReportView.h"
-#include "ui/SensitivityWindow.h"
+#include "ui/report/ReportView.h"
+#include "ui/analysis/FormObcutljivost.h"
 
 #include <QChartView>
 #include <QPixmap>

@@ -4,12 +4,12 @@
 // Input: a flags byte (bit 0: decimal point instead of comma, bit 1: approximate
 // method, bit 2: Debug tables), then the criteria, matrix and solutions files
 // separated by NUL bytes.
-#include "report/Izpis.h"
+#include "report/Reports.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
 #include "storage/ModelFiles.h"
 #include "analysis/Synthesis.h"
-#include "matrix/UnitMatrika.h"
+#include "matrix/Matrix.h"
 
 #include <QLocale>
 
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         try {
             model.Tree.Select(node);
             model.FitNodeMatrix(node);
-            AnalizeAll(model);
+            AnalyzeAll(model);
         } catch (const EKalvoError &) {
         }
         // The reports of one criterion: the Debug tables are n x n four times over,

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "model/Model.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 
 #include <QStringList>
 
 // Gives a relative matrix its cells above the diagonal, row by row
 // ("a(0,1) a(0,2) ... a(1,2) ..."); each cell below gets the reciprocal text.
-inline void SetUpperRatios(Tmatrika &m, const QStringList &upper)
+inline void SetUpperRatios(TMatrix &m, const QStringList &upper)
 {
     int i = 0;
     for (int r = 0; r < m.Order; ++r)

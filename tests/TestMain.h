@@ -54,7 +54,7 @@ inline int RunEachTestFunction(QObject *test, int argc, char **argv)
     }
 
 #ifdef QT_WIDGETS_LIB
-#include "ui/KalvoApplication.h"
+#include "ui/common/KalvoApplication.h"
 
 #include <QApplication>
 // The windows are tested in the program's own application object (font,

@@ -1,12 +1,12 @@
 // Draws the main window with a model open into a PNG file (for the README).
 // Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH] [--sensitivity]
 // With --sensitivity the picture is of the sensitivity window instead.
-#include "ui/KalvoApplication.h"
-#include "ui/CriteriaTreeView.h"
-#include "ui/Main.h"
-#include "ui/SensitivityWindow.h"
+#include "ui/common/KalvoApplication.h"
+#include "ui/mainwindow/CriteriaTreeView.h"
+#include "ui/mainwindow/FormKalvo.h"
+#include "ui/analysis/FormObcutljivost.h"
 #include "model/ModelDocument.h"
-#include "ui/ReportView.h"
+#include "ui/report/ReportView.h"
 #include "model/NodePath.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "analysis/ConsistencyAdvice.h"
 
 #include "matrix/KalvoError.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 #include "model/NodePath.h"
 
 #include <algorithm>
@@ -88,9 +88,9 @@ bool Preferred(const TCandidate &p, const TCandidate &q)
     return p.CR < q.CR;
 }
 
-double ComputedCR(const Tmatrika &matrix, const std::vector<TJudgementChange> &changes, bool exact)
+double ComputedCR(const TMatrix &matrix, const std::vector<TJudgementChange> &changes, bool exact)
 {
-    Tmatrika m = matrix;
+    TMatrix m = matrix;
     ApplyAdvice(m, changes);
     m.Compute(exact);
     return m.CR;
@@ -98,7 +98,7 @@ double ComputedCR(const Tmatrika &matrix, const std::vector<TJudgementChange> &c
 
 } // namespace
 
-void ApplyAdvice(Tmatrika &matrix, const std::vector<TJudgementChange> &changes)
+void ApplyAdvice(TMatrix &matrix, const std::vector<TJudgementChange> &changes)
 {
     for (const TJudgementChange &change : changes) {
         const size_t r = size_t(change.Row - 1), c = size_t(change.Col - 1);
@@ -111,11 +111,11 @@ void ApplyAdvice(Tmatrika &matrix, const std::vector<TJudgementChange> &changes)
 
 namespace {
 
-TConsistencyAdvice Advise(const Tmatrika &matrix, bool exactMethod);
+TConsistencyAdvice Advise(const TMatrix &matrix, bool exactMethod);
 
 } // namespace
 
-double ScreeningCR(const Tmatrika &matrix, bool exactMethod)
+double ScreeningCR(const TMatrix &matrix, bool exactMethod)
 {
     const int n = matrix.Order;
     std::array<double, 100> a{};
@@ -127,10 +127,10 @@ double ScreeningCR(const Tmatrika &matrix, bool exactMethod)
 
 // The advice, with the items' weights before and after it, so that the user sees
 // what the changes do to the result before taking them.
-TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
+TConsistencyAdvice AdviseConsistency(const TMatrix &matrix, bool exactMethod)
 {
     TConsistencyAdvice advice = Advise(matrix, exactMethod);
-    Tmatrika m = matrix;
+    TMatrix m = matrix;
     m.Compute(exactMethod);
     advice.WeightsBefore = m.Vector;
     ApplyAdvice(m, advice.Changes);
@@ -141,7 +141,7 @@ TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod)
 
 namespace {
 
-TConsistencyAdvice Advise(const Tmatrika &matrix, bool exactMethod)
+TConsistencyAdvice Advise(const TMatrix &matrix, bool exactMethod)
 {
     if (matrix.Kind != ckRelative)
         throw EKalvoError(EKalvoError::ekInvalidOp,
@@ -156,7 +156,7 @@ TConsistencyAdvice Advise(const Tmatrika &matrix, bool exactMethod)
         throw EKalvoError(EKalvoError::ekInvalidOp,
                           QStringLiteral("V matriki si %1 nista obratni, zato predlogov ni mogoče dati. "
                                          "Popravite eno od njiju.").arg(pair));
-    Tmatrika today = matrix;
+    TMatrix today = matrix;
     today.Compute(exactMethod);
     TConsistencyAdvice advice;
     advice.CR = advice.CRAfter = today.CR;
@@ -273,7 +273,7 @@ TConsistencyAdvice Advise(const Tmatrika &matrix, bool exactMethod)
     for (const TCandidate &start : bestPairs) {
         TCandidate current{start.Changes, ComputedCR(today, start.Changes, exactMethod), start.Distance};
         while (current.CR > AcceptableCR && current.Changes.size() < cells.size()) {
-            Tmatrika m = today;
+            TMatrix m = today;
             ApplyAdvice(m, current.Changes);
             std::array<double, 100> base{};
             for (int r = 0; r < n; ++r)

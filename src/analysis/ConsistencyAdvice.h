@@ -1,7 +1,7 @@
 #pragma once
 
-#include "matrix/UnitMatrika.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Matrix.h"
+#include "matrix/Conversions.h"
 #include "model/JudgementChange.h"
 #include "model/Model.h"
 
@@ -25,14 +25,14 @@ struct TConsistencyAdvice
 // or below, and among those the set with the lowest CR. Every set of one and of two
 // changes is searched exhaustively; beyond two, greedy steps from the best pairs
 // (Fewest is false then). When nothing within the search reaches it, the set that
-// lowers CR the most (Reached is false). The CRs come from Tmatrika::Compute under
+// lowers CR the most (Reached is false). The CRs come from TMatrix::Compute under
 // the given method, so the advice agrees with what the status line will show.
 // A matrix of another kind, or of an order above 10 (no random index), throws.
-TConsistencyAdvice AdviseConsistency(const Tmatrika &matrix, bool exactMethod);
+TConsistencyAdvice AdviseConsistency(const TMatrix &matrix, bool exactMethod);
 
 // The screening CR the search ranks its candidates by: the same formulas as
 // Compute on numbers (orders 3 to 10); Compute decides every answer.
-double ScreeningCR(const Tmatrika &matrix, bool exactMethod);
+double ScreeningCR(const TMatrix &matrix, bool exactMethod);
 
 // Writes the changes into the matrix (both cells of each), as the ratio dialog would.
-void ApplyAdvice(Tmatrika &matrix, const std::vector<TJudgementChange> &changes);
+void ApplyAdvice(TMatrix &matrix, const std::vector<TJudgementChange> &changes);

@@ -179,12 +179,12 @@ TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node, int followe
     // The sub-criteria's scores, L[i][k], by the same synthesis as the scores.
     std::vector<std::vector<double>> under(size_t(m), std::vector<double>(size_t(n), 0.0));
     for (int k = 0; k < n; ++k)
-        Analize(node, k, model.ExactMethod, &cache);   // computes node's matrix (its errors name it)
+        Analyze(node, k, model.ExactMethod, &cache);   // computes node's matrix (its errors name it)
     if (n == 0)
-        Analize(node, 0, model.ExactMethod, &cache);
+        Analyze(node, 0, model.ExactMethod, &cache);
     for (int i = 0; i < m; ++i)
         for (int k = 0; k < n; ++k)
-            under[size_t(i)][size_t(k)] = Analize(node->Child(i), k, model.ExactMethod, &cache);
+            under[size_t(i)][size_t(k)] = Analyze(node->Child(i), k, model.ExactMethod, &cache);
     const std::vector<double> &vector = node->Matrix->Vector;
     auto weight = [&](int i) { return size_t(i) < vector.size() ? vector[size_t(i)] : 0.0; };
 

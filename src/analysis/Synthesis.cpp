@@ -4,7 +4,7 @@
 #include "matrix/KalvoError.h"
 #include "model/NodePath.h"
 #include "analysis/SynthesisCache.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 
 #include <cmath>
 #include <limits>
@@ -37,19 +37,19 @@ int RoundHalfEven(double value)
     return int(rounded);
 }
 
-double Analize(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache)
+double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache)
 {
     if (!node || !node->Matrix)
         return 0.0;
     ComputeOnce(node, exactMethod, cache);
-    const Tmatrika &m = *node->Matrix;
+    const TMatrix &m = *node->Matrix;
 
     if (node->HasChildren()) {
         double s = 0.0;
         // By index: walking siblings one by one costs a search each, quadratic in the children.
         for (qint32 i = 0; i < m.Order; ++i) {
             const double weight = size_t(i) < m.Vector.size() ? m.Vector[size_t(i)] : 0.0;
-            s = Checked(s + Checked(Analize(node->Child(i), k, exactMethod, cache) * weight));
+            s = Checked(s + Checked(Analyze(node->Child(i), k, exactMethod, cache) * weight));
         }
         return s;
     }
@@ -67,7 +67,7 @@ TStatusLine StatusFor(const TCriterionNode *node)
     status.Panels[0] = node->Name;
     if (!node->Matrix)
         return status;
-    const Tmatrika &m = *node->Matrix;
+    const TMatrix &m = *node->Matrix;
     switch (m.Kind) {
     case ckRelative:
         status.Panels[1] = QStringLiteral("Matrika %1x%1").arg(m.Order);
@@ -97,13 +97,13 @@ TStatusLine StatusFor(const TCriterionNode *node)
     return status;
 }
 
-void PrikaziPodkriterije(TModel &model)
+void ComputeSubcriterionBars(TModel &model)
 {
     TCriterionNode *selected = model.Tree.Selected();
     if (!selected)
         return;
     std::vector<TSubcriterionBar> bars(size_t(selected->ChildCount()));
-    const Tmatrika *m = selected->Matrix.get();
+    const TMatrix *m = selected->Matrix.get();
     for (int i = 0; i < selected->ChildCount() && m; ++i) {
         const double weight = size_t(i) < m->Vector.size() ? m->Vector[size_t(i)] : 0.0;
         bars[size_t(i)].Position = RoundHalfEven(weight * 100.0);
@@ -113,7 +113,7 @@ void PrikaziPodkriterije(TModel &model)
     model.SubcriterionBars = std::move(bars);
 }
 
-void AnalizeAll(TModel &model)
+void AnalyzeAll(TModel &model)
 {
     TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
     TSynthesisCache cache;
@@ -123,7 +123,7 @@ void AnalizeAll(TModel &model)
         ComputeOnce(start, model.ExactMethod, &cache);
     std::vector<double> scores(size_t(model.SolutionCount()));
     for (int k = 0; k < model.SolutionCount(); ++k)
-        scores[size_t(k)] = Analize(start, k, model.ExactMethod, &cache);
+        scores[size_t(k)] = Analyze(start, k, model.ExactMethod, &cache);
 
     // Every computation succeeded: only now does anything the user sees change.
     for (int k = 0; k < model.SolutionCount(); ++k) {
@@ -132,5 +132,5 @@ void AnalizeAll(TModel &model)
         solution.ValueText = FormatFloat4(solution.Score);
     }
     model.Status = StatusFor(start);
-    PrikaziPodkriterije(model);
+    ComputeSubcriterionBars(model);
 }

@@ -9,17 +9,17 @@ class TSynthesisCache;
 // weight (a leaf gives weight k). A node without a matrix, a missing child and a
 // missing weight count 0. With a cache, each matrix is computed only the first
 // time it is reached.
-double Analize(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache = nullptr);
+double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache = nullptr);
 
 // The one refresh of everything derived: every solution's score under the
 // selected node (or the first node), the status line, and the sub-criterion bars
 // of the selected node from the weights just computed. A failing computation
 // throws before any score, the status line or the bars change.
-void AnalizeAll(TModel &model);
+void AnalyzeAll(TModel &model);
 
 // The sub-criterion bars of the selected node from its current weights; with no
 // node selected the bars stay as they were.
-void PrikaziPodkriterije(TModel &model);
+void ComputeSubcriterionBars(TModel &model);
 
 // The texts of the status line for a start node whose matrix has been computed.
 TStatusLine StatusFor(const TCriterionNode *node);

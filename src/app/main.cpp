@@ -1,8 +1,8 @@
 // Kalvo: decision making by the Analytic Hierarchy Process.
-#include "ui/KalvoApplication.h"
-#include "ui/Main.h"
+#include "ui/common/KalvoApplication.h"
+#include "ui/mainwindow/FormKalvo.h"
 #include "model/ModelDocument.h"
-#include "ui/ReportView.h"
+#include "ui/report/ReportView.h"
 
 #include <QApplication>
 

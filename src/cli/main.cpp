@@ -1,5 +1,5 @@
 // kalvo-cli: the model engine from a shell.
-#include "report/Izpis.h"
+#include "report/Reports.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
 #include "storage/ModelFiles.h"
@@ -8,8 +8,8 @@
 #include "analysis/Sensitivity.h"
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
-#include "matrix/UnitMatrika.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Matrix.h"
+#include "matrix/Conversions.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -132,7 +132,7 @@ QString KindName(TCriterionKind kind)
 QString CriterionJson(const TCriterionNode *node)
 {
     QStringList fields{QStringLiteral("\"path\": ") + JsonString(NodePath(node))};
-    const Tmatrika *m = node->Matrix.get();
+    const TMatrix *m = node->Matrix.get();
     if (!m) {
         fields << QStringLiteral("\"kind\": null") << QStringLiteral("\"order\": null")
                << QStringLiteral("\"vector\": null") << QStringLiteral("\"lambda\": null")
@@ -420,7 +420,7 @@ int Main(int argc, char *argv[])
                                   QStringLiteral("Kriterija »%1« ni v modelu.").arg(nodePath));
             model.Tree.Select(node);
             model.FitNodeMatrix(node);
-            AnalizeAll(model);
+            AnalyzeAll(model);
         }
     } catch (const EKalvoError &e) {
         Print(stderr, e.message() + QLatin1Char('\n'));

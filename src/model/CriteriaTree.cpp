@@ -36,7 +36,7 @@ TCriterionNode *TCriteriaTree::AddRoot(const QString &name, qint32 order, TCrite
 {
     TCriterionNode *node = FTop.AppendChild(name);
     if (order > 0)
-        node->Matrix = std::make_unique<Tmatrika>(order, kind);
+        node->Matrix = std::make_unique<TMatrix>(order, kind);
     return node;
 }
 
@@ -45,7 +45,7 @@ TCriterionNode *TCriteriaTree::AddSelectedChild(const QString &name, qint32 orde
     if (!FSelected)
         return nullptr;
     TCriterionNode *node = FSelected->AppendChild(name);
-    node->Matrix = std::make_unique<Tmatrika>(order, kind);
+    node->Matrix = std::make_unique<TMatrix>(order, kind);
     return node;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matrix/UnitMatrika.h"
+#include "matrix/Matrix.h"
 
 #include <QString>
 
@@ -13,7 +13,7 @@ class TCriterionNode
 {
 public:
     QString Name;
-    std::unique_ptr<Tmatrika> Matrix;
+    std::unique_ptr<TMatrix> Matrix;
 
     explicit TCriterionNode(const QString &name = QString(), TCriterionNode *parent = nullptr)
         : Name(name), FParent(parent) {}

@@ -36,8 +36,8 @@ TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node,
     // A criterion without a matrix yet (a new root) has no kind to tell.
     if (node->Matrix)
         grid.TreeTooltip = node->Name + KindTooltip(node->Matrix->Kind);
-    std::unique_ptr<Tmatrika> scratch;
-    const Tmatrika &m = model.FittedMatrix(node, scratch);
+    std::unique_ptr<TMatrix> scratch;
+    const TMatrix &m = model.FittedMatrix(node, scratch);
     const QStringList items = model.ItemNames(node);
     const int n = m.Order;
     if (m.Kind == ckLessIsBetter || m.Kind == ckMoreIsBetter) {

@@ -1,7 +1,7 @@
 #include "model/GridEdits.h"
 
 #include "matrix/KalvoError.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -54,7 +54,7 @@ TTypedValue TypeAbsoluteValue(const TCriterionNode *node, int r, const QString &
         return TTypedValue::Ignored;
     if (!node->Matrix || node->Matrix->Kind == ckRelative)
         return TTypedValue::Relative;
-    const Tmatrika &m = *node->Matrix;
+    const TMatrix &m = *node->Matrix;
     if (r < 1 || r > m.Order)
         return TTypedValue::Ignored;
     const QString value = NormalizeTypedValue(text);

@@ -35,17 +35,17 @@ void TModel::FitNodeMatrix(TCriterionNode *node)
         if (node->Matrix)
             node->Matrix->SetOrder(n);
         else
-            node->Matrix = std::make_unique<Tmatrika>(n, ckRelative);
+            node->Matrix = std::make_unique<TMatrix>(n, ckRelative);
     });
 }
 
-const Tmatrika &TModel::FittedMatrix(const TCriterionNode *node, std::unique_ptr<Tmatrika> &scratch) const
+const TMatrix &TModel::FittedMatrix(const TCriterionNode *node, std::unique_ptr<TMatrix> &scratch) const
 {
     const int n = ItemCount(node);
     if (node->Matrix && node->Matrix->Order == n)
         return *node->Matrix;
     WithContext([node] { return CriterionPlace(node); }, [&] {
-        scratch = node->Matrix ? std::make_unique<Tmatrika>(*node->Matrix) : std::make_unique<Tmatrika>(n, ckRelative);
+        scratch = node->Matrix ? std::make_unique<TMatrix>(*node->Matrix) : std::make_unique<TMatrix>(n, ckRelative);
         scratch->SetOrder(n);
     });
     return *scratch;
@@ -68,10 +68,10 @@ void TModel::AddSolution(const QString &name)
     TSolution solution;
     solution.Name = name;
     Solutions.push_back(solution);
-    OznaciResitev(SolutionCount() - 1);
+    MarkSolution(SolutionCount() - 1);
 }
 
-void TModel::OznaciResitev(int index)
+void TModel::MarkSolution(int index)
 {
     MarkedSolution = index;
 }
@@ -85,7 +85,7 @@ void TModel::RemoveMarkedSolution()
     for (TCriterionNode *node : Tree.Nodes())
         if (!node->HasChildren() && node->Matrix)
             node->Matrix->RemoveItem(index);
-    OznaciResitev(0);
+    MarkSolution(0);
 }
 
 void TModel::RemoveAllSolutions()

@@ -54,15 +54,15 @@ public:
     // The node's matrix as the dimension rule makes it, without changing the
     // model: the matrix itself when it already follows its items, else a fitted
     // copy in scratch.
-    const Tmatrika &FittedMatrix(const TCriterionNode *node, std::unique_ptr<Tmatrika> &scratch) const;
+    const TMatrix &FittedMatrix(const TCriterionNode *node, std::unique_ptr<TMatrix> &scratch) const;
 
     // Fits the matrix of every leaf criterion that has one to the solutions.
     void FitLeafMatrices();
 
-    // Appends a solution and marks it. The caller refreshes (AnalizeAll). A solution
+    // Appends a solution and marks it. The caller refreshes (AnalyzeAll). A solution
     // that a relative leaf could not compare (beyond MaxRelativeOrder) is refused.
     void AddSolution(const QString &name);
-    void OznaciResitev(int index);
+    void MarkSolution(int index);
     // Removes the marked solution, with its row and column in every leaf matrix,
     // and marks the first row.
     void RemoveMarkedSolution();

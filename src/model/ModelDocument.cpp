@@ -1,7 +1,7 @@
 #include "model/ModelDocument.h"
 
 #include "matrix/KalvoError.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 #include "model/NodePath.h"
 
 #include <algorithm>
@@ -15,14 +15,14 @@ TPath PathOf(const TCriterionNode *node)
     return TCriteriaTree::IndexPath(node);
 }
 
-std::shared_ptr<const Tmatrika> CopyOf(const TCriterionNode *node)
+std::shared_ptr<const TMatrix> CopyOf(const TCriterionNode *node)
 {
-    return node && node->Matrix ? std::make_shared<const Tmatrika>(*node->Matrix) : nullptr;
+    return node && node->Matrix ? std::make_shared<const TMatrix>(*node->Matrix) : nullptr;
 }
 
-std::unique_ptr<Tmatrika> Restored(const std::shared_ptr<const Tmatrika> &saved)
+std::unique_ptr<TMatrix> Restored(const std::shared_ptr<const TMatrix> &saved)
 {
-    return saved ? std::make_unique<Tmatrika>(*saved) : nullptr;
+    return saved ? std::make_unique<TMatrix>(*saved) : nullptr;
 }
 
 // The leaves whose matrices compare the solutions.
@@ -190,7 +190,7 @@ void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChan
 {
     const bool created = !node->Matrix;
     // The texts before: a node without a matrix compares as its first matrix will.
-    const Tmatrika *m = node->Matrix.get();
+    const TMatrix *m = node->Matrix.get();
     for (TJudgementChange &cell : cells)
         cell.From = m ? m->RatioText(cell.Col - 1, cell.Row - 1) : QStringLiteral("1");
     cells.erase(std::remove_if(cells.begin(), cells.end(), [](const TJudgementChange &c) { return c.From == c.To; }),
@@ -282,7 +282,7 @@ void TModelDocument::AddCriterion(TCriterionNode *parent, const QString &name, T
     command->Redo = [parentPath, name, kind](TModel &model) {
         TCriterionNode *p = model.Tree.NodeAt(parentPath);
         const qint32 order = model.SolutionCount();
-        auto matrix = p || order > 0 ? std::make_unique<Tmatrika>(order, kind) : nullptr;
+        auto matrix = p || order > 0 ? std::make_unique<TMatrix>(order, kind) : nullptr;
         model.Tree.Append(p, name)->Matrix = std::move(matrix);
         if (p)
             model.FitNodeMatrix(p);   // it now compares its children
@@ -431,8 +431,8 @@ void TModelDocument::MarkSolution(int index)
                                                                                   : QString());
     command->Change = TModelChange::Mark;
     command->ChangesFiles = false;
-    command->Redo = [index](TModel &model) { model.OznaciResitev(index); };
-    command->Undo = [before = FModel.MarkedSolution](TModel &model) { model.OznaciResitev(before); };
+    command->Redo = [index](TModel &model) { model.MarkSolution(index); };
+    command->Undo = [before = FModel.MarkedSolution](TModel &model) { model.MarkSolution(before); };
     Run(std::move(command));
 }
 
@@ -457,14 +457,14 @@ void TModelDocument::RemoveSolution(int index)
                 taken->Items.emplace_back(PathOf(leaf), leaf->Matrix->TakeItem(index));
         taken->Solution = model.Solutions[size_t(index)];
         model.Solutions.erase(model.Solutions.begin() + index);
-        model.OznaciResitev(0);
+        model.MarkSolution(0);
     };
     command->Undo = [index, taken, mark = FModel.MarkedSolution](TModel &model) {
         model.Solutions.insert(model.Solutions.begin() + index, taken->Solution);
         for (auto &[path, item] : taken->Items)
             model.Tree.NodeAt(path)->Matrix->PutItem(index, std::move(item));
         taken->Items.clear();
-        model.OznaciResitev(mark);
+        model.MarkSolution(mark);
     };
     Run(std::move(command));
 }
@@ -481,7 +481,7 @@ void TModelDocument::RemoveAllSolutions()
     struct TTaken
     {
         std::vector<TSolution> Solutions;
-        std::vector<std::pair<TPath, std::unique_ptr<Tmatrika>>> Matrices;
+        std::vector<std::pair<TPath, std::unique_ptr<TMatrix>>> Matrices;
     };
     auto taken = std::make_shared<TTaken>();
     command->Redo = [taken](TModel &model) {
@@ -489,7 +489,7 @@ void TModelDocument::RemoveAllSolutions()
         for (TCriterionNode *leaf : SolutionMatrices(model)) {
             const TCriterionKind kind = leaf->Matrix->Kind;
             taken->Matrices.emplace_back(PathOf(leaf), std::move(leaf->Matrix));
-            leaf->Matrix = std::make_unique<Tmatrika>(0, kind);
+            leaf->Matrix = std::make_unique<TMatrix>(0, kind);
         }
         taken->Solutions.swap(model.Solutions);
         model.Solutions.clear();

@@ -4,7 +4,7 @@
 #include "matrix/Messages.h"
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 #include "model/NodePath.h"
 
 #include <QCryptographicHash>
@@ -57,8 +57,8 @@ QStringList MatrixLines(const TModel &model)
 {
     QStringList lines;
     for (const TCriterionNode *node : model.Tree.Nodes()) {
-        std::unique_ptr<Tmatrika> scratch;
-        const Tmatrika &m = model.FittedMatrix(node, scratch);
+        std::unique_ptr<TMatrix> scratch;
+        const TMatrix &m = model.FittedMatrix(node, scratch);
         lines << QString::number(qint32(m.Kind)) << QString::number(m.Order);
         if (m.Kind == ckRelative) {
             for (const auto &column : m.Ratios)
@@ -139,7 +139,7 @@ void ReadMatrices(TModel &model, const QStringList &lines, const QString &path)
                                   .arg(EKalvoError::Quote(orderText)).arg(recordLine + 1).arg(path));
         if (kind == ckRelative && n > MaxRelativeOrder)
             throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(n)).AddContext(Where(path, recordLine + 1));
-        auto m = std::make_unique<Tmatrika>(n, kind);
+        auto m = std::make_unique<TMatrix>(n, kind);
         if (kind == ckRelative) {
             for (qint32 c = 0; c < n; ++c)
                 for (qint32 r = 0; r < n; ++r)
@@ -165,7 +165,7 @@ void ReadSolutions(TModel &model, const QStringList &lines, const QString &path)
     model.Solutions.reserve(size_t(lines.size()));
     for (qsizetype i = 0; i < lines.size(); ++i)
         AtLine(path, i + 1, [&] { model.AddSolution(lines.at(i)); });
-    model.OznaciResitev(0);
+    model.MarkSolution(0);
 }
 
 void WriteOne(const QString &path, const QStringList &lines)
@@ -373,7 +373,7 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
     if (replaced)
         *replaced = true;
     WarnNonReciprocal(model);
-    AnalizeAll(model);
+    AnalyzeAll(model);
 }
 
 QString AbsoluteBaseName(const QString &fileName)

@@ -7,23 +7,23 @@
 #include <QRandomGenerator>
 
 #include <cmath>
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 
 namespace {
 
 const QStringList ScaleTexts{"1", "2:1", "1:2", "3:1", "1:3", "4:1", "1:4", "5:1", "1:5",
                              "6:1", "1:6", "7:1", "1:7", "8:1", "1:8", "9:1", "1:9"};
 
-Tmatrika Relative(int n, const QStringList &upper)
+TMatrix Relative(int n, const QStringList &upper)
 {
-    Tmatrika m(n, ckRelative);
+    TMatrix m(n, ckRelative);
     SetUpperRatios(m, upper);
     return m;
 }
 
-double CROf(const Tmatrika &matrix, const std::vector<TJudgementChange> &changes, bool exact)
+double CROf(const TMatrix &matrix, const std::vector<TJudgementChange> &changes, bool exact)
 {
-    Tmatrika m = matrix;
+    TMatrix m = matrix;
     ApplyAdvice(m, changes);
     m.Compute(exact);
     return m.CR;
@@ -55,8 +55,8 @@ void TestConsistencyAdvice::agreesWithBruteForce()
         QStringList upper;
         for (int i = 0; i < n * (n - 1) / 2; ++i)
             upper << ScaleTexts.at(int(random.bounded(ScaleTexts.size())));
-        const Tmatrika m = Relative(n, upper);
-        Tmatrika computed = m;
+        const TMatrix m = Relative(n, upper);
+        TMatrix computed = m;
         computed.Compute(exact);
         if (computed.CR <= AcceptableCR)
             continue;
@@ -141,11 +141,11 @@ void TestConsistencyAdvice::examples()
     QFETCH(QStringList, upper);
     QFETCH(int, changes);
     for (bool exact : {true, false}) {
-        const Tmatrika m = Relative(order, upper);
+        const TMatrix m = Relative(order, upper);
         const TConsistencyAdvice advice = AdviseConsistency(m, exact);
         QCOMPARE(int(advice.Changes.size()), changes);
         QVERIFY(advice.CRAfter <= AcceptableCR);
-        Tmatrika applied = m;
+        TMatrix applied = m;
         ApplyAdvice(applied, advice.Changes);
         applied.Compute(exact);
         QCOMPARE(applied.CR, advice.CRAfter);
@@ -156,16 +156,16 @@ void TestConsistencyAdvice::examples()
 
 void TestConsistencyAdvice::refusals()
 {
-    Tmatrika eleven(11, ckRelative);
+    TMatrix eleven(11, ckRelative);
     QCOMPARE(ErrorOf([&] { AdviseConsistency(eleven, true); }),
              QStringLiteral("Za matriko reda 11 ni slučajnega indeksa: njene doslednosti ni mogoče presoditi."));
     // Mirrored cells that disagree (as a file may bring them) give a CR below 0: refused, by cells.
-    Tmatrika clash = Relative(3, {"1:9", "1:9", "1:9"});
+    TMatrix clash = Relative(3, {"1:9", "1:9", "1:9"});
     clash.Ratios[0][1] = QStringLiteral("1:9");
     QCOMPARE(ErrorOf([&] { AdviseConsistency(clash, true); }),
              QStringLiteral("V matriki si celici (1, 2) in (2, 1) (1:9 in 1:9) nista obratni, zato predlogov ni "
                             "mogoče dati. Popravite eno od njiju."));
-    Tmatrika values(3, ckMoreIsBetter);
+    TMatrix values(3, ckMoreIsBetter);
     QVERIFY(ErrorOf([&] { AdviseConsistency(values, true); }).startsWith(QStringLiteral("Predlogi za doslednost")));
 }
 
@@ -179,7 +179,7 @@ void TestConsistencyAdvice::screeningAgreesWithCompute()
         for (int i = 0; i < n * (n - 1) / 2; ++i)
             upper << ScaleTexts.at(int(random.bounded(ScaleTexts.size())));
         for (bool exact : {true, false}) {
-            Tmatrika m = Relative(n, upper);
+            TMatrix m = Relative(n, upper);
             const double quick = ScreeningCR(m, exact);
             m.Compute(exact);
             QVERIFY2(std::fabs(quick - m.CR) <= 1e-9 * std::max(1.0, std::fabs(m.CR)),
@@ -191,7 +191,7 @@ void TestConsistencyAdvice::screeningAgreesWithCompute()
 void TestConsistencyAdvice::greedyAndUnreachable()
 {
     // Thoroughly inconsistent: more than two changes, each cell changed once.
-    const Tmatrika wild = Relative(6, {"9:1", "1:9", "9:1", "1:9", "9:1", "1:9", "9:1", "1:9", "9:1",
+    const TMatrix wild = Relative(6, {"9:1", "1:9", "9:1", "1:9", "9:1", "1:9", "9:1", "1:9", "9:1",
                                        "1:9", "9:1", "1:9", "9:1", "1:9", "9:1"});
     const TConsistencyAdvice advice = AdviseConsistency(wild, true);
     QVERIFY(advice.Changes.size() > 2 && !advice.Fewest);
@@ -199,7 +199,7 @@ void TestConsistencyAdvice::greedyAndUnreachable()
         for (size_t j = i + 1; j < advice.Changes.size(); ++j)
             QVERIFY(advice.Changes[i].Row != advice.Changes[j].Row || advice.Changes[i].Col != advice.Changes[j].Col);
     // A diagonal that is not 1 (only a file brings one) cannot be mended by judgements.
-    Tmatrika diagonal = Relative(3, {"2:1", "6:1", "3:1"});
+    TMatrix diagonal = Relative(3, {"2:1", "6:1", "3:1"});
     diagonal.Ratios[0][0] = QStringLiteral("9:1");
     const TConsistencyAdvice none = AdviseConsistency(diagonal, true);
     QVERIFY(!none.Reached);

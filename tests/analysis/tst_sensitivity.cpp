@@ -103,7 +103,7 @@ void TestSensitivity::agreesWithBruteForceOnRandomModels()
         TModel model;
         model.SetMethod(trial % 2 == 0);
         BuildRandom(model, random, 2 + int(random.bounded(4)), 2 + int(random.bounded(5)));
-        AnalizeAll(model);
+        AnalyzeAll(model);
         const TSensitivity s = AnalyzeSensitivity(model, model.Tree.FirstNode());
         for (size_t k = 0; k < s.Scores.size(); ++k)   // today's scores, as the synthesis gave them
             QVERIFY(std::fabs(s.Scores[k] - model.Solutions[k].Score) < 1e-12);
@@ -146,7 +146,7 @@ void TestSensitivity::agreesWithBruteForceOnRandomModels()
                 QCOMPARE(TopOf(ScoresAt(c, c.High + 1e-7)), c.HighRival);
         }
         // Following only the best two (and the marked one): exactly their crossings are kept.
-        model.OznaciResitev(int(s.Scores.size()) - 1);
+        model.MarkSolution(int(s.Scores.size()) - 1);
         const TSensitivity few = AnalyzeSensitivity(model, model.Tree.FirstNode(), 2);
         QVERIFY(few.Followed.size() <= 3 && few.Followed.front() == s.Top);
         for (const TCriterionSensitivity &c : few.Criteria) {

@@ -2,7 +2,7 @@
 #include "ModelFixtures.h"
 #include "analysis/Synthesis.h"
 #include "TestSupport.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 
 #include <QRandomGenerator>
 
@@ -74,7 +74,7 @@ void TestSynthesis::workedExample()
     TLocaleScope locale(separator);
     TModel model;
     BuildExample(model);
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(ValueTexts(model), texts);
     QVERIFY(std::fabs(model.Solutions[0].Score - 0.425) < 1e-12);
 }
@@ -86,7 +86,7 @@ void TestSynthesis::startNodeDecidesTheComposition()
     BuildExample(model);
     TCriterionNode *root = model.Tree.FirstNode();
     model.Tree.Select(root->Child(1));
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(ValueTexts(model), (QStringList{"0,2000", "0,2000", "0,6000"}));
     QCOMPARE(model.Status.Panels[0], QStringLiteral("K2"));
 
@@ -95,12 +95,12 @@ void TestSynthesis::startNodeDecidesTheComposition()
     TCriterionNode *inner = model.Tree.AddSelectedChild(QStringLiteral("K1a"), 3, ckMoreIsBetter);
     inner->Matrix->AbsoluteValues = {"1", "1", "2"};
     model.FitNodeMatrix(root->Child(0));
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(ValueTexts(model), (QStringList{"0,2500", "0,2500", "0,5000"}));
 
     // With nothing selected the run starts at the first node.
     model.Tree.Select(nullptr);
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(model.Status.Panels[0], QStringLiteral("Cilj"));
 }
 
@@ -112,13 +112,13 @@ void TestSynthesis::missingMatricesAndWeightsCountZero()
     TCriterionNode *root = model.Tree.FirstNode();
     root->Child(1)->Matrix.reset();          // a child without a matrix contributes 0
     model.AddSolution(QStringLiteral("D"));  // no leaf has a weight for D yet
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(ValueTexts(model), (QStringList{"0,3750", "0,2250", "0,1500", "0,0000"}));
 
     // A matrix larger than the number of children: the missing children count 0.
     root->Matrix->SetOrder(3);
     model.Tree.Select(root);
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(model.SolutionCount(), 4);
 }
 
@@ -169,7 +169,7 @@ void TestSynthesis::statusLine()
     // A previous run's emphasis must not linger.
     model.Status.Emphasis = true;
     model.Status.Panels[6] = QStringLiteral("(9,9)");
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(model.Status.Panels[0], QStringLiteral("Izbran"));
     QStringList got(model.Status.Panels.begin() + 1, model.Status.Panels.end());
     QCOMPARE(got, panels);
@@ -185,13 +185,13 @@ void TestSynthesis::noSolutionsStillComputesTheStartCriterion()
     model.FitNodeMatrix(root);
     SetUpperRatios(*root->Matrix, {"3:1", "5:1", "1:2"});
     root->Matrix->Lambda = 4.5;   // as a previous computation left it: not shown again
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(model.Status.Panels[2], QStringLiteral("lambda= 3,1632"));
     QCOMPARE(model.SubcriterionBars.size(), size_t(3));
     QVERIFY(model.SubcriterionBars[0].Position > 0);
 
     model.Tree.FirstNode()->Matrix.reset();   // a start node without a matrix shows its name only
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(model.Status, (TStatusLine{{QString(), "", "", "", "", "", ""}, false}));
 }
 
@@ -201,7 +201,7 @@ void TestSynthesis::subcriterionBarsShowTheWeightsJustComputed()
     TModel model;
     BuildExample(model);
     TCriterionNode *root = model.Tree.FirstNode();
-    AnalizeAll(model);   // the first run already shows the weights it computed
+    AnalyzeAll(model);   // the first run already shows the weights it computed
     QCOMPARE(model.SubcriterionBars.size(), size_t(2));
     QCOMPARE(model.SubcriterionBars[0].Name, QStringLiteral("K1"));
     QCOMPARE(model.SubcriterionBars[0].ValueText, QStringLiteral("0,7500"));
@@ -211,16 +211,16 @@ void TestSynthesis::subcriterionBarsShowTheWeightsJustComputed()
 
     // With nothing selected the bars stay as they were; a leaf has none.
     model.Tree.Select(nullptr);
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(model.SubcriterionBars.size(), size_t(2));
     model.Tree.Select(root->Child(0));
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QVERIFY(model.SubcriterionBars.empty());
 
     // A node with children but no matrix: bars at 0 with empty texts.
     root->Matrix.reset();
     model.Tree.Select(root);
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(model.SubcriterionBars.size(), size_t(2));
     QCOMPARE(model.SubcriterionBars[1].Position, 0);
     QVERIFY(model.SubcriterionBars[1].Name.isEmpty());
@@ -237,14 +237,14 @@ void TestSynthesis::noRandomIndexWarningOncePerMatrixOrder()
     model.Tree.AddSelectedChild(QStringLiteral("Tudi velik"), 11, ckRelative);
     model.FitNodeMatrix(root);
     TMessageRecorder recorder;
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(recorder.Messages.size(), 2);   // once per matrix, not once per solution
     QVERIFY(recorder.Messages.at(0) == NoRandomIndexMessage());
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(recorder.Messages.size(), 2);   // nor again at the next refresh
     model.AddSolution(QStringLiteral("11"));
     model.FitLeafMatrices();
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(recorder.Messages.size(), 4);   // a new order is told again
 
     // No random index, no CR: the status line says so instead of an invented 0.
@@ -253,7 +253,7 @@ void TestSynthesis::noRandomIndexWarningOncePerMatrixOrder()
     big->Matrix->Ratios[1][0] = QStringLiteral("1:9");
     big->Matrix->Ratios[0][1] = QStringLiteral("9:1");
     model.Tree.Select(big);
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(model.Status.Panels[4], QStringLiteral("CR= –"));
     QVERIFY(!model.Status.Panels[5].isEmpty());   // the worst cell still shows
 }
@@ -263,13 +263,13 @@ void TestSynthesis::failureStopsBeforeAnyRowChanges()
     TLocaleScope locale(QStringLiteral(","));
     TModel model;
     BuildExample(model);
-    AnalizeAll(model);
-    AnalizeAll(model);
+    AnalyzeAll(model);
+    AnalyzeAll(model);
     const TStatusLine status = model.Status;
     const std::vector<TSubcriterionBar> bars = model.SubcriterionBars;
     model.Tree.FirstNode()->Child(1)->Matrix->AbsoluteValues[1] = QStringLiteral("x");
     model.Tree.FirstNode()->Matrix->Ratios[1][0] = QStringLiteral("5:1");
-    QCOMPARE(ErrorOf([&] { AnalizeAll(model); }), QStringLiteral("'x' is not a valid floating point value\nKriterij »Cilj/K2«, vrednost 2"));
+    QCOMPARE(ErrorOf([&] { AnalyzeAll(model); }), QStringLiteral("'x' is not a valid floating point value\nKriterij »Cilj/K2«, vrednost 2"));
     QCOMPARE(ValueTexts(model), (QStringList{"0,4250", "0,2750", "0,3000"}));
     QCOMPARE(model.Status, status);
     QCOMPARE(model.SubcriterionBars, bars);   // the root's new weights were computed, but nothing shows them
@@ -285,7 +285,7 @@ void TestSynthesis::matrixWithMoreItemsThanChildren()
     // weight goes to no child, so it counts 0, and the two children keep theirs.
     root->Matrix->SetOrder(3);
     SetUpperRatios(*root->Matrix, {"1", "1", "1"});
-    AnalizeAll(model);
+    AnalyzeAll(model);
     const double third = 1.0 / 3.0;
     QVERIFY(std::fabs(model.Solutions[0].Score - third * (0.5 + 0.2)) < 1e-12);
     QVERIFY(std::fabs(model.Solutions[2].Score - third * (0.2 + 0.6)) < 1e-12);
@@ -308,7 +308,7 @@ void TestSynthesis::cachedRunAgreesWithPlainAnalize()
         }
         for (TCriterionNode *node : nodes) {
             model.FitNodeMatrix(node);
-            Tmatrika &m = *node->Matrix;
+            TMatrix &m = *node->Matrix;
             for (int c = 0; c < m.Order; ++c) {
                 m.AbsoluteValues[c] = QString::number(1 + random.bounded(9));
                 for (int r = c + 1; r < m.Order && m.Kind == ckRelative; ++r) {
@@ -319,9 +319,9 @@ void TestSynthesis::cachedRunAgreesWithPlainAnalize()
             }
         }
         model.Tree.Select(root);
-        AnalizeAll(model);
+        AnalyzeAll(model);
         for (int k = 0; k < solutions; ++k)
-            QCOMPARE(model.Solutions[k].Score, Analize(root, k, true));
+            QCOMPARE(model.Solutions[k].Score, Analyze(root, k, true));
     }
 }
 
@@ -348,7 +348,7 @@ void TestSynthesis::sharpEdges()
     TLocaleScope locale(QStringLiteral(","));
     {   // CR of exactly 0.1 is acceptable; just above it is not.
         TCriterionNode node(QStringLiteral("K"));
-        node.Matrix = std::make_unique<Tmatrika>(3, ckRelative);
+        node.Matrix = std::make_unique<TMatrix>(3, ckRelative);
         node.Matrix->CR = AcceptableCR;
         QVERIFY(!StatusFor(&node).Emphasis);
         node.Matrix->CR = std::nextafter(AcceptableCR, 1.0);
@@ -360,7 +360,7 @@ void TestSynthesis::sharpEdges()
         model.FitNodeMatrix(model.Tree.FirstNode());
         SetUpperRatios(*model.Tree.FirstNode()->Matrix, {"2:1"});
         model.Tree.Select(model.Tree.FirstNode());
-        AnalizeAll(model);
+        AnalyzeAll(model);
         QCOMPARE(model.SubcriterionBars[0].Position, 67);
         QCOMPARE(model.SubcriterionBars[1].Position, 33);
     }
@@ -371,16 +371,16 @@ void TestSynthesis::sharpEdges()
         TCriterionNode *third = model.Tree.AddSelectedChild(QStringLiteral("K3"), 3, ckMoreIsBetter);
         model.FitNodeMatrix(root);
         SetUpperRatios(*root->Matrix, {"3:1", "5:1", "1:2"});
-        AnalizeAll(model);
+        AnalyzeAll(model);
         const TStatusLine before = model.Status;
         QCOMPARE(before.Panels[4], QStringLiteral("CR= 0,1407"));
         SetUpperRatios(*root->Matrix, {"2:1", "6:1", "3:1"});
         third->Matrix->AbsoluteValues[0] = QStringLiteral("x");
-        QVERIFY(!ErrorOf([&] { AnalizeAll(model); }).isEmpty());
+        QVERIFY(!ErrorOf([&] { AnalyzeAll(model); }).isEmpty());
         QCOMPARE(model.Status, before);
         // A root matrix of order 2 over three children never reads the third.
         root->Matrix->SetOrder(2);
-        AnalizeAll(model);
+        AnalyzeAll(model);
         QCOMPARE(ValueTexts(model), (QStringList{"0,4000", "0,2667", "0,3333"}));   // 2:1 over K1 and K2
     }
 }

@@ -1,8 +1,8 @@
 #include "TestMain.h"
 #include "ModelFixtures.h"
 #include "TestSupport.h"
-#include "matrix/UnitMatrika.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Matrix.h"
+#include "matrix/Conversions.h"
 
 #include <QRandomGenerator>
 
@@ -11,16 +11,16 @@
 namespace {
 
 // A relative matrix from its cells above the diagonal (see SetUpperRatios).
-Tmatrika Relative(int n, const QStringList &upper)
+TMatrix Relative(int n, const QStringList &upper)
 {
-    Tmatrika m(n, ckRelative);
+    TMatrix m(n, ckRelative);
     SetUpperRatios(m, upper);
     return m;
 }
 
-Tmatrika Absolute(TCriterionKind kind, const QStringList &values)
+TMatrix Absolute(TCriterionKind kind, const QStringList &values)
 {
-    Tmatrika m(values.size(), kind);
+    TMatrix m(values.size(), kind);
     for (int i = 0; i < values.size(); ++i)
         m.AbsoluteValues[i] = values.at(i);
     return m;
@@ -32,7 +32,7 @@ QString Four(double value)
 }
 
 // The principal eigenvector by power iteration to convergence, normalised to sum 1.
-std::vector<double> PrincipalEigenvector(const Tmatrika &m)
+std::vector<double> PrincipalEigenvector(const TMatrix &m)
 {
     const int n = m.Order;
     std::vector<double> v(n, 1.0 / n);
@@ -92,7 +92,7 @@ private slots:
 
 void TestMatrika::createFillsOnes()
 {
-    const Tmatrika m(3, ckRelative);
+    const TMatrix m(3, ckRelative);
     QCOMPARE(m.Kind, ckRelative);
     QCOMPARE(m.Order, 3);
     QCOMPARE(m.Ratios.size(), size_t(3));
@@ -106,7 +106,7 @@ void TestMatrika::createFillsOnes()
 
 void TestMatrika::setOrderGrowsAndShrinksAtTheEnd()
 {
-    Tmatrika m = Relative(2, {QStringLiteral("3:1")});
+    TMatrix m = Relative(2, {QStringLiteral("3:1")});
     m.AbsoluteValues = {QStringLiteral("5"), QStringLiteral("")};
     m.Lambda = 7.0;
     m.MaxDRow = 2;
@@ -132,7 +132,7 @@ void TestMatrika::setOrderGrowsAndShrinksAtTheEnd()
 
 void TestMatrika::setOrderRoundTripKeepsTexts()
 {
-    Tmatrika m = Relative(4, {"3:1", "1:5", "7:1", "2:1", "1:9", "4:1"});
+    TMatrix m = Relative(4, {"3:1", "1:5", "7:1", "2:1", "1:9", "4:1"});
     const auto ratios = m.Ratios;
     m.SetOrder(9);
     m.SetOrder(4);
@@ -162,7 +162,7 @@ void TestMatrika::absoluteKinds()
     QFETCH(QStringList, values);
     QFETCH(QStringList, vector);
     TLocaleScope locale(separator);
-    Tmatrika m = Absolute(TCriterionKind(kind), values);
+    TMatrix m = Absolute(TCriterionKind(kind), values);
     m.Lambda = 9.0;
     m.MaxDCol = 3;
     m.Compute(true);
@@ -198,7 +198,7 @@ void TestMatrika::workedExamples()
     QFETCH(QStringList, upper);
     QFETCH(QStringList, vector);
     const bool exactMethod = exact;
-    Tmatrika m = Relative(3, upper);
+    TMatrix m = Relative(3, upper);
     m.Compute(exactMethod);
     QStringList got;
     for (double w : m.Vector)
@@ -214,7 +214,7 @@ void TestMatrika::workedExamples()
 
 void TestMatrika::poweredMatrixEntries()
 {
-    Tmatrika m = Relative(3, {"3:1", "5:1", "1:2"});
+    TMatrix m = Relative(3, {"3:1", "5:1", "1:2"});
     m.ComputeExact();
     QCOMPARE(m.PoweredMatrix.size(), size_t(4));
     for (int i = 0; i < 3; ++i)
@@ -241,7 +241,7 @@ void TestMatrika::orderOneAndTwo()
     QFETCH(bool, exact);
     const bool exactMethod = exact;
 
-    Tmatrika one(1, ckRelative);
+    TMatrix one(1, ckRelative);
     one.CI = 0.5;
     one.CR = 0.25;
     one.MaxDRow = 4;
@@ -253,7 +253,7 @@ void TestMatrika::orderOneAndTwo()
     QCOMPARE(one.MaxD, 0.0);
     QCOMPARE(one.MaxDRow, 4);    // no cell deviates, so the old cell stays
 
-    Tmatrika two = Relative(2, {"4:1"});
+    TMatrix two = Relative(2, {"4:1"});
     two.Compute(exactMethod);
     QVERIFY(std::fabs(two.Vector[0] - 0.8) < 1e-12);
     QVERIFY(std::fabs(two.Vector[1] - 0.2) < 1e-12);
@@ -276,7 +276,7 @@ void TestMatrika::orderAboveTenWarnsAndLeavesCrZero()
     for (int r = 0; r < 11; ++r)
         for (int c = r + 1; c < 11; ++c)
             upper << ((r + c) % 3 == 0 ? QStringLiteral("3:1") : QStringLiteral("1:2"));
-    Tmatrika m = Relative(11, upper);
+    TMatrix m = Relative(11, upper);
     m.CR = 5.0;
     m.Compute(exactMethod);
     QCOMPARE(recorder.Messages, QStringList{NoRandomIndexMessage()});
@@ -284,7 +284,7 @@ void TestMatrika::orderAboveTenWarnsAndLeavesCrZero()
     QVERIFY(m.CI > 0.0);
     QVERIFY(m.Lambda > 11.0);
 
-    Tmatrika ten = Relative(10, upper.mid(0, 45));
+    TMatrix ten = Relative(10, upper.mid(0, 45));
     ten.Compute(exactMethod);
     QCOMPARE(recorder.Messages.size(), 1);
 }
@@ -309,7 +309,7 @@ void TestMatrika::randomIndexByOrder()
             for (int c = r + 1; c < order; ++c)
                 upper << (r == 0 && c == 1 ? QStringLiteral("3:1") : r == 1 && c == 2 ? QStringLiteral("1:2")
                                                                                       : QStringLiteral("1"));
-        Tmatrika m = Relative(order, upper);
+        TMatrix m = Relative(order, upper);
         m.Compute(exactMethod);
         QVERIFY(m.CI > 0.0);
         QCOMPARE(m.CR, m.CI / index);
@@ -361,7 +361,7 @@ void TestMatrika::failures()
     QFETCH(QString, message);
     TLocaleScope locale(QStringLiteral(","));
     const bool exactMethod = exact;
-    Tmatrika m = kind == ckRelative ? Tmatrika(3, ckRelative) : Absolute(TCriterionKind(kind), texts);
+    TMatrix m = kind == ckRelative ? TMatrix(3, ckRelative) : Absolute(TCriterionKind(kind), texts);
     if (kind == ckRelative) {
         m.Ratios[1][0] = texts.at(0);
         m.Ratios[2][1] = texts.at(1);
@@ -373,7 +373,7 @@ void TestMatrika::failureKeepsLaterFields()
 {
     // A zero numerator passes the vector and lambda steps and fails in the deviation
     // search: CI and CR are new, MaxD has been reset, the cell is still the old one.
-    Tmatrika m(2, ckRelative);
+    TMatrix m(2, ckRelative);
     m.Ratios[1][0] = QStringLiteral("0:1");
     m.Ratios[0][1] = QStringLiteral("1:1");
     m.MaxDRow = 7;
@@ -389,7 +389,7 @@ void TestMatrika::failureKeepsLaterFields()
 
     // An unreadable absolute value keeps the values converted before it, not normalised.
     TLocaleScope locale(QStringLiteral(","));
-    Tmatrika a = Absolute(ckMoreIsBetter, {"4", "x", "2"});
+    TMatrix a = Absolute(ckMoreIsBetter, {"4", "x", "2"});
     a.Vector = {0.1, 0.2, 0.3};
     QVERIFY(!ErrorOf([&] { a.Compute(exactMethod); }).isEmpty());
     QCOMPARE(a.Vector, (std::vector<double>{4.0, 0.2, 0.3}));
@@ -397,7 +397,7 @@ void TestMatrika::failureKeepsLaterFields()
 
 void TestMatrika::unknownKindComputesNothing()
 {
-    Tmatrika m(2, TCriterionKind(7));
+    TMatrix m(2, TCriterionKind(7));
     m.Vector = {0.4, 0.6};
     m.Lambda = 3.0;
     m.Compute(true);
@@ -410,7 +410,7 @@ void TestMatrika::orderZeroDoesNothing()
     for (TCriterionKind kind : {ckRelative, ckLessIsBetter, ckMoreIsBetter})
         for (bool exact : {false, true}) {
             const bool exactMethod = exact;
-            Tmatrika m(0, kind);
+            TMatrix m(0, kind);
             m.Lambda = 2.0;
             m.Compute(exactMethod);
             QVERIFY(m.Vector.empty());
@@ -429,7 +429,7 @@ void TestMatrika::consistentMatricesGiveTheirWeights()
             w = 1 + int(random.bounded(9));
             total += w;
         }
-        Tmatrika m(n, ckRelative);
+        TMatrix m(n, ckRelative);
         for (int r = 0; r < n; ++r)
             for (int c = 0; c < n; ++c)
                 if (r != c)
@@ -465,7 +465,7 @@ void TestMatrika::exactMatchesPrincipalEigenvector()
                 term = qBound(1, term + int(random.bounded(3)) - 1, 9);
                 upper << (rowWins ? QStringLiteral("%1:1") : QStringLiteral("1:%1")).arg(term);
             }
-        Tmatrika m = Relative(n, upper);
+        TMatrix m = Relative(n, upper);
         const bool exactMethod = true;
         m.Compute(exactMethod);
         const std::vector<double> expected = PrincipalEigenvector(m);
@@ -477,7 +477,7 @@ void TestMatrika::exactMatchesPrincipalEigenvector()
 
 void TestMatrika::removeItemDropsItsRowAndColumn()
 {
-    Tmatrika m = Relative(3, {"3:1", "5:1", "1:2"});
+    TMatrix m = Relative(3, {"3:1", "5:1", "1:2"});
     m.AbsoluteValues = {"10", "20", "30"};
     m.ComputeExact();
     m.RemoveItem(1);
@@ -493,7 +493,7 @@ void TestMatrika::removeItemDropsItsRowAndColumn()
 
 void TestMatrika::switchingKindsKeepsBothSets()
 {
-    Tmatrika m = Relative(3, {"3:1", "5:1", "1:2"});
+    TMatrix m = Relative(3, {"3:1", "5:1", "1:2"});
     m.Kind = ckMoreIsBetter;
     m.AbsoluteValues = {"4", "5", "6"};
     m.SetOrder(4);
@@ -505,7 +505,7 @@ void TestMatrika::switchingKindsKeepsBothSets()
 
     // A matrix made absolute holds no ratio texts, but reads as "1" everywhere and
     // gets all of them when it becomes relative.
-    Tmatrika a(2, ckLessIsBetter);
+    TMatrix a(2, ckLessIsBetter);
     QCOMPARE(a.RatioText(1, 0), QStringLiteral("1"));
     a.SetOrder(3);
     a.Kind = ckRelative;
@@ -519,7 +519,7 @@ void TestMatrika::switchingKindsKeepsBothSets()
 // The edges of the limits: each is one step from the other side.
 void TestMatrika::boundaries()
 {
-    Tmatrika largest(MaxRelativeOrder, ckRelative);
+    TMatrix largest(MaxRelativeOrder, ckRelative);
     QCOMPARE(largest.Order, 200);
     QCOMPARE(ErrorOf([&] { largest.SetOrder(MaxRelativeOrder + 1); }), TooLargeMessage(201));
     QCOMPARE(largest.Order, 200);

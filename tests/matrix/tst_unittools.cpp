@@ -1,6 +1,6 @@
 #include "TestMain.h"
 #include "TestSupport.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 
 #include <cmath>
 #include <limits>

@@ -127,7 +127,7 @@ void TestGridEdits::typedValues()
     QFETCH(QString, stored);
     TLocaleScope locale(QStringLiteral(","));
     TCriterionNode node(QStringLiteral("K"));
-    node.Matrix = std::make_unique<Tmatrika>(2, TCriterionKind(kind));
+    node.Matrix = std::make_unique<TMatrix>(2, TCriterionKind(kind));
     node.Matrix->AbsoluteValues = {"5", "7"};
     QString restored;
     QCOMPARE(int(TypeAbsoluteValue(&node, 2, text, &restored)), result);
@@ -162,7 +162,7 @@ void TestGridEdits::fillAbsoluteInnerNode()
     TModel model;
     TCriterionNode *root = model.Tree.FirstNode();
     AddCriteria(model, root, {"X", "Y", "Z"});
-    root->Matrix = std::make_unique<Tmatrika>(3, ckMoreIsBetter);
+    root->Matrix = std::make_unique<TMatrix>(3, ckMoreIsBetter);
     root->Matrix->AbsoluteValues = {"2", "3,5", "4"};
     const TGridContent grid = TGridContent::Fill(model, nullptr);
     QCOMPARE(grid.ColCount, 2);
@@ -188,7 +188,7 @@ void TestGridEdits::fillWithoutItemsAndTooltips()
     QCOMPARE(grid.RowCount, 2);
     QCOMPARE(grid.Cell(1, 0), QString());
     QCOMPARE(grid.TreeTooltip, QStringLiteral("Kriteriji"));   // no matrix, no kind to tell
-    root->Matrix = std::make_unique<Tmatrika>(0, ckLessIsBetter);
+    root->Matrix = std::make_unique<TMatrix>(0, ckLessIsBetter);
     grid = TGridContent::Fill(model, root);
     QCOMPARE(grid.TreeTooltip, QStringLiteral("Prazen - Absolutne vrednosti - manj je boljše"));
     QCOMPARE(grid.Cell(1, 0), QStringLiteral("Manj je boljše"));

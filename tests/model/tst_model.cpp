@@ -80,8 +80,8 @@ void TestModel::fitNodeMatrix()
         model.AddSolution(QString::number(i));
     TCriterionNode *root = model.Tree.FirstNode();
     if (hadMatrix)
-        root->Matrix = std::make_unique<Tmatrika>(1, ckMoreIsBetter);
-    Tmatrika *before = root->Matrix.get();
+        root->Matrix = std::make_unique<TMatrix>(1, ckMoreIsBetter);
+    TMatrix *before = root->Matrix.get();
     model.Tree.Select(root);
     for (int i = 0; i < children; ++i)
         model.Tree.AddSelectedChild(QString::number(i), solutions, ckRelative);
@@ -157,11 +157,11 @@ void TestModel::solutions()
     for (const char *name : {"A", "B", "C"})
         model.AddSolution(QString::fromLatin1(name));
     QCOMPARE(model.MarkedSolution, 2);   // adding marks the new row
-    model.OznaciResitev(1);
+    model.MarkSolution(1);
     model.RemoveMarkedSolution();
     QCOMPARE(model.ItemNames(model.Tree.FirstNode()), (QStringList{"A", "C"}));
     QCOMPARE(model.MarkedSolution, 0);
-    model.OznaciResitev(1);
+    model.MarkSolution(1);
     model.RemoveAllSolutions();
     QCOMPARE(model.SolutionCount(), 0);
     QCOMPARE(model.MarkedSolution, 1);   // "remove all" leaves the mark alone
@@ -188,7 +188,7 @@ void TestModel::removingASolutionKeepsJudgementsWithTheirItems()
     model.FitNodeMatrix(root);
     root->Matrix->Ratios[1][0] = QStringLiteral("9:1");      // the root compares criteria, not solutions
 
-    model.OznaciResitev(1);
+    model.MarkSolution(1);
     model.RemoveMarkedSolution();   // B goes
     QCOMPARE(ratios->Matrix->Order, 3);
     QCOMPARE(ratios->Matrix->Ratios[1][0], QStringLiteral("4:1"));
@@ -198,7 +198,7 @@ void TestModel::removingASolutionKeepsJudgementsWithTheirItems()
     QCOMPARE(root->Matrix->Order, 3);
     QCOMPARE(root->Matrix->Ratios[1][0], QStringLiteral("9:1"));
 
-    model.OznaciResitev(2);
+    model.MarkSolution(2);
     model.RemoveMarkedSolution();   // D goes; the lagging leaf never had it
     QCOMPARE(lagging->Matrix->Order, 1);
     QCOMPARE(values->Matrix->AbsoluteValues, (std::vector<QString>{"10", "30"}));

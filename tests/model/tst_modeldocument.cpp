@@ -189,7 +189,7 @@ void TestModelDocument::refusedEditChangesNothing()
     for (int k = 0; k <= MaxRelativeOrder; ++k)
         model.Solutions.push_back({QStringLiteral("R%1").arg(k)});
     TCriterionNode *root = model.Tree.FirstNode();
-    root->Matrix = std::make_unique<Tmatrika>(MaxRelativeOrder + 1, ckMoreIsBetter);
+    root->Matrix = std::make_unique<TMatrix>(MaxRelativeOrder + 1, ckMoreIsBetter);
     const QByteArray before = Files(model);
     QVERIFY_THROWS_EXCEPTION(EKalvoError, document.AddCriterion(root, QStringLiteral("K"), ckRelative));
     QVERIFY_THROWS_EXCEPTION(EKalvoError, document.EditCriterion(root, QStringLiteral("K"), ckRelative));

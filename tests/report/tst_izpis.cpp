@@ -1,9 +1,9 @@
 #include "TestMain.h"
-#include "report/Izpis.h"
+#include "report/Reports.h"
 #include "ModelFixtures.h"
 #include "analysis/Synthesis.h"
 #include "TestSupport.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -92,7 +92,7 @@ void TestIzpis::lineCounts()
     TModel model;
     model.SetDebugMode(debug);
     Build(model, n, true, TCriterionKind(kind));
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(SplitCrLf(ModelReport(model)).size(), n * n + 4 * n + 11);
     const int expected = kind != ckRelative ? 3 * n + 8 : debug ? 4 * n * n + 11 * n + 25 : n * n + 4 * n + 11;
     QCOMPARE(SplitCrLf(CriterionReport(model)).size(), expected);
@@ -134,7 +134,7 @@ void TestIzpis::debugTablesInOrder()
     TModel model;
     model.SetDebugMode(true);
     Build(model, 3, true);
-    Tmatrika &m = *model.Tree.FirstNode()->Matrix;
+    TMatrix &m = *model.Tree.FirstNode()->Matrix;
     SetUpperRatios(m, {"3:1", "5:1", "1:2"});
     m.Compute(true);
     const QStringList lines = SplitCrLf(CriterionReport(model));
@@ -179,7 +179,7 @@ void TestIzpis::debugTableCellsAtTheirPositions()
     TModel model;
     model.SetDebugMode(true);
     Build(model, 3, true);
-    Tmatrika &m = *model.Tree.FirstNode()->Matrix;
+    TMatrix &m = *model.Tree.FirstNode()->Matrix;
     SetUpperRatios(m, {"3:1", "5:1", "1:2"});   // row 1 over column 2 is 3, so a transposed table shows
     m.Compute(true);
     const QStringList lines = SplitCrLf(CriterionReport(model));
@@ -228,7 +228,7 @@ void TestIzpis::solutionsReport()
              QByteArray("<HTML><BODY><center><B>Resitve - </B></center><BR></BR></BODY></HTML>"));
     Build(model, 2, false, ckMoreIsBetter);
     model.Tree.FirstNode()->Matrix->AbsoluteValues = {"3", "1"};
-    AnalizeAll(model);
+    AnalyzeAll(model);
     const QByteArray report = SolutionsReport(model);
     QVERIFY(!report.contains('\r') && !report.contains('\n'));
     const QByteArray row = "R1&nbsp0,7500<TABLE table border=0 cellspacing=0 cellpadding=0 bgcolor=blue> <tr height= 15>"

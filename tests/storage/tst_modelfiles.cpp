@@ -6,9 +6,9 @@
 #include "ModelSetWriter.h"
 #include "MessageRecorder.h"
 #include "storage/TextFiles.h"
-#include "matrix/UnitTools.h"
+#include "matrix/Conversions.h"
 
-#include "report/Izpis.h"
+#include "report/Reports.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -67,7 +67,7 @@ std::vector<TNodeState> State(const TModel &model)
 {
     std::vector<TNodeState> state;
     for (const TCriterionNode *node : model.Tree.Nodes()) {
-        const Tmatrika *m = node->Matrix.get();
+        const TMatrix *m = node->Matrix.get();
         state.push_back({NodePath(node), m ? int(m->Kind) : -1, m ? m->Order : -1,
                          m && m->Kind == ckRelative ? m->Ratios : std::vector<std::vector<QString>>(),
                          m && m->Kind != ckRelative ? m->AbsoluteValues : std::vector<QString>()});
@@ -189,7 +189,7 @@ void TestModelFiles::inMemoryAndFileModelsAgree()
             lega->Matrix->Ratios[0][1] = QStringLiteral("1:3");
             if (separator == QLatin1String("."))
                 built.Tree.FirstNode()->Child(0)->Matrix->AbsoluteValues[0] = QStringLiteral("1250.5");
-            AnalizeAll(built);
+            AnalyzeAll(built);
             TModel loaded;
             loaded.SetMethod(exact);
             LoadProject(loaded, QStringLiteral(KALVO_EXAMPLES_DIR "/Stanovanje"));
@@ -404,7 +404,7 @@ void TestModelFiles::badMatrixFiles()
     const QStringList expected = solutionsRead ? QStringList{"S1", "S2"} : QStringList{"staro"};
     QCOMPARE(Names(model), expected);
     if (QTest::currentDataTag() == QByteArrayLiteral("record cut short reads empty texts, fitted to 1")) {
-        const Tmatrika &a = *model.Tree.FirstNode()->Child(0)->Matrix;
+        const TMatrix &a = *model.Tree.FirstNode()->Child(0)->Matrix;
         QCOMPARE(a.AbsoluteValues, (std::vector<QString>{"7", ""}));
         model.FitNodeMatrix(model.Tree.FirstNode()->Child(0));
         QCOMPARE(a.AbsoluteValues, (std::vector<QString>{"7", "1"}));
@@ -419,7 +419,7 @@ void TestModelFiles::rootIsFittedAgainstTheLoadedSolutions()
     TModel model;   // the model open before has fewer solutions than the one loaded
     model.AddSolution(QStringLiteral("edina"));
     LoadProject(model, dir.filePath("m"));
-    const Tmatrika &m = *model.Tree.FirstNode()->Matrix;
+    const TMatrix &m = *model.Tree.FirstNode()->Matrix;
     QCOMPARE(m.Order, 3);
     QCOMPARE(m.Ratios[1][2], QStringLiteral("1:3"));
     QCOMPARE(model.Tree.Selected(), model.Tree.FirstNode());
@@ -446,7 +446,7 @@ void TestModelFiles::unreadableFileLeavesTheModel()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("m.MAT")));   // a folder where the file should be
     TModel model;
     BuildStanovanje(model);
-    AnalizeAll(model);
+    AnalyzeAll(model);
     const auto before = State(model);
     const QString error = ErrorOf([&] { LoadProject(model, dir.filePath("m")); });
     QVERIFY2(error.contains(dir.filePath("m.MAT")), qPrintable(error));
@@ -495,7 +495,7 @@ void TestModelFiles::fullDiskKeepsThePreviousFiles()
     } unmount{dir.path()};
     TModel model;
     BuildStanovanje(model);
-    AnalizeAll(model);
+    AnalyzeAll(model);
     const QString target = dir.filePath(report ? "Model.htm" : "m");
     auto save = [&] { report ? WriteModelReport(model, target) : SaveProject(model, target); };
     save();
@@ -587,13 +587,13 @@ void TestModelFiles::openingMarksTheFirstAndSavingKnowsTheSet()
     QTemporaryDir dir;
     TModel model;
     BuildStanovanje(model);
-    model.OznaciResitev(1);
+    model.MarkSolution(1);
     SaveProject(model, dir.filePath("m"));
     QVERIFY(!SavingReplacesOtherSet(model, dir.filePath("m")));   // its own set now
     TModel other;
     other.AddSolution(QStringLiteral("X"));
     other.AddSolution(QStringLiteral("Y"));
-    other.OznaciResitev(1);
+    other.MarkSolution(1);
     QVERIFY(SavingReplacesOtherSet(other, dir.filePath("m")));
     LoadProject(other, dir.filePath("m"));
     QCOMPARE(other.MarkedSolution, 0);
@@ -662,7 +662,7 @@ void TestModelFiles::mirroredCellsThatDisagreeAreTold()
     QCOMPARE(recorder.Messages.size(), 1);
     QVERIFY2(recorder.Messages.at(0).contains(QStringLiteral("Kriterij »Koren«: celici (1, 2) in (2, 1) (1:9 in 1:9)")),
              qPrintable(recorder.Messages.at(0)));
-    AnalizeAll(model);
+    AnalyzeAll(model);
     QCOMPARE(recorder.Messages.size(), 1);   // once per open, not per refresh
 }
 

@@ -1,8 +1,8 @@
 #include "UiTestSupport.h"
 
-#include "ui/PopupUnit_kriterij.h"
-#include "ui/ResultsPanel.h"
-#include "ui/StringGrid.h"
+#include "ui/dialogs/FormPopup_kriterij.h"
+#include "ui/mainwindow/ResultsPanel.h"
+#include "ui/mainwindow/StringGrid.h"
 #include "storage/TextFiles.h"
 
 #include <QAction>
@@ -101,7 +101,7 @@ void TWindow::Type(const QString &text)
     }
 }
 
-Tmatrika &TWindow::Selected() const
+TMatrix &TWindow::Selected() const
 {
     return *Model.Tree.Selected()->Matrix;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/CriteriaTreeView.h"
-#include "ui/Main.h"
-#include "ui/ModalHost.h"
+#include "ui/mainwindow/CriteriaTreeView.h"
+#include "ui/mainwindow/FormKalvo.h"
+#include "ui/common/ModalHost.h"
 #include "model/ModelDocument.h"
 #include "ModelSetWriter.h"
 
@@ -36,7 +36,7 @@ struct TWindow
     void DoubleClickCell(int c, int r);
     // Types as a person does: the first key opens the cell's editor, the rest go to it.
     void Type(const QString &text);
-    Tmatrika &Selected() const;
+    TMatrix &Selected() const;
 };
 
 // Answers for the next modal windows, in the order they come up.

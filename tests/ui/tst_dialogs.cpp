@@ -1,9 +1,9 @@
 #include "TestMain.h"
-#include "ui/ModalHost.h"
-#include "ui/PopupUnit.h"
-#include "ui/PopupUnit_kriterij.h"
-#include "ui/UnitFormNewModel.h"
-#include "ui/UnitRazmerje.h"
+#include "ui/common/ModalHost.h"
+#include "ui/dialogs/FormPopup.h"
+#include "ui/dialogs/FormPopup_kriterij.h"
+#include "ui/dialogs/FormNewModel.h"
+#include "ui/dialogs/FormRazmerje.h"
 
 #include <QGroupBox>
 #include <QLabel>

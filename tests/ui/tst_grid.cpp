@@ -1,14 +1,14 @@
 #include "TestMain.h"
-#include "ui/Main.h"
-#include "ui/ModalHost.h"
+#include "ui/mainwindow/FormKalvo.h"
+#include "ui/common/ModalHost.h"
 #include "model/Model.h"
 #include "model/NodePath.h"
-#include "ui/PopupUnit_kriterij.h"
-#include "ui/ResultsPanel.h"
-#include "ui/StringGrid.h"
+#include "ui/dialogs/FormPopup_kriterij.h"
+#include "ui/mainwindow/ResultsPanel.h"
+#include "ui/mainwindow/StringGrid.h"
 #include "analysis/Synthesis.h"
-#include "ui/UnitRazmerje.h"
-#include "matrix/UnitTools.h"
+#include "ui/dialogs/FormRazmerje.h"
+#include "matrix/Conversions.h"
 #include "UiTestSupport.h"
 
 #include <QApplication>
@@ -148,7 +148,7 @@ void TestGrid::barsFollowTheEditAtOnce()
     AnswerRatio(nullptr, {Qt::Key_Left, Qt::Key_Left});   // A : B = 3:1
     w.DoubleClickCell(2, 1);
     // The bars show the weights the edit gave, without selecting the node again.
-    const Tmatrika &m = w.Selected();
+    const TMatrix &m = w.Selected();
     for (int i = 0; i < 3; ++i)
         QCOMPARE(w.Form.Panel2->SubcriterionValue(i)->text(), FormatFloat4(m.Vector[size_t(i)]));
     QVERIFY(w.Form.Panel2->SubcriterionValue(0)->text() != QStringLiteral("0,3333"));   // not the weights before

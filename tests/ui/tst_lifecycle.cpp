@@ -1,7 +1,7 @@
 #include "TestMain.h"
 #include "storage/ModelFiles.h"
-#include "ui/ResultsPanel.h"
-#include "ui/StringGrid.h"
+#include "ui/mainwindow/ResultsPanel.h"
+#include "ui/mainwindow/StringGrid.h"
 #include "analysis/Synthesis.h"
 #include "UiTestSupport.h"
 

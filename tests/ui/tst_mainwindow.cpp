@@ -1,22 +1,22 @@
 #include "TestMain.h"
-#include "ui/About.h"
-#include "ui/Fonts.h"
-#include "ui/HelpViewer.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/common/Fonts.h"
+#include "ui/dialogs/HelpViewer.h"
 #include "matrix/KalvoError.h"
-#include "ui/Main.h"
-#include "ui/ModalHost.h"
+#include "ui/mainwindow/FormKalvo.h"
+#include "ui/common/ModalHost.h"
 #include "model/Model.h"
-#include "ui/PopupUnit.h"
-#include "ui/PopupUnit_kriterij.h"
-#include "ui/ResultsPanel.h"
-#include "ui/FormPredlogi.h"
-#include "ui/SensitivityWindow.h"
-#include "ui/StringGrid.h"
+#include "ui/dialogs/FormPopup.h"
+#include "ui/dialogs/FormPopup_kriterij.h"
+#include "ui/mainwindow/ResultsPanel.h"
+#include "ui/analysis/FormPredlogi.h"
+#include "ui/analysis/FormObcutljivost.h"
+#include "ui/mainwindow/StringGrid.h"
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
-#include "matrix/UnitMatrika.h"
+#include "matrix/Matrix.h"
 #include "UiTestSupport.h"
-#include "ui/CriteriaTreeView.h"
+#include "ui/mainwindow/CriteriaTreeView.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -292,7 +292,7 @@ void TestMainWindow::splitterDragRecomputes()
     TWindow w;
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
     const QString before = w.Score(0);
-    Tmatrika &root = *w.Model.Tree.FirstNode()->Matrix;
+    TMatrix &root = *w.Model.Tree.FirstNode()->Matrix;
     root.Ratios[1][0] = QStringLiteral("9:1");   // changed behind the window's back
     root.Ratios[0][1] = QStringLiteral("1:9");
     QCOMPARE(w.Score(0), before);

@@ -1,7 +1,7 @@
 #include "TestMain.h"
-#include "ui/FrmIzpis.h"
-#include "ui/PrintHandler.h"
-#include "ui/ReportView.h"
+#include "ui/report/FormIzpis.h"
+#include "ui/report/PrintHandler.h"
+#include "ui/report/ReportView.h"
 #include "analysis/Synthesis.h"
 #include "UiTestSupport.h"
 
@@ -139,7 +139,7 @@ void TestReportWindow::secondReportReplacesTheFirst()
     QCOMPARE(view->CurrentFile(), FDir.filePath(QStringLiteral("Resitve.htm")));
     QVERIFY(PlainText(view).contains(QStringLiteral("Resitve - Nakup avtomobila")));
     const QWidgetList windows = QApplication::topLevelWidgets();
-    QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget *t) { return qobject_cast<TfrmIzpis *>(t); }), 1);
+    QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget *t) { return qobject_cast<TFormIzpis *>(t); }), 1);
 
     // Closed, then asked for again: the window comes back with the new page.
     w.Form.frmIzpis()->close();
@@ -155,7 +155,7 @@ void TestReportWindow::printingAndPreview()
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
     QDir::setCurrent(FDir.path());
     Report(w, w.Form.Model1);
-    TfrmIzpis *report = w.Form.frmIzpis();
+    TFormIzpis *report = w.Form.frmIzpis();
     QTRY_VERIFY_WITH_TIMEOUT(report->Printing->Ready(), 30000);   // found from the first report on
 
     QPrinter pdf(QPrinter::HighResolution);
@@ -213,7 +213,7 @@ void TestReportWindow::aSlowPrintSystemFreezesNothing()
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
     QDir::setCurrent(FDir.path());
     Report(w, w.Form.Model1);
-    TfrmIzpis *report = w.Form.frmIzpis();
+    TFormIzpis *report = w.Form.frmIzpis();
     report->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(report));
     QTest::keyClick(report, Qt::Key_P, Qt::ControlModifier);

@@ -1,10 +1,10 @@
 #include "TestMain.h"
 #include "UiTestSupport.h"
 #include "storage/ModelFiles.h"
-#include "ui/PopupUnit.h"
-#include "ui/ResultsPanel.h"
-#include "ui/StringGrid.h"
-#include "ui/UnitRazmerje.h"
+#include "ui/dialogs/FormPopup.h"
+#include "ui/mainwindow/ResultsPanel.h"
+#include "ui/mainwindow/StringGrid.h"
+#include "ui/dialogs/FormRazmerje.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,0 +1,401 @@
+#include "matrix/Matrix.h"
+
+#include "matrix/FloatMath.h"
+#include "matrix/KalvoError.h"
+#include "matrix/Messages.h"
+#include "matrix/Conversions.h"
+
+#include <algorithm>
+#include <cmath>
+
+QString NoRandomIndexMessage()
+{
+    return QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!");
+}
+
+QString NegativeValueError(const QString &text)
+{
+    return QStringLiteral("Negativna vrednost »%1« ni dovoljena.").arg(EKalvoError::Quote(text));
+}
+
+QString TooLargeMessage(qint32 order)
+{
+    return QStringLiteral("Matrika reda %1 je prevelika za primerjave po parih (največ %2 elementov). "
+                          "Kriterij z več elementi naj ima absolutne vrednosti.")
+        .arg(order)
+        .arg(MaxRelativeOrder);
+}
+
+namespace {
+
+// A cell's or a value's step; its error says which (1-based, as the status line).
+template <typename Step>
+auto AtCell(qint32 r, qint32 c, Step step)
+{
+    return WithContext([=] { return QStringLiteral("celica (%1, %2)").arg(r + 1).arg(c + 1); }, step);
+}
+
+template <typename Step>
+auto AtValue(qint32 i, Step step)
+{
+    return WithContext([=] { return QStringLiteral("vrednost %1").arg(i + 1); }, step);
+}
+
+// A measured value: a negative one would give a negative weight and scores
+// outside [0, 1], so it is refused by name.
+double MeasuredValue(const QString &text)
+{
+    const double value = StrToFloat(text);
+    if (value < 0.0)
+        throw EKalvoError(EKalvoError::ekInvalidOp, NegativeValueError(text));
+    return value;
+}
+
+const QString &One()
+{
+    static const QString one = QStringLiteral("1");
+    return one;
+}
+
+// A ratio text's value as the lambda and deviation steps see it: num / den.
+double RatioValue(const TRatio &ratio)
+{
+    return Divide(double(ratio.Numerator), double(ratio.Denominator));
+}
+
+} // namespace
+
+QString NonReciprocalPair(const TMatrix &matrix)
+{
+    if (matrix.Kind != ckRelative)
+        return QString();
+    for (qint32 r = 0; r < matrix.Order; ++r)
+        for (qint32 c = r + 1; c < matrix.Order; ++c) {
+            const QString upper = matrix.RatioText(c, r), lower = matrix.RatioText(r, c);
+            double product = 1.0;
+            try {
+                product = RatioToFloat(upper) * RatioToFloat(lower);
+            } catch (const EKalvoError &) {
+                continue;   // a text that is no number is reported when it is computed
+            }
+            if (!(std::fabs(product - 1.0) <= 1e-9))
+                return QStringLiteral("celici (%1, %2) in (%2, %1) (%3 in %4)")
+                    .arg(r + 1).arg(c + 1).arg(EKalvoError::Quote(upper), EKalvoError::Quote(lower));
+        }
+    return QString();
+}
+
+TMatrix::TMatrix(qint32 order, TCriterionKind kind)
+    : Kind(kind)
+{
+    SetOrder(order);
+    Lambda = 0.0;
+}
+
+void TMatrix::CheckOrder(qint32 n) const
+{
+    if (Kind == ckRelative && n > MaxRelativeOrder)
+        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(n));
+}
+
+void TMatrix::SetOrder(qint32 n)
+{
+    n = std::max<qint32>(n, 0);
+    CheckOrder(n);
+    Order = n;
+    if (Kind == ckRelative) {
+        CompleteRatios();
+    } else {
+        // An absolute matrix keeps the ratio texts it has (for a switch back) but
+        // does not grow them: n x n texts for thousands of solutions that no one
+        // compares would make every fitting and every load quadratic.
+        if (Ratios.size() > size_t(n))
+            Ratios.resize(size_t(n));
+        for (auto &column : Ratios)
+            if (column.size() > size_t(n))
+                column.resize(size_t(n));
+    }
+    AbsoluteValues.resize(size_t(n));
+    for (auto &text : AbsoluteValues)
+        if (text.isEmpty())
+            text = One();
+    Vector.resize(size_t(n), 0.0);
+}
+
+void TMatrix::CompleteRatios()
+{
+    CheckOrder(Order);
+    Ratios.resize(size_t(Order));
+    for (auto &column : Ratios) {
+        column.resize(size_t(Order));
+        for (auto &text : column)
+            if (text.isEmpty())
+                text = One();
+    }
+}
+
+QString TMatrix::RatioText(qint32 c, qint32 r) const
+{
+    if (c >= 0 && r >= 0 && size_t(c) < Ratios.size() && size_t(r) < Ratios[size_t(c)].size())
+        return Ratios[size_t(c)][size_t(r)];
+    return One();
+}
+
+void TMatrix::Compute(bool exactMethod)
+{
+    switch (Kind) {
+    case ckRelative:
+        if (exactMethod)
+            ComputeExact();
+        else
+            ComputeApproximate();
+        break;
+    case ckLessIsBetter:
+        ComputeLessIsBetter();
+        break;
+    case ckMoreIsBetter:
+        ComputeMoreIsBetter();
+        break;
+    default:
+        break;
+    }
+}
+
+void TMatrix::ComputeMoreIsBetter()
+{
+    double sum = 0.0;
+    for (qint32 i = 0; i < Order; ++i) {
+        Vector[i] = AtValue(i, [&] { return MeasuredValue(AbsoluteValues[i]); });
+        sum = Checked(sum + Vector[i]);
+    }
+    for (qint32 i = 0; i < Order; ++i)
+        Vector[i] = Divide(Vector[i], sum);
+}
+
+void TMatrix::ComputeLessIsBetter()
+{
+    double sum = 0.0;
+    for (qint32 i = 0; i < Order; ++i) {
+        Vector[i] = AtValue(i, [&] { return Divide(1.0, MeasuredValue(AbsoluteValues[i])); });
+        sum = Checked(sum + Vector[i]);
+    }
+    for (qint32 i = 0; i < Order; ++i)
+        Vector[i] = Divide(Vector[i], sum);
+}
+
+void TMatrix::ComputeApproximate()
+{
+    const qint32 n = Order;
+    if (n < 1)
+        return;
+    CompleteRatios();
+
+    // Column normalisation into a work matrix, m[c][r].
+    std::vector<std::vector<double>> m(size_t(n), std::vector<double>(size_t(n), 0.0));
+    for (qint32 c = 0; c < n; ++c) {
+        double s = 0.0;
+        for (qint32 r = 0; r < n; ++r) {
+            m[c][r] = AtCell(r, c, [&] { return RatioValue(ParseRatio(Ratios[c][r])); });
+            s = Checked(s + m[c][r]);
+        }
+        for (qint32 r = 0; r < n; ++r)
+            m[c][r] = Divide(m[c][r], s);
+    }
+
+    for (qint32 r = 0; r < n; ++r) {
+        double sum = 0.0;
+        for (qint32 c = 0; c < n; ++c)
+            sum += m[c][r];
+        Vector[r] = Divide(sum, double(n));
+    }
+
+    ComputeConsistency();
+}
+
+void TMatrix::ComputeConsistency()
+{
+    const qint32 n = Order;
+    std::vector<double> &w = Vector;
+
+    Lambda = 0.0;
+    for (qint32 r = 0; r < n; ++r) {
+        double t = 0.0;
+        for (qint32 c = 0; c < n; ++c) {
+            const TRatio ratio = AtCell(r, c, [&] { return ParseRatio(Ratios[c][r]); });
+            t = Checked(t + Divide(Checked(double(ratio.Numerator) * w[c]), double(ratio.Denominator)));
+        }
+        Lambda = Checked(Lambda + Divide(t, w[r]));
+    }
+    Lambda = Divide(Lambda, double(n));
+
+    if (n > 1) {
+        CI = Divide(Lambda - double(n), double(n - 1));
+        CR = 0.0;
+        if (n <= 10) {
+            CR = Divide(CI, RandomIndex[size_t(n)]);
+        } else if (FWarnedOrder != n) {
+            // Once, not at every refresh: the user cannot change what it says.
+            FWarnedOrder = n;
+            ShowMessage(NoRandomIndexMessage());
+        }
+    }
+
+    MaxD = 0.0;
+    double best = 0.0;
+    for (qint32 r = 0; r < n; ++r) {
+        for (qint32 c = 0; c < n; ++c) {
+            const TRatio ratio = ParseRatio(Ratios[c][r]);
+            const double q = std::fabs(Divide(w[c], w[r]));
+            const double d = std::fabs(std::fabs(Divide(double(ratio.Denominator),
+                                                        double(ratio.Numerator))) - q);
+            if (d > best) {
+                best = d;
+                MaxD = q;
+                MaxDRow = r + 1;
+                MaxDCol = c + 1;
+            }
+        }
+    }
+}
+
+void TMatrix::ComputePowered()
+{
+    const qint32 n = Order;
+    CompleteRatios();
+    const size_t size = size_t(n) + 1;
+    PoweredMatrix.resize(size);
+    for (auto &column : PoweredMatrix)
+        column.resize(size, 0.0);
+
+    // First squaring straight from the texts. Each cell is converted when the
+    // product first reaches it, so the first bad cell met is the one reported;
+    // all cells have been met once row 0 is done.
+    const size_t nn = size_t(n) * size_t(n);
+    std::vector<double> a(nn, 0.0);          // row-major a(r, k)
+    std::vector<char> converted(nn, 0);
+    auto value = [&](qint32 r, qint32 c) {
+        const size_t at = size_t(r) * size_t(n) + size_t(c);
+        if (!converted[at]) {
+            a[at] = AtCell(r, c, [&] { return RatioToFloat(Ratios[c][r]); });
+            converted[at] = 1;
+        }
+        return a[at];
+    };
+    for (qint32 c = 0; c < n; ++c) {
+        double sum = 0.0;
+        for (qint32 k = 0; k < n; ++k)
+            sum = Checked(sum + Checked(value(0, k) * value(k, c)));
+        PoweredMatrix[c][0] = sum;
+    }
+
+    // The products run on row-major copies and transposes so that they stream
+    // through memory; each entry still sums its terms in increasing k.
+    std::vector<double> rows = std::move(a), columns(nn), result(nn);
+    auto squareInto = [&]() {
+        for (qint32 r = 0; r < n; ++r)
+            for (qint32 c = 0; c < n; ++c)
+                columns[size_t(c) * n + r] = rows[size_t(r) * n + c];
+        for (qint32 r = 0; r < n; ++r) {
+            const double *row = rows.data() + size_t(r) * n;
+            for (qint32 c = 0; c < n; ++c) {
+                const double *column = columns.data() + size_t(c) * n;
+                double sum = 0.0;
+                for (qint32 k = 0; k < n; ++k)
+                    sum += row[k] * column[k];
+                // Finite factors give a non-finite sum only through overflow.
+                if (!std::isfinite(sum))
+                    throw EKalvoError::overflow();
+                result[size_t(r) * n + c] = sum;
+            }
+        }
+        for (qint32 r = 0; r < n; ++r)
+            for (qint32 c = 0; c < n; ++c)
+                PoweredMatrix[c][r] = result[size_t(r) * n + c];
+        rows.swap(result);
+    };
+    squareInto();   // A^2 (row 0 is already in place and comes out the same)
+    squareInto();   // A^4
+    squareInto();   // A^8
+}
+
+void TMatrix::ComputeExact()
+{
+    const qint32 n = Order;
+    if (n < 1)
+        return;
+
+    ComputePowered();
+
+    double total = 0.0;
+    for (qint32 r = 0; r < n; ++r) {
+        double s = 0.0;
+        for (qint32 c = 0; c < n; ++c)
+            s = Checked(s + PoweredMatrix[c][r]);
+        Vector[r] = s;
+        total = Checked(total + s);
+    }
+    for (qint32 r = 0; r < n; ++r)
+        Vector[r] = Divide(Vector[r], total);
+
+    ComputeConsistency();
+}
+
+void TMatrix::RemoveItem(qint32 index)
+{
+    if (index < 0 || index >= Order)
+        return;
+    if (size_t(index) < Ratios.size())
+        Ratios.erase(Ratios.begin() + index);
+    for (auto &column : Ratios)
+        if (size_t(index) < column.size())
+            column.erase(column.begin() + index);
+    AbsoluteValues.erase(AbsoluteValues.begin() + index);
+    Vector.erase(Vector.begin() + index);
+    if (size_t(index) < PoweredMatrix.size()) {
+        PoweredMatrix.erase(PoweredMatrix.begin() + index);
+        for (auto &column : PoweredMatrix)
+            if (size_t(index) < column.size())
+                column.erase(column.begin() + index);
+    }
+    --Order;
+}
+
+TMatrixItem TMatrix::TakeItem(qint32 index)
+{
+    TMatrixItem item;
+    if (index < 0 || index >= Order)
+        return item;
+    item.InRatios = size_t(index) < Ratios.size();
+    if (item.InRatios) {
+        item.Column = Ratios[size_t(index)];
+        for (size_t c = 0; c < Ratios.size(); ++c)
+            if (c != size_t(index) && size_t(index) < Ratios[c].size())
+                item.Row.push_back(Ratios[c][size_t(index)]);
+    }
+    item.Value = AbsoluteValues[size_t(index)];
+    item.Weight = size_t(index) < Vector.size() ? Vector[size_t(index)] : 0.0;
+    RemoveItem(index);
+    return item;
+}
+
+void TMatrix::PutItem(qint32 index, TMatrixItem item)
+{
+    if (index < 0 || index > Order)
+        return;
+    const auto at = [index](auto &list) { return list.begin() + std::min<qsizetype>(index, qsizetype(list.size())); };
+    if (item.InRatios) {
+        size_t k = 0;
+        for (auto &column : Ratios)
+            if (k < item.Row.size())
+                column.insert(at(column), item.Row[k++]);
+        Ratios.insert(at(Ratios), std::move(item.Column));
+    }
+    AbsoluteValues.insert(at(AbsoluteValues), item.Value);
+    Vector.insert(at(Vector), item.Weight);
+    if (!PoweredMatrix.empty()) {
+        for (auto &column : PoweredMatrix)
+            column.insert(at(column), 0.0);
+        PoweredMatrix.insert(at(PoweredMatrix), std::vector<double>(PoweredMatrix.front().size(), 0.0));
+    }
+    ++Order;
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <vector>
+
+// How a criterion's priority vector is obtained. Stored as these numbers in the
+// matrix file; a file may bring any other 32-bit value, which computes nothing.
+enum TCriterionKind : qint32 {
+    ckRelative = 0,      // pairwise ratio texts
+    ckLessIsBetter = 1,  // reciprocals of the absolute values
+    ckMoreIsBetter = 2   // the absolute values themselves
+};
+
+// Random consistency index by matrix order; defined for orders 2 to 10 only.
+inline constexpr std::array<double, 11> RandomIndex = {
+    0.0, 0.0, 0.5, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.51
+};
+
+// Whether a relative matrix of this order has a consistency ratio at all: CR
+// divides by the random index, known for orders 2 to 10. Above that the CR field
+// holds 0, which must never be shown as perfect consistency.
+inline constexpr bool HasRandomIndex(qint32 order)
+{
+    return order >= 2 && size_t(order) < RandomIndex.size();
+}
+
+// Shown (through ShowMessage) when a relative matrix above order 10 is computed,
+// once for each order the matrix takes.
+QString NoRandomIndexMessage();
+
+// No one compares more items by hand, and order n costs n x n texts: a relative
+// matrix of a higher order is refused before anything is allocated.
+inline constexpr qint32 MaxRelativeOrder = 200;
+QString TooLargeMessage(qint32 order);
+// A measured value below zero, met when an absolute matrix is computed.
+QString NegativeValueError(const QString &text);
+
+// The consistency ratio above which the status line warns.
+inline constexpr double AcceptableCR = 0.1;
+// The consistency ratio up to which the cell of largest deviation is not shown.
+inline constexpr double MaxDThreshold = 0.001;
+
+// The first pair of mirrored cells (row r < column c, 1-based) whose judgements
+// are not each other's reciprocal, as "celici (r, c) in (c, r) (x in y)", or ""
+// when every pair agrees. Only a file can bring such a pair; the ratio dialog
+// always writes both cells.
+QString NonReciprocalPair(const class TMatrix &matrix);
+
+// One item's share of a matrix, as RemoveItem drops it, so that it can be put
+// back exactly: its column and its cells in the other columns (only where the
+// matrix held ratio texts for it), its measured value and its weight.
+struct TMatrixItem
+{
+    bool InRatios = false;
+    std::vector<QString> Column;
+    std::vector<QString> Row;
+    QString Value;
+    double Weight = 0.0;
+};
+
+// The comparison matrix of one criterion node: the texts the user entered and
+// what is derived from them. Ratios[c][r] (column first) states how item r
+// relates to item c, so its value is the matrix entry a(r, c). Ratios holds
+// Order x Order texts whenever Kind is ckRelative; a matrix of another kind keeps
+// only the texts it had when it was relative (readers use RatioText).
+class TMatrix
+{
+public:
+    TCriterionKind Kind = ckRelative;
+    qint32 Order = 0;
+    std::vector<std::vector<QString>> Ratios;
+    std::vector<std::vector<double>> PoweredMatrix;   // (n+1) x (n+1), [column][row]
+    std::vector<QString> AbsoluteValues;
+    std::vector<double> Vector;
+    double Lambda = 0.0;
+    double CI = 0.0;
+    double CR = 0.0;
+    double MaxD = 0.0;
+    qint32 MaxDRow = 0;
+    qint32 MaxDCol = 0;
+
+    // Create: a matrix of the given order and kind whose texts are all "1". A
+    // relative matrix above MaxRelativeOrder throws (as SetOrder).
+    TMatrix(qint32 order, TCriterionKind kind);
+
+    // Resizes at the end, keeping every text whose indices stay in range and
+    // turning every empty text into "1". Derived measures are left alone.
+    void SetOrder(qint32 n);
+
+    // The text of cell (c, r), "1" where an absolute matrix holds none.
+    QString RatioText(qint32 c, qint32 r) const;
+
+    // Recomputes Vector (and for ckRelative the consistency measures) by Kind and,
+    // for ckRelative, by the method: exactMethod for the 8th power of the matrix,
+    // otherwise the approximate one. Failures throw EKalvoError; fields written
+    // before the failing step keep their new values.
+    void Compute(bool exactMethod);
+
+    void ComputeApproximate();
+    void ComputeExact();
+    void ComputePowered();
+    void ComputeLessIsBetter();
+    void ComputeMoreIsBetter();
+
+    // Drops one item's row and column (and absolute value and weight), so the
+    // remaining judgements stay with their items when an item is removed.
+    void RemoveItem(qint32 index);
+    // RemoveItem that hands back what it dropped, and its inverse.
+    TMatrixItem TakeItem(qint32 index);
+    void PutItem(qint32 index, TMatrixItem item);
+
+private:
+    qint32 FWarnedOrder = -1;    // the order the missing random index was last shown for
+    void CheckOrder(qint32 n) const;
+    void CompleteRatios();       // Order x Order texts, the missing and empty ones "1"
+    void ComputeConsistency();   // lambda, CI, CR and the cell of largest deviation
+};

@@ -1,8 +1,0 @@
-#include "ui/ReportPage.h"
-
-#include "ui/ReportSchemeHandler.h"
-
-bool TReportPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
-{
-    return isMainFrame && type == NavigationTypeTyped && url.scheme() == QLatin1String(TReportSchemeHandler::Scheme);
-}

@@ -1,9 +1,0 @@
-#include "ui/ReportRequestGuard.h"
-
-#include "ui/ReportSchemeHandler.h"
-
-void TReportRequestGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
-{
-    if (info.requestUrl().scheme() != QLatin1String(TReportSchemeHandler::Scheme))
-        info.block(true);
-}

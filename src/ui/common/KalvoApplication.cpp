@@ -1,0 +1,33 @@
+#include "ui/common/KalvoApplication.h"
+
+#include "ui/common/CommandRunner.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/QtTranslator.h"
+
+#include <QFont>
+#include <QLibraryInfo>
+
+TKalvoApplication::TKalvoApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    // No display name: the window system would append it to every caption.
+    setApplicationName(QStringLiteral("Kalvo"));
+    LoadInterfaceFonts();
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    // Qt's Slovenian catalogs: the whole-Qt one and the modules' own, where the system has them.
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char *catalog : {"qt_sl", "qtbase_sl", "qtwebengine_sl", "qtdeclarative_sl", "qt_help_sl"}) {
+        auto *translator = new TQtTranslator(this);
+        if (translator->load(QString::fromLatin1(catalog), folder))
+            installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
+bool TKalvoApplication::notify(QObject *receiver, QEvent *event)
+{
+    bool handled = false;
+    RunGuarded(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}

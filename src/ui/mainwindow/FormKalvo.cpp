@@ -1,0 +1,674 @@
+#include "ui/mainwindow/FormKalvo.h"
+
+#include "ui/dialogs/AboutBox.h"
+#include "ui/mainwindow/CriteriaTreeView.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/CommandRunner.h"
+#include "ui/report/FormIzpis.h"
+#include "model/GridContent.h"
+#include "model/GridEdits.h"
+#include "ui/dialogs/HelpViewer.h"
+#include "matrix/Messages.h"
+#include "ui/common/ModalHost.h"
+#include "model/Model.h"
+#include "model/ModelDocument.h"
+#include "ui/dialogs/FormPopup.h"
+#include "ui/mainwindow/ProjectCommands.h"
+#include "ui/dialogs/FormPopup_kriterij.h"
+#include "ui/mainwindow/ResultsPanel.h"
+#include "ui/analysis/FormPredlogi.h"
+#include "ui/analysis/FormObcutljivost.h"
+#include "ui/mainwindow/StatusLineView.h"
+#include "ui/mainwindow/StringGrid.h"
+#include "analysis/Synthesis.h"
+#include "ui/dialogs/FormNewModel.h"
+#include "ui/dialogs/FormRazmerje.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+// Resources of a static library must be registered by hand, outside any namespace.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(kalvo);
+}
+
+TFormKalvo::TFormKalvo(TModelDocument &document, QWidget *parent)
+    : QMainWindow(parent), Document(document), Model(document.Model())
+{
+    InitResources();
+    setObjectName(QStringLiteral("FormKalvo"));
+    setWindowTitle(QStringLiteral("Kalvo - študentska verzija"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kalvo.svg")));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateCentralArea();
+    CreateStatusLine();
+
+    FProject = std::make_unique<TProjectCommands>(Document, this);
+    connect(&Document, &TModelDocument::Changed, this, &TFormKalvo::ModelChanged);
+    connect(&Document, &TModelDocument::HistoryChanged, this, &TFormKalvo::ShowHistory);
+    ShowHistory();
+
+    SetMessageHandler([this](const QString &text) { TModalHost::Message(this, QStringLiteral("Kalvo"), text); });
+
+    // The client area (below the menu) is 833 x 664, centred on the screen.
+    resize(833, 664 + menuBar()->sizeHint().height());
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    RebuildTree();
+}
+
+TFormKalvo::~TFormKalvo()
+{
+    // An editor still open commits as the grid goes: not into a window half gone.
+    disconnect(sg_matrika, nullptr, this, nullptr);
+    delete FReport;
+    SetMessageHandler(nullptr);
+}
+
+void TFormKalvo::CreateCentralArea()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    Panel1 = new QWidget(central);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto *upper = new QHBoxLayout(Panel1);
+    upper->setContentsMargins(0, 0, 0, 0);
+    Splitter2 = new QSplitter(Qt::Horizontal, Panel1);
+    Splitter2->setObjectName(QStringLiteral("Splitter2"));
+    Splitter2->setHandleWidth(4);
+    Splitter2->setChildrenCollapsible(false);
+    upper->addWidget(Splitter2);
+
+    tv_kriteriji = new TCriteriaTreeView(Splitter2);
+    tv_kriteriji->setObjectName(QStringLiteral("tv_kriteriji"));
+    tv_kriteriji->setToolTip(QStringLiteral("Seznam kriterijev"));
+    tv_kriteriji->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tv_kriteriji, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { popup_kriteriji->popup(tv_kriteriji->viewport()->mapToGlobal(pos)); });
+    connect(tv_kriteriji, &TCriteriaTreeView::NodeSelected, this,
+            [this](TCriterionNode *node) { Run([this, node] { tv_kriterijiCurrentChanged(node); }); });
+    connect(tv_kriteriji, &TCriteriaTreeView::NodeRenamed, this, [this](TCriterionNode *node, const QString &name) {
+        Run([&] { Document.RenameCriterion(node, name); });
+    });
+    connect(tv_kriteriji, &TCriteriaTreeView::DblClick, this, [this] { Run([this] { tv_kriterijiDblClick(); }); });
+
+    sg_matrika = new TStringGrid(Splitter2);
+    sg_matrika->setObjectName(QStringLiteral("sg_matrika"));
+    sg_matrika->setToolTip(QStringLiteral("Prikaz razmerja"));
+    connect(sg_matrika, &TStringGrid::CellSelected, this, [this] { Run([this] { sg_matrikaClick(); }); });
+    connect(sg_matrika, &TStringGrid::Exited, this, [this] { Run([this] { sg_matrikaExit(); }); });
+    connect(sg_matrika, &TStringGrid::DblClick, this, [this] { Run([this] { sg_matrikaDblClick(); }); });
+    connect(sg_matrika, &TStringGrid::EditorClosed, this, [this] { FTypedCell = QPoint(); });
+    connect(sg_matrika, &TStringGrid::EditText, this,
+            [this](int c, int r, const QString &text, bool final) {
+                Run([=, this] { sg_matrikaSetEditText(c, r, text, final); });
+            });
+
+    Splitter2->setSizes({160, 833 - 164});
+    Splitter2->setStretchFactor(1, 1);
+    Splitter2->handle(1)->installEventFilter(this);
+
+    Panel2 = new TResultsPanel;
+    Panel2->SetRowMenu(popup_resitve);
+    connect(Panel2, &TResultsPanel::RowClicked, this, &TFormKalvo::OznaciResitevKlik);
+    FResultsScroll = Panel2->InScrollArea(central);
+    // Panel1 takes whatever the results leave: 380 of the first window's 609.
+    FResultsScroll->setFixedHeight(229);
+
+    layout->addWidget(Panel1, 1);
+    layout->addWidget(FResultsScroll);
+    setCentralWidget(central);
+}
+
+void TFormKalvo::CreateStatusLine()
+{
+    FStatusLine = new TStatusLineView(this);
+    setStatusBar(FStatusLine);
+    connect(FStatusLine, &TStatusLineView::AdviceRequested, Predlogi1, &QAction::trigger);
+    std::copy(std::begin(FStatusLine->Panels), std::end(FStatusLine->Panels), StatusPanels);
+}
+
+// --- Windows made on first use ---------------------------------------------------
+
+namespace {
+
+template <typename T, typename Make>
+T *Once(T *&window, Make make)
+{
+    if (!window)
+        window = make();
+    return window;
+}
+
+} // namespace
+
+TFormPopup *TFormKalvo::FormPopup()
+{
+    return Once(FFormPopup, [this] { return new TFormPopup(this); });
+}
+
+TFormNewModel *TFormKalvo::FormNewModel()
+{
+    return Once(FFormNewModel, [this] { return new TFormNewModel(this); });
+}
+
+TFormRazmerje *TFormKalvo::FormRazmerje()
+{
+    return Once(FFormRazmerje, [this] { return new TFormRazmerje(this); });
+}
+
+TFormPopup_kriterij *TFormKalvo::FormPopup_kriterij()
+{
+    return Once(FFormPopup_kriterij, [this] { return new TFormPopup_kriterij(this); });
+}
+
+TFormPredlogi *TFormKalvo::FormPredlogi()
+{
+    return Once(FFormPredlogi, [this] { return new TFormPredlogi(this); });
+}
+
+TAboutBox *TFormKalvo::AboutBox()
+{
+    return Once(FAboutBox, [this] { return new TAboutBox(this); });
+}
+
+TFormIzpis *TFormKalvo::frmIzpis()
+{
+    // A window of its own, not owned by the main window; the main window ends it.
+    return Once(FReport, [this] { return new TFormIzpis(Model, AboutBox(), [this] { Pomoc(); }); });
+}
+
+QFileDialog *TFormKalvo::OpenDialog()
+{
+    return Once(FOpenDialog, [this] { return TProjectCommands::MakeOpenDialog(this); });
+}
+
+QFileDialog *TFormKalvo::SaveDialog()
+{
+    return Once(FSaveDialog, [this] { return TProjectCommands::MakeSaveDialog(this); });
+}
+
+// --- Errors -------------------------------------------------------------------
+
+void TFormKalvo::Run(const std::function<void()> &command)
+{
+    RunGuarded(this, command);
+}
+
+// --- Views --------------------------------------------------------------------
+
+QTreeWidgetItem *TFormKalvo::ItemOf(const TCriterionNode *node) const
+{
+    return tv_kriteriji->ItemOf(node);
+}
+
+void TFormKalvo::RebuildTree()
+{
+    tv_kriteriji->Rebuild(Model.Tree);
+}
+
+void TFormKalvo::ShowResults()
+{
+    Panel2->SyncRows(Model);
+    FitHeights(Panel2->Layout(Model));
+    FStatusLine->Show(Model.Status);
+    if (FSensitivity && FSensitivity->isVisible())
+        FSensitivity->Refresh();   // it follows the model
+}
+
+void TFormKalvo::FitHeights(int needed)
+{
+    // Panel1 and the results share the central area: the results are `needed`
+    // high, but show at most half of it and scroll the rest. Only the results'
+    // height is fixed; Panel1 takes the rest, so the window's own size never
+    // changes (a fixed Panel1 plus the scroll area's minimum made it grow).
+    const int shown = std::min(needed, centralWidget()->height() / 2);
+    Panel2->setFixedHeight(needed);
+    FResultsScroll->setFixedHeight(shown);
+    centralWidget()->layout()->activate();
+    // A scroll bar that came or went changed the panel's width: place the rows again.
+    const int width = Panel2->width();
+    FResultsScroll->widget()->adjustSize();
+    if (Panel2->width() != width)
+        Panel2->Layout(Model);
+}
+
+// Every edit, undo and redo ends here: each view redraws the part the change
+// touched, then the synthesis runs once.
+void TFormKalvo::ModelChanged(TModelChange change, TCriterionNode *node)
+{
+    ++FChanges;
+    switch (change) {
+    case TModelChange::Mark:
+        Panel2->SyncRows(Model);
+        return;
+    case TModelChange::Model:
+    case TModelChange::Tree:
+        RebuildTree();
+        break;
+    case TModelChange::Criterion:
+        tv_kriteriji->ShowName(node);
+        break;
+    case TModelChange::Judgements:
+    case TModelChange::Solutions:
+        break;
+    }
+    // An undo shows the criterion it took back.
+    tv_kriteriji->ShowCurrent(Model.Tree.Selected());
+    Panel2->SyncRows(Model);
+    RefillGrid();
+    if (change == TModelChange::Model)
+        ShowResults();   // a model read from files comes with its synthesis
+    else
+        AnalyzeAll();
+}
+
+// The undo and redo commands name the edit they would take back or do again.
+void TFormKalvo::ShowHistory()
+{
+    auto caption = [](const QString &command, const QString &edit) {
+        return edit.isEmpty() ? command : command + QStringLiteral(": ") + edit;
+    };
+    Razveljavi1->setEnabled(Document.CanUndo());
+    Razveljavi1->setText(caption(QStringLiteral("&Razveljavi"), Document.UndoText()));
+    Uveljavi1->setEnabled(Document.CanRedo());
+    Uveljavi1->setText(caption(QStringLiteral("&Uveljavi"), Document.RedoText()));
+}
+
+// --- Model operations ---------------------------------------------------------
+
+void TFormKalvo::AnalyzeAll()
+{
+    ::AnalyzeAll(Document.Model());
+    ShowResults();
+}
+
+void TFormKalvo::tv_kriterijiChange(TCriterionNode *node)
+{
+    bool shown = false;
+    const TGridContent grid = TGridContent::Fill(Model, node, &shown);
+    tv_kriteriji->setToolTip(grid.TreeTooltip);
+    if (!shown)
+        return;
+    sg_matrika->Show(grid);
+    AnalyzeAll();
+}
+
+// The grid shows the selected criterion as the model holds it now.
+void TFormKalvo::RefillGrid()
+{
+    bool shown = false;
+    const TGridContent grid = TGridContent::Fill(Model, nullptr, &shown);
+    tv_kriteriji->setToolTip(grid.TreeTooltip);
+    if (shown)
+        sg_matrika->Show(grid);
+}
+
+void TFormKalvo::tv_kriterijiCurrentChanged(TCriterionNode *node)
+{
+    Document.Select(node);
+    tv_kriterijiChange(node);
+}
+
+void TFormKalvo::OznaciResitevKlik(int row)
+{
+    Run([this, row] { Document.MarkSolution(row); });
+}
+
+// --- The comparison grid -------------------------------------------------------
+
+void TFormKalvo::sg_matrikaClick()
+{
+    const TCriterionNode *node = Model.Tree.Selected();
+    if (!node || !node->Matrix || sg_matrika->Cell(sg_matrika->Col(), sg_matrika->Row()).isEmpty())
+        return;
+    const TCriterionKind kind = node->Matrix->Kind;
+    sg_matrika->SetTyping(kind == ckLessIsBetter || kind == ckMoreIsBetter);
+}
+
+void TFormKalvo::sg_matrikaExit()
+{
+    sg_matrika->SetTyping(false);
+}
+
+void TFormKalvo::sg_matrikaDblClick()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (!node)
+        return;
+    const int c = sg_matrika->Col();
+    const int r = sg_matrika->Row();
+    const int changes = FChanges;
+    if ((!node->Matrix || node->Matrix->Kind == ckRelative) && c != r) {
+        FormRazmerje()->Prepare(sg_matrika->Cell(0, 0), sg_matrika->Cell(r, 0), sg_matrika->Cell(0, c),
+                              PresetRatio(sg_matrika->Cell(c, r)));
+        if (TModalHost::Exec(*FormRazmerje()) == QDialog::Accepted) {
+            const TRatioAnswer answer = RatioAnswer(FormRazmerje()->Position(), FormRazmerje()->TrackMax());
+            Document.SetRatio(node, c, r, answer.Clicked, answer.Mirror);
+        }
+    }
+    if (FChanges == changes) {   // no edit: the grid and the results are shown afresh all the same
+        RefillGrid();
+        AnalyzeAll();
+    }
+}
+
+void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool final)
+{
+    QString stored;
+    TCriterionNode *node = Model.Tree.Selected();
+    const TTypedValue result = TypeAbsoluteValue(node, r, text, &stored, final);
+    // What the editor held last that was a number: an undone character goes back to it.
+    if (!final && FTypedCell != QPoint(c, r)) {
+        FTypedCell = QPoint(c, r);
+        FTypedSoFar = stored;
+    }
+    if (final)
+        FTypedCell = QPoint();
+    switch (result) {
+    case TTypedValue::Ignored:
+    case TTypedValue::Incomplete:
+    case TTypedValue::Relative:
+        return;
+    case TTypedValue::Typing:
+        FTypedSoFar = NormalizeTypedValue(text);
+        if (FTypedSoFar != text)
+            sg_matrika->SetCellAndEditor(c, r, FTypedSoFar);
+        return;
+    case TTypedValue::Zero:
+    case TTypedValue::Negative:
+        sg_matrika->SetCellAndEditor(c, r, stored);
+        TModalHost::MessageLater(this, ZeroValueCaption(),
+                                 result == TTypedValue::Zero ? ZeroValueMessage() : NegativeValueMessage());
+        return;
+    case TTypedValue::Restored:
+        sg_matrika->SetCellAndEditor(c, r, final ? stored : FTypedSoFar);
+        if (!final)
+            sg_matrika->ShowHint(c, r, NotANumberMessage(text));
+        return;
+    case TTypedValue::Stored:
+        if (stored != text)
+            sg_matrika->SetCellAndEditor(c, r, stored);
+        Document.SetValue(node, r, stored);   // one finished cell, one edit
+        return;
+    }
+}
+
+void TFormKalvo::tv_kriterijiDblClick()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (!node)
+        return;
+    FormPopup_kriterij()->Edit1->setText(node->Name);
+    FormPopup_kriterij()->SetItemIndex(node->Matrix ? int(node->Matrix->Kind) : int(ckRelative));
+    FormPopup_kriterij()->setWindowTitle(QStringLiteral("Popravi kriterij"));
+    const int changes = FChanges;
+    if (TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted)
+        Document.EditCriterion(node, FormPopup_kriterij()->Edit1->text(),
+                               TCriterionKind(FormPopup_kriterij()->ItemIndex()));
+    if (FChanges == changes)
+        tv_kriterijiChange(node);
+}
+
+// --- Commands -----------------------------------------------------------------
+
+void TFormKalvo::Razveljavi()
+{
+    Document.Undo();
+}
+
+void TFormKalvo::Uveljavi()
+{
+    Document.Redo();
+}
+
+void TFormKalvo::DodajKriterij()
+{
+    FormPopup_kriterij()->setWindowTitle(QStringLiteral("Dodaj kriterij"));
+    FormPopup_kriterij()->Edit1->clear();
+    const bool accepted = TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted;
+    TCriterionNode *parent = Model.Tree.Selected();
+    // The tree shows the first criterion selected after the command, added or not.
+    Document.Select(Model.Tree.FirstNode());
+    if (accepted) {
+        Document.AddCriterion(Model.Tree.IsEmpty() ? nullptr : parent, FormPopup_kriterij()->Edit1->text(),
+                              TCriterionKind(FormPopup_kriterij()->ItemIndex()));
+        return;
+    }
+    RebuildTree();
+    tv_kriterijiChange();
+}
+
+void TFormKalvo::IzlociKriterij()
+{
+    Document.RemoveCriterion(Model.Tree.Selected());
+}
+
+void TFormKalvo::DodajResitev()
+{
+    FormPopup()->setWindowTitle(QStringLiteral("Dodaj rešitev"));
+    if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted)
+        Document.AddSolution(FormPopup()->Edit1->text());
+}
+
+void TFormKalvo::PreimenujResitev()
+{
+    const int index = Model.MarkedSolution;
+    if (index < 0 || index >= Model.SolutionCount())
+        return;
+    FormPopup()->setWindowTitle(QStringLiteral("Preimenuj rešitev"));
+    FormPopup()->Edit1->setText(Model.Solutions[size_t(index)].Name);
+    if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted)
+        Document.RenameSolution(index, FormPopup()->Edit1->text());
+    FormPopup()->Edit1->clear();
+}
+
+void TFormKalvo::OdstraniResitev()
+{
+    Document.RemoveSolution(Model.MarkedSolution);
+}
+
+void TFormKalvo::OdstraniVse()
+{
+    Document.RemoveAllSolutions();
+}
+
+void TFormKalvo::NatancnaMetoda()
+{
+    Document.Model().SetMethod(true);
+    Natannametoda1->setChecked(true);
+    AnalyzeAll();
+}
+
+void TFormKalvo::PribliznaMetoda()
+{
+    Document.Model().SetMethod(false);
+    Priblinametoda1->setChecked(true);
+    AnalyzeAll();
+}
+
+void TFormKalvo::Debug()
+{
+    Document.Model().SetDebugMode(!Model.DebugMode);
+    Debug1->setChecked(Model.DebugMode);
+}
+
+void TFormKalvo::Pomoc()
+{
+    if (!FHelp)
+        FHelp = new THelpViewer(this);
+    FHelp->ShowContents(QStringLiteral("Kalvo.hlp"));
+}
+
+void TFormKalvo::Vizitka()
+{
+    TModalHost::Exec(*AboutBox());
+}
+
+// The report commands: the file in the current directory, built, then shown.
+void TFormKalvo::ShowReport(void (TFormIzpis::*builder)(const QString &), const QString &fileName)
+{
+    const QString path = QDir::current().filePath(fileName);
+    (frmIzpis()->*builder)(path);
+    frmIzpis()->ShowReport(path);
+}
+
+void TFormKalvo::IzpisModela()
+{
+    ShowReport(&TFormIzpis::WriteModelReport, QStringLiteral("Model.htm"));
+}
+
+void TFormKalvo::IzpisKriterija()
+{
+    ShowReport(&TFormIzpis::WriteCriterionReport, QStringLiteral("Kriteriji.htm"));
+}
+
+void TFormKalvo::IzpisResitev()
+{
+    ShowReport(&TFormIzpis::WriteSolutionsReport, QStringLiteral("Resitve.htm"));
+}
+
+void TFormKalvo::Obcutljivost()
+{
+    if (!FSensitivity)
+        FSensitivity = new TFormObcutljivost(Document.Model(), this);
+    FSensitivity->ShowFront();
+}
+
+void TFormKalvo::Predlogi()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (!node)
+        return;
+    std::unique_ptr<TMatrix> scratch;
+    const TConsistencyAdvice advice = AdviseConsistency(Model.FittedMatrix(node, scratch), Model.ExactMethod);
+    // The take-back button is a shortcut to the undo of advice just applied here.
+    FormPredlogi()->Show(advice, Model.ItemNames(node), Document.CanUndoAdvice(node));
+    sg_matrika->MarkCells(AdviceCells(advice));   // while the dialog is open
+    const int answer = TModalHost::Exec(*FormPredlogi());
+    sg_matrika->MarkCells({});
+    if (answer == TFormPredlogi::UndoResult)
+        Document.Undo();
+    else if (answer == QDialog::Accepted)
+        Document.ApplyAdvice(node, advice.Changes);
+}
+
+// --- Project lifecycle ----------------------------------------------------------
+
+void TFormKalvo::OpenModel(const QString &fileName)
+{
+    FProject->Open(fileName);
+}
+
+void TFormKalvo::OpenStartModel(const QString &fileName)
+{
+    FProject->OpenStart(fileName);
+}
+
+void TFormKalvo::NovModel()
+{
+    if (!FProject->MayDropChanges())
+        return;
+    if (TModalHost::Exec(*FormNewModel()) == QDialog::Accepted)
+        Document.NewModel(FormNewModel()->Edit1->text());
+    Document.Select(Model.Tree.FirstNode());
+    RebuildTree();
+    tv_kriterijiChange();
+    AnalyzeAll();
+}
+
+void TFormKalvo::OdpriModel()
+{
+    if (!FProject->MayDropChanges())
+        return;
+    const QString file = FProject->ChooseFile(OpenDialog());
+    if (!file.isEmpty())
+        OpenModel(file);
+}
+
+void TFormKalvo::Shrani()
+{
+    FProject->SaveTo(Model.ProjectFileName);
+}
+
+void TFormKalvo::ShraniKot()
+{
+    const QString file = FProject->ChooseFile(SaveDialog());
+    if (file.isEmpty() || !FProject->SaveTo(file))
+        return;
+    OpenModel(file);
+}
+
+void TFormKalvo::Izhod()
+{
+    close();   // the close question, before anything is written
+}
+
+void TFormKalvo::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // FormShow. A focused tree shows its first node as selected, as the tree
+    // control of a desktop does. A root that has no matrix yet (the start) gets
+    // none: the grid stays empty and the status line says nothing of a 0x0 matrix.
+    tv_kriteriji->setFocus();
+    Document.Model().SetDebugMode(false);
+    Debug1->setChecked(false);
+    TCriterionNode *first = Model.Tree.FirstNode();
+    if (!tv_kriteriji->currentItem() && first) {
+        Document.Select(first);
+        tv_kriteriji->ShowCurrent(first);
+        if (first->Matrix)
+            Run([this] { tv_kriterijiChange(); });
+    }
+}
+
+void TFormKalvo::closeEvent(QCloseEvent *event)
+{
+    // FormClose: the close question; the other windows end with the program.
+    if (!FProject->Close()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (FReport)
+        FReport->close();
+    if (FSensitivity)
+        FSensitivity->close();
+    if (FHelp)
+        FHelp->close();
+}
+
+bool TFormKalvo::event(QEvent *event)
+{
+    // The status line belongs to the synthesis: item hints must not cover its panels.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
+bool TFormKalvo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == FReportButton && event->type() == QEvent::ToolTip)
+        return true;
+    if (watched == Splitter2->handle(1) && event->type() == QEvent::MouseButtonRelease)
+        Run([this] { AnalyzeAll(); });   // Splitter2Moved: the end of a drag
+    return QMainWindow::eventFilter(watched, event);
+}
