@@ -1,5 +1,6 @@
 #include "analysis/ConsistencyAdvice.h"
 
+#include "matrix/Completion.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Conversions.h"
 #include "model/NodePath.h"
@@ -151,6 +152,12 @@ TConsistencyAdvice Advise(const TMatrix &matrix, bool exactMethod)
         throw EKalvoError(EKalvoError::ekInvalidOp,
                           QStringLiteral("Za matriko reda %1 ni slučajnega indeksa: njene doslednosti ni mogoče "
                                          "presoditi.").arg(n));
+    // Advice mends judgements; a pair never judged has none to mend, and its
+    // completion moves with every change.
+    if (HasBlankPairs(matrix))
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QStringLiteral("Predlogi za doslednost potrebujejo vse primerjave: matrika ima "
+                                         "neprimerjane pare. Najprej jih primerjajte."));
     // Mirrored cells that disagree give a CR that means nothing (even below 0).
     if (const QString pair = NonReciprocalPair(matrix); !pair.isEmpty())
         throw EKalvoError(EKalvoError::ekInvalidOp,

@@ -3,6 +3,7 @@
 #include "matrix/FloatMath.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
+#include "matrix/Completion.h"
 #include "matrix/Conversions.h"
 
 #include <algorithm>
@@ -125,13 +126,10 @@ void TMatrix::SetOrder(qint32 n)
 void TMatrix::CompleteRatios()
 {
     CheckOrder(Order);
+    // New cells are judged equal; an empty text is a blank pair and stays.
     Ratios.resize(size_t(Order));
-    for (auto &column : Ratios) {
-        column.resize(size_t(Order));
-        for (auto &text : column)
-            if (text.isEmpty())
-                text = One();
-    }
+    for (auto &column : Ratios)
+        column.resize(size_t(Order), One());
 }
 
 QString TMatrix::RatioText(qint32 c, qint32 r) const
@@ -143,8 +141,10 @@ QString TMatrix::RatioText(qint32 c, qint32 r) const
 
 void TMatrix::Compute(bool exactMethod)
 {
+    Completed.clear();
     switch (Kind) {
     case ckRelative:
+        CompleteBlankPairs();
         if (exactMethod)
             ComputeExact();
         else
@@ -159,6 +159,33 @@ void TMatrix::Compute(bool exactMethod)
     default:
         break;
     }
+}
+
+void TMatrix::CompleteBlankPairs()
+{
+    if (!HasBlankPairs(*this))
+        return;
+    const TCompletion completion(*this);
+    if (!completion.Connected())
+        throw EKalvoError(EKalvoError::ekInvalidOp, DisconnectedMessage(completion.LooseItems()));
+    const size_t n = size_t(Order);
+    Completed.assign(n * n, 0.0);
+    for (const auto &[r, c] : completion.Blank()) {
+        Completed[size_t(r) * n + size_t(c)] = completion.Value(r, c);
+        Completed[size_t(c) * n + size_t(r)] = completion.Value(c, r);
+    }
+}
+
+bool TMatrix::IsCompleted(qint32 c, qint32 r) const
+{
+    return !Completed.empty() && c != r && Completed[size_t(r) * size_t(Order) + size_t(c)] > 0.0;
+}
+
+double TMatrix::CellValue(qint32 c, qint32 r) const
+{
+    if (IsCompleted(c, r))
+        return Completed[size_t(r) * size_t(Order) + size_t(c)];
+    return AtCell(r, c, [&] { return RatioValue(ParseRatio(Ratios[c][r])); });
 }
 
 void TMatrix::ComputeMoreIsBetter()
@@ -195,7 +222,7 @@ void TMatrix::ComputeApproximate()
     for (qint32 c = 0; c < n; ++c) {
         double s = 0.0;
         for (qint32 r = 0; r < n; ++r) {
-            m[c][r] = AtCell(r, c, [&] { return RatioValue(ParseRatio(Ratios[c][r])); });
+            m[c][r] = CellValue(c, r);
             s = Checked(s + m[c][r]);
         }
         for (qint32 r = 0; r < n; ++r)
@@ -221,6 +248,10 @@ void TMatrix::ComputeConsistency()
     for (qint32 r = 0; r < n; ++r) {
         double t = 0.0;
         for (qint32 c = 0; c < n; ++c) {
+            if (IsCompleted(c, r)) {
+                t = Checked(t + Checked(CellValue(c, r) * w[c]));
+                continue;
+            }
             const TRatio ratio = AtCell(r, c, [&] { return ParseRatio(Ratios[c][r]); });
             t = Checked(t + Divide(Checked(double(ratio.Numerator) * w[c]), double(ratio.Denominator)));
         }
@@ -244,6 +275,8 @@ void TMatrix::ComputeConsistency()
     double best = 0.0;
     for (qint32 r = 0; r < n; ++r) {
         for (qint32 c = 0; c < n; ++c) {
+            if (IsCompleted(c, r))
+                continue;   // never judged: no judgement to mend there
             const TRatio ratio = ParseRatio(Ratios[c][r]);
             const double q = std::fabs(Divide(w[c], w[r]));
             const double d = std::fabs(std::fabs(Divide(double(ratio.Denominator),
@@ -276,7 +309,7 @@ void TMatrix::ComputePowered()
     auto value = [&](qint32 r, qint32 c) {
         const size_t at = size_t(r) * size_t(n) + size_t(c);
         if (!converted[at]) {
-            a[at] = AtCell(r, c, [&] { return RatioToFloat(Ratios[c][r]); });
+            a[at] = IsCompleted(c, r) ? CellValue(c, r) : AtCell(r, c, [&] { return RatioToFloat(Ratios[c][r]); });
             converted[at] = 1;
         }
         return a[at];

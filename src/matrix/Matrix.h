@@ -81,13 +81,19 @@ public:
     double MaxD = 0.0;
     qint32 MaxDRow = 0;
     qint32 MaxDCol = 0;
+    // The completed values of blank pairs (both mirrored texts empty: not
+    // compared) as the last Compute found them, row-major a(r, c); empty when the
+    // matrix had none. See TCompletion.
+    std::vector<double> Completed;
+    bool IsCompleted(qint32 c, qint32 r) const;
 
     // Create: a matrix of the given order and kind whose texts are all "1". A
     // relative matrix above MaxRelativeOrder throws (as SetOrder).
     TMatrix(qint32 order, TCriterionKind kind);
 
-    // Resizes at the end, keeping every text whose indices stay in range and
-    // turning every empty text into "1". Derived measures are left alone.
+    // Resizes at the end, keeping every text whose indices stay in range; new
+    // cells and empty measured values become "1" (an empty ratio text is a blank
+    // pair and stays). Derived measures are left alone.
     void SetOrder(qint32 n);
 
     // The text of cell (c, r), "1" where an absolute matrix holds none.
@@ -115,6 +121,8 @@ public:
 private:
     qint32 FWarnedOrder = -1;    // the order the missing random index was last shown for
     void CheckOrder(qint32 n) const;
-    void CompleteRatios();       // Order x Order texts, the missing and empty ones "1"
+    void CompleteRatios();       // Order x Order texts, the missing ones "1" (empty ones are blank pairs)
+    void CompleteBlankPairs();   // Completed, or the error of a comparison graph that falls apart
+    double CellValue(qint32 c, qint32 r) const;   // a judged text's value or a completed one
     void ComputeConsistency();   // lambda, CI, CR and the cell of largest deviation
 };

@@ -103,7 +103,10 @@ void DebugTable(QStringList &lines, const char *heading, int rows, int columns,
 void DebugTables(QStringList &lines, const TMatrix &m)
 {
     const int n = m.Order;
-    DebugTable(lines, "Matrika", n, n, [&](int r, int c) { return FormatFloat4(RatioToFloat(m.RatioText(c, r))); });
+    DebugTable(lines, "Matrika", n, n, [&](int r, int c) {
+        return FormatFloat4(m.IsCompleted(c, r) ? m.Completed[size_t(r) * size_t(n) + size_t(c)]
+                                                : RatioToFloat(m.RatioText(c, r)));
+    });
     // A power of another order (never computed since the order changed) shows empty cells.
     const bool powered = m.PoweredMatrix.size() > size_t(n)
                          && (n == 0 || m.PoweredMatrix[0].size() > size_t(n));

@@ -141,9 +141,12 @@ void ReadMatrices(TModel &model, const QStringList &lines, const QString &path)
             throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(n)).AddContext(Where(path, recordLine + 1));
         auto m = std::make_unique<TMatrix>(n, kind);
         if (kind == ckRelative) {
+            // An empty line (a record cut short) is a judgement of 1; only the
+            // companion file makes a pair blank.
             for (qint32 c = 0; c < n; ++c)
                 for (qint32 r = 0; r < n; ++r)
-                    m->Ratios[size_t(c)][size_t(r)] = next();
+                    if (const QString text = next(); !text.isEmpty())
+                        m->Ratios[size_t(c)][size_t(r)] = text;
         } else {
             for (qint32 i = 0; i < n; ++i) {
                 QString value = next();
