@@ -1,8 +1,10 @@
 #include "storage/ModelFiles.h"
 
 #include "matrix/KalvoError.h"
+#include "matrix/Completion.h"
 #include "matrix/Messages.h"
 #include "analysis/Synthesis.h"
+#include "storage/ModelExtras.h"
 #include "storage/TextFiles.h"
 #include "matrix/Conversions.h"
 #include "model/NodePath.h"
@@ -60,7 +62,17 @@ QStringList MatrixLines(const TModel &model)
         std::unique_ptr<TMatrix> scratch;
         const TMatrix &m = model.FittedMatrix(node, scratch);
         lines << QString::number(qint32(m.Kind)) << QString::number(m.Order);
-        if (m.Kind == ckRelative) {
+        if (m.Kind == ckRelative && HasBlankPairs(m)) {
+            // A blank pair holds its completed value, so that the three files
+            // alone load as a complete model with nearly the same weights; the
+            // companion says which pairs are blank.
+            const TCompletion completion(m);
+            for (qint32 c = 0; c < m.Order; ++c)
+                for (qint32 r = 0; r < m.Order; ++r)
+                    lines << (!completion.IsBlank(r, c) ? m.Ratios[size_t(c)][size_t(r)]
+                              : completion.Connected() ? CompletedRatioText(completion.Value(r, c))
+                                                       : QStringLiteral("1"));
+        } else if (m.Kind == ckRelative) {
             for (const auto &column : m.Ratios)
                 for (const QString &text : column)
                     lines << text;
@@ -288,6 +300,7 @@ TModelSetBytes EncodeProject(const TModel &model)
     set.Criteria = EncodeLines(CriteriaLines(model));
     set.Solutions = EncodeLines(SolutionLines(model));
     set.Matrices = EncodeLines(MatrixLines(model));
+    set.Extras = EncodeExtras(model);
     return set;
 }
 
@@ -298,9 +311,17 @@ void SaveProject(TModel &model, const QString &fileName)
     // stored stops the save with all three files untouched.
     const TModelSetBytes set = EncodeProject(model);
     const TSetLock lock(fileName);
-    WriteFiles({{base + KrtExtension, set.Criteria},
-                {base + RstExtension, set.Solutions},
-                {base + MatExtension, set.Matrices}});
+    std::vector<std::pair<QString, QByteArray>> files{{base + KrtExtension, set.Criteria},
+                                    {base + RstExtension, set.Solutions},
+                                    {base + MatExtension, set.Matrices}};
+    // A model without blank pairs writes no companion; one left from before is
+    // emptied in the same commit, so that it cannot blank pairs of this model.
+    const QString extras = PartnerPath(base, QString::fromLatin1(ExtrasExtension));
+    if (!set.Extras.isEmpty())
+        files.push_back({base + QString::fromLatin1(ExtrasExtension), set.Extras});
+    else if (QFileInfo::exists(extras))
+        files.push_back({extras, EmptyExtras()});
+    WriteFiles(files);
     model.KnownFileSet = AbsoluteBaseName(fileName);
     model.KnownFileStamp = Stamp(set.Criteria, set.Matrices, set.Solutions);
 }
@@ -342,6 +363,9 @@ void LoadProject(TModel &model, const QString &fileName, bool *replaced)
         set.Criteria = ReadFileBytes(set.CriteriaPath);
         set.Matrices = ReadFileBytes(set.MatrixPath);
         set.Solutions = ReadFileBytes(set.SolutionsPath);
+        set.ExtrasPath = PartnerPath(base, QString::fromLatin1(ExtrasExtension));
+        if (QFileInfo::exists(set.ExtrasPath))
+            set.Extras = ReadFileBytes(set.ExtrasPath);
     }
     LoadProjectFrom(model, fileName, set, replaced);
 }
@@ -359,6 +383,9 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
         fresh.Tree.DeleteAllNodes();
         ReadCriteria(fresh.Tree, SplitLines(DecodeWindows1250(set.Criteria)), set.CriteriaPath);
         ReadMatrices(fresh, SplitLines(DecodeWindows1250(set.Matrices)), set.MatrixPath);
+        // The companion decides which pairs are blank, whatever the .MAT holds there.
+        if (!set.Extras.isEmpty())
+            ApplyExtras(fresh, set.Extras, set.ExtrasPath);
         // The solutions come in before the root is fitted, so that a root comparing
         // solutions is fitted against the loaded ones and keeps its stored cells.
         ReadSolutions(fresh, SplitLines(DecodeWindows1250(set.Solutions)), set.SolutionsPath);

@@ -36,8 +36,12 @@ struct TModelSetBytes
 {
     QByteArray Criteria, Matrices, Solutions;
     QString CriteriaPath, MatrixPath, SolutionsPath;
+    // The companion (storage/ModelExtras): empty when the set has none.
+    QByteArray Extras;
+    QString ExtrasPath;
 };
-// The three files' bytes as SaveProject writes them (paths left empty).
+// The files' bytes as SaveProject writes them (paths left empty): the companion
+// only when the model needs one.
 TModelSetBytes EncodeProject(const TModel &model);
 // LoadProject after the files were read.
 void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set, bool *replaced = nullptr);

@@ -1,4 +1,6 @@
 #include "TestMain.h"
+#include "LocaleScope.h"
+#include "matrix/Completion.h"
 #include "storage/ModelFiles.h"
 #include "model/NodePath.h"
 #include "analysis/Synthesis.h"
@@ -18,6 +20,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <thread>
 
 namespace {
@@ -90,6 +93,9 @@ class TestModelFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void blankPairsRoundTrip();
+    void damagedCompanion_data();
+    void damagedCompanion();
     void savesTheDocumentedBytes();
     void roundTripKeepsEverything_data();
     void roundTripKeepsEverything();
@@ -664,6 +670,119 @@ void TestModelFiles::mirroredCellsThatDisagreeAreTold()
              qPrintable(recorder.Messages.at(0)));
     AnalyzeAll(model);
     QCOMPARE(recorder.Messages.size(), 1);   // once per open, not per refresh
+}
+
+namespace {
+
+// A root comparing A, B and C: A : B judged 2:1, B : C 3:1, A : C blank.
+void BuildBlankPair(TModel &model)
+{
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Koren");
+    for (const char *name : {"A", "B", "C"})
+        model.Tree.Append(root, QString::fromLatin1(name));
+    model.FitNodeMatrix(root);
+    for (int i = 0; i < 3; ++i)
+        model.FitNodeMatrix(root->Child(i));
+    auto &ratios = root->Matrix->Ratios;
+    ratios[1][0] = QStringLiteral("2:1");
+    ratios[0][1] = QStringLiteral("1:2");
+    ratios[2][1] = QStringLiteral("3:1");
+    ratios[1][2] = QStringLiteral("1:3");
+    ratios[2][0].clear();
+    ratios[0][2].clear();
+}
+
+} // namespace
+
+// Blank pairs go into the companion, their completed values into the .MAT: the
+// set reads back whole, and the three files alone as a complete model.
+void TestModelFiles::blankPairsRoundTrip()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("Prazni"));
+    TModel model;
+    BuildBlankPair(model);
+    SaveProject(model, name);
+    QVERIFY(Bytes(name + ".MAT").startsWith("0\r\n3\r\n1\r\n1:2\r\n1000:6000\r\n"));
+    const QByteArray extras = Bytes(name + ".JSON");
+    QVERIFY2(extras.contains("\"format\": \"kalvo-model-extras\"") && extras.contains("\"path\": \"Koren\""),
+             extras.constData());
+
+    TModel back;
+    LoadProject(back, name);
+    QVERIFY(IsBlankPair(*back.Tree.FirstNode()->Matrix, 0, 2));
+    const TModelSetBytes again = EncodeProject(back), first = EncodeProject(model);
+    QCOMPARE(again.Matrices, first.Matrices);
+    QCOMPARE(again.Extras, first.Extras);
+    const std::vector<double> weights = back.Tree.FirstNode()->Matrix->Vector;
+
+    // Without the companion: complete, the completion as a judgement, the same weights.
+    QVERIFY(QFile::remove(name + ".JSON"));
+    TModel alone;
+    LoadProject(alone, name);
+    QVERIFY(!HasBlankPairs(*alone.Tree.FirstNode()->Matrix));
+    for (size_t i = 0; i < 3; ++i)
+        QVERIFY(std::fabs(alone.Tree.FirstNode()->Matrix->Vector[i] - weights[i]) < 1e-9);
+
+    // A model without blank pairs writes none, and empties one left from before.
+    SaveProject(alone, name);
+    QVERIFY(!QFile::exists(name + ".JSON"));
+    SaveProject(model, name);
+    SaveProject(alone, name);
+    TModel complete;
+    LoadProject(complete, name);
+    QVERIFY(!HasBlankPairs(*complete.Tree.FirstNode()->Matrix));
+}
+
+void TestModelFiles::damagedCompanion_data()
+{
+    QTest::addColumn<QByteArray>("companion");
+    QTest::addColumn<QString>("error");   // a part of the message; empty: a warning, and the set loads
+    const QByteArray head = "{\"format\": \"kalvo-model-extras\", \"version\": 1, \"criteria\": ";
+    QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "je poškodovana";
+    QTest::newRow("another format") << QByteArray("{\"format\": \"x\", \"version\": 1}") << "ni dodatek";
+    QTest::newRow("a later version") << QByteArray("{\"format\": \"kalvo-model-extras\", \"version\": 2}")
+                                     << "različica 2";
+    QTest::newRow("criteria not a list") << head + "7}" << "\"criteria\" ni seznam";
+    QTest::newRow("pair outside the matrix") << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[1, 4]]}]}"
+                                             << "criteria[0].blank[0]";
+    QTest::newRow("pair the wrong way round")
+        << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[3, 1]]}]}" << "criteria[0].blank[0]";
+    QTest::newRow("index not a position") << head + "[{\"index\": -1}]}" << "criteria[0].index";
+    QTest::newRow("path of another node: passed over")
+        << head + "[{\"index\": 0, \"path\": \"Drugi\", \"blank\": [[1, 3]]}], \"unknown\": true}" << "";
+}
+
+// A damaged companion is an error naming the file and the fault, and the model
+// stays as it was; a stray entry is only passed over.
+void TestModelFiles::damagedCompanion()
+{
+    QFETCH(QByteArray, companion);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("Prazni"));
+    {
+        TModel model;
+        BuildBlankPair(model);
+        SaveProject(model, name);
+    }
+    Put(name + ".JSON", companion);
+    TModel model;
+    model.ProjectFileName = QStringLiteral("prej");
+    TMessageRecorder messages;
+    const QString message = ErrorOf([&] { LoadProject(model, name); });
+    if (error.isEmpty()) {
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+        QCOMPARE(messages.Messages.size(), 1);
+        QVERIFY(messages.Messages.first().contains(QStringLiteral("criteria[0]")));
+        QVERIFY(!HasBlankPairs(*model.Tree.FirstNode()->Matrix));
+        return;
+    }
+    QVERIFY2(message.contains(error) && message.contains(QFileInfo(name + ".JSON").absoluteFilePath()),
+             qPrintable(message));
+    QCOMPARE(model.ProjectFileName, QStringLiteral("prej"));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestModelFiles)
