@@ -4,6 +4,7 @@
 #include "matrix/KalvoError.h"
 #include "model/NodePath.h"
 #include "analysis/SynthesisCache.h"
+#include "matrix/Completion.h"
 #include "matrix/Conversions.h"
 
 #include <cmath>
@@ -113,9 +114,29 @@ void ComputeSubcriterionBars(TModel &model)
     model.SubcriterionBars = std::move(bars);
 }
 
+void CheckComparisonGraphs(const TModel &model, TCriterionNode *start)
+{
+    for (TCriterionNode *node : TCriteriaTree::Subtree(start)) {
+        if (!node->Matrix || !HasBlankPairs(*node->Matrix))
+            continue;
+        WithContext([node] { return CriterionPlace(node); }, [&] {
+            const TCompletion completion(*node->Matrix);
+            if (completion.Connected())
+                return;
+            const QStringList items = model.ItemNames(node);
+            QStringList loose;
+            for (const QString &number : completion.LooseItems())
+                loose << items.value(number.toInt() - 1, number);
+            throw EKalvoError(EKalvoError::ekInvalidOp, DisconnectedMessage(loose));
+        });
+    }
+}
+
 void AnalyzeAll(TModel &model)
 {
     TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
+    // A comparison graph that falls apart is told by the names of its items.
+    CheckComparisonGraphs(model, start);
     TSynthesisCache cache;
     // The start criterion is computed even without solutions: its status line and
     // bars show its judgements as they are now.
@@ -132,5 +153,21 @@ void AnalyzeAll(TModel &model)
         solution.ValueText = FormatFloat4(solution.Score);
     }
     model.Status = StatusFor(start);
+    AddBlankPairs(model.Status, model, start);
     ComputeSubcriterionBars(model);
+}
+
+void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNode *node)
+{
+    if (!node || !node->Matrix || !HasBlankPairs(*node->Matrix))
+        return;
+    const TCompletion completion(*node->Matrix);
+    status.BlankPairs = QStringLiteral("Neprimerjani pari: %1").arg(completion.Blank().size());
+    if (const auto next = completion.NextPair()) {
+        const QStringList items = model.ItemNames(node);
+        status.BlankPairs += QStringLiteral(". Naslednja primerjava: »%1« : »%2«")
+                                 .arg(items.value(next->first), items.value(next->second));
+        status.NextRow = next->first + 1;
+        status.NextCol = next->second + 1;
+    }
 }

@@ -23,6 +23,11 @@ void ComputeSubcriterionBars(TModel &model);
 
 // The texts of the status line for a start node whose matrix has been computed.
 TStatusLine StatusFor(const TCriterionNode *node);
+// For a node whose matrix has blank pairs: how many, and the pair to ask next by its items' names.
+void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNode *node);
+// Throws, naming the items, when a matrix under start has blank pairs that cut its
+// comparison graph apart: its weights are not determined.
+void CheckComparisonGraphs(const TModel &model, TCriterionNode *start);
 
 // Nearest integer, halves to even, within the int range.
 int RoundHalfEven(double value);

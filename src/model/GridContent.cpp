@@ -1,9 +1,36 @@
 #include "model/GridContent.h"
 
+#include "matrix/Completion.h"
+#include "matrix/Conversions.h"
+#include "matrix/KalvoError.h"
+
 QString TGridContent::Cell(int c, int r) const
 {
     const auto it = FCells.find({c, r});
     return it == FCells.end() ? QString() : it->second;
+}
+
+QString TGridContent::BlankTooltip()
+{
+    return QStringLiteral("Ni primerjano; dopolnjeno iz ostalih primerjav");
+}
+
+void TGridContent::ShowCompletion(const TMatrix &m)
+{
+    // A judged text that is no ratio is reported by the synthesis; until it is
+    // mended the blank cells stay empty, as while the graph falls apart.
+    std::optional<TCompletion> completion;
+    try {
+        completion.emplace(m);
+    } catch (const EKalvoError &) {
+    }
+    for (int r = 0; r < m.Order; ++r)
+        for (int c = 0; c < m.Order; ++c)
+            if (IsBlankPair(m, r, c)) {
+                FBlank.insert({c + 1, r + 1});
+                SetCell(c + 1, r + 1, completion && completion->Connected()
+                                          ? FormatFloat4(completion->Value(r, c)) : QString());
+            }
 }
 
 QString TGridContent::AbsoluteHeading(TCriterionKind kind)
@@ -53,6 +80,8 @@ TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node,
         for (int c = 1; c <= n; ++c)
             for (int r = 1; r <= n; ++r)
                 grid.SetCell(c, r, m.Ratios[size_t(c - 1)][size_t(r - 1)]);
+        if (HasBlankPairs(m))
+            grid.ShowCompletion(m);
         for (int k = 1; k <= n; ++k) {
             grid.SetCell(k, 0, items.value(k - 1));
             grid.SetCell(0, k, items.value(k - 1));

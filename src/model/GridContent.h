@@ -6,6 +6,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <utility>
 
 // What the comparison grid shows for one criterion, in grid coordinates
@@ -20,6 +21,9 @@ public:
 
     QString Cell(int c, int r) const;
     void SetCell(int c, int r, const QString &text) { FCells[{c, r}] = text; }
+    // A blank pair's cell: it shows the completed value, not a judgement.
+    bool IsBlank(int c, int r) const { return FBlank.count({c, r}) > 0; }
+    static QString BlankTooltip();
 
     // Fills the grid for node (or the selected node), its matrix as the dimension
     // rule makes it; the model is only read. Nothing to show without a node: the
@@ -31,5 +35,7 @@ public:
     static QString KindTooltip(TCriterionKind kind);
 
 private:
+    void ShowCompletion(const TMatrix &m);
     std::map<std::pair<int, int>, QString> FCells;
+    std::set<std::pair<int, int>> FBlank;
 };

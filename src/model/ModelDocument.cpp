@@ -231,6 +231,18 @@ void TModelDocument::SetRatio(TCriterionNode *node, int c, int r, const QString 
                QStringLiteral("razmerje %1 : %2").arg(items.value(r - 1), items.value(c - 1)));
 }
 
+void TModelDocument::SetBlank(TCriterionNode *node, int c, int r)
+{
+    if (!node)
+        return;
+    const int n = FModel.ItemCount(node);
+    if ((node->Matrix && node->Matrix->Kind != ckRelative) || c == r || c < 1 || r < 1 || c > n || r > n)
+        return;
+    const QStringList items = FModel.ItemNames(node);
+    EditRatios(node, {{r, c, {}, QString()}, {c, r, {}, QString()}},
+               QStringLiteral("ni primerjano %1 : %2").arg(items.value(r - 1), items.value(c - 1)));
+}
+
 void TModelDocument::ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes)
 {
     if (!node || (node->Matrix && node->Matrix->Kind != ckRelative))

@@ -32,6 +32,8 @@ public:
     void SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror);
     // The measured value of grid row r (from 1) of node's absolute matrix.
     void SetValue(TCriterionNode *node, int r, const QString &text);
+    // Leaves the pair of grid cell (c, r) and its mirror not compared (blank).
+    void SetBlank(TCriterionNode *node, int c, int r);
     // Consistency advice: both cells of every change.
     void ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes);
     // A last child of parent (a top-level node without one) comparing the solutions.

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -66,6 +67,16 @@ TFormRazmerje::TFormRazmerje(QWidget *parent)
     SpinEdit1->setRange(2, 100);
     SpinEdit1->setValue(6);
     SpinEdit1->hide();
+
+    NiPrimerjano = new QPushButton(QStringLiteral("Ni primerjano"), this);
+    NiPrimerjano->setObjectName(QStringLiteral("NiPrimerjano"));
+    NiPrimerjano->setFont(QFont(QStringLiteral("Tahoma"), 8));
+    NiPrimerjano->setGeometry(14, 100, 86, 22);   // the right of the surface still confirms by a click
+    NiPrimerjano->setToolTip(QStringLiteral("Para ne primerjam: utež se dopolni iz ostalih primerjav"));
+    // Enter keeps confirming the scale; the button takes a click.
+    NiPrimerjano->setAutoDefault(false);
+    NiPrimerjano->setFocusPolicy(Qt::NoFocus);
+    connect(NiPrimerjano, &QPushButton::clicked, this, [this] { done(BlankResult); });
 
     connect(TrackBar1, &QSlider::valueChanged, this, &TFormRazmerje::TrackBar1Change);
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &TFormRazmerje::SpinEdit1Change);

@@ -7,10 +7,12 @@
 class QLabel;
 class QSlider;
 class QSpinBox;
+class QPushButton;
 
-// The ratio dialog: one comparison picked on a symmetric track-bar scale. The
-// caller sets the item names, the step count and the position, and reads the
-// position back; the dialog writes nothing into the model.
+// The ratio dialog: one comparison picked on a symmetric track-bar scale, or
+// "Ni primerjano" for a pair left blank. The caller sets the item names, the step
+// count and the position, and reads the position back; the dialog writes nothing
+// into the model.
 class TFormRazmerje : public QDialog
 {
     Q_OBJECT
@@ -28,6 +30,8 @@ public:
     QLabel *Label8;      // hidden
     QSlider *TrackBar1;
     QSpinBox *SpinEdit1; // hidden step field, 2..100
+    QPushButton *NiPrimerjano;   // leaves the pair blank: the dialog's result is BlankResult
+    static constexpr int BlankResult = 2;
 
     void SetTrackMax(int max);
     int TrackMax() const;

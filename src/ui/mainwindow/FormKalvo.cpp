@@ -12,6 +12,7 @@
 #include "ui/common/ModalHost.h"
 #include "model/Model.h"
 #include "model/ModelDocument.h"
+#include "matrix/Completion.h"
 #include "ui/dialogs/FormPopup.h"
 #include "ui/mainwindow/ProjectCommands.h"
 #include "ui/dialogs/FormPopup_kriterij.h"
@@ -27,6 +28,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
@@ -110,12 +112,28 @@ void TFormKalvo::CreateCentralArea()
     });
     connect(tv_kriteriji, &TCriteriaTreeView::DblClick, this, [this] { Run([this] { tv_kriterijiDblClick(); }); });
 
-    sg_matrika = new TStringGrid(Splitter2);
+    // The grid with the blank pairs' line under it.
+    auto *gridArea = new QWidget(Splitter2);
+    auto *gridLayout = new QVBoxLayout(gridArea);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->setSpacing(0);
+    sg_matrika = new TStringGrid(gridArea);
+    gridLayout->addWidget(sg_matrika, 1);
+    BlankPairs = new QLabel(gridArea);
+    BlankPairs->setObjectName(QStringLiteral("BlankPairs"));
+    BlankPairs->setToolTip(QStringLiteral("Dvoklik odpre naslednjo primerjavo"));
+    BlankPairs->setMinimumWidth(0);
+    BlankPairs->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    ShowPlainText(BlankPairs);
+    BlankPairs->hide();
+    BlankPairs->installEventFilter(this);
+    gridLayout->addWidget(BlankPairs);
     sg_matrika->setObjectName(QStringLiteral("sg_matrika"));
     sg_matrika->setToolTip(QStringLiteral("Prikaz razmerja"));
     connect(sg_matrika, &TStringGrid::CellSelected, this, [this] { Run([this] { sg_matrikaClick(); }); });
     connect(sg_matrika, &TStringGrid::Exited, this, [this] { Run([this] { sg_matrikaExit(); }); });
     connect(sg_matrika, &TStringGrid::DblClick, this, [this] { Run([this] { sg_matrikaDblClick(); }); });
+    connect(sg_matrika, &TStringGrid::DeletePressed, this, [this] { Run([this] { sg_matrikaDelete(); }); });
     connect(sg_matrika, &TStringGrid::EditorClosed, this, [this] { FTypedCell = QPoint(); });
     connect(sg_matrika, &TStringGrid::EditText, this,
             [this](int c, int r, const QString &text, bool final) {
@@ -230,6 +248,8 @@ void TFormKalvo::ShowResults()
     Panel2->SyncRows(Model);
     FitHeights(Panel2->Layout(Model));
     FStatusLine->Show(Model.Status);
+    BlankPairs->setText(Model.Status.BlankPairs);
+    BlankPairs->setVisible(!Model.Status.BlankPairs.isEmpty());
     if (FSensitivity && FSensitivity->isVisible())
         FSensitivity->Refresh();   // it follows the model
 }
@@ -358,11 +378,16 @@ void TFormKalvo::sg_matrikaDblClick()
     const int r = sg_matrika->Row();
     const int changes = FChanges;
     if ((!node->Matrix || node->Matrix->Kind == ckRelative) && c != r) {
+        // A blank pair starts from equal importance, not from its completed value.
+        const bool blank = node->Matrix && IsBlankPair(*node->Matrix, r - 1, c - 1);
         FormRazmerje()->Prepare(sg_matrika->Cell(0, 0), sg_matrika->Cell(r, 0), sg_matrika->Cell(0, c),
-                              PresetRatio(sg_matrika->Cell(c, r)));
-        if (TModalHost::Exec(*FormRazmerje()) == QDialog::Accepted) {
+                              blank ? TRatioPreset() : PresetRatio(sg_matrika->Cell(c, r)));
+        const int result = TModalHost::Exec(*FormRazmerje());
+        if (result == QDialog::Accepted) {
             const TRatioAnswer answer = RatioAnswer(FormRazmerje()->Position(), FormRazmerje()->TrackMax());
             Document.SetRatio(node, c, r, answer.Clicked, answer.Mirror);
+        } else if (result == TFormRazmerje::BlankResult) {
+            Document.SetBlank(node, c, r);
         }
     }
     if (FChanges == changes) {   // no edit: the grid and the results are shown afresh all the same
@@ -410,6 +435,23 @@ void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool f
         Document.SetValue(node, r, stored);   // one finished cell, one edit
         return;
     }
+}
+
+// Delete on a ratio cell leaves its pair not compared.
+void TFormKalvo::sg_matrikaDelete()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (node && (!node->Matrix || node->Matrix->Kind == ckRelative))
+        Document.SetBlank(node, sg_matrika->Col(), sg_matrika->Row());
+}
+
+// The pair the blank pairs' line names, in the ratio dialog.
+void TFormKalvo::AskNextPair()
+{
+    if (Model.Status.NextRow <= 0)
+        return;
+    sg_matrika->setCurrentCell(Model.Status.NextRow - 1, Model.Status.NextCol - 1);
+    sg_matrikaDblClick();
 }
 
 void TFormKalvo::tv_kriterijiDblClick()
@@ -668,6 +710,10 @@ bool TFormKalvo::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == FReportButton && event->type() == QEvent::ToolTip)
         return true;
+    if (watched == BlankPairs && event->type() == QEvent::MouseButtonDblClick) {
+        Run([this] { AskNextPair(); });
+        return true;
+    }
     if (watched == Splitter2->handle(1) && event->type() == QEvent::MouseButtonRelease)
         Run([this] { AnalyzeAll(); });   // Splitter2Moved: the end of a drag
     return QMainWindow::eventFilter(watched, event);

@@ -57,6 +57,9 @@ public:
     TStringGrid *sg_matrika;
     TResultsPanel *Panel2;
     QLabel *StatusPanels[7];
+    // Under the grid, for a matrix with blank pairs: how many, and the pair to ask
+    // next; a double-click opens that pair in the ratio dialog.
+    QLabel *BlankPairs;
     QMenu *popup_kriteriji;
     QMenu *popup_resitve;
 
@@ -127,6 +130,8 @@ private:
     void sg_matrikaExit();
     void sg_matrikaDblClick();
     void sg_matrikaSetEditText(int c, int r, const QString &text, bool final);
+    void sg_matrikaDelete();
+    void AskNextPair();
     void tv_kriterijiDblClick();
     void tv_kriterijiCurrentChanged(TCriterionNode *node);
 

@@ -100,6 +100,10 @@ void TStringGrid::keyPressEvent(QKeyEvent *event)
         emit DblClick();
         return;
     }
+    if (state() != QAbstractItemView::EditingState && !FTyping && key == Qt::Key_Delete) {
+        emit DeletePressed();
+        return;
+    }
     QTableWidget::keyPressEvent(event);
 }
 
@@ -174,8 +178,18 @@ void TStringGrid::Show(const TGridContent &grid)
     blockSignals(true);
     SetSize(grid.ColCount, grid.RowCount);
     for (int c = 0; c < grid.ColCount; ++c)
-        for (int r = 0; r < grid.RowCount; ++r)
+        for (int r = 0; r < grid.RowCount; ++r) {
             SetCell(c, r, grid.Cell(c, r));
+            if (QTableWidgetItem *cell = c > 0 && r > 0 ? item(r - 1, c - 1) : nullptr) {
+                // A blank pair shows its completed value apart from the judgements.
+                const bool blank = grid.IsBlank(c, r);
+                QFont font = this->font();
+                font.setItalic(blank);
+                cell->setFont(font);
+                cell->setForeground(blank ? QBrush(Qt::gray) : QBrush());
+                cell->setData(Qt::ToolTipRole, blank ? QVariant(TGridContent::BlankTooltip()) : QVariant());
+            }
+        }
     setCurrentCell(std::min(row, grid.RowCount - 1) - 1, std::min(col, grid.ColCount - 1) - 1);
     blockSignals(false);
     PlaceCorner();

@@ -44,6 +44,8 @@ public:
     void ShowHint(int c, int r, const QString &text);
 
 signals:
+    // Delete on the current cell while nothing is being typed.
+    void DeletePressed();
     // A click on a cell, or the keyboard moved the current cell.
     void CellSelected();
     // A double-click anywhere in the grid, or Enter or F2 on a cell that takes no typing.
