@@ -94,6 +94,7 @@ private slots:
     }
     void ratioEdits_data();
     void ratioEdits();
+    void blankPairs();
     void barsFollowTheEditAtOnce();
     void presetFromTheCell_data();
     void presetFromTheCell();
@@ -427,6 +428,52 @@ void TestGrid::stanovanjeByMouseAndKeyboard()
     QCOMPARE(w.Score(0), QStringLiteral("0,5170"));
     QCOMPARE(w.Score(1), QStringLiteral("0,4830"));
     QCOMPARE(w.Form.StatusPanels[1]->text(), QStringLiteral("Matrika 2x2"));
+}
+
+// A pair left blank by Delete or by "Ni primerjano": the grid shows its completed
+// value apart, the line under it the pair to ask next, which a double-click opens.
+void TestGrid::blankPairs()
+{
+    TWindow w;
+    ThreeSolutions(w);
+    auto *line = w.Form.BlankPairs;
+    QVERIFY(!line->isVisible());
+    w.ClickCell(3, 1);
+    w.Key(Qt::Key_Delete);
+    QVERIFY(w.Selected().Ratios[2][0].isEmpty() && w.Selected().Ratios[0][2].isEmpty());
+    for (const QPoint cell : {QPoint(3, 1), QPoint(1, 3)}) {
+        const QTableWidgetItem *item = w.Grid()->item(cell.y() - 1, cell.x() - 1);
+        QCOMPARE(item->text(), QStringLiteral("1,0000"));   // completed from 1 and 1
+        QVERIFY(item->font().italic());
+        QCOMPARE(item->toolTip(), QStringLiteral("Ni primerjano; dopolnjeno iz ostalih primerjav"));
+    }
+    QVERIFY(!w.Grid()->item(1, 0)->font().italic());
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->text(), QStringLiteral("Neprimerjani pari: 1. Naslednja primerjava: »Prvi« : »Tretji«"));
+    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: ni primerjano Prvi : Tretji"));
+
+    // The line's double-click asks that pair; the answer fills it again.
+    TRatioSeen seen;
+    AnswerRatio(&seen, {Qt::Key_PageUp});
+    QTest::mouseDClick(line, Qt::LeftButton);
+    QCOMPARE(seen.Left, QStringLiteral("Prvi"));
+    QCOMPARE(seen.Right, QStringLiteral("Tretji"));
+    QCOMPARE(seen.Position, 8);   // from equal importance, not from the completed value
+    QCOMPARE(w.Grid()->Cell(3, 1), QStringLiteral("1:3"));
+    QVERIFY(!w.Grid()->item(0, 2)->font().italic());
+    QVERIFY(!line->isVisible());
+
+    // "Ni primerjano" in the ratio dialog, and Ctrl+Z takes it back.
+    TModalHost::PushAnswer([](QWidget *dialog) {
+        QTest::mouseClick(static_cast<TFormRazmerje *>(dialog)->NiPrimerjano, Qt::LeftButton);
+    });
+    w.DoubleClickCell(2, 1);
+    QVERIFY(w.Selected().Ratios[1][0].isEmpty());
+    QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("0,3333"));   // Prvi : Tretji is 1:3, Drugi : Tretji 1
+    QCOMPARE(line->text(), QStringLiteral("Neprimerjani pari: 1. Naslednja primerjava: »Prvi« : »Drugi«"));
+    w.Key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("1"));
+    QVERIFY(!line->isVisible());
 }
 
 KALVO_TEST_MAIN(TestGrid)
