@@ -8,6 +8,7 @@
 #include "analysis/Sensitivity.h"
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
+#include "matrix/Completion.h"
 #include "matrix/Matrix.h"
 #include "matrix/Conversions.h"
 
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -41,8 +43,11 @@ const char *const Help =
     "  --json         print a JSON document (UTF-8) instead of the table: model,\n"
     "                 method, start, solutions [{name, score}], status [7 texts],\n"
     "                 criteria [{path, kind, order, vector, lambda, ci, cr, maxd,\n"
-    "                 maxd_row, maxd_col}] for the start criterion and every\n"
-    "                 criterion below it (order null: no matrix yet)\n"
+    "                 maxd_row, maxd_col, blank, completed, next_pair}] for the\n"
+    "                 start criterion and every criterion below it (order null:\n"
+    "                 no matrix yet); blank [[r, c]] are the pairs not compared,\n"
+    "                 completed [{row, col, value}] their completed values and\n"
+    "                 next_pair the pair to ask next (or null)\n"
     "\n"
     "kalvo-cli sensitivity [--approximate] [--node PATH] [--json [--all-crossings]] MODEL\n"
     "\n"
@@ -129,6 +134,38 @@ QString KindName(TCriterionKind kind)
     return QString::number(qint32(kind));
 }
 
+// A matrix's blank pairs, or none when it has none (or texts that are no ratio).
+std::optional<TCompletion> CompletionOf(const TMatrix *m)
+{
+    if (!m || !HasBlankPairs(*m))
+        return std::nullopt;
+    try {
+        return TCompletion(*m);
+    } catch (const EKalvoError &) {
+        return std::nullopt;
+    }
+}
+
+QStringList BlankPairFields(const TMatrix *m)
+{
+    const std::optional<TCompletion> completion = CompletionOf(m);
+    QStringList blank, completed;
+    QString next = QStringLiteral("null");
+    if (completion) {
+        for (const auto &[r, c] : completion->Blank()) {
+            blank << QStringLiteral("[%1, %2]").arg(r + 1).arg(c + 1);
+            if (completion->Connected())
+                completed << QStringLiteral("{\"row\": %1, \"col\": %2, \"value\": %3}")
+                                 .arg(r + 1).arg(c + 1).arg(JsonNumber(completion->Value(r, c)));
+        }
+        if (const auto pair = completion->NextPair())
+            next = QStringLiteral("[%1, %2]").arg(pair->first + 1).arg(pair->second + 1);
+    }
+    return {QStringLiteral("\"blank\": [") + blank.join(QStringLiteral(", ")) + QLatin1Char(']'),
+            QStringLiteral("\"completed\": [") + completed.join(QStringLiteral(", ")) + QLatin1Char(']'),
+            QStringLiteral("\"next_pair\": ") + next};
+}
+
 QString CriterionJson(const TCriterionNode *node)
 {
     QStringList fields{QStringLiteral("\"path\": ") + JsonString(NodePath(node))};
@@ -153,6 +190,7 @@ QString CriterionJson(const TCriterionNode *node)
                << QStringLiteral("\"maxd_row\": %1").arg(m->MaxDRow)
                << QStringLiteral("\"maxd_col\": %1").arg(m->MaxDCol);
     }
+    fields << BlankPairFields(m);
     return QStringLiteral("    {") + fields.join(QStringLiteral(", ")) + QLatin1Char('}');
 }
 
@@ -195,7 +233,7 @@ QString TerminalSafe(const QString &text)
     return out;
 }
 
-QString Table(const TModel &model)
+QString Table(const TModel &model, const TCriterionNode *start)
 {
     QStringList names;
     qsizetype width = 0;
@@ -210,6 +248,13 @@ QString Table(const TModel &model)
     out += QLatin1Char('\n');
     for (size_t i = 0; i < model.Status.Panels.size(); ++i)
         out += QStringLiteral("%1: %2\n").arg(i).arg(TerminalSafe(model.Status.Panels[i]));
+    // Blank pairs of the start criterion: each completed cell marked with "*".
+    if (const std::optional<TCompletion> completion = CompletionOf(start ? start->Matrix.get() : nullptr)) {
+        out += QLatin1Char('\n') + TerminalSafe(model.Status.BlankPairs) + QLatin1Char('\n');
+        for (const auto &[r, c] : completion->Blank())
+            out += QStringLiteral("(%1, %2)* %3\n").arg(r + 1).arg(c + 1)
+                       .arg(completion->Connected() ? FormatFloat4(completion->Value(r, c)) : QStringLiteral("–"));
+    }
     return out;
 }
 
@@ -478,7 +523,7 @@ int Main(int argc, char *argv[])
         }
         return 0;
     }
-    Print(stdout, json ? Json(model, start) : Table(model));
+    Print(stdout, json ? Json(model, start) : Table(model, start));
     return 0;
 }
 

@@ -48,6 +48,7 @@ private slots:
     void tableInBothLocales_data();
     void tableInBothLocales();
     void json();
+    void blankPairs();
     void startNodeAndMethod();
     void usageErrors_data();
     void usageErrors();
@@ -114,6 +115,32 @@ void TestCli::json()
     QCOMPARE(cena.value("order").toInt(), 3);
     QCOMPARE(cena.value("vector").toArray().size(), 3);
     QVERIFY(criteria.at(0).toObject().contains("maxd_row"));
+}
+
+// A model with a blank pair: its completion and the next pair, in JSON and marked in the table.
+void TestCli::blankPairs()
+{
+    QTemporaryDir dir;
+    const QString base = dir.filePath(QStringLiteral("prazni"));
+    WriteModelSet(base, {"Koren", "\tA", "\tB", "\tC"},
+                  {"0", "3", "1", "1:2", "1", "2:1", "1", "1:3", "1", "3:1", "1", "0", "0", "0", "0", "0", "0"}, {});
+    QFile companion(base + QStringLiteral(".JSON"));
+    QVERIFY(companion.open(QIODevice::WriteOnly));
+    companion.write(R"({"format": "kalvo-model-extras", "version": 1,
+                        "criteria": [{"index": 0, "path": "Koren", "blank": [[1, 3]]}]})");
+    companion.close();
+    const TRun run = RunCli({QStringLiteral("analyze"), QStringLiteral("--json"), base});
+    QCOMPARE(run.ExitCode, 0);
+    const QJsonObject root = QJsonDocument::fromJson(run.Out.toUtf8()).object()
+                                 .value("criteria").toArray().at(0).toObject();
+    QCOMPARE(root.value("blank").toArray(), (QJsonArray{QJsonArray{1, 3}}));
+    const QJsonObject completed = root.value("completed").toArray().at(0).toObject();
+    QCOMPARE(completed.value("row").toInt(), 1);
+    QVERIFY(qAbs(completed.value("value").toDouble() - 6.0) < 1e-12);   // A : B 2:1 and B : C 3:1
+    QCOMPARE(root.value("next_pair").toArray(), (QJsonArray{1, 3}));
+    const TRun table = RunCli({QStringLiteral("analyze"), base});
+    QVERIFY2(table.Out.contains(QStringLiteral("(1, 3)* 6,0000")), qPrintable(table.Out));
+    QVERIFY(table.Out.contains(QStringLiteral("Naslednja primerjava: »A« : »C«")));
 }
 
 void TestCli::startNodeAndMethod()
