@@ -58,8 +58,35 @@ void Advise(benchmark::State &state, bool exact)
 void BM_AdviseOrder10Exact(benchmark::State &state) { Advise(state, true); }
 void BM_AdviseOrder10Approximate(benchmark::State &state) { Advise(state, false); }
 
+// Order range(0) with every other pair off the chain left blank (about half of
+// them): completion by least squares, then the exact method.
+void BM_ComputeHalfBlank(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    TMatrix m(n, ckRelative);
+    int blank = 0;
+    for (int r = 0; r < n; ++r)
+        for (int c = r + 1; c < n; ++c) {
+            if (c > r + 1 && (r + c) % 2 == 0) {
+                m.Ratios[size_t(c)][size_t(r)].clear();
+                m.Ratios[size_t(r)][size_t(c)].clear();
+                ++blank;
+                continue;
+            }
+            const int term = 1 + (r * 7 + c * 3) % 9;
+            m.Ratios[size_t(c)][size_t(r)] = QStringLiteral("%1:1").arg(term);
+            m.Ratios[size_t(r)][size_t(c)] = QStringLiteral("1:%1").arg(term);
+        }
+    for (auto _ : state) {
+        m.Compute(true);
+        benchmark::DoNotOptimize(m.Vector.data());
+    }
+    state.counters["blank_pairs"] = blank;
+}
+
 } // namespace
 
+BENCHMARK(BM_ComputeHalfBlank)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AdviseOrder10Exact)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AdviseOrder10Approximate)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComputeExact)->DenseRange(3, 10);

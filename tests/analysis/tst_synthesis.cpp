@@ -1,6 +1,7 @@
 #include "TestMain.h"
 #include "ModelFixtures.h"
 #include "analysis/Synthesis.h"
+#include "matrix/Completion.h"
 #include "TestSupport.h"
 #include "matrix/Conversions.h"
 
@@ -52,6 +53,7 @@ private slots:
     void subcriterionBarsShowTheWeightsJustComputed();
     void noRandomIndexWarningOncePerMatrixOrder();
     void failureStopsBeforeAnyRowChanges();
+    void blankPairsThatCutTheItemsApart();
     void matrixWithMoreItemsThanChildren();
     void cachedRunAgreesWithPlainAnalize();
     void roundHalfEven_data();
@@ -273,6 +275,32 @@ void TestSynthesis::failureStopsBeforeAnyRowChanges()
     QCOMPARE(ValueTexts(model), (QStringList{"0,4250", "0,2750", "0,3000"}));
     QCOMPARE(model.Status, status);
     QCOMPARE(model.SubcriterionBars, bars);   // the root's new weights were computed, but nothing shows them
+}
+
+// Blank pairs that leave an item without any judgement: the weights are not
+// determined, and the error names the item by its name; the status line tells
+// the blank pairs of a connected matrix and the pair to ask next.
+void TestSynthesis::blankPairsThatCutTheItemsApart()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    TModel model;
+    BuildExample(model);
+    TCriterionNode *leaf = model.Tree.FirstNode()->Child(0);
+    leaf->Matrix = std::make_unique<TMatrix>(3, ckRelative);
+    auto &ratios = leaf->Matrix->Ratios;
+    ratios[2][0].clear();   // A : C
+    ratios[0][2].clear();
+    AnalyzeAll(model);
+    model.Tree.Select(leaf);
+    AnalyzeAll(model);
+    QCOMPARE(model.Status.BlankPairs, QStringLiteral("Neprimerjani pari: 1. Naslednja primerjava: »A« : »C«"));
+    QCOMPARE(model.Status.NextRow, 1);
+    QCOMPARE(model.Status.NextCol, 3);
+    ratios[2][1].clear();   // B : C as well: C is compared with nothing
+    ratios[1][2].clear();
+    model.Tree.Select(model.Tree.FirstNode());
+    QCOMPARE(ErrorOf([&] { AnalyzeAll(model); }),
+             DisconnectedMessage({QStringLiteral("C")}) + QStringLiteral("\nKriterij »Cilj/K1«"));
 }
 
 void TestSynthesis::matrixWithMoreItemsThanChildren()

@@ -37,7 +37,10 @@ bool RandomEdit(TModelDocument &document, QRandomGenerator &dice)
         if (n < 2 || (node->Matrix && node->Matrix->Kind != ckRelative))
             return false;
         const int c = 1 + dice.bounded(n), r = 1 + dice.bounded(n);
-        document.SetRatio(node, c, r, ratios[dice.bounded(ratios.size())], ratios[dice.bounded(ratios.size())]);
+        if (dice.bounded(3) == 0)
+            document.SetBlank(node, c, r);   // a pair not compared
+        else
+            document.SetRatio(node, c, r, ratios[dice.bounded(ratios.size())], ratios[dice.bounded(ratios.size())]);
         return true;
     }
     case 2:
