@@ -2,8 +2,8 @@
 // load and synthesis kalvo-cli runs for every criterion, and the report builders.
 //
 // Input: a flags byte (bit 0: decimal point instead of comma, bit 1: approximate
-// method, bit 2: Debug tables), then the criteria, matrix and solutions files
-// separated by NUL bytes.
+// method, bit 2: Debug tables), then the criteria, matrix and solutions files and
+// the companion (blank pairs, JSON) separated by NUL bytes.
 #include "report/Reports.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
@@ -45,6 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     set.CriteriaPath = QStringLiteral("fuzz.KRT");
     set.MatrixPath = QStringLiteral("fuzz.MAT");
     set.SolutionsPath = QStringLiteral("fuzz.RST");
+    set.Extras = Part(input, 3);
+    set.ExtrasPath = QStringLiteral("fuzz.JSON");
 
     TModel model;
     model.SetMethod(!(flags & 2));

@@ -25,6 +25,12 @@ for krt in "$KALVO_ROOT"/examples/*.KRT; do
   done
 done
 
+# And one with a companion that leaves a pair of the car example's root blank.
+{ printf '\x00'; cat "$KALVO_ROOT/examples/Avto.KRT"; printf '\0'; cat "$KALVO_ROOT/examples/Avto.MAT"; printf '\0'
+  cat "$KALVO_ROOT/examples/Avto.RST"; printf '\0'
+  printf '{"format": "kalvo-model-extras", "version": 1, "criteria": [{"index": 0, "path": "Nakup avtomobila", "blank": [[1, 3]]}]}'
+} > "$starting/Avto-blank"
+
 cd "$dir"
 ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=32:allocator_release_to_os_interval_ms=500 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ./bin/fuzz_modelset -max_total_time="$seconds" -rss_limit_mb=512 -timeout=5 -max_len=16384 -detect_leaks=0 \
