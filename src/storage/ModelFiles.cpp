@@ -15,6 +15,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -66,12 +67,18 @@ QStringList MatrixLines(const TModel &model)
             // A blank pair holds its completed value, so that the three files
             // alone load as a complete model with nearly the same weights; the
             // companion says which pairs are blank.
-            const TCompletion completion(m);
+            // No completion (the graph falls apart, or a judged text is no ratio):
+            // "1" there, as for a new cell; the save itself never fails on it.
+            std::optional<TCompletion> completion;
+            try {
+                completion.emplace(m);
+            } catch (const EKalvoError &) {
+            }
+            const bool completed = completion && completion->Connected();
             for (qint32 c = 0; c < m.Order; ++c)
                 for (qint32 r = 0; r < m.Order; ++r)
-                    lines << (!completion.IsBlank(r, c) ? m.Ratios[size_t(c)][size_t(r)]
-                              : completion.Connected() ? CompletedRatioText(completion.Value(r, c))
-                                                       : QStringLiteral("1"));
+                    lines << (!IsBlankPair(m, r, c) ? m.Ratios[size_t(c)][size_t(r)]
+                              : completed ? CompletedRatioText(completion->Value(r, c)) : QStringLiteral("1"));
         } else if (m.Kind == ckRelative) {
             for (const auto &column : m.Ratios)
                 for (const QString &text : column)
