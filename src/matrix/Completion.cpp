@@ -103,6 +103,20 @@ QString CompletedRatioText(double value)
 
 TCompletion::TCompletion(const TMatrix &matrix) : FOrder(std::max(matrix.Order, 0))
 {
+    Build([&](int r, int c) { return IsBlankPair(matrix, r, c); },
+          [&](int r, int c) { return LogValue(matrix, r, c); });
+}
+
+TCompletion::TCompletion(int order, const std::vector<double> &values) : FOrder(std::max(order, 0))
+{
+    const size_t n = size_t(FOrder);
+    auto at = [&](int r, int c) { return size_t(r) * n + size_t(c) < values.size() ? values[size_t(r) * n + size_t(c)] : 0.0; };
+    Build([&](int r, int c) { return !(at(r, c) > 0.0) || !(at(c, r) > 0.0); },
+          [&](int r, int c) { return std::log(at(r, c)); });
+}
+
+void TCompletion::Build(const std::function<bool(int, int)> &isBlank, const std::function<double(int, int)> &logValue)
+{
     const int n = FOrder;
     FBlankCells.assign(size_t(n) * size_t(n), 0);
     std::vector<int> parent(static_cast<size_t>(n));
@@ -112,12 +126,12 @@ TCompletion::TCompletion(const TMatrix &matrix) : FOrder(std::max(matrix.Order, 
     std::vector<double> laplacian(size_t(n) * size_t(n), 0.0), b(size_t(n), 0.0);
     for (int r = 0; r < n; ++r)
         for (int c = r + 1; c < n; ++c) {
-            if (IsBlankPair(matrix, r, c)) {
+            if (isBlank(r, c)) {
                 FBlankCells[size_t(r) * n + c] = FBlankCells[size_t(c) * n + r] = 1;
                 FBlank.emplace_back(r, c);
                 continue;
             }
-            const double d = 0.5 * (LogValue(matrix, r, c) - LogValue(matrix, c, r));
+            const double d = 0.5 * (logValue(r, c) - logValue(c, r));
             laplacian[size_t(r) * n + r] += 1.0;
             laplacian[size_t(c) * n + c] += 1.0;
             laplacian[size_t(r) * n + c] -= 1.0;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -23,6 +24,8 @@ class TCompletion
 public:
     // Reads the judged cells (a text that is no ratio throws, naming its cell).
     explicit TCompletion(const TMatrix &matrix);
+    // From values a(r, c), row-major; a pair with a value that is not above 0 is blank.
+    TCompletion(int order, const std::vector<double> &values);
 
     int Order() const { return FOrder; }
     bool Connected() const { return FParts.size() <= 1; }
@@ -43,6 +46,8 @@ public:
     QStringList LooseItems() const;
 
 private:
+    void Build(const std::function<bool(int, int)> &isBlank, const std::function<double(int, int)> &logValue);
+
     int FOrder = 0;
     std::vector<char> FBlankCells;            // row-major, both triangles
     std::vector<std::pair<int, int>> FBlank;

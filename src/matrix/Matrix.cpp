@@ -163,9 +163,12 @@ void TMatrix::Compute(bool exactMethod)
 
 void TMatrix::CompleteBlankPairs()
 {
-    if (!HasBlankPairs(*this))
+    const bool given = !Given.empty();
+    if (!given && !HasBlankPairs(*this))
         return;
-    const TCompletion completion(*this);
+    const TCompletion completion = given ? TCompletion(Order, Given) : TCompletion(*this);
+    if (completion.Blank().empty())
+        return;
     if (!completion.Connected())
         throw EKalvoError(EKalvoError::ekInvalidOp, DisconnectedMessage(completion.LooseItems()));
     const size_t n = size_t(Order);
@@ -185,6 +188,8 @@ double TMatrix::CellValue(qint32 c, qint32 r) const
 {
     if (IsCompleted(c, r))
         return Completed[size_t(r) * size_t(Order) + size_t(c)];
+    if (!Given.empty())
+        return c == r ? 1.0 : Given[size_t(r) * size_t(Order) + size_t(c)];
     return AtCell(r, c, [&] { return RatioValue(ParseRatio(Ratios[c][r])); });
 }
 
@@ -248,7 +253,7 @@ void TMatrix::ComputeConsistency()
     for (qint32 r = 0; r < n; ++r) {
         double t = 0.0;
         for (qint32 c = 0; c < n; ++c) {
-            if (IsCompleted(c, r)) {
+            if (IsCompleted(c, r) || !Given.empty()) {
                 t = Checked(t + Checked(CellValue(c, r) * w[c]));
                 continue;
             }
@@ -277,10 +282,14 @@ void TMatrix::ComputeConsistency()
         for (qint32 c = 0; c < n; ++c) {
             if (IsCompleted(c, r))
                 continue;   // never judged: no judgement to mend there
-            const TRatio ratio = ParseRatio(Ratios[c][r]);
             const double q = std::fabs(Divide(w[c], w[r]));
-            const double d = std::fabs(std::fabs(Divide(double(ratio.Denominator),
-                                                        double(ratio.Numerator))) - q);
+            double d = 0.0;
+            if (!Given.empty()) {
+                d = std::fabs(Divide(1.0, CellValue(c, r)) - q);
+            } else {
+                const TRatio ratio = ParseRatio(Ratios[c][r]);
+                d = std::fabs(std::fabs(Divide(double(ratio.Denominator), double(ratio.Numerator))) - q);
+            }
             if (d > best) {
                 best = d;
                 MaxD = q;
@@ -309,7 +318,7 @@ void TMatrix::ComputePowered()
     auto value = [&](qint32 r, qint32 c) {
         const size_t at = size_t(r) * size_t(n) + size_t(c);
         if (!converted[at]) {
-            a[at] = IsCompleted(c, r) ? CellValue(c, r) : AtCell(r, c, [&] { return RatioToFloat(Ratios[c][r]); });
+            a[at] = IsCompleted(c, r) || !Given.empty() ? CellValue(c, r) : AtCell(r, c, [&] { return RatioToFloat(Ratios[c][r]); });
             converted[at] = 1;
         }
         return a[at];

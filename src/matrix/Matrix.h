@@ -86,6 +86,10 @@ public:
     // matrix had none. See TCompletion.
     std::vector<double> Completed;
     bool IsCompleted(qint32 c, qint32 r) const;
+    // Values a(r, c), row-major, that stand for the ratio texts when given (a
+    // group's aggregate, computed at full precision); a pair whose value is not
+    // above 0 is blank and is completed as a blank pair is.
+    std::vector<double> Given;
 
     // Create: a matrix of the given order and kind whose texts are all "1". A
     // relative matrix above MaxRelativeOrder throws (as SetOrder).

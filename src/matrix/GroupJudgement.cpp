@@ -1,0 +1,94 @@
+#include "matrix/GroupJudgement.h"
+
+#include "matrix/Completion.h"
+#include "matrix/Conversions.h"
+#include "matrix/FloatMath.h"
+#include "matrix/KalvoError.h"
+#include "matrix/Matrix.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+double Entropy(const std::vector<double> &p)
+{
+    double h = 0.0;
+    for (double x : p)
+        if (x > 0.0)
+            h -= x * std::log(x);
+    return h;
+}
+
+} // namespace
+
+std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &participants,
+                                        const std::vector<double> &weights, int order)
+{
+    const size_t n = size_t(std::max(order, 0));
+    std::vector<double> group(n * n, 0.0);
+    for (size_t i = 0; i < n; ++i)
+        group[i * n + i] = 1.0;
+    for (int r = 0; r < order; ++r)
+        for (int c = 0; c < order; ++c) {
+            if (r == c)
+                continue;
+            double sum = 0.0, total = 0.0;
+            for (size_t p = 0; p < participants.size(); ++p) {
+                const TMatrix &m = *participants[p];
+                const double v = p < weights.size() ? std::max(weights[p], 0.0) : 1.0;
+                if (v == 0.0 || r >= m.Order || c >= m.Order || IsBlankPair(m, r, c))
+                    continue;
+                const double value = WithContext(
+                    [=] { return QStringLiteral("celica (%1, %2)").arg(r + 1).arg(c + 1); },
+                    [&] { return RatioToFloat(m.RatioText(c, r)); });
+                if (!(value > 0.0))
+                    throw EKalvoError::invalidOp();
+                sum = Checked(sum + v * std::log(value));
+                total += v;
+            }
+            if (total > 0.0)
+                group[size_t(r) * n + size_t(c)] = Checked(std::exp(sum / total));
+        }
+    return group;
+}
+
+double ConsensusIndex(const std::vector<std::vector<double>> &vectors)
+{
+    const size_t k = vectors.size();
+    if (k < 2 || vectors.front().empty())
+        return 1.0;
+    const size_t n = vectors.front().size();
+    if (n < 2)
+        return 1.0;   // one item: nothing to disagree on
+    std::vector<double> mean(n, 0.0);
+    double alpha = 0.0;
+    for (const std::vector<double> &w : vectors) {
+        for (size_t j = 0; j < n && j < w.size(); ++j)
+            mean[j] += w[j] / double(k);
+        alpha += Entropy(w) / double(k);
+    }
+    const double gamma = Entropy(mean);
+    const double beta = gamma - alpha;
+    const double dBeta = std::exp(beta);
+    constexpr double M = 9.0;
+    const double nn = double(n);
+    const double alphaMin = -(M / (nn + M - 1.0)) * std::log(M / (nn + M - 1.0))
+                            - ((nn - 1.0) / (nn + M - 1.0)) * std::log(1.0 / (nn + M - 1.0));
+    const double cor = std::exp(alphaMin) / nn;
+    return Divide(Divide(1.0, dBeta) - cor, 1.0 - cor);
+}
+
+QString ConsensusWord(double consensus)
+{
+    const double percent = consensus * 100.0;
+    if (percent <= 50.0)
+        return QStringLiteral("zelo nizko");
+    if (percent < 65.0)
+        return QStringLiteral("nizko");
+    if (percent < 75.0)
+        return QStringLiteral("zmerno");
+    if (percent < 85.0)
+        return QStringLiteral("visoko");
+    return QStringLiteral("zelo visoko");
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class TMatrix;
+
+// Judgements of a group: several participants judge the same ratio matrix.
+
+// The group's values a(r, c), row-major (aggregation of individual judgements,
+// Aczél and Saaty 1983): each off-diagonal cell the weighted geometric mean
+// exp(sum v_p log a_p(r, c) / sum v_p) over the participants p who judged that
+// pair (a blank pair is not part of their say); 0 where nobody did, which leaves
+// the pair blank for the group. The diagonal is 1. A participant's text that is
+// no ratio throws, naming its cell; a weight below 0 counts as 0.
+std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &participants,
+                                        const std::vector<double> &weights, int order);
+
+// The consensus S* of the participants' weight vectors over the same n items
+// (Goepel 2018, IJAHP 10(3), eqs. 11-21): the Shannon alpha and beta diversity of
+// the vectors, rescaled so that identical vectors give 1 and vectors that each
+// put a different item first at 9 (M = 9) give 0. Fewer than two vectors give 1.
+double ConsensusIndex(const std::vector<std::vector<double>> &vectors);
+
+// S* in the article's five words: "zelo nizko" up to 50 %, "nizko" to 65 %,
+// "zmerno" to 75 %, "visoko" to 85 %, "zelo visoko" from 85 %.
+QString ConsensusWord(double consensus);

@@ -1,0 +1,166 @@
+#include "TestMain.h"
+#include "matrix/Completion.h"
+#include "matrix/Conversions.h"
+#include "matrix/GroupJudgement.h"
+#include "matrix/Matrix.h"
+
+#include <QRandomGenerator>
+
+#include <cmath>
+
+namespace {
+
+// Each vector puts a different item first at 9 against 1 (the most opposed group).
+std::vector<std::vector<double>> Opposed(int n)
+{
+    std::vector<std::vector<double>> vectors;
+    for (int k = 0; k < n; ++k) {
+        std::vector<double> w(size_t(n), 1.0 / (n + 8));
+        w[size_t(k)] = 9.0 / (n + 8);
+        vectors.push_back(w);
+    }
+    return vectors;
+}
+
+} // namespace
+
+class TestGroupJudgement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void identicalParticipantsAreOneJudge();
+    void opposedParticipantsHaveNoConsensus_data();
+    void opposedParticipantsHaveNoConsensus();
+    void randomGroupsAgainstTheDefinitions();
+    void consensusWords_data();
+    void consensusWords();
+};
+
+// Identical participants give the single judge's weights, lambda and CR, and S* = 1.
+void TestGroupJudgement::identicalParticipantsAreOneJudge()
+{
+    TMatrix judge(4, ckRelative);
+    const QStringList upper = {"3:1", "5:1", "1:2", "2:1", "1", "1:3"};
+    int k = 0;
+    for (int r = 0; r < 4; ++r)
+        for (int c = r + 1; c < 4; ++c, ++k) {
+            judge.Ratios[size_t(c)][size_t(r)] = upper[k];
+            judge.Ratios[size_t(r)][size_t(c)] = ReciprocalText(upper[k]);
+        }
+    for (const bool exact : {true, false}) {
+        TMatrix group(4, ckRelative);
+        group.Given = AggregateJudgements({&judge, &judge, &judge}, {1.0, 2.0, 0.5}, 4);
+        group.Compute(exact);
+        TMatrix single = judge;
+        single.Compute(exact);
+        for (size_t i = 0; i < 4; ++i)
+            QVERIFY(std::fabs(group.Vector[i] - single.Vector[i]) < 1e-12);
+        QVERIFY(std::fabs(group.CR - single.CR) < 1e-12);
+        QCOMPARE(ConsensusIndex({single.Vector, single.Vector, single.Vector}), 1.0);
+    }
+}
+
+void TestGroupJudgement::opposedParticipantsHaveNoConsensus_data()
+{
+    QTest::addColumn<int>("items");
+    for (int n : {2, 3, 5, 9})
+        QTest::addRow("%d items, %d participants", n, n) << n;
+}
+
+// k participants that each put a different item first at 9 give S* = 0.
+void TestGroupJudgement::opposedParticipantsHaveNoConsensus()
+{
+    QFETCH(int, items);
+    QVERIFY(std::fabs(ConsensusIndex(Opposed(items))) < 1e-12);
+}
+
+// Random groups (2 to 7 participants, orders 2 to 9, some pairs left blank by some)
+// against the definitions written out another way: the aggregate as a product
+// of powers, the consensus from the diversity as a ratio of products.
+void TestGroupJudgement::randomGroupsAgainstTheDefinitions()
+{
+    QRandomGenerator dice(1983);
+    static const QStringList scale = {"1", "2:1", "3:1", "5:1", "9:1", "1:2", "1:4", "1:7"};
+    for (int round = 0; round < 200; ++round) {
+        const int n = 2 + dice.bounded(8), people = 2 + dice.bounded(6);
+        std::vector<TMatrix> judges(size_t(people), TMatrix(n, ckRelative));
+        std::vector<double> weights;
+        for (TMatrix &m : judges) {
+            weights.push_back(0.5 + dice.bounded(4));
+            for (int r = 0; r < n; ++r)
+                for (int c = r + 1; c < n; ++c) {
+                    const QString text = dice.bounded(4) == 0 ? QString() : scale[dice.bounded(scale.size())];
+                    m.Ratios[size_t(c)][size_t(r)] = text;
+                    m.Ratios[size_t(r)][size_t(c)] = text.isEmpty() ? QString() : ReciprocalText(text);
+                }
+        }
+        std::vector<const TMatrix *> pointers;
+        for (const TMatrix &m : judges)
+            pointers.push_back(&m);
+        const std::vector<double> group = AggregateJudgements(pointers, weights, n);
+        for (int r = 0; r < n; ++r)
+            for (int c = 0; c < n; ++c) {
+                if (r == c)
+                    continue;
+                double total = 0.0;
+                for (int p = 0; p < people; ++p)
+                    if (!IsBlankPair(judges[size_t(p)], r, c))
+                        total += weights[size_t(p)];
+                double product = total > 0.0 ? 1.0 : 0.0;
+                for (int p = 0; p < people; ++p)
+                    if (!IsBlankPair(judges[size_t(p)], r, c))
+                        product *= std::pow(RatioToFloat(judges[size_t(p)].RatioText(c, r)), weights[size_t(p)] / total);
+                QVERIFY2(std::fabs(group[size_t(r * n + c)] - product) < 1e-9 * std::max(1.0, product),
+                         qPrintable(QStringLiteral("round %1, cell (%2, %3)").arg(round).arg(r + 1).arg(c + 1)));
+            }
+
+        // The consensus: D_beta = prod over items of mean^-mean / the mean over people of prod w^-w, in logs.
+        std::vector<std::vector<double>> vectors;
+        for (int p = 0; p < people; ++p) {
+            std::vector<double> w(static_cast<size_t>(n));
+            double sum = 0.0;
+            for (double &x : w)
+                sum += x = 1.0 + dice.bounded(9);
+            for (double &x : w)
+                x /= sum;
+            vectors.push_back(w);
+        }
+        double logGamma = 0.0, logAlpha = 0.0;
+        for (int j = 0; j < n; ++j) {
+            double mean = 0.0;
+            for (const auto &w : vectors)
+                mean += w[size_t(j)] / people;
+            logGamma += std::log(std::pow(mean, -mean));
+        }
+        for (const auto &w : vectors)
+            for (double x : w)
+                logAlpha += std::log(std::pow(x, -x)) / people;
+        const double m = 9.0, items = n;
+        const double minimum = std::pow(m / (items + m - 1), -m / (items + m - 1))
+                               * std::pow(1.0 / (items + m - 1), -(items - 1) / (items + m - 1));
+        const double cor = minimum / items;
+        const double expected = (std::exp(logAlpha - logGamma) - cor) / (1.0 - cor);
+        QVERIFY(std::fabs(ConsensusIndex(vectors) - expected) < 1e-9);
+    }
+}
+
+void TestGroupJudgement::consensusWords_data()
+{
+    QTest::addColumn<double>("consensus");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("50 %") << 0.50 << "zelo nizko";
+    QTest::newRow("64 %") << 0.64 << "nizko";
+    QTest::newRow("65 %") << 0.65 << "zmerno";
+    QTest::newRow("80 %") << 0.80 << "visoko";
+    QTest::newRow("85 %") << 0.85 << "zelo visoko";
+}
+
+void TestGroupJudgement::consensusWords()
+{
+    QFETCH(double, consensus);
+    QTEST(ConsensusWord(consensus), "word");
+}
+
+KALVO_TEST_GUILESS_MAIN(TestGroupJudgement)
+#include "tst_groupjudgement.moc"
