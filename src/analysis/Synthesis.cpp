@@ -5,6 +5,7 @@
 #include "model/NodePath.h"
 #include "analysis/SynthesisCache.h"
 #include "matrix/Completion.h"
+#include "matrix/GroupJudgement.h"
 #include "matrix/Conversions.h"
 
 #include <cmath>
@@ -114,13 +115,46 @@ void ComputeSubcriterionBars(TModel &model)
     model.SubcriterionBars = std::move(bars);
 }
 
+void PrepareGroupMatrices(const TModel &model, TCriterionNode *start)
+{
+    std::vector<double> weights;
+    for (const TParticipant &participant : model.Participants)
+        weights.push_back(participant.Weight);
+    for (TCriterionNode *node : TCriteriaTree::Subtree(start)) {
+        if (!node->Matrix)
+            continue;
+        TMatrix &m = *node->Matrix;
+        if (m.Kind != ckRelative || m.Judges.empty() || weights.empty())
+            m.Given.clear();
+        else
+            WithContext([node] { return CriterionPlace(node); }, [&] { m.Given = AggregateJudgements(m, weights); });
+    }
+}
+
+namespace {
+
+// The blank pairs of a matrix: the group's when it has one, else its own texts'.
+bool HasBlanks(const TMatrix &m)
+{
+    if (!m.Given.empty())
+        return !TCompletion(m.Order, m.Given).Blank().empty();
+    return HasBlankPairs(m);
+}
+
+TCompletion CompletionOf(const TMatrix &m)
+{
+    return m.Given.empty() ? TCompletion(m) : TCompletion(m.Order, m.Given);
+}
+
+} // namespace
+
 void CheckComparisonGraphs(const TModel &model, TCriterionNode *start)
 {
     for (TCriterionNode *node : TCriteriaTree::Subtree(start)) {
-        if (!node->Matrix || !HasBlankPairs(*node->Matrix))
+        if (!node->Matrix || !HasBlanks(*node->Matrix))
             continue;
         WithContext([node] { return CriterionPlace(node); }, [&] {
-            const TCompletion completion(*node->Matrix);
+            const TCompletion completion = CompletionOf(*node->Matrix);
             if (completion.Connected())
                 return;
             const QStringList items = model.ItemNames(node);
@@ -135,6 +169,8 @@ void CheckComparisonGraphs(const TModel &model, TCriterionNode *start)
 void AnalyzeAll(TModel &model)
 {
     TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
+    // A group's matrices are the aggregate of its participants' judgements.
+    PrepareGroupMatrices(model, start);
     // A comparison graph that falls apart is told by the names of its items.
     CheckComparisonGraphs(model, start);
     TSynthesisCache cache;
@@ -159,9 +195,9 @@ void AnalyzeAll(TModel &model)
 
 void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNode *node)
 {
-    if (!node || !node->Matrix || !HasBlankPairs(*node->Matrix))
+    if (!node || !node->Matrix || !HasBlanks(*node->Matrix))
         return;
-    const TCompletion completion(*node->Matrix);
+    const TCompletion completion = CompletionOf(*node->Matrix);
     status.BlankPairs = QStringLiteral("Neprimerjani pari: %1").arg(completion.Blank().size());
     if (const auto next = completion.NextPair()) {
         const QStringList items = model.ItemNames(node);

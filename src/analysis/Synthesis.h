@@ -25,6 +25,9 @@ void ComputeSubcriterionBars(TModel &model);
 TStatusLine StatusFor(const TCriterionNode *node);
 // For a node whose matrix has blank pairs: how many, and the pair to ask next by its items' names.
 void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNode *node);
+// Gives every ratio matrix under start that holds a group's judgements the
+// group's aggregate (TMatrix::Given), by the participants' weights; clears it elsewhere.
+void PrepareGroupMatrices(const TModel &model, TCriterionNode *start);
 // Throws, naming the items, when a matrix under start has blank pairs that cut its
 // comparison graph apart: its weights are not determined.
 void CheckComparisonGraphs(const TModel &model, TCriterionNode *start);

@@ -53,6 +53,22 @@ std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &part
     return group;
 }
 
+std::vector<double> AggregateJudgements(const TMatrix &matrix, const std::vector<double> &weights)
+{
+    std::vector<TMatrix> judges;
+    judges.reserve(matrix.Judges.size());
+    for (const TJudgeTexts &texts : matrix.Judges) {
+        TMatrix judge(0, ckRelative);
+        judge.Order = matrix.Order;
+        judge.Ratios = texts;
+        judges.push_back(std::move(judge));
+    }
+    std::vector<const TMatrix *> pointers;
+    for (const TMatrix &judge : judges)
+        pointers.push_back(&judge);
+    return AggregateJudgements(pointers, weights, matrix.Order);
+}
+
 double ConsensusIndex(const std::vector<std::vector<double>> &vectors)
 {
     const size_t k = vectors.size();

@@ -16,6 +16,8 @@ class TMatrix;
 // no ratio throws, naming its cell; a weight below 0 counts as 0.
 std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &participants,
                                         const std::vector<double> &weights, int order);
+// The same over a matrix's Judges.
+std::vector<double> AggregateJudgements(const TMatrix &matrix, const std::vector<double> &weights);
 
 // The consensus S* of the participants' weight vectors over the same n items
 // (Goepel 2018, IJAHP 10(3), eqs. 11-21): the Shannon alpha and beta diversity of

@@ -121,6 +121,19 @@ void TMatrix::SetOrder(qint32 n)
         if (text.isEmpty())
             text = One();
     Vector.resize(size_t(n), 0.0);
+    // A participant has not judged the pairs of a new item.
+    for (TJudgeTexts &judge : Judges) {
+        const size_t before = judge.size();
+        judge.resize(size_t(n));
+        for (size_t c = 0; c < judge.size(); ++c) {
+            const size_t rows = judge[c].size();
+            judge[c].resize(size_t(n));
+            for (size_t r = rows; r < size_t(n); ++r)
+                judge[c][r] = r == c ? One() : QString();
+            if (c >= before)
+                judge[c][c] = One();
+        }
+    }
 }
 
 void TMatrix::CompleteRatios()
@@ -393,6 +406,13 @@ void TMatrix::RemoveItem(qint32 index)
             column.erase(column.begin() + index);
     AbsoluteValues.erase(AbsoluteValues.begin() + index);
     Vector.erase(Vector.begin() + index);
+    for (TJudgeTexts &judge : Judges) {
+        if (size_t(index) < judge.size())
+            judge.erase(judge.begin() + index);
+        for (auto &column : judge)
+            if (size_t(index) < column.size())
+                column.erase(column.begin() + index);
+    }
     if (size_t(index) < PoweredMatrix.size()) {
         PoweredMatrix.erase(PoweredMatrix.begin() + index);
         for (auto &column : PoweredMatrix)
@@ -416,6 +436,14 @@ TMatrixItem TMatrix::TakeItem(qint32 index)
     }
     item.Value = AbsoluteValues[size_t(index)];
     item.Weight = size_t(index) < Vector.size() ? Vector[size_t(index)] : 0.0;
+    for (const TJudgeTexts &judge : Judges) {
+        std::vector<QString> column = size_t(index) < judge.size() ? judge[size_t(index)] : std::vector<QString>();
+        std::vector<QString> row;
+        for (size_t c = 0; c < judge.size(); ++c)
+            if (c != size_t(index) && size_t(index) < judge[c].size())
+                row.push_back(judge[c][size_t(index)]);
+        item.Judges.emplace_back(std::move(column), std::move(row));
+    }
     RemoveItem(index);
     return item;
 }
@@ -434,6 +462,14 @@ void TMatrix::PutItem(qint32 index, TMatrixItem item)
     }
     AbsoluteValues.insert(at(AbsoluteValues), item.Value);
     Vector.insert(at(Vector), item.Weight);
+    for (size_t p = 0; p < Judges.size() && p < item.Judges.size(); ++p) {
+        TJudgeTexts &judge = Judges[p];
+        size_t k = 0;
+        for (auto &column : judge)
+            if (k < item.Judges[p].second.size())
+                column.insert(at(column), item.Judges[p].second[k++]);
+        judge.insert(at(judge), std::move(item.Judges[p].first));
+    }
     if (!PoweredMatrix.empty()) {
         for (auto &column : PoweredMatrix)
             column.insert(at(column), 0.0);

@@ -52,11 +52,16 @@ QString NonReciprocalPair(const class TMatrix &matrix);
 // One item's share of a matrix, as RemoveItem drops it, so that it can be put
 // back exactly: its column and its cells in the other columns (only where the
 // matrix held ratio texts for it), its measured value and its weight.
+// One participant's ratio texts of a matrix, [column][row] as Ratios; "" where
+// they left a pair blank.
+using TJudgeTexts = std::vector<std::vector<QString>>;
+
 struct TMatrixItem
 {
     bool InRatios = false;
     std::vector<QString> Column;
     std::vector<QString> Row;
+    std::vector<std::pair<std::vector<QString>, std::vector<QString>>> Judges;   // each judge's column and row
     QString Value;
     double Weight = 0.0;
 };
@@ -90,6 +95,9 @@ public:
     // group's aggregate, computed at full precision); a pair whose value is not
     // above 0 is blank and is completed as a blank pair is.
     std::vector<double> Given;
+    // A group's judgements: each participant's texts, following the items as
+    // Ratios does; the group's matrix is their aggregate (Given), not Ratios.
+    std::vector<TJudgeTexts> Judges;
 
     // Create: a matrix of the given order and kind whose texts are all "1". A
     // relative matrix above MaxRelativeOrder throws (as SetOrder).

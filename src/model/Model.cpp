@@ -126,6 +126,7 @@ void TModel::NewModel(const QString &name)
     Tree.DeleteAllNodes();
     Tree.AddRoot(name, 0, ckRelative);
     RemoveAllSolutions();
+    Participants.clear();
     Tree.Select(Tree.FirstNode());
 }
 
@@ -134,6 +135,7 @@ void TModel::Reset()
     Tree.DeleteAllNodes();
     Tree.AddRoot(QString(), 0, ckRelative);
     Solutions.clear();
+    Participants.clear();
     MarkedSolution = 0;
     ProjectFileName.clear();
     KnownFileSet.clear();
@@ -146,6 +148,7 @@ void TModel::Swap(TModel &other)
 {
     Tree.Swap(other.Tree);
     Solutions.swap(other.Solutions);
+    Participants.swap(other.Participants);
     std::swap(MarkedSolution, other.MarkedSolution);
     ProjectFileName.swap(other.ProjectFileName);
     KnownFileSet.swap(other.KnownFileSet);

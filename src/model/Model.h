@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CriteriaTree.h"
+#include "model/Participant.h"
 #include "model/Solution.h"
 #include "model/StatusLine.h"
 #include "model/SubcriterionBar.h"
@@ -38,6 +39,11 @@ public:
     bool DebugMode = false;
     void SetMethod(bool exact) { ExactMethod = exact; }
     void SetDebugMode(bool on) { DebugMode = on; }
+
+    // A group that judges the model: the ratio matrices that hold their
+    // judgements (TMatrix::Judges, one per participant) compute from the group's
+    // aggregate. Empty: one judge, the matrices' own texts.
+    std::vector<TParticipant> Participants;
 
     TStatusLine Status;
     std::vector<TSubcriterionBar> SubcriterionBars;

@@ -188,6 +188,11 @@ void TModelDocument::ModelReplaced()
 void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text,
                                 bool advice)
 {
+    if (node->Matrix && !node->Matrix->Judges.empty() && !FModel.Participants.empty())
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QStringLiteral("Kriterij »%1« presoja skupina: njegova razmerja so izračunana iz sodb "
+                                         "udeležencev, zato jih tu ni mogoče spreminjati.")
+                              .arg(EKalvoError::Quote(node->Name)));
     const bool created = !node->Matrix;
     // The texts before: a node without a matrix compares as its first matrix will.
     const TMatrix *m = node->Matrix.get();

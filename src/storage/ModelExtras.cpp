@@ -15,11 +15,13 @@ namespace {
 
 const QString Format = QStringLiteral("kalvo-model-extras");
 
-QByteArray Document(const QJsonArray &criteria)
+QByteArray Document(const QJsonArray &criteria, const QJsonArray &participants = QJsonArray())
 {
     QJsonObject root;
     root.insert(QStringLiteral("format"), Format);
     root.insert(QStringLiteral("version"), 1);
+    if (!participants.isEmpty())
+        root.insert(QStringLiteral("participants"), participants);
     root.insert(QStringLiteral("criteria"), criteria);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -38,18 +40,38 @@ QByteArray EncodeExtras(const TModel &model)
     const auto nodes = model.Tree.Nodes();
     for (size_t k = 0; k < nodes.size(); ++k) {
         const TMatrix *m = nodes[k]->Matrix.get();
-        if (!m || !HasBlankPairs(*m))
+        const bool group = m && m->Kind == ckRelative && !m->Judges.empty() && !model.Participants.empty();
+        if (!m || (!HasBlankPairs(*m) && !group))
             continue;
         QJsonArray blank;
         for (int r = 0; r < m->Order; ++r)
             for (int c = r + 1; c < m->Order; ++c)
                 if (IsBlankPair(*m, r, c))
                     blank.append(QJsonArray{r + 1, c + 1});
-        criteria.append(QJsonObject{{QStringLiteral("index"), int(k)},
-                                    {QStringLiteral("path"), NodePath(nodes[k])},
-                                    {QStringLiteral("blank"), blank}});
+        QJsonObject entry{{QStringLiteral("index"), int(k)},
+                          {QStringLiteral("path"), NodePath(nodes[k])},
+                          {QStringLiteral("blank"), blank}};
+        if (group) {
+            QJsonArray judgements;
+            for (size_t p = 0; p < m->Judges.size() && p < model.Participants.size(); ++p) {
+                QJsonArray ratios;
+                for (int c = 0; c < m->Order; ++c)
+                    for (int r = 0; r < m->Order; ++r)
+                        ratios.append(m->Judges[p][size_t(c)][size_t(r)]);
+                judgements.append(QJsonObject{{QStringLiteral("participant"), int(p)},
+                                              {QStringLiteral("ratios"), ratios}});
+            }
+            entry.insert(QStringLiteral("judgements"), judgements);
+        }
+        criteria.append(entry);
     }
-    return criteria.isEmpty() ? QByteArray() : Document(criteria);
+    if (criteria.isEmpty() && model.Participants.empty())
+        return QByteArray();
+    QJsonArray participants;
+    for (const TParticipant &participant : model.Participants)
+        participants.append(QJsonObject{{QStringLiteral("name"), participant.Name},
+                                        {QStringLiteral("weight"), participant.Weight}});
+    return Document(criteria, participants);
 }
 
 QByteArray EmptyExtras()
@@ -73,6 +95,19 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
     const QJsonValue criteria = root.value(QStringLiteral("criteria"));
     if (!criteria.isUndefined() && !criteria.isArray())
         throw Damaged(path, QStringLiteral("\"criteria\" ni seznam."));
+    const QJsonValue people = root.value(QStringLiteral("participants"));
+    if (!people.isUndefined() && !people.isArray())
+        throw Damaged(path, QStringLiteral("\"participants\" ni seznam."));
+    std::vector<TParticipant> participants;
+    const QJsonArray list = people.toArray();
+    for (qsizetype p = 0; p < list.size(); ++p) {
+        const QJsonObject person = list.at(p).toObject();
+        const QJsonValue weight = person.value(QStringLiteral("weight"));
+        if (!person.value(QStringLiteral("name")).isString() || (!weight.isUndefined() && !(weight.toDouble(-1) >= 0.0)))
+            throw Damaged(path, QStringLiteral("participants[%1] nima imena ali pa ima negativno utež.").arg(p));
+        participants.push_back({person.value(QStringLiteral("name")).toString(), weight.toDouble(1.0)});
+    }
+    model.Participants = participants;
     const auto nodes = model.Tree.Nodes();
     const QJsonArray entries = criteria.toArray();
     for (qsizetype e = 0; e < entries.size(); ++e) {
@@ -100,6 +135,26 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
                                         .arg(where).arg(p).arg(m.Order));
             m.Ratios[size_t(c - 1)][size_t(r - 1)].clear();
             m.Ratios[size_t(r - 1)][size_t(c - 1)].clear();
+        }
+        // Each participant's texts, column by column as in the .MAT; a participant
+        // without an entry has judged nothing here.
+        const QJsonArray judgements = entry.value(QStringLiteral("judgements")).toArray();
+        if (judgements.isEmpty() || participants.empty())
+            continue;
+        const size_t n = size_t(m.Order);
+        TJudgeTexts none(n, std::vector<QString>(n));
+        for (size_t i = 0; i < n; ++i)
+            none[i][i] = QStringLiteral("1");
+        m.Judges.assign(participants.size(), none);
+        for (qsizetype j = 0; j < judgements.size(); ++j) {
+            const QJsonObject judgement = judgements.at(j).toObject();
+            const int p = judgement.value(QStringLiteral("participant")).toInt(-1);
+            const QJsonArray ratios = judgement.value(QStringLiteral("ratios")).toArray();
+            if (p < 0 || size_t(p) >= participants.size() || size_t(ratios.size()) != n * n)
+                throw Damaged(path, QStringLiteral("%1.judgements[%2] ne ustreza udeležencu ali redu matrike %3.")
+                                        .arg(where).arg(j).arg(m.Order));
+            for (size_t k = 0; k < n * n; ++k)
+                m.Judges[size_t(p)][k / n][k % n] = ratios.at(qsizetype(k)).toString();
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "matrix/KalvoError.h"
 #include "matrix/Completion.h"
+#include "matrix/GroupJudgement.h"
 #include "matrix/Messages.h"
 #include "analysis/Synthesis.h"
 #include "storage/ModelExtras.h"
@@ -56,6 +57,33 @@ QStringList SolutionLines(const TModel &model)
     return lines;
 }
 
+// A group's matrix as one judge's: the aggregate of the participants' judgements,
+// its blank pairs completed, each cell as an integer fraction ("1" where there is
+// no completion).
+void GroupMatrixLines(const TModel &model, const TMatrix &m, QStringList &lines)
+{
+    std::vector<double> weights;
+    for (const TParticipant &participant : model.Participants)
+        weights.push_back(participant.Weight);
+    std::vector<double> group;
+    std::optional<TCompletion> completion;
+    try {
+        group = AggregateJudgements(m, weights);
+        completion.emplace(m.Order, group);
+    } catch (const EKalvoError &) {
+    }
+    const bool completed = completion && completion->Connected();
+    const size_t n = size_t(m.Order);
+    for (size_t c = 0; c < n; ++c)
+        for (size_t r = 0; r < n; ++r) {
+            const double value = r == c || group.empty() ? 0.0 : group[r * n + c];
+            lines << (r == c ? QStringLiteral("1")
+                      : value > 0.0 ? CompletedRatioText(value)
+                      : completed ? CompletedRatioText(completion->Value(int(r), int(c)))
+                                  : QStringLiteral("1"));
+        }
+}
+
 QStringList MatrixLines(const TModel &model)
 {
     QStringList lines;
@@ -63,7 +91,9 @@ QStringList MatrixLines(const TModel &model)
         std::unique_ptr<TMatrix> scratch;
         const TMatrix &m = model.FittedMatrix(node, scratch);
         lines << QString::number(qint32(m.Kind)) << QString::number(m.Order);
-        if (m.Kind == ckRelative && HasBlankPairs(m)) {
+        if (m.Kind == ckRelative && !m.Judges.empty() && !model.Participants.empty()) {
+            GroupMatrixLines(model, m, lines);
+        } else if (m.Kind == ckRelative && HasBlankPairs(m)) {
             // A blank pair holds its completed value, so that the three files
             // alone load as a complete model with nearly the same weights; the
             // companion says which pairs are blank.

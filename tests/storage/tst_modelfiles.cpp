@@ -94,6 +94,7 @@ class TestModelFiles : public QObject
 
 private slots:
     void blankPairsRoundTrip();
+    void groupRoundTrip();
     void damagedCompanion_data();
     void damagedCompanion();
     void savesTheDocumentedBytes();
@@ -734,6 +735,47 @@ void TestModelFiles::blankPairsRoundTrip()
     TModel complete;
     LoadProject(complete, name);
     QVERIFY(!HasBlankPairs(*complete.Tree.FirstNode()->Matrix));
+}
+
+// A group's judgements go into the companion, its aggregate into the .MAT: the
+// set reads back whole, and the three files alone as one judge with the group's result.
+void TestModelFiles::groupRoundTrip()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("Skupina"));
+    TModel model;
+    BuildBlankPair(model);
+    TMatrix &root = *model.Tree.FirstNode()->Matrix;
+    model.Participants = {{QStringLiteral("Ana"), 1.0}, {QStringLiteral("Bine"), 2.0}};
+    TJudgeTexts ana = root.Ratios, bine = root.Ratios;
+    ana[2][0] = QStringLiteral("5:1");   // Ana judges A : C; Bine leaves it blank
+    ana[0][2] = QStringLiteral("1:5");
+    bine[1][0] = QStringLiteral("4:1");  // and they differ on A : B
+    bine[0][1] = QStringLiteral("1:4");
+    root.Judges = {ana, bine};
+    AnalyzeAll(model);
+    const std::vector<double> weights = root.Vector;
+    // A : B is the weighted geometric mean of 2 and 4; A : C Ana's 5 alone.
+    QVERIFY(std::fabs(root.Given[0 * 3 + 1] - std::pow(2.0, 1.0 / 3.0) * std::pow(4.0, 2.0 / 3.0)) < 1e-12);
+    QVERIFY(std::fabs(root.Given[0 * 3 + 2] - 5.0) < 1e-12);
+    SaveProject(model, name);
+    QVERIFY(Bytes(name + ".MAT").startsWith("0\r\n3\r\n1\r\n1000:3175\r\n1000:5000\r\n"));
+
+    TModel back;
+    LoadProject(back, name);
+    QCOMPARE(back.Participants, model.Participants);
+    QCOMPARE(back.Tree.FirstNode()->Matrix->Judges, root.Judges);
+    for (size_t i = 0; i < 3; ++i)
+        QVERIFY(std::fabs(back.Tree.FirstNode()->Matrix->Vector[i] - weights[i]) < 1e-12);   // full precision
+    QCOMPARE(EncodeProject(back).Extras, EncodeProject(model).Extras);
+
+    QVERIFY(QFile::remove(name + ".JSON"));
+    TModel alone;
+    LoadProject(alone, name);
+    QVERIFY(alone.Participants.empty());
+    for (size_t i = 0; i < 3; ++i)
+        QVERIFY(std::fabs(alone.Tree.FirstNode()->Matrix->Vector[i] - weights[i]) < 1e-3);
 }
 
 void TestModelFiles::damagedCompanion_data()
