@@ -9,6 +9,7 @@
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
 #include "matrix/Completion.h"
+#include "matrix/GroupJudgement.h"
 #include "matrix/Matrix.h"
 #include "matrix/Conversions.h"
 
@@ -26,6 +27,7 @@ const char *const Usage =
     "Usage: kalvo-cli analyze [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli sensitivity [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli advise [--approximate] [--node PATH] [--json] MODEL\n"
+    "       kalvo-cli group [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "       kalvo-cli --help | --version\n";
 
@@ -72,6 +74,16 @@ const char *const Help =
     "cr_after and fewest (false when more than two changes were needed, found by\n"
     "greedy steps). A criterion of measured values, or one of more than 10 items, is\n"
     "an error.\n"
+    "\n"
+    "kalvo-cli group [--approximate] [--node PATH] [--json] MODEL\n"
+    "\n"
+    "For a model judged by a group (participants in MODEL.JSON): prints, as JSON,\n"
+    "node, method and criteria [{path, participants [{name, weight, cr, vector}],\n"
+    "group {matrix (row-major values), vector, lambda, cr}, consensus}] for the\n"
+    "start criterion and every criterion below it; group null where a criterion\n"
+    "holds no group judgements. Each participant's weights come from their\n"
+    "judgements alone; the group's matrix is the weighted geometric mean of the\n"
+    "judgements of those who judged each pair; consensus is Goepel's S* (0 to 1).\n"
     "\n"
     "kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "\n"
@@ -382,6 +394,62 @@ QString AdviceText(const TModel &model, const TCriterionNode *node, const TConsi
 
 } // namespace
 
+// One criterion of a group: each participant's own weights (their judgements
+// alone, blank pairs completed, the same method), the group's aggregate matrix
+// and its weights, and the consensus of the participants' weights.
+QString GroupCriterionJson(const TModel &model, const TCriterionNode *node)
+{
+    const TMatrix *m = node->Matrix.get();
+    QStringList fields{QStringLiteral("\"path\": ") + JsonString(NodePath(node))};
+    if (!m || m->Kind != ckRelative || m->Judges.empty() || model.Participants.empty()) {
+        fields << QStringLiteral("\"participants\": []") << QStringLiteral("\"group\": null")
+               << QStringLiteral("\"consensus\": null");
+        return QStringLiteral("    {") + fields.join(QStringLiteral(", ")) + QLatin1Char('}');
+    }
+    QStringList people;
+    std::vector<std::vector<double>> vectors;
+    for (size_t p = 0; p < m->Judges.size() && p < model.Participants.size(); ++p) {
+        TMatrix own(0, ckRelative);
+        own.Order = m->Order;
+        own.Ratios = m->Judges[p];
+        own.Vector.assign(size_t(m->Order), 0.0);
+        QString cr = QStringLiteral("null"), vector = QStringLiteral("null");
+        try {
+            own.Compute(model.ExactMethod);
+            cr = HasRandomIndex(own.Order) ? JsonNumber(own.CR) : QStringLiteral("null");
+            vector = JsonNumbers(own.Vector);
+            vectors.push_back(own.Vector);
+        } catch (const EKalvoError &) {
+            // judgements that do not determine weights (pairs cut apart): nothing to show
+        }
+        people << QStringLiteral("{\"name\": %1, \"weight\": %2, \"cr\": %3, \"vector\": %4}")
+                      .arg(JsonString(model.Participants[p].Name), JsonNumber(model.Participants[p].Weight), cr, vector);
+    }
+    QStringList rows;
+    for (int r = 0; r < m->Order; ++r) {
+        QStringList row;
+        for (int c = 0; c < m->Order; ++c)
+            row << JsonNumber(m->CellValue(c, r));
+        rows << QLatin1Char('[') + row.join(QStringLiteral(", ")) + QLatin1Char(']');
+    }
+    fields << QStringLiteral("\"participants\": [") + people.join(QStringLiteral(", ")) + QLatin1Char(']')
+           << QStringLiteral("\"group\": {\"matrix\": [%1], \"vector\": %2, \"lambda\": %3, \"cr\": %4}")
+                  .arg(rows.join(QStringLiteral(", ")), JsonNumbers(m->Vector), JsonNumber(m->Lambda),
+                       HasRandomIndex(m->Order) ? JsonNumber(m->CR) : QStringLiteral("null"))
+           << QStringLiteral("\"consensus\": ") + JsonNumber(ConsensusIndex(vectors));
+    return QStringLiteral("    {") + fields.join(QStringLiteral(", ")) + QLatin1Char('}');
+}
+
+QString GroupJson(const TModel &model, TCriterionNode *start)
+{
+    QStringList criteria;
+    for (const TCriterionNode *node : TCriteriaTree::Subtree(start))
+        criteria << GroupCriterionJson(model, node);
+    return QStringLiteral("{\n  \"node\": %1,\n  \"method\": \"%2\",\n  \"criteria\": [\n%3\n  ]\n}\n")
+        .arg(JsonString(NodePath(start)), model.ExactMethod ? QStringLiteral("exact") : QStringLiteral("approximate"),
+             criteria.join(QStringLiteral(",\n")));
+}
+
 int Main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -398,8 +466,10 @@ int Main(int argc, char *argv[])
     const bool report = command == QLatin1String("report");
     const bool sensitivity = command == QLatin1String("sensitivity");
     const bool advise = command == QLatin1String("advise");
-    if (!report && !sensitivity && !advise && command != QLatin1String("analyze"))
-        return UsageError(QStringLiteral("the command must be \"analyze\", \"sensitivity\", \"advise\" or \"report\""));
+    const bool group = command == QLatin1String("group");
+    if (!report && !sensitivity && !advise && !group && command != QLatin1String("analyze"))
+        return UsageError(QStringLiteral("the command must be \"analyze\", \"sensitivity\", \"advise\", \"group\" "
+                                         "or \"report\""));
     QString reportKind;
     if (report) {
         reportKind = args.isEmpty() ? QString() : args.takeFirst();
@@ -508,6 +578,10 @@ int Main(int argc, char *argv[])
             Print(stderr, e.message() + QLatin1Char('\n'));
             return 1;
         }
+        return 0;
+    }
+    if (group) {
+        Print(stdout, GroupJson(model, start));
         return 0;
     }
     if (sensitivity) {

@@ -98,6 +98,8 @@ public:
     // A group's judgements: each participant's texts, following the items as
     // Ratios does; the group's matrix is their aggregate (Given), not Ratios.
     std::vector<TJudgeTexts> Judges;
+    // The value a(r, c) the last computation used: a given or completed value, or the text's.
+    double CellValue(qint32 c, qint32 r) const;
 
     // Create: a matrix of the given order and kind whose texts are all "1". A
     // relative matrix above MaxRelativeOrder throws (as SetOrder).
@@ -135,6 +137,5 @@ private:
     void CheckOrder(qint32 n) const;
     void CompleteRatios();       // Order x Order texts, the missing ones "1" (empty ones are blank pairs)
     void CompleteBlankPairs();   // Completed, or the error of a comparison graph that falls apart
-    double CellValue(qint32 c, qint32 r) const;   // a judged text's value or a completed one
     void ComputeConsistency();   // lambda, CI, CR and the cell of largest deviation
 };

@@ -3,6 +3,7 @@
 #include "ModelSetWriter.h"
 
 #include <QDir>
+#include <cmath>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -49,6 +50,8 @@ private slots:
     void tableInBothLocales();
     void json();
     void blankPairs();
+    void group_data();
+    void group();
     void startNodeAndMethod();
     void usageErrors_data();
     void usageErrors();
@@ -141,6 +144,54 @@ void TestCli::blankPairs()
     const TRun table = RunCli({QStringLiteral("analyze"), base});
     QVERIFY2(table.Out.contains(QStringLiteral("(1, 3)* 6,0000")), qPrintable(table.Out));
     QVERIFY(table.Out.contains(QStringLiteral("Naslednja primerjava: »A« : »C«")));
+}
+
+void TestCli::group_data()
+{
+    QTest::addColumn<QStringList>("firsts");   // each participant's item judged 9:1 over the others ("" none)
+    QTest::addColumn<double>("consensus");
+    QTest::newRow("identical participants") << QStringList{"1", "1"} << 1.0;
+    QTest::newRow("each a different item first at 9") << QStringList{"1", "2", "3"} << 0.0;
+}
+
+// kalvo-cli group: each participant's weights, the group's aggregate, the consensus.
+void TestCli::group()
+{
+    QFETCH(QStringList, firsts);
+    QFETCH(double, consensus);
+    QTemporaryDir dir;
+    const QString base = dir.filePath(QStringLiteral("skupina"));
+    WriteModelSet(base, {"Koren", "\tA", "\tB", "\tC"},
+                  {"0", "3", "1", "1", "1", "1", "1", "1", "1", "1", "1", "0", "0", "0", "0", "0", "0"}, {});
+    QStringList people, judgements;
+    for (int p = 0; p < firsts.size(); ++p) {
+        const int first = firsts[p].toInt() - 1;
+        QStringList ratios;
+        for (int c = 0; c < 3; ++c)
+            for (int r = 0; r < 3; ++r)
+                ratios << (r == first && c != r ? "\"9:1\"" : c == first && c != r ? "\"1:9\"" : "\"1\"");
+        people << QStringLiteral("{\"name\": \"P%1\", \"weight\": 1}").arg(p + 1);
+        judgements << QStringLiteral("{\"participant\": %1, \"ratios\": [%2]}").arg(p).arg(ratios.join(", "));
+    }
+    QFile companion(base + QStringLiteral(".JSON"));
+    QVERIFY(companion.open(QIODevice::WriteOnly));
+    companion.write(QStringLiteral(R"({"format": "kalvo-model-extras", "version": 1, "participants": [%1],
+        "criteria": [{"index": 0, "path": "Koren", "blank": [], "judgements": [%2]}]})")
+                        .arg(people.join(", "), judgements.join(", ")).toUtf8());
+    companion.close();
+    const TRun run = RunCli({QStringLiteral("group"), base});
+    QCOMPARE(run.ExitCode, 0);
+    const QJsonObject root = QJsonDocument::fromJson(run.Out.toUtf8()).object()
+                                 .value("criteria").toArray().at(0).toObject();
+    QCOMPARE(root.value("participants").toArray().size(), firsts.size());
+    QVERIFY2(std::fabs(root.value("consensus").toDouble() - consensus) < 1e-9, qPrintable(run.Out));
+    const QJsonArray own = root.value("participants").toArray().at(0).toObject().value("vector").toArray();
+    QVERIFY(std::fabs(own.at(0).toDouble() - 9.0 / 11.0) < 1e-9);
+    const QJsonArray group = root.value("group").toObject().value("vector").toArray();
+    double total = 0.0;
+    for (const auto &w : group)
+        total += w.toDouble();
+    QVERIFY(std::fabs(total - 1.0) < 1e-12);
 }
 
 void TestCli::startNodeAndMethod()
