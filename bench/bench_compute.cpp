@@ -1,5 +1,6 @@
 // TMatrix::Compute for the orders people use, both methods.
 #include "analysis/ConsistencyAdvice.h"
+#include "matrix/GroupJudgement.h"
 #include "matrix/Matrix.h"
 
 #include <benchmark/benchmark.h>
@@ -84,8 +85,38 @@ void BM_ComputeHalfBlank(benchmark::State &state)
     state.counters["blank_pairs"] = blank;
 }
 
+// A group of range(0) participants judging range(1) criteria of order 9, each
+// leaving about a tenth of the pairs blank: every aggregate and its weights.
+void BM_GroupAggregate(benchmark::State &state)
+{
+    const int people = int(state.range(0)), criteria = int(state.range(1)), n = 9;
+    std::vector<TMatrix> matrices(size_t(criteria), TMatrix(n, ckRelative));
+    std::vector<double> weights(size_t(people), 1.0);
+    for (int k = 0; k < criteria; ++k) {
+        TMatrix &m = matrices[size_t(k)];
+        for (int p = 0; p < people; ++p) {
+            TJudgeTexts texts = m.Ratios;
+            for (int r = 0; r < n; ++r)
+                for (int c = r + 1; c < n; ++c) {
+                    const int term = 1 + (r * 5 + c * 3 + p + k) % 9;
+                    const bool blank = (r + c + p) % 10 == 0;
+                    texts[size_t(c)][size_t(r)] = blank ? QString() : QStringLiteral("%1:1").arg(term);
+                    texts[size_t(r)][size_t(c)] = blank ? QString() : QStringLiteral("1:%1").arg(term);
+                }
+            m.Judges.push_back(texts);
+        }
+    }
+    for (auto _ : state)
+        for (TMatrix &m : matrices) {
+            m.Given = AggregateJudgements(m, weights);
+            m.Compute(true);
+            benchmark::DoNotOptimize(m.Vector.data());
+        }
+}
+
 } // namespace
 
+BENCHMARK(BM_GroupAggregate)->Args({50, 20})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComputeHalfBlank)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AdviseOrder10Exact)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AdviseOrder10Approximate)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);

@@ -152,6 +152,10 @@ TConsistencyAdvice Advise(const TMatrix &matrix, bool exactMethod)
         throw EKalvoError(EKalvoError::ekInvalidOp,
                           QStringLiteral("Za matriko reda %1 ni slučajnega indeksa: njene doslednosti ni mogoče "
                                          "presoditi.").arg(n));
+    if (!matrix.Judges.empty())
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QStringLiteral("Predlogi za doslednost so za sodbe enega presojevalca; to matriko "
+                                         "presoja skupina."));
     // Advice mends judgements; a pair never judged has none to mend, and its
     // completion moves with every change.
     if (HasBlankPairs(matrix))

@@ -176,6 +176,9 @@ void TMatrix::Compute(bool exactMethod)
 
 void TMatrix::CompleteBlankPairs()
 {
+    // Values given for another order (the items changed since) stand for nothing.
+    if (Given.size() != size_t(Order) * size_t(Order))
+        Given.clear();
     const bool given = !Given.empty();
     if (!given && !HasBlankPairs(*this))
         return;
