@@ -7,6 +7,7 @@
 #include "analysis/ConsistencyAdvice.h"
 #include "analysis/Sensitivity.h"
 #include "analysis/Synthesis.h"
+#include "storage/SurveyImport.h"
 #include "storage/TextFiles.h"
 #include "matrix/Completion.h"
 #include "matrix/GroupJudgement.h"
@@ -28,6 +29,7 @@ const char *const Usage =
     "       kalvo-cli sensitivity [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli advise [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli group [--approximate] [--node PATH] [--json] MODEL\n"
+    "       kalvo-cli import-survey MODEL SURVEY.csv\n"
     "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "       kalvo-cli --help | --version\n";
 
@@ -84,6 +86,16 @@ const char *const Help =
     "holds no group judgements. Each participant's weights come from their\n"
     "judgements alone; the group's matrix is the weighted geometric mean of the\n"
     "judgements of those who judged each pair; consensus is Goepel's S* (0 to 1).\n"
+    "\n"
+    "kalvo-cli import-survey MODEL SURVEY.csv\n"
+    "\n"
+    "Reads a survey (UTF-8 CSV, \";\" or \",\" between fields) with one row per\n"
+    "participant: a column \"Ime\" (name), an optional \"Utež\" (weight, 1 when empty)\n"
+    "and one column per pair of a criterion's items headed \"PATH: A : B\" (for\n"
+    "example \"Nakup avtomobila: Cena : Varnost\"), each cell the ratio of A to B\n"
+    "(\"3:1\", \"1:5\", \"1\") or empty for a pair that participant leaves blank. The\n"
+    "participants replace the model's; the model is saved over MODEL (and its\n"
+    "MODEL.JSON). A fault names the file, line and column and changes nothing.\n"
     "\n"
     "kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "\n"
@@ -450,6 +462,34 @@ QString GroupJson(const TModel &model, TCriterionNode *start)
              criteria.join(QStringLiteral(",\n")));
 }
 
+// kalvo-cli import-survey MODEL SURVEY.csv: the survey's participants and their
+// judgements into the model, saved over it (all or nothing).
+int ImportSurveyCommand(const QStringList &args)
+{
+    if (args.size() != 2 || args.at(0).startsWith(QLatin1Char('-')) || args.at(1).startsWith(QLatin1Char('-')))
+        return UsageError(QStringLiteral("import-survey needs MODEL and SURVEY.csv"));
+    SetMessageHandler([](const QString &text) { Print(stderr, text + QLatin1Char('\n')); });
+    try {
+        if (!ModelExists(args.at(0)))
+            throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Modela »%1« ni.").arg(args.at(0)));
+        TModel model;
+        bool replaced = false;
+        try {
+            LoadProject(model, args.at(0), &replaced);
+        } catch (const EKalvoError &) {
+            if (!replaced)
+                throw;
+        }
+        ImportSurvey(model, ReadFileBytes(args.at(1)), args.at(1));
+        SaveProject(model, args.at(0));
+        Print(stdout, QStringLiteral("%1 udeležencev\n").arg(model.Participants.size()));
+    } catch (const EKalvoError &e) {
+        Print(stderr, e.message() + QLatin1Char('\n'));
+        return 1;
+    }
+    return 0;
+}
+
 int Main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -467,6 +507,8 @@ int Main(int argc, char *argv[])
     const bool sensitivity = command == QLatin1String("sensitivity");
     const bool advise = command == QLatin1String("advise");
     const bool group = command == QLatin1String("group");
+    if (command == QLatin1String("import-survey"))
+        return ImportSurveyCommand(args);
     if (!report && !sensitivity && !advise && !group && command != QLatin1String("analyze"))
         return UsageError(QStringLiteral("the command must be \"analyze\", \"sensitivity\", \"advise\", \"group\" "
                                          "or \"report\""));

@@ -52,6 +52,8 @@ private slots:
     void blankPairs();
     void group_data();
     void group();
+    void importSurvey_data();
+    void importSurvey();
     void startNodeAndMethod();
     void usageErrors_data();
     void usageErrors();
@@ -192,6 +194,62 @@ void TestCli::group()
     for (const auto &w : group)
         total += w.toDouble();
     QVERIFY(std::fabs(total - 1.0) < 1e-12);
+}
+
+void TestCli::importSurvey_data()
+{
+    QTest::addColumn<QByteArray>("survey");
+    QTest::addColumn<QString>("error");   // a part of the message; empty: imported
+    const QByteArray header = "\xEF\xBB\xBFIme;Utež;Nakup avtomobila: Stroški : Varnost;Nakup avtomobila: Stroški : Udobje;"
+                              "Nakup avtomobila: Varnost : Prtljažnik\r\n";
+    QTest::newRow("two participants, one leaves a pair blank")
+        << header + "Ana;1;3:1;5:1;2:1\r\n\"Bine \"\"B\"\"\";2;1:2;;1\r\n" << "";
+    QTest::newRow("an item the criterion does not have")
+        << QByteArray("Ime;Nakup avtomobila: Stroški : Barva\nAna;3:1\n") << "stolpec »Nakup avtomobila: Stroški : Barva«";
+    QTest::newRow("a ratio that is no ratio") << header + "Ana;1;3:1;5:1;1\nBine;1;x;1;1\n"
+                                              << "vrstica 3, stolpec »Nakup avtomobila: Stroški : Varnost«";
+    QTest::newRow("no name column") << QByteArray("Utež\n1\n") << "ni stolpca »Ime«";
+}
+
+// A survey into a model's participants: the group is there for kalvo-cli group,
+// and a faulty survey names where and leaves the model's files as they were.
+void TestCli::importSurvey()
+{
+    QFETCH(QByteArray, survey);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    for (const char *ext : {".KRT", ".MAT", ".RST"})
+        QFile::copy(Example("Avto") + ext, dir.filePath(QStringLiteral("Avto") + ext));
+    const QString model = dir.filePath(QStringLiteral("Avto"));
+    QFile csv(dir.filePath(QStringLiteral("anketa.csv")));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(survey);
+    csv.close();
+    QFile mat(model + ".MAT");
+    QVERIFY(mat.open(QIODevice::ReadOnly));
+    const QByteArray before = mat.readAll();
+    mat.close();
+    const TRun run = RunCli({QStringLiteral("import-survey"), model, csv.fileName()});
+    if (!error.isEmpty()) {
+        QCOMPARE(run.ExitCode, 1);
+        QVERIFY2(run.Err.contains(error), qPrintable(run.Err));
+        QVERIFY(mat.open(QIODevice::ReadOnly));
+        QCOMPARE(mat.readAll(), before);
+        QVERIFY(!QFile::exists(model + ".JSON"));
+        return;
+    }
+    QCOMPARE(run.ExitCode, 0);
+    const QJsonObject root = QJsonDocument::fromJson(RunCli({QStringLiteral("group"), model}).Out.toUtf8())
+                                 .object().value("criteria").toArray().at(0).toObject();
+    const QJsonArray people = root.value("participants").toArray();
+    QCOMPARE(people.size(), 2);
+    QCOMPARE(people.at(1).toObject().value("name").toString(), QStringLiteral("Bine \"B\""));
+    QCOMPARE(people.at(1).toObject().value("weight").toDouble(), 2.0);
+    // Stroški : Varnost is (3^1 * (1/2)^2)^(1/3); Stroški : Udobje Ana's 5 alone.
+    const QJsonArray matrix = root.value("group").toObject().value("matrix").toArray();
+    QVERIFY(std::fabs(matrix.at(0).toArray().at(1).toDouble() - std::cbrt(3.0 * 0.25)) < 1e-12);
+    QVERIFY(std::fabs(matrix.at(0).toArray().at(2).toDouble() - 5.0) < 1e-12);
+    QCOMPARE(RunCli({QStringLiteral("analyze"), model}).ExitCode, 0);
 }
 
 void TestCli::startNodeAndMethod()

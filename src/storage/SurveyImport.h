@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class TModel;
+
+// A survey's answers as a group's judgements: a CSV file (UTF-8, a BOM allowed,
+// ";" or "," between fields, quotes as usual) with one row per participant. The
+// header names the columns: "Ime" (the participant's name), an optional "Utež"
+// (their weight, 1 when empty), and one column per pair of a criterion's items,
+// "PATH: A : B" (PATH the criterion's names from the root joined by "/"), whose
+// cells hold the ratio of A to B as the ratio dialog writes it ("3:1", "1:5",
+// "1") or nothing for a pair that participant leaves blank. The participants
+// replace the model's; every criterion a column names gets their judgements (the
+// pairs no column names are blank for all). Anything that does not fit throws a
+// format error naming the file, line and column; the model is then unchanged.
+void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path);
