@@ -48,7 +48,7 @@ QString TGridContent::KindTooltip(TCriterionKind kind)
     return QString();
 }
 
-TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node, bool *shown)
+TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node, bool *shown, int participant)
 {
     TGridContent grid;
     grid.TreeTooltip = QStringLiteral("Kriteriji");
@@ -77,11 +77,18 @@ TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node,
             grid.RowCount = k + 1;
         }
     } else if (m.Kind == ckRelative) {
+        TMatrix own(0, ckRelative);
+        const bool judge = participant >= 0 && size_t(participant) < m.Judges.size();
+        if (judge) {
+            own.Order = m.Order;
+            own.Ratios = m.Judges[size_t(participant)];
+        }
+        const TMatrix &texts = judge ? own : m;
         for (int c = 1; c <= n; ++c)
             for (int r = 1; r <= n; ++r)
-                grid.SetCell(c, r, m.Ratios[size_t(c - 1)][size_t(r - 1)]);
-        if (HasBlankPairs(m))
-            grid.ShowCompletion(m);
+                grid.SetCell(c, r, texts.Ratios[size_t(c - 1)][size_t(r - 1)]);
+        if (HasBlankPairs(texts))
+            grid.ShowCompletion(texts);
         for (int k = 1; k <= n; ++k) {
             grid.SetCell(k, 0, items.value(k - 1));
             grid.SetCell(0, k, items.value(k - 1));

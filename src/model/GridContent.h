@@ -28,7 +28,9 @@ public:
     // Fills the grid for node (or the selected node), its matrix as the dimension
     // rule makes it; the model is only read. Nothing to show without a node: the
     // tooltip alone is returned.
-    static TGridContent Fill(const TModel &model, const TCriterionNode *node, bool *shown = nullptr);
+    // With a participant (from 0), a matrix the group judges shows their judgements.
+    static TGridContent Fill(const TModel &model, const TCriterionNode *node, bool *shown = nullptr,
+                             int participant = -1);
 
     // Header texts of the absolute kinds and the tree tooltip's kind texts.
     static QString AbsoluteHeading(TCriterionKind kind);

@@ -166,6 +166,7 @@ void TModelDocument::ClearHistory()
 void TModelDocument::NewModel(const QString &name)
 {
     FModel.NewModel(name);
+    FParticipant = -1;
     // The new root compares its items (none yet) by ratios from the start.
     FModel.FitNodeMatrix(FModel.Tree.FirstNode());
     ClearHistory();
@@ -174,6 +175,7 @@ void TModelDocument::NewModel(const QString &name)
 
 void TModelDocument::ModelReplaced()
 {
+    FParticipant = -1;
     // A file may hold matrices of another order than their items; from here on
     // every matrix follows its items.
     for (TCriterionNode *node : FModel.Tree.Nodes())
@@ -188,6 +190,10 @@ void TModelDocument::ModelReplaced()
 void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text,
                                 bool advice)
 {
+    if (FParticipant >= 0 && node->Matrix && !node->Matrix->Judges.empty()) {
+        EditJudgements(node, std::move(cells), text);
+        return;
+    }
     if (node->Matrix && !node->Matrix->Judges.empty() && !FModel.Participants.empty())
         throw EKalvoError(EKalvoError::ekInvalidOp,
                           QStringLiteral("Kriterij »%1« presoja skupina: njegova razmerja so izračunana iz sodb "
@@ -221,6 +227,35 @@ void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChan
         for (const TJudgementChange &c : cells)
             n->Matrix->Ratios[size_t(c.Col - 1)][size_t(c.Row - 1)] = c.From;
     };
+    Run(std::move(command));
+}
+
+// A participant's own judgements of a group's matrix.
+void TModelDocument::EditJudgements(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text)
+{
+    TMatrix *m = node->Matrix.get();
+    const size_t p = size_t(FParticipant);
+    if (!m || m->Kind != ckRelative || p >= m->Judges.size() || p >= FModel.Participants.size())
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QStringLiteral("Kriterija »%1« udeleženci ne presojajo.").arg(EKalvoError::Quote(node->Name)));
+    for (TJudgementChange &cell : cells)
+        cell.From = m->Judges[p][size_t(cell.Col - 1)][size_t(cell.Row - 1)];
+    cells.erase(std::remove_if(cells.begin(), cells.end(), [](const TJudgementChange &c) { return c.From == c.To; }),
+                cells.end());
+    if (cells.empty())
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = FModel.Participants[p].Name + QStringLiteral(": ") + text;
+    command->Node = PathOf(node);
+    auto write = [path = command->Node, p, cells](bool redo) {
+        return [path, p, cells, redo](TModel &model) {
+            TJudgeTexts &texts = model.Tree.NodeAt(path)->Matrix->Judges[p];
+            for (const TJudgementChange &c : cells)
+                texts[size_t(c.Col - 1)][size_t(c.Row - 1)] = redo ? c.To : c.From;
+        };
+    };
+    command->Redo = write(true);
+    command->Undo = write(false);
     Run(std::move(command));
 }
 

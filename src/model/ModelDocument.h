@@ -28,6 +28,10 @@ public:
 
     // --- Edits: each is one command; an edit that is refused throws before
     // anything changes, and one that would change nothing adds no command.
+    // Whose judgements the ratio edits below change: a participant's (from 0) in a
+    // matrix the group judges, or the matrix's own (-1). Not part of the history.
+    void SetParticipant(int participant) { FParticipant = participant; }
+    int Participant() const { return FParticipant; }
     // Grid cell (c, r) of node's ratio matrix and its mirror, as the ratio dialog answers.
     void SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror);
     // The measured value of grid row r (from 1) of node's absolute matrix.
@@ -87,7 +91,10 @@ private:
     void EditRatios(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text,
                     bool advice = false);
 
+    void EditJudgements(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text);
+
     TModel FModel;
+    int FParticipant = -1;
     std::vector<std::unique_ptr<TEditCommand>> FHistory;
     int FIndex = 0;    // commands before it are done, from it on undone
     int FClean = 0;    // the index at which the model was as its files; -1 when gone

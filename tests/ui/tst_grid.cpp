@@ -17,6 +17,10 @@
 #include <QLineEdit>
 #include <QToolTip>
 #include <QPushButton>
+#include <QComboBox>
+#include <QToolBar>
+#include <QTemporaryDir>
+#include <QFile>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -95,6 +99,7 @@ private slots:
     void ratioEdits_data();
     void ratioEdits();
     void blankPairs();
+    void groupParticipants();
     void barsFollowTheEditAtOnce();
     void presetFromTheCell_data();
     void presetFromTheCell();
@@ -474,6 +479,51 @@ void TestGrid::blankPairs()
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("1"));
     QVERIFY(!line->isVisible());
+}
+
+// A group's model: the selector shows whose judgements the grid edits; an edit as
+// a participant changes the group's result, and the group's own cells stay read-only.
+void TestGrid::groupParticipants()
+{
+    QTemporaryDir dir;
+    const QString base = dir.filePath(QStringLiteral("skupina"));
+    WriteModelSet(base, {"Koren", "\tA", "\tB"},
+                  {"0", "2", "1", "1", "1", "1", "2", "2", "1", "3", "2", "2", "3", "1"}, {"X", "Y"});
+    QFile companion(base + QStringLiteral(".JSON"));
+    QVERIFY(companion.open(QIODevice::WriteOnly));
+    companion.write(R"({"format": "kalvo-model-extras", "version": 1,
+        "participants": [{"name": "Ana", "weight": 1}, {"name": "Bine", "weight": 1}],
+        "criteria": [{"index": 0, "path": "Koren", "blank": [], "judgements": [
+            {"participant": 0, "ratios": ["1", "1:3", "3:1", "1"]},
+            {"participant": 1, "ratios": ["1", "1", "1", "1"]}]}]})");
+    companion.close();
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(base); });
+    QComboBox *who = w.Form.Udelezenec;
+    QCOMPARE(who->count(), 3);
+    QTRY_VERIFY(who->isVisible());
+    QCOMPARE(w.Score(0), QStringLiteral("0,4330"));   // A : B is the geometric mean of 3 and 1
+
+    // The group's cells are computed: an edit there is refused with a message.
+    QStringList log;
+    AnswerAndRecord(&log);
+    w.ClickCell(2, 1);
+    w.Key(Qt::Key_Delete);
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log.first().contains(QStringLiteral("presoja skupina")), qPrintable(log.first()));
+
+    // As Ana: her judgement in the grid, her edit moves the group.
+    who->setFocus();
+    QTest::keyClick(who, Qt::Key_Down);
+    QCOMPARE(who->currentText(), QStringLiteral("Ana"));
+    QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("3:1"));
+    AnswerRatio(nullptr, {Qt::Key_Home});   // 9:1
+    w.DoubleClickCell(2, 1);
+    QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("9:1"));
+    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: Ana: razmerje A : B"));
+    QCOMPARE(w.Score(0), QStringLiteral("0,3750"));   // A : B now 3, the mean of 9 and 1
+    w.Key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.Score(0), QStringLiteral("0,4330"));
 }
 
 KALVO_TEST_MAIN(TestGrid)

@@ -28,6 +28,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -281,6 +282,9 @@ void TFormKalvo::ModelChanged(TModelChange change, TCriterionNode *node)
         Panel2->SyncRows(Model);
         return;
     case TModelChange::Model:
+        ShowParticipants();
+        RebuildTree();
+        break;
     case TModelChange::Tree:
         RebuildTree();
         break;
@@ -299,6 +303,18 @@ void TFormKalvo::ModelChanged(TModelChange change, TCriterionNode *node)
         ShowResults();   // a model read from files comes with its synthesis
     else
         AnalyzeAll();
+}
+
+// The participant selector: "Skupina" and each participant, shown for a group's model.
+void TFormKalvo::ShowParticipants()
+{
+    const QSignalBlocker quiet(Udelezenec);
+    Udelezenec->clear();
+    Udelezenec->addItem(QStringLiteral("Skupina"));
+    for (const TParticipant &participant : Model.Participants)
+        Udelezenec->addItem(participant.Name);
+    Udelezenec->setCurrentIndex(Document.Participant() + 1);
+    FParticipantAction->setVisible(!Model.Participants.empty());
 }
 
 // The undo and redo commands name the edit they would take back or do again.
@@ -324,7 +340,7 @@ void TFormKalvo::AnalyzeAll()
 void TFormKalvo::tv_kriterijiChange(TCriterionNode *node)
 {
     bool shown = false;
-    const TGridContent grid = TGridContent::Fill(Model, node, &shown);
+    const TGridContent grid = TGridContent::Fill(Model, node, &shown, Document.Participant());
     tv_kriteriji->setToolTip(grid.TreeTooltip);
     if (!shown)
         return;
@@ -336,7 +352,7 @@ void TFormKalvo::tv_kriterijiChange(TCriterionNode *node)
 void TFormKalvo::RefillGrid()
 {
     bool shown = false;
-    const TGridContent grid = TGridContent::Fill(Model, nullptr, &shown);
+    const TGridContent grid = TGridContent::Fill(Model, nullptr, &shown, Document.Participant());
     tv_kriteriji->setToolTip(grid.TreeTooltip);
     if (shown)
         sg_matrika->Show(grid);

@@ -60,6 +60,8 @@ public:
     // Under the grid, for a matrix with blank pairs: how many, and the pair to ask
     // next; a double-click opens that pair in the ratio dialog.
     QLabel *BlankPairs;
+    // In the tool bar for a group's model: whose judgements the grid shows and edits.
+    class QComboBox *Udelezenec;
     QMenu *popup_kriteriji;
     QMenu *popup_resitve;
 
@@ -117,6 +119,7 @@ private:
     // Views of the model.
     void ModelChanged(TModelChange change, TCriterionNode *node);
     void ShowHistory();
+    void ShowParticipants();
     void RebuildTree();
     void ShowResults();
     void FitHeights(int needed);
@@ -177,6 +180,7 @@ private:
     class TStatusLineView *FStatusLine = nullptr;
     QActionGroup *FMethods;
     QWidget *FReportButton = nullptr;
+    QAction *FParticipantAction = nullptr;
     int FChanges = 0;         // notifications so far: a command that made no edit still redraws
     QPoint FTypedCell;        // the cell whose editor is open, (0, 0) when none
     QString FTypedSoFar;      // the number its editor held last

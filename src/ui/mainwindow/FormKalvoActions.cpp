@@ -2,10 +2,12 @@
 // menus, the tool bar and the pop-up menus.
 #include "ui/mainwindow/FormKalvo.h"
 
+#include "model/ModelDocument.h"
 #include "ui/common/CommandRunner.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -187,6 +189,19 @@ void TFormKalvo::CreateToolBar()
     FReportButton->installEventFilter(this);   // this button has no tooltip
     ToolBar1->addWidget(Gap(23));
     ToolBar1->addAction(HelpContentsItem);
+    ToolBar1->addWidget(Gap(23));
+    Udelezenec = new QComboBox;
+    Udelezenec->setObjectName(QStringLiteral("Udelezenec"));
+    Udelezenec->setToolTip(QStringLiteral("Čigave sodbe kaže in ureja mreža"));
+    Udelezenec->setMinimumContentsLength(12);
+    FParticipantAction = ToolBar1->addWidget(Udelezenec);
+    FParticipantAction->setVisible(false);
+    connect(Udelezenec, &QComboBox::currentIndexChanged, this, [this](int index) {
+        Run([this, index] {
+            Document.SetParticipant(index - 1);
+            RefillGrid();
+        });
+    });
     for (QAction *action : ToolBar1->actions())
         if (QWidget *button = ToolBar1->widgetForAction(action))
             if (qobject_cast<QToolButton *>(button))
