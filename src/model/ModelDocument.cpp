@@ -259,7 +259,8 @@ void TModelDocument::EditJudgements(TCriterionNode *node, std::vector<TJudgement
     Run(std::move(command));
 }
 
-void TModelDocument::SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror)
+void TModelDocument::EditPair(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror,
+                              const QString &caption)
 {
     if (!node)
         return;
@@ -267,20 +268,17 @@ void TModelDocument::SetRatio(TCriterionNode *node, int c, int r, const QString 
     if ((node->Matrix && node->Matrix->Kind != ckRelative) || c == r || c < 1 || r < 1 || c > n || r > n)
         return;
     const QStringList items = FModel.ItemNames(node);
-    EditRatios(node, {{r, c, {}, clicked}, {c, r, {}, mirror}},
-               QStringLiteral("razmerje %1 : %2").arg(items.value(r - 1), items.value(c - 1)));
+    EditRatios(node, {{r, c, {}, clicked}, {c, r, {}, mirror}}, caption.arg(items.value(r - 1), items.value(c - 1)));
+}
+
+void TModelDocument::SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror)
+{
+    EditPair(node, c, r, clicked, mirror, QStringLiteral("razmerje %1 : %2"));
 }
 
 void TModelDocument::SetBlank(TCriterionNode *node, int c, int r)
 {
-    if (!node)
-        return;
-    const int n = FModel.ItemCount(node);
-    if ((node->Matrix && node->Matrix->Kind != ckRelative) || c == r || c < 1 || r < 1 || c > n || r > n)
-        return;
-    const QStringList items = FModel.ItemNames(node);
-    EditRatios(node, {{r, c, {}, QString()}, {c, r, {}, QString()}},
-               QStringLiteral("ni primerjano %1 : %2").arg(items.value(r - 1), items.value(c - 1)));
+    EditPair(node, c, r, QString(), QString(), QStringLiteral("ni primerjano %1 : %2"));
 }
 
 void TModelDocument::ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes)

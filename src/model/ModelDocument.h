@@ -92,6 +92,9 @@ private:
                     bool advice = false);
 
     void EditJudgements(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text);
+    // Grid cell (c, r) and its mirror; caption names the items with %1 and %2.
+    void EditPair(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror,
+                  const QString &caption);
 
     TModel FModel;
     int FParticipant = -1;
