@@ -7,5 +7,6 @@ enum class TModelChange {
     Tree,         // criteria added or removed
     Solutions,    // solutions added, removed or renamed (every leaf matrix with them)
     Mark,         // the marked solution alone: nothing to recompute
+    Group,        // the participants: who they are and their weights
     Model         // the whole model replaced (new, opened)
 };

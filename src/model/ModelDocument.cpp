@@ -5,6 +5,7 @@
 #include "model/NodePath.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -550,6 +551,130 @@ void TModelDocument::RemoveAllSolutions()
         taken->Matrices.clear();
         model.Solutions.swap(taken->Solutions);
         taken->Solutions.clear();
+    };
+    Run(std::move(command));
+}
+
+// --- The group ------------------------------------------------------------------
+
+void TModelDocument::AddParticipant(const QString &name, double weight)
+{
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("dodaj udeleženca %1").arg(name);
+    command->Change = TModelChange::Group;
+    // The matrices that got a judge, so that the undo takes back exactly those.
+    auto touched = std::make_shared<std::vector<std::vector<int>>>();
+    command->Redo = [participant = TParticipant{name, std::max(weight, 0.0)}, touched](TModel &model) {
+        const bool first = model.Participants.empty();
+        model.Participants.push_back(participant);
+        touched->clear();
+        for (TCriterionNode *node : model.Tree.Nodes()) {
+            if (!node->Matrix)
+                continue;
+            TMatrix &m = *node->Matrix;
+            if (first && m.Kind == ckRelative) {
+                m.Judges = {m.Ratios};
+            } else if (!first && !m.Judges.empty()) {
+                const size_t n = m.Judges.front().size();
+                TJudgeTexts none(n, std::vector<QString>(n));
+                for (size_t i = 0; i < n; ++i)
+                    none[i][i] = QStringLiteral("1");
+                m.Judges.push_back(none);
+            } else {
+                continue;
+            }
+            touched->push_back(TCriteriaTree::IndexPath(node));
+        }
+    };
+    command->Undo = [touched](TModel &model) {
+        model.Participants.pop_back();
+        for (const std::vector<int> &path : *touched) {
+            TMatrix &m = *model.Tree.NodeAt(path)->Matrix;
+            if (model.Participants.empty())
+                m.Judges.clear();
+            else
+                m.Judges.pop_back();
+        }
+    };
+    Run(std::move(command));
+}
+
+void TModelDocument::RenameParticipant(int index, const QString &name)
+{
+    if (index < 0 || size_t(index) >= FModel.Participants.size() || FModel.Participants[size_t(index)].Name == name)
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("preimenuj udeleženca %1").arg(name);
+    command->Change = TModelChange::Group;
+    auto rename = [index](const QString &to) {
+        return [index, to](TModel &model) { model.Participants[size_t(index)].Name = to; };
+    };
+    command->Redo = rename(name);
+    command->Undo = rename(FModel.Participants[size_t(index)].Name);
+    Run(std::move(command));
+}
+
+void TModelDocument::SetParticipantWeight(int index, double weight)
+{
+    weight = std::max(weight, 0.0);
+    if (index < 0 || size_t(index) >= FModel.Participants.size() || FModel.Participants[size_t(index)].Weight == weight)
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("utež udeleženca %1").arg(FModel.Participants[size_t(index)].Name);
+    command->Change = TModelChange::Group;
+    auto set = [index](double to) {
+        return [index, to](TModel &model) { model.Participants[size_t(index)].Weight = to; };
+    };
+    command->Redo = set(weight);
+    command->Undo = set(FModel.Participants[size_t(index)].Weight);
+    Run(std::move(command));
+}
+
+void TModelDocument::RemoveParticipant(int index)
+{
+    if (index < 0 || size_t(index) >= FModel.Participants.size())
+        return;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QStringLiteral("odstrani udeleženca %1").arg(FModel.Participants[size_t(index)].Name);
+    command->Change = TModelChange::Group;
+    // What each matrix gives up: the participant's texts, and for the last one the
+    // matrix's own texts that theirs replace.
+    struct TTaken
+    {
+        TParticipant Participant;
+        std::vector<std::tuple<std::vector<int>, TJudgeTexts, TJudgeTexts>> Matrices;
+    };
+    auto taken = std::make_shared<TTaken>();
+    command->Redo = [index, taken](TModel &model) {
+        taken->Matrices.clear();
+        taken->Participant = model.Participants[size_t(index)];
+        model.Participants.erase(model.Participants.begin() + index);
+        const bool last = model.Participants.empty();
+        for (TCriterionNode *node : model.Tree.Nodes()) {
+            if (!node->Matrix || size_t(index) >= node->Matrix->Judges.size())
+                continue;
+            TMatrix &m = *node->Matrix;
+            TJudgeTexts judge = std::move(m.Judges[size_t(index)]);
+            m.Judges.erase(m.Judges.begin() + index);
+            TJudgeTexts own;
+            if (last) {
+                own = std::move(m.Ratios);
+                m.Ratios = judge;
+                m.Judges.clear();
+            }
+            taken->Matrices.emplace_back(TCriteriaTree::IndexPath(node), std::move(judge), std::move(own));
+        }
+    };
+    command->Undo = [index, taken](TModel &model) {
+        const bool last = model.Participants.empty();
+        model.Participants.insert(model.Participants.begin() + index, taken->Participant);
+        for (auto &[path, judge, own] : taken->Matrices) {
+            TMatrix &m = *model.Tree.NodeAt(path)->Matrix;
+            if (last)
+                m.Ratios = std::move(own);
+            m.Judges.insert(m.Judges.begin() + qMin(qsizetype(index), qsizetype(m.Judges.size())), std::move(judge));
+        }
+        taken->Matrices.clear();
     };
     Run(std::move(command));
 }

@@ -52,6 +52,13 @@ public:
     void MarkSolution(int index);
     void RemoveSolution(int index);
     void RemoveAllSolutions();
+    // The group. The first participant takes over every ratio matrix's judgements
+    // (the results stay as they were); later ones start with none. Removing the
+    // last gives the model their judgements back as its own.
+    void AddParticipant(const QString &name, double weight);
+    void RenameParticipant(int index, const QString &name);
+    void SetParticipantWeight(int index, double weight);
+    void RemoveParticipant(int index);
 
     // --- Not edits: they replace the model and start a new history.
     void NewModel(const QString &name);

@@ -285,6 +285,9 @@ void TFormKalvo::ModelChanged(TModelChange change, TCriterionNode *node)
         ShowParticipants();
         RebuildTree();
         break;
+    case TModelChange::Group:
+        ShowParticipants();
+        break;
     case TModelChange::Tree:
         RebuildTree();
         break;
@@ -313,6 +316,8 @@ void TFormKalvo::ShowParticipants()
     Udelezenec->addItem(QStringLiteral("Skupina"));
     for (const TParticipant &participant : Model.Participants)
         Udelezenec->addItem(participant.Name);
+    if (size_t(Document.Participant() + 1) > Model.Participants.size())
+        Document.SetParticipant(-1);   // the one whose judgements were shown is gone
     Udelezenec->setCurrentIndex(Document.Participant() + 1);
     FParticipantAction->setVisible(!Model.Participants.empty());
 }
