@@ -2,11 +2,17 @@
 #include "UiTestSupport.h"
 #include "storage/ModelFiles.h"
 #include "ui/dialogs/FormPopup.h"
+#include "ui/dialogs/FormUdelezenci.h"
 #include "ui/mainwindow/ResultsPanel.h"
 #include "ui/mainwindow/StringGrid.h"
 #include "ui/dialogs/FormRazmerje.h"
 
 #include <QAction>
+#include <QPushButton>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QDoubleSpinBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -105,6 +111,7 @@ private slots:
     void everyEditUndoesAndRedoes_data();
     void everyEditUndoesAndRedoes();
     void savingMarksTheCleanState();
+    void participantsDialog();
 };
 
 void TestUndo::everyEditUndoesAndRedoes_data()
@@ -180,6 +187,39 @@ void TestUndo::savingMarksTheCleanState()
     w.Key(Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(log, QStringList{"Vprašanje: Želite shraniti spremembe modela »Avto«?"});
     QCOMPARE(w.RowNames(), (QStringList{"Octavia", "Corolla", "Ceed"}));
+}
+
+// "Udeleženci": the first participant takes over the judgements (the results stay),
+// a later one starts with none; each is one edit that Ctrl+Z takes back.
+void TestUndo::participantsDialog()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    const QString score = w.Score(1);
+    TModalHost::PushAnswer([](QWidget *dialog) {
+        auto *form = static_cast<TFormUdelezenci *>(dialog);
+        QTest::keyClicks(form->Ime, QStringLiteral("Ana"));
+        QTest::mouseClick(form->Dodaj, Qt::LeftButton);
+        form->Ime->clear();
+        QTest::keyClicks(form->Ime, QStringLiteral("Bine"));
+        form->Utez->selectAll();
+        QTest::keyClicks(form->Utez, QStringLiteral("2"));
+        QTest::mouseClick(form->Dodaj, Qt::LeftButton);
+        QCOMPARE(form->List->count(), 2);
+        QTest::mouseClick(form->Zapri, Qt::LeftButton);
+    });
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Udelezenci1);
+    QCOMPARE(w.Model.Participants.size(), size_t(2));
+    QCOMPARE(w.Model.Participants[1].Weight, 2.0);
+    QCOMPARE(w.Score(1), score);   // Bine has judged nothing: the group is Ana, who is the model
+    QTRY_VERIFY(w.Form.Udelezenec->isVisible());
+    QCOMPARE(w.Form.Udelezenec->count(), 3);
+    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: dodaj udeleženca Bine"));
+    w.Key(Qt::Key_Z, Qt::ControlModifier);
+    w.Key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(w.Model.Participants.empty());
+    QTRY_VERIFY(!w.Form.Udelezenec->isVisible());
+    QCOMPARE(w.Score(1), score);
 }
 
 KALVO_TEST_MAIN(TestUndo)

@@ -24,6 +24,7 @@
 #include "analysis/Synthesis.h"
 #include "ui/dialogs/FormNewModel.h"
 #include "ui/dialogs/FormRazmerje.h"
+#include "ui/dialogs/FormUdelezenci.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -632,6 +633,14 @@ void TFormKalvo::Predlogi()
         Document.Undo();
     else if (answer == QDialog::Accepted)
         Document.ApplyAdvice(node, advice.Changes);
+}
+
+void TFormKalvo::Udelezenci()
+{
+    if (!FFormUdelezenci)
+        FFormUdelezenci = new TFormUdelezenci(Document, this);
+    FFormUdelezenci->Refresh();
+    TModalHost::Exec(*FFormUdelezenci);
 }
 
 // --- Project lifecycle ----------------------------------------------------------

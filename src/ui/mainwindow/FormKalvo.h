@@ -70,7 +70,7 @@ public:
     QAction *Razveljavi1, *Uveljavi1;
     QAction *Dodaj1, *Izloi1;
     QAction *Dodaj2, *Preimenuj1, *Odstrani1, *Odstranivse1;
-    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1, *Predlogi1;
+    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1, *Predlogi1, *Udelezenci1;
     QAction *HelpContentsItem, *Debug1, *HelpAboutItem;
 
     // The dialogs and the report window, each made on its first use and reused:
@@ -160,6 +160,7 @@ private:
     void IzpisResitev();
     void Obcutljivost();          // the sensitivity window
     void Predlogi();              // consistency advice
+    void Udelezenci();            // the group's participants
     void Pomoc();
     void Vizitka();
 
@@ -171,6 +172,7 @@ private:
     TFormRazmerje *FFormRazmerje = nullptr;
     TFormPopup_kriterij *FFormPopup_kriterij = nullptr;
     class TFormPredlogi *FFormPredlogi = nullptr;
+    class TFormUdelezenci *FFormUdelezenci = nullptr;
     TAboutBox *FAboutBox = nullptr;
     TFormIzpis *FReport = nullptr;
     QFileDialog *FOpenDialog = nullptr;

@@ -70,6 +70,7 @@ void TFormKalvo::CreateActions()
         {&Obcutljivost1, "Obcutljivost1", "&Občutljivost", {}, nullptr, nullptr, &TFormKalvo::Obcutljivost},
         {&Predlogi1, "Predlogi1", "&Predlogi za doslednost", {}, "Predlogi za doslednost", nullptr,
          &TFormKalvo::Predlogi},
+        {&Udelezenci1, "Udelezenci1", "&Udeleženci", {}, nullptr, nullptr, &TFormKalvo::Udelezenci},
         {&HelpContentsItem, "HelpContentsItem", "V&sebina", Qt::Key_F1, "Pomoc", "help",
          &TFormKalvo::Pomoc},
         {&Debug1, "Debug1", "Debug", {}, nullptr, nullptr, &TFormKalvo::Debug},
@@ -138,6 +139,8 @@ void TFormKalvo::CreateMenus()
     izpisi->addActions({Model1, Izbran1, Izbran2});
     analiza->addSeparator();
     analiza->addActions({Obcutljivost1, Predlogi1});
+    analiza->addSeparator();
+    analiza->addAction(Udelezenci1);
 
     QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoc"));
     pomoc->setObjectName(QStringLiteral("HelpMenu"));

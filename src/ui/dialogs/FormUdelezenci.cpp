@@ -1,0 +1,87 @@
+#include "ui/dialogs/FormUdelezenci.h"
+
+#include "model/ModelDocument.h"
+#include "ui/common/CommandRunner.h"
+
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFormUdelezenci::TFormUdelezenci(TModelDocument &document, QWidget *parent)
+    : QDialog(parent), Document(document)
+{
+    setObjectName(QStringLiteral("FormUdelezenci"));
+    setWindowTitle(QStringLiteral("Udeleženci"));
+    auto *layout = new QVBoxLayout(this);
+    List = new QListWidget(this);
+    List->setObjectName(QStringLiteral("List"));
+    layout->addWidget(List);
+    auto *fields = new QFormLayout;
+    Ime = new QLineEdit(this);
+    Ime->setObjectName(QStringLiteral("Ime"));
+    Utez = new QDoubleSpinBox(this);
+    Utez->setObjectName(QStringLiteral("Utez"));
+    Utez->setRange(0.0, 1000.0);
+    Utez->setDecimals(2);
+    Utez->setValue(1.0);
+    fields->addRow(QStringLiteral("Ime:"), Ime);
+    fields->addRow(QStringLiteral("Utež:"), Utez);
+    layout->addLayout(fields);
+    auto *buttons = new QHBoxLayout;
+    Dodaj = new QPushButton(QStringLiteral("Dodaj"), this);
+    Spremeni = new QPushButton(QStringLiteral("Spremeni"), this);
+    Odstrani = new QPushButton(QStringLiteral("Odstrani"), this);
+    Zapri = new QPushButton(QStringLiteral("Zapri"), this);
+    for (QPushButton *button : {Dodaj, Spremeni, Odstrani, Zapri}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+
+    connect(List, &QListWidget::currentRowChanged, this, [this](int row) {
+        const auto &people = Document.Model().Participants;
+        if (row < 0 || size_t(row) >= people.size())
+            return;
+        Ime->setText(people[size_t(row)].Name);
+        Utez->setValue(people[size_t(row)].Weight);
+    });
+    connect(Dodaj, &QPushButton::clicked, this, [this] {
+        Act([this] { Document.AddParticipant(Ime->text().trimmed(), Utez->value()); });
+    });
+    connect(Spremeni, &QPushButton::clicked, this, [this] {
+        const int row = List->currentRow();
+        Act([this, row] {
+            Document.RenameParticipant(row, Ime->text().trimmed());
+            Document.SetParticipantWeight(row, Utez->value());
+        });
+    });
+    connect(Odstrani, &QPushButton::clicked, this, [this] {
+        const int row = List->currentRow();
+        Act([this, row] { Document.RemoveParticipant(row); });
+    });
+    connect(Zapri, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFormUdelezenci::Act(const std::function<void()> &edit)
+{
+    // A participant needs a name: an empty one is refused where it is typed.
+    if (sender() != Odstrani && Ime->text().trimmed().isEmpty()) {
+        Ime->setFocus();
+        return;
+    }
+    const int row = List->currentRow();
+    RunGuarded(this, edit);
+    Refresh();
+    List->setCurrentRow(std::min(row < 0 ? List->count() - 1 : row, List->count() - 1));
+}
+
+void TFormUdelezenci::Refresh()
+{
+    List->clear();
+    for (const TParticipant &participant : Document.Model().Participants)
+        List->addItem(QStringLiteral("%1 (utež %2)").arg(participant.Name, QLocale().toString(participant.Weight)));
+}

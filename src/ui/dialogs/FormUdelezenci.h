@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QDoubleSpinBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TModelDocument;
+
+// "Udeleženci": the group that judges the model. The list shows each participant
+// with their weight; "Dodaj" adds one from the name and weight fields,
+// "Spremeni" gives the selected one that name and weight, "Odstrani" removes it.
+// Each is one undoable edit of the document; the dialog holds no state of its own.
+class TFormUdelezenci : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TFormUdelezenci(TModelDocument &document, QWidget *parent = nullptr);
+
+    // Shows the document's participants again.
+    void Refresh();
+
+    QListWidget *List;
+    QLineEdit *Ime;
+    QDoubleSpinBox *Utez;
+    QPushButton *Dodaj, *Spremeni, *Odstrani, *Zapri;
+
+private:
+    void Act(const std::function<void()> &edit);
+    TModelDocument &Document;
+};
