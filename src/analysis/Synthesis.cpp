@@ -8,6 +8,8 @@
 #include "matrix/GroupJudgement.h"
 #include "matrix/Conversions.h"
 
+#include <QLocale>
+
 #include <cmath>
 #include <limits>
 
@@ -190,7 +192,33 @@ void AnalyzeAll(TModel &model)
     }
     model.Status = StatusFor(start);
     AddBlankPairs(model.Status, model, start);
+    AddConsensus(model.Status, model, start);
     ComputeSubcriterionBars(model);
+}
+
+void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode *node)
+{
+    if (!node || !node->Matrix || node->Matrix->Given.empty())
+        return;
+    const TMatrix &m = *node->Matrix;
+    std::vector<std::vector<double>> vectors;
+    for (size_t p = 0; p < m.Judges.size() && p < model.Participants.size(); ++p) {
+        TMatrix own(0, ckRelative);
+        own.Order = m.Order;
+        own.Ratios = m.Judges[p];
+        own.Vector.assign(size_t(m.Order), 0.0);
+        try {
+            own.Compute(model.ExactMethod);
+            vectors.push_back(own.Vector);
+        } catch (const EKalvoError &) {
+            // whose judgements do not determine weights has no say in the consensus
+        }
+    }
+    if (vectors.size() < 2)
+        return;
+    const double consensus = ConsensusIndex(vectors);
+    status.Consensus = QStringLiteral("Soglasje udeležencev: %1 % (%2)")
+                           .arg(QLocale().toString(consensus * 100.0, 'f', 0), ConsensusWord(consensus));
 }
 
 void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNode *node)

@@ -25,6 +25,8 @@ void ComputeSubcriterionBars(TModel &model);
 TStatusLine StatusFor(const TCriterionNode *node);
 // For a node whose matrix has blank pairs: how many, and the pair to ask next by its items' names.
 void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNode *node);
+// For a group's matrix: the consensus of the participants' own weights (S*) in words.
+void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode *node);
 // Gives every ratio matrix under start that holds a group's judgements the
 // group's aggregate (TMatrix::Given), by the participants' weights; clears it elsewhere.
 void PrepareGroupMatrices(const TModel &model, TCriterionNode *start);

@@ -12,6 +12,7 @@ struct TStatusLine
     bool Emphasis = false;
     QString BlankPairs;          // "Neprimerjani pari: 2. Naslednja primerjava: »A« : »B«", or ""
     int NextRow = 0, NextCol = 0;   // the next pair's grid cell (from 1), 0 when none
+    QString Consensus;           // for a group's matrix: "Soglasje udeležencev: 78 % (visoko)"
 
     bool operator==(const TStatusLine &) const = default;
 };

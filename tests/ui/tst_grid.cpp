@@ -503,6 +503,8 @@ void TestGrid::groupParticipants()
     QCOMPARE(who->count(), 3);
     QTRY_VERIFY(who->isVisible());
     QCOMPARE(w.Score(0), QStringLiteral("0,4330"));   // A : B is the geometric mean of 3 and 1
+    // Ana puts A at 0,75, Bine at 0,5: their consensus, under the grid.
+    QVERIFY2(w.Form.BlankPairs->text().startsWith(QStringLiteral("Soglasje udeležencev: ")), qPrintable(w.Form.BlankPairs->text()));
 
     // The group's cells are computed: an edit there is refused with a message.
     QStringList log;

@@ -250,8 +250,10 @@ void TFormKalvo::ShowResults()
     Panel2->SyncRows(Model);
     FitHeights(Panel2->Layout(Model));
     FStatusLine->Show(Model.Status);
-    BlankPairs->setText(Model.Status.BlankPairs);
-    BlankPairs->setVisible(!Model.Status.BlankPairs.isEmpty());
+    QStringList notes{Model.Status.Consensus, Model.Status.BlankPairs};
+    notes.removeAll(QString());
+    BlankPairs->setText(notes.join(QStringLiteral(". ")));
+    BlankPairs->setVisible(!notes.isEmpty());
     if (FSensitivity && FSensitivity->isVisible())
         FSensitivity->Refresh();   // it follows the model
 }
