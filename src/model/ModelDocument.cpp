@@ -678,3 +678,13 @@ void TModelDocument::RemoveParticipant(int index)
     };
     Run(std::move(command));
 }
+
+void TModelDocument::ReplaceGroup(const TGroup &group, const QString &text)
+{
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = text;
+    command->Change = TModelChange::Group;
+    command->Redo = [group](TModel &model) { SetGroup(model, group); };
+    command->Undo = [before = GroupOf(FModel)](TModel &model) { SetGroup(model, before); };
+    Run(std::move(command));
+}

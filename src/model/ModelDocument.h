@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/EditCommand.h"
+#include "model/Group.h"
 #include "model/JudgementChange.h"
 #include "model/Model.h"
 #include "model/ModelChange.h"
@@ -59,6 +60,8 @@ public:
     void RenameParticipant(int index, const QString &name);
     void SetParticipantWeight(int index, double weight);
     void RemoveParticipant(int index);
+    // A whole group at once (a survey read): one edit.
+    void ReplaceGroup(const TGroup &group, const QString &text);
 
     // --- Not edits: they replace the model and start a new history.
     void NewModel(const QString &name);

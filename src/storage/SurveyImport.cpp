@@ -48,7 +48,7 @@ struct TPairColumn
 
 } // namespace
 
-void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path)
+TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &path)
 {
     const QString file = QFileInfo(path).absoluteFilePath();
     auto fault = [&](qsizetype line, const QString &column, const QString &what) {
@@ -105,7 +105,7 @@ void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path)
 
     // Everything is read into copies first: a fault anywhere changes nothing.
     std::vector<TParticipant> participants;
-    std::map<TCriterionNode *, std::vector<TJudgeTexts>> judges;
+    std::map<const TCriterionNode *, std::vector<TJudgeTexts>> judges;
     for (const auto &[column, pair] : pairs)
         judges.try_emplace(pair.Node);
     for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -156,10 +156,14 @@ void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path)
     }
     if (participants.empty())
         throw fault(2, QString(), QStringLiteral("ni nobenega udeleženca."));
-    model.Participants = std::move(participants);
-    for (TCriterionNode *node : model.Tree.Nodes())
-        if (node->Matrix)
-            node->Matrix->Judges.clear();
+    TGroup group;
+    group.Participants = std::move(participants);
     for (auto &[node, list] : judges)
-        node->Matrix->Judges = std::move(list);
+        group.Judges.emplace_back(TCriteriaTree::IndexPath(node), std::move(list));
+    return group;
+}
+
+void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path)
+{
+    SetGroup(model, ReadSurvey(model, csv, path));
 }

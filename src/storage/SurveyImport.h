@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "model/Group.h"
+
 class TModel;
 
 // A survey's answers as a group's judgements: a CSV file (UTF-8, a BOM allowed,
@@ -16,3 +18,5 @@ class TModel;
 // pairs no column names are blank for all). Anything that does not fit throws a
 // format error naming the file, line and column; the model is then unchanged.
 void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path);
+// The survey read, without changing the model (the window makes it one edit).
+TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &path);

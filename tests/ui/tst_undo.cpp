@@ -8,6 +8,7 @@
 #include "ui/dialogs/FormRazmerje.h"
 
 #include <QAction>
+#include <QFile>
 #include <QPushButton>
 #include <QListWidget>
 #include <QLineEdit>
@@ -112,6 +113,7 @@ private slots:
     void everyEditUndoesAndRedoes();
     void savingMarksTheCleanState();
     void participantsDialog();
+    void surveyFromTheWindow();
 };
 
 void TestUndo::everyEditUndoesAndRedoes_data()
@@ -220,6 +222,37 @@ void TestUndo::participantsDialog()
     QVERIFY(w.Model.Participants.empty());
     QTRY_VERIFY(!w.Form.Udelezenec->isVisible());
     QCOMPARE(w.Score(1), score);
+}
+
+// "Uvozi anketo": a survey becomes the group in one edit; a faulty one is told and changes nothing.
+void TestUndo::surveyFromTheWindow()
+{
+    QTemporaryDir dir;
+    auto write = [&](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("dobra.csv", "Ime;Nakup avtomobila: Stro\xC5\xA1ki : Varnost;Nakup avtomobila: Varnost : Udobje;"
+                       "Nakup avtomobila: Udobje : Prtlja\xC5\xBEnik\nAna;3:1;1;2:1\nBine;1:2;1:3;1\n");
+    write("slaba.csv", "Ime;Nakup avtomobila: Stro\xC5\xA1ki : Barva\nAna;3:1\n");
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    QStringList log;
+    AnswerFile(dir.filePath(QStringLiteral("slaba.csv")));
+    AnswerAndRecord(&log);
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Uvozianketo1);
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log.first().contains(QStringLiteral("Barva")), qPrintable(log.first()));
+    QVERIFY(w.Model.Participants.empty());
+
+    AnswerFile(dir.filePath(QStringLiteral("dobra.csv")));
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Uvozianketo1);
+    QCOMPARE(w.Model.Participants.size(), size_t(2));
+    QTRY_VERIFY(w.Form.Udelezenec->isVisible());
+    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: uvozi anketo dobra.csv"));
+    w.Key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(w.Model.Participants.empty());
 }
 
 KALVO_TEST_MAIN(TestUndo)

@@ -25,10 +25,14 @@
 #include "ui/dialogs/FormNewModel.h"
 #include "ui/dialogs/FormRazmerje.h"
 #include "ui/dialogs/FormUdelezenci.h"
+#include "storage/SurveyImport.h"
+#include "storage/TextFiles.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -643,6 +647,23 @@ void TFormKalvo::Udelezenci()
         FFormUdelezenci = new TFormUdelezenci(Document, this);
     FFormUdelezenci->Refresh();
     TModalHost::Exec(*FFormUdelezenci);
+}
+
+void TFormKalvo::UvoziAnketo()
+{
+    if (!FSurveyDialog) {
+        FSurveyDialog = new QFileDialog(this, QStringLiteral("Uvozi anketo"));
+        FSurveyDialog->setObjectName(QStringLiteral("SurveyDialog"));
+        FSurveyDialog->setOption(QFileDialog::DontUseNativeDialog);
+        FSurveyDialog->setFileMode(QFileDialog::ExistingFile);
+        FSurveyDialog->setNameFilters({QStringLiteral("Anketa (*.csv *.CSV)"), QStringLiteral("All files (*)")});
+    }
+    if (TModalHost::Exec(*FSurveyDialog) != QDialog::Accepted || FSurveyDialog->selectedFiles().isEmpty())
+        return;
+    const QString file = FSurveyDialog->selectedFiles().constFirst();
+    // Read whole first: a faulty survey is told and changes nothing.
+    const TGroup group = ReadSurvey(Model, ReadFileBytes(file), file);
+    Document.ReplaceGroup(group, QStringLiteral("uvozi anketo %1").arg(QFileInfo(file).fileName()));
 }
 
 // --- Project lifecycle ----------------------------------------------------------

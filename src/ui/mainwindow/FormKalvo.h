@@ -70,7 +70,7 @@ public:
     QAction *Razveljavi1, *Uveljavi1;
     QAction *Dodaj1, *Izloi1;
     QAction *Dodaj2, *Preimenuj1, *Odstrani1, *Odstranivse1;
-    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1, *Predlogi1, *Udelezenci1;
+    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1, *Predlogi1, *Udelezenci1, *Uvozianketo1;
     QAction *HelpContentsItem, *Debug1, *HelpAboutItem;
 
     // The dialogs and the report window, each made on its first use and reused:
@@ -161,6 +161,7 @@ private:
     void Obcutljivost();          // the sensitivity window
     void Predlogi();              // consistency advice
     void Udelezenci();            // the group's participants
+    void UvoziAnketo();           // a survey's answers as the group
     void Pomoc();
     void Vizitka();
 
@@ -177,6 +178,7 @@ private:
     TFormIzpis *FReport = nullptr;
     QFileDialog *FOpenDialog = nullptr;
     QFileDialog *FSaveDialog = nullptr;
+    QFileDialog *FSurveyDialog = nullptr;
     class TFormObcutljivost *FSensitivity = nullptr;
     std::unique_ptr<TProjectCommands> FProject;
     class TStatusLineView *FStatusLine = nullptr;

@@ -71,6 +71,7 @@ void TFormKalvo::CreateActions()
         {&Predlogi1, "Predlogi1", "&Predlogi za doslednost", {}, "Predlogi za doslednost", nullptr,
          &TFormKalvo::Predlogi},
         {&Udelezenci1, "Udelezenci1", "&Udeleženci", {}, nullptr, nullptr, &TFormKalvo::Udelezenci},
+        {&Uvozianketo1, "Uvozianketo1", "Uvozi &anketo...", {}, nullptr, nullptr, &TFormKalvo::UvoziAnketo},
         {&HelpContentsItem, "HelpContentsItem", "V&sebina", Qt::Key_F1, "Pomoc", "help",
          &TFormKalvo::Pomoc},
         {&Debug1, "Debug1", "Debug", {}, nullptr, nullptr, &TFormKalvo::Debug},
@@ -140,7 +141,7 @@ void TFormKalvo::CreateMenus()
     analiza->addSeparator();
     analiza->addActions({Obcutljivost1, Predlogi1});
     analiza->addSeparator();
-    analiza->addAction(Udelezenci1);
+    analiza->addActions({Udelezenci1, Uvozianketo1});
 
     QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoc"));
     pomoc->setObjectName(QStringLiteral("HelpMenu"));
