@@ -2,6 +2,7 @@
 
 #include "matrix/FloatMath.h"
 #include "matrix/KalvoError.h"
+#include "model/Group.h"
 #include "model/NodePath.h"
 #include "analysis/SynthesisCache.h"
 #include "matrix/Completion.h"
@@ -119,9 +120,7 @@ void ComputeSubcriterionBars(TModel &model)
 
 void PrepareGroupMatrices(const TModel &model, TCriterionNode *start)
 {
-    std::vector<double> weights;
-    for (const TParticipant &participant : model.Participants)
-        weights.push_back(participant.Weight);
+    const std::vector<double> weights = ParticipantWeights(model);
     for (TCriterionNode *node : TCriteriaTree::Subtree(start)) {
         if (!node->Matrix)
             continue;
@@ -203,10 +202,7 @@ void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode
     const TMatrix &m = *node->Matrix;
     std::vector<std::vector<double>> vectors;
     for (size_t p = 0; p < m.Judges.size() && p < model.Participants.size(); ++p) {
-        TMatrix own(0, ckRelative);
-        own.Order = m.Order;
-        own.Ratios = m.Judges[p];
-        own.Vector.assign(size_t(m.Order), 0.0);
+        TMatrix own = JudgeMatrix(m, p);
         try {
             own.Compute(model.ExactMethod);
             vectors.push_back(own.Vector);

@@ -421,10 +421,7 @@ QString GroupCriterionJson(const TModel &model, const TCriterionNode *node)
     QStringList people;
     std::vector<std::vector<double>> vectors;
     for (size_t p = 0; p < m->Judges.size() && p < model.Participants.size(); ++p) {
-        TMatrix own(0, ckRelative);
-        own.Order = m->Order;
-        own.Ratios = m->Judges[p];
-        own.Vector.assign(size_t(m->Order), 0.0);
+        TMatrix own = JudgeMatrix(*m, p);
         QString cr = QStringLiteral("null"), vector = QStringLiteral("null");
         try {
             own.Compute(model.ExactMethod);

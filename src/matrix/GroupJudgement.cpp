@@ -53,16 +53,29 @@ std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &part
     return group;
 }
 
+TMatrix JudgeMatrix(const TMatrix &matrix, size_t participant)
+{
+    TMatrix judge(0, ckRelative);
+    judge.Order = matrix.Order;
+    judge.Ratios = participant < matrix.Judges.size() ? matrix.Judges[participant] : UnjudgedTexts(size_t(matrix.Order));
+    judge.Vector.assign(size_t(matrix.Order), 0.0);
+    return judge;
+}
+
+TJudgeTexts UnjudgedTexts(size_t order)
+{
+    TJudgeTexts texts(order, std::vector<QString>(order));
+    for (size_t i = 0; i < order; ++i)
+        texts[i][i] = QStringLiteral("1");
+    return texts;
+}
+
 std::vector<double> AggregateJudgements(const TMatrix &matrix, const std::vector<double> &weights)
 {
     std::vector<TMatrix> judges;
     judges.reserve(matrix.Judges.size());
-    for (const TJudgeTexts &texts : matrix.Judges) {
-        TMatrix judge(0, ckRelative);
-        judge.Order = matrix.Order;
-        judge.Ratios = texts;
-        judges.push_back(std::move(judge));
-    }
+    for (size_t p = 0; p < matrix.Judges.size(); ++p)
+        judges.push_back(JudgeMatrix(matrix, p));
     std::vector<const TMatrix *> pointers;
     for (const TMatrix &judge : judges)
         pointers.push_back(&judge);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-class TMatrix;
+#include "matrix/Matrix.h"
 
 // Judgements of a group: several participants judge the same ratio matrix.
 
@@ -16,6 +16,11 @@ class TMatrix;
 // no ratio throws, naming its cell; a weight below 0 counts as 0.
 std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &participants,
                                         const std::vector<double> &weights, int order);
+// One participant's judgements of a group's matrix as a matrix of their own.
+TMatrix JudgeMatrix(const TMatrix &matrix, size_t participant);
+// The texts of a participant who has judged nothing yet: blank pairs, 1 on the diagonal.
+TJudgeTexts UnjudgedTexts(size_t order);
+
 // The same over a matrix's Judges.
 std::vector<double> AggregateJudgements(const TMatrix &matrix, const std::vector<double> &weights);
 

@@ -2,6 +2,7 @@
 
 #include "matrix/Completion.h"
 #include "matrix/Conversions.h"
+#include "matrix/GroupJudgement.h"
 #include "matrix/KalvoError.h"
 
 QString TGridContent::Cell(int c, int r) const
@@ -77,12 +78,8 @@ TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node,
             grid.RowCount = k + 1;
         }
     } else if (m.Kind == ckRelative) {
-        TMatrix own(0, ckRelative);
         const bool judge = participant >= 0 && size_t(participant) < m.Judges.size();
-        if (judge) {
-            own.Order = m.Order;
-            own.Ratios = m.Judges[size_t(participant)];
-        }
+        const TMatrix own = judge ? JudgeMatrix(m, size_t(participant)) : TMatrix(0, ckRelative);
         const TMatrix &texts = judge ? own : m;
         for (int c = 1; c <= n; ++c)
             for (int r = 1; r <= n; ++r)

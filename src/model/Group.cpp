@@ -2,6 +2,14 @@
 
 #include "model/Model.h"
 
+std::vector<double> ParticipantWeights(const TModel &model)
+{
+    std::vector<double> weights;
+    for (const TParticipant &participant : model.Participants)
+        weights.push_back(participant.Weight);
+    return weights;
+}
+
 TGroup GroupOf(const TModel &model)
 {
     TGroup group;

@@ -16,6 +16,8 @@ struct TGroup
     std::vector<std::pair<std::vector<int>, std::vector<TJudgeTexts>>> Judges;
 };
 
+// Each participant's weight, in order.
+std::vector<double> ParticipantWeights(const TModel &model);
 // The model's group as it is.
 TGroup GroupOf(const TModel &model);
 // Makes group the model's: the participants, and judgements exactly in the

@@ -2,6 +2,7 @@
 
 #include "matrix/KalvoError.h"
 #include "matrix/Conversions.h"
+#include "matrix/GroupJudgement.h"
 #include "model/NodePath.h"
 
 #include <algorithm>
@@ -575,11 +576,7 @@ void TModelDocument::AddParticipant(const QString &name, double weight)
             if (first && m.Kind == ckRelative) {
                 m.Judges = {m.Ratios};
             } else if (!first && !m.Judges.empty()) {
-                const size_t n = m.Judges.front().size();
-                TJudgeTexts none(n, std::vector<QString>(n));
-                for (size_t i = 0; i < n; ++i)
-                    none[i][i] = QStringLiteral("1");
-                m.Judges.push_back(none);
+                m.Judges.push_back(UnjudgedTexts(m.Judges.front().size()));
             } else {
                 continue;
             }

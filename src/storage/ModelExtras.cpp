@@ -1,6 +1,7 @@
 #include "storage/ModelExtras.h"
 
 #include "matrix/Completion.h"
+#include "matrix/GroupJudgement.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
 #include "model/Model.h"
@@ -142,10 +143,7 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
         if (judgements.isEmpty() || participants.empty())
             continue;
         const size_t n = size_t(m.Order);
-        TJudgeTexts none(n, std::vector<QString>(n));
-        for (size_t i = 0; i < n; ++i)
-            none[i][i] = QStringLiteral("1");
-        m.Judges.assign(participants.size(), none);
+        m.Judges.assign(participants.size(), UnjudgedTexts(n));
         for (qsizetype j = 0; j < judgements.size(); ++j) {
             const QJsonObject judgement = judgements.at(j).toObject();
             const int p = judgement.value(QStringLiteral("participant")).toInt(-1);

@@ -8,6 +8,7 @@
 #include "storage/ModelExtras.h"
 #include "storage/TextFiles.h"
 #include "matrix/Conversions.h"
+#include "model/Group.h"
 #include "model/NodePath.h"
 
 #include <QCryptographicHash>
@@ -62,9 +63,7 @@ QStringList SolutionLines(const TModel &model)
 // no completion).
 void GroupMatrixLines(const TModel &model, const TMatrix &m, QStringList &lines)
 {
-    std::vector<double> weights;
-    for (const TParticipant &participant : model.Participants)
-        weights.push_back(participant.Weight);
+    const std::vector<double> weights = ParticipantWeights(model);
     std::vector<double> group;
     std::optional<TCompletion> completion;
     try {

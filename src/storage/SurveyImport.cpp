@@ -1,6 +1,7 @@
 #include "storage/SurveyImport.h"
 
 #include "matrix/Conversions.h"
+#include "matrix/GroupJudgement.h"
 #include "matrix/KalvoError.h"
 #include "model/Model.h"
 #include "model/NodePath.h"
@@ -126,11 +127,7 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
         }
         participants.push_back({name, weight});
         for (auto &[node, list] : judges) {
-            const size_t n = size_t(node->Matrix->Order);
-            TJudgeTexts none(n, std::vector<QString>(n));
-            for (size_t d = 0; d < n; ++d)
-                none[d][d] = QStringLiteral("1");
-            list.push_back(none);
+            list.push_back(UnjudgedTexts(size_t(node->Matrix->Order)));
         }
         for (const auto &[column, pair] : pairs) {
             const QString answer = row.value(column);
