@@ -23,6 +23,36 @@ void BM_AnalizeAll(benchmark::State &state)
     state.SetComplexityN(state.range(0));
 }
 
+// The whole refresh of a group's model: the aggregate's synthesis and each
+// participant's own ranking (range(0) participants, 1000 solutions).
+void BM_GroupSynthesis(benchmark::State &state)
+{
+    TModel model;
+    BuildGeneratedModel(model, 1000);
+    const int people = int(state.range(0));
+    for (int p = 0; p < people; ++p)
+        model.Participants.push_back({QStringLiteral("U%1").arg(p), 1.0});
+    int k = 0;
+    for (TCriterionNode *node : TCriteriaTree::Subtree(model.Tree.FirstNode())) {
+        TMatrix &m = *node->Matrix;
+        if (m.Kind != ckRelative)
+            continue;
+        ++k;
+        for (int p = 0; p < people; ++p) {
+            TJudgeTexts texts = m.Ratios;
+            for (int r = 0; r < m.Order; ++r)
+                for (int c = r + 1; c < m.Order; ++c) {
+                    const int term = 1 + (r * 5 + c * 3 + p + k) % 9;
+                    texts[size_t(c)][size_t(r)] = QStringLiteral("%1:1").arg(term);
+                    texts[size_t(r)][size_t(c)] = QStringLiteral("1:%1").arg(term);
+                }
+            m.Judges.push_back(texts);
+        }
+    }
+    for (auto _ : state)
+        AnalyzeAll(model);
+}
+
 void BM_LoadProject(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -65,5 +95,6 @@ void BM_Sensitivity(benchmark::State &state)
 
 BENCHMARK(BM_Sensitivity)->Arg(100)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalizeAll)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupSynthesis)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadProject)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -118,79 +119,165 @@ void ComputeSubcriterionBars(TModel &model)
     model.SubcriterionBars = std::move(bars);
 }
 
-void PrepareGroupMatrices(const TModel &model, TCriterionNode *start)
+void PrepareGroupMatrices(const TModel &model, TCriterionNode *start, int participant)
 {
-    const std::vector<double> weights = ParticipantWeights(model);
+    std::vector<double> weights = ParticipantWeights(model);
+    if (participant >= 0) {
+        weights.assign(weights.size(), 0.0);
+        if (size_t(participant) < weights.size())
+            weights[size_t(participant)] = 1.0;
+    }
     for (TCriterionNode *node : TCriteriaTree::Subtree(start)) {
         if (!node->Matrix)
             continue;
         TMatrix &m = *node->Matrix;
         if (m.Kind != ckRelative || m.Judges.empty() || weights.empty())
             m.Given.clear();
+        else if (participant >= 0)
+            WithContext([node] { return CriterionPlace(node); }, [&] {
+                const TMatrix own = JudgeMatrix(m, size_t(participant));
+                m.Given = AggregateJudgements({&own}, {1.0}, m.Order);
+            });
         else
             WithContext([node] { return CriterionPlace(node); }, [&] { m.Given = AggregateJudgements(m, weights); });
     }
 }
 
-namespace {
-
-// The blank pairs of a matrix: the group's when it has one, else its own texts'.
-bool HasBlanks(const TMatrix &m)
-{
-    if (!m.Given.empty())
-        return !TCompletion(m.Order, m.Given).Blank().empty();
-    return HasBlankPairs(m);
-}
-
-TCompletion CompletionOf(const TMatrix &m)
-{
-    return m.Given.empty() ? TCompletion(m) : TCompletion(m.Order, m.Given);
-}
-
-} // namespace
-
 void CheckComparisonGraphs(const TModel &model, TCriterionNode *start)
 {
     for (TCriterionNode *node : TCriteriaTree::Subtree(start)) {
-        if (!node->Matrix || !HasBlanks(*node->Matrix))
+        if (!node->Matrix)
             continue;
         WithContext([node] { return CriterionPlace(node); }, [&] {
-            const TCompletion completion = CompletionOf(*node->Matrix);
-            if (completion.Connected())
+            const std::optional<TCompletion> completion = BlankPairsOf(*node->Matrix);
+            if (!completion || completion->Connected())
                 return;
             const QStringList items = model.ItemNames(node);
             QStringList loose;
-            for (const QString &number : completion.LooseItems())
+            for (const QString &number : completion->LooseItems())
                 loose << items.value(number.toInt() - 1, number);
             throw EKalvoError(EKalvoError::ekInvalidOp, DisconnectedMessage(loose));
         });
     }
 }
 
-void AnalyzeAll(TModel &model)
+namespace {
+
+// Analyze for every solution at once: a node's scores are its children's, weighed,
+// in the same order of sums (so the same numbers), without a walk per solution.
+std::vector<double> ScoresOfAll(TCriterionNode *node, size_t solutions, bool exactMethod, TSynthesisCache &cache)
 {
-    TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
-    // A group's matrices are the aggregate of its participants' judgements.
-    PrepareGroupMatrices(model, start);
-    // A comparison graph that falls apart is told by the names of its items.
+    std::vector<double> scores(solutions, 0.0);
+    if (!node || !node->Matrix)
+        return scores;
+    ComputeOnce(node, exactMethod, &cache);
+    const TMatrix &m = *node->Matrix;
+    if (node->HasChildren()) {
+        for (qint32 i = 0; i < m.Order; ++i) {
+            const double weight = size_t(i) < m.Vector.size() ? m.Vector[size_t(i)] : 0.0;
+            const std::vector<double> child = ScoresOfAll(node->Child(i), solutions, exactMethod, cache);
+            for (size_t k = 0; k < solutions; ++k)
+                scores[k] = Checked(scores[k] + Checked(child[k] * weight));
+        }
+        return scores;
+    }
+    for (size_t k = 0; k < solutions && k < m.Vector.size(); ++k)
+        scores[k] = m.Vector[k];
+    return scores;
+}
+
+// Every solution's score under start from the matrices as they are prepared now;
+// a matrix the cache holds is not computed again.
+std::vector<double> ScoresUnder(TModel &model, TCriterionNode *start, TSynthesisCache &cache)
+{
     CheckComparisonGraphs(model, start);
-    TSynthesisCache cache;
     // The start criterion is computed even without solutions: its status line and
     // bars show its judgements as they are now.
     if (start && start->Matrix)
         ComputeOnce(start, model.ExactMethod, &cache);
-    std::vector<double> scores(size_t(model.SolutionCount()));
-    for (int k = 0; k < model.SolutionCount(); ++k)
-        scores[size_t(k)] = Analyze(start, k, model.ExactMethod, &cache);
+    if (model.SolutionCount() == 0)
+        return {};
+    return ScoresOfAll(start, size_t(model.SolutionCount()), model.ExactMethod, cache);
+}
+
+// The matrices a run computed that no participant's judgements change (measured
+// values, a model's own ratios).
+void KeepShared(TSynthesisCache &shared, const TSynthesisCache &run, TCriterionNode *start)
+{
+    for (TCriterionNode *node : TCriteriaTree::Subtree(start))
+        if (run.IsComputed(node) && node->Matrix->Given.empty() && node->Matrix->Judges.empty())
+            shared.SetComputed(node);
+}
+
+} // namespace
+
+std::vector<int> RanksOf(const std::vector<double> &scores)
+{
+    std::vector<int> ranks(scores.size(), 1);
+    for (size_t i = 0; i < scores.size(); ++i)
+        for (double other : scores)
+            if (other > scores[i])
+                ++ranks[i];
+    return ranks;
+}
+
+void AnalyzeAll(TModel &model, int participant)
+{
+    TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
+
+    // Each participant's own ranking, their judgements alone; one whose judgements
+    // do not determine weights (their pairs fall apart) has none.
+    std::vector<std::vector<int>> ranks(model.Participants.size());
+    std::optional<TStatusLine> own;
+    TSynthesisCache shared;   // what every participant's run shares is computed once
+    for (size_t p = 0; p < model.Participants.size(); ++p) {
+        PrepareGroupMatrices(model, start, int(p));
+        TStatusLine status;
+        if (int(p) == participant)
+            AddBlankPairs(status, model, start);
+        try {
+            TSynthesisCache run = shared;
+            ranks[p] = RanksOf(ScoresUnder(model, start, run));
+            KeepShared(shared, run, start);
+            if (int(p) == participant) {
+                const TStatusLine computed = StatusFor(start);
+                status.Panels = computed.Panels;
+                status.Emphasis = computed.Emphasis;
+                if (!status.Panels[1].isEmpty() && start->Matrix && !start->Matrix->Given.empty())
+                    status.Panels[1] += QStringLiteral(" · ") + model.Participants[p].Name;
+            }
+        } catch (const EKalvoError &) {
+            ranks[p].clear();
+        }
+        if (int(p) == participant)
+            own = status;
+    }
+
+    // A group's matrices are the aggregate of its participants' judgements.
+    PrepareGroupMatrices(model, start);
+    const std::vector<double> scores = ScoresUnder(model, start, shared);   // the last run: shared is its own
 
     // Every computation succeeded: only now does anything the user sees change.
     for (int k = 0; k < model.SolutionCount(); ++k) {
         TSolution &solution = model.Solutions[size_t(k)];
         solution.Score = scores[size_t(k)];
         solution.ValueText = FormatFloat4(solution.Score);
+        solution.Ranks.clear();
+        for (const std::vector<int> &participantRanks : ranks)
+            solution.Ranks.push_back(participantRanks.empty() ? 0 : participantRanks[size_t(k)]);
     }
-    model.Status = StatusFor(start);
-    AddBlankPairs(model.Status, model, start);
+    if (own && own->Panels[0].isEmpty()) {
+        // their judgements do not determine weights: the group's figures, their blank pairs
+        const TStatusLine group = StatusFor(start);
+        own->Panels = group.Panels;
+        own->Emphasis = group.Emphasis;
+    }
+    if (own) {
+        model.Status = *own;
+    } else {
+        model.Status = StatusFor(start);
+        AddBlankPairs(model.Status, model, start);
+    }
     AddConsensus(model.Status, model, start);
     ComputeSubcriterionBars(model);
 }
@@ -219,11 +306,11 @@ void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode
 
 void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNode *node)
 {
-    if (!node || !node->Matrix || !HasBlanks(*node->Matrix))
+    const std::optional<TCompletion> completion = node && node->Matrix ? BlankPairsOf(*node->Matrix) : std::nullopt;
+    if (!completion)
         return;
-    const TCompletion completion = CompletionOf(*node->Matrix);
-    status.BlankPairs = QStringLiteral("Neprimerjani pari: %1").arg(completion.Blank().size());
-    if (const auto next = completion.NextPair()) {
+    status.BlankPairs = QStringLiteral("Neprimerjani pari: %1").arg(completion->Blank().size());
+    if (const auto next = completion->NextPair()) {
         const QStringList items = model.ItemNames(node);
         status.BlankPairs += QStringLiteral(". Naslednja primerjava: »%1« : »%2«")
                                  .arg(items.value(next->first), items.value(next->second));

@@ -14,8 +14,10 @@ double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *c
 // The one refresh of everything derived: every solution's score under the
 // selected node (or the first node), the status line, and the sub-criterion bars
 // of the selected node from the weights just computed. A failing computation
-// throws before any score, the status line or the bars change.
-void AnalyzeAll(TModel &model);
+// throws before any score, the status line or the bars change. A group's model
+// also gives each solution its rank by each participant's judgements alone; with
+// a participant selected, the status line and the blank pairs are theirs.
+void AnalyzeAll(TModel &model, int participant = -1);
 
 // The sub-criterion bars of the selected node from its current weights; with no
 // node selected the bars stay as they were.
@@ -28,11 +30,15 @@ void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNod
 // For a group's matrix: the consensus of the participants' own weights (S*) in words.
 void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode *node);
 // Gives every ratio matrix under start that holds a group's judgements the
-// group's aggregate (TMatrix::Given), by the participants' weights; clears it elsewhere.
-void PrepareGroupMatrices(const TModel &model, TCriterionNode *start);
+// group's aggregate (TMatrix::Given), by the participants' weights, or with
+// participant >= 0 that participant's own judgements; clears it elsewhere.
+void PrepareGroupMatrices(const TModel &model, TCriterionNode *start, int participant = -1);
 // Throws, naming the items, when a matrix under start has blank pairs that cut its
 // comparison graph apart: its weights are not determined.
 void CheckComparisonGraphs(const TModel &model, TCriterionNode *start);
+
+// Competition ranks of scores, highest first: equal scores share a rank (1, 2, 2, 4).
+std::vector<int> RanksOf(const std::vector<double> &scores);
 
 // Nearest integer, halves to even, within the int range.
 int RoundHalfEven(double value);

@@ -158,13 +158,14 @@ QString KindName(TCriterionKind kind)
     return QString::number(qint32(kind));
 }
 
-// A matrix's blank pairs, or none when it has none (or texts that are no ratio).
+// A matrix's blank pairs as computed (a group's aggregate's), or none when it has
+// none (or texts that are no ratio).
 std::optional<TCompletion> CompletionOf(const TMatrix *m)
 {
-    if (!m || !HasBlankPairs(*m))
+    if (!m)
         return std::nullopt;
     try {
-        return TCompletion(*m);
+        return BlankPairsOf(*m);
     } catch (const EKalvoError &) {
         return std::nullopt;
     }

@@ -83,6 +83,18 @@ bool HasBlankPairs(const TMatrix &matrix)
     return false;
 }
 
+std::optional<TCompletion> BlankPairsOf(const TMatrix &matrix)
+{
+    std::optional<TCompletion> completion;
+    if (!matrix.Given.empty())
+        completion.emplace(matrix.Order, matrix.Given);
+    else if (HasBlankPairs(matrix))
+        completion.emplace(matrix);
+    if (completion && completion->Blank().empty())
+        completion.reset();
+    return completion;
+}
+
 QString DisconnectedMessage(const QStringList &items)
 {
     QStringList quoted;

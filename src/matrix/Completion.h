@@ -61,6 +61,9 @@ private:
 // Whether the pair (r, c) of a ratio matrix is blank: a mirrored cell is empty.
 bool IsBlankPair(const TMatrix &matrix, int r, int c);
 bool HasBlankPairs(const TMatrix &matrix);
+// The blank pairs of a matrix as it is computed: the group's aggregate (Given)
+// when it has one, else its own texts'; nothing when it has none.
+std::optional<TCompletion> BlankPairsOf(const TMatrix &matrix);
 // "Primerjave ne povežejo »C«, »D« z ostalimi postavkami …": the weights of a
 // matrix whose comparison graph falls apart are not determined.
 QString DisconnectedMessage(const QStringList &items);

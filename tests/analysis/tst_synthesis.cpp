@@ -2,6 +2,8 @@
 #include "ModelFixtures.h"
 #include "analysis/Synthesis.h"
 #include "matrix/Completion.h"
+#include "matrix/GroupJudgement.h"
+#include "matrix/KalvoError.h"
 #include "TestSupport.h"
 #include "matrix/Conversions.h"
 
@@ -54,6 +56,8 @@ private slots:
     void noRandomIndexWarningOncePerMatrixOrder();
     void failureStopsBeforeAnyRowChanges();
     void blankPairsThatCutTheItemsApart();
+    void participantsOwnRankingAndStatus_data();
+    void participantsOwnRankingAndStatus();
     void matrixWithMoreItemsThanChildren();
     void cachedRunAgreesWithPlainAnalize();
     void roundHalfEven_data();
@@ -194,7 +198,7 @@ void TestSynthesis::noSolutionsStillComputesTheStartCriterion()
 
     model.Tree.FirstNode()->Matrix.reset();   // a start node without a matrix shows its name only
     AnalyzeAll(model);
-    QCOMPARE(model.Status, (TStatusLine{{QString(), "", "", "", "", "", ""}, false}));
+    QCOMPARE(model.Status, TStatusLine{});
 }
 
 void TestSynthesis::subcriterionBarsShowTheWeightsJustComputed()
@@ -301,6 +305,101 @@ void TestSynthesis::blankPairsThatCutTheItemsApart()
     model.Tree.Select(model.Tree.FirstNode());
     QCOMPARE(ErrorOf([&] { AnalyzeAll(model); }),
              DisconnectedMessage({QStringLiteral("C")}) + QStringLiteral("\nKriterij »Cilj/K1«"));
+}
+
+namespace {
+
+// The example with a third leaf, so that the root's 3x3 matrix has a CR.
+void BuildThreeLeaves(TModel &model)
+{
+    BuildExample(model);
+    TCriterionNode *root = model.Tree.FirstNode();
+    model.Tree.Select(root);
+    model.Tree.AddSelectedChild(QStringLiteral("K3"), 3, ckLessIsBetter)->Matrix->AbsoluteValues = {"4", "1", "2"};
+    model.FitNodeMatrix(root);
+    model.Tree.Select(root);
+}
+
+// The root's judgements from its upper triangle (K1:K2, K1:K3, K2:K3); "" leaves a pair blank.
+TJudgeTexts Judgements(const QStringList &upper)
+{
+    TJudgeTexts texts(3, std::vector<QString>(3, QStringLiteral("1")));
+    const std::pair<int, int> pairs[] = {{0, 1}, {0, 2}, {1, 2}};
+    for (int i = 0; i < 3; ++i) {
+        const auto [r, c] = pairs[i];
+        texts[size_t(c)][size_t(r)] = upper[i];
+        texts[size_t(r)][size_t(c)] = upper[i].isEmpty() ? QString() : ReciprocalText(upper[i]);
+    }
+    return texts;
+}
+
+} // namespace
+
+void TestSynthesis::participantsOwnRankingAndStatus_data()
+{
+    QTest::addColumn<QStringList>("ana");
+    QTest::addColumn<QStringList>("bojan");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("consistent and not, group shown") << QStringList{"3:1", "5:1", "2:1"} << QStringList{"1:5", "3:1", "7:1"} << -1;
+    QTest::newRow("Ana shown") << QStringList{"3:1", "5:1", "2:1"} << QStringList{"1:5", "3:1", "7:1"} << 0;
+    QTest::newRow("Bojan shown, inconsistent") << QStringList{"3:1", "5:1", "2:1"} << QStringList{"1:5", "3:1", "7:1"} << 1;
+    QTest::newRow("Bojan with a blank pair") << QStringList{"3:1", "5:1", "2:1"} << QStringList{"1:5", "", "7:1"} << 1;
+    QTest::newRow("Bojan's pairs fall apart") << QStringList{"3:1", "5:1", "2:1"} << QStringList{"", "", "7:1"} << 1;
+}
+
+// Each participant's ranking and, when shown, status line are those of a model
+// judged by them alone; the group's scores are the aggregate's.
+void TestSynthesis::participantsOwnRankingAndStatus()
+{
+    QFETCH(QStringList, ana);
+    QFETCH(QStringList, bojan);
+    QFETCH(int, selected);
+    const std::vector<TJudgeTexts> judges{Judgements(ana), Judgements(bojan)};
+
+    TModel group;
+    BuildThreeLeaves(group);
+    group.Participants = {{QStringLiteral("Ana"), 1.0}, {QStringLiteral("Bojan"), 2.0}};
+    group.Tree.FirstNode()->Matrix->Judges = judges;
+    AnalyzeAll(group, selected);
+
+    for (size_t p = 0; p < judges.size(); ++p) {
+        TModel alone;
+        BuildThreeLeaves(alone);
+        alone.Tree.FirstNode()->Matrix->Ratios = judges[p];
+        std::vector<double> scores;
+        TStatusLine status;
+        bool determined = true;
+        try {
+            AnalyzeAll(alone);
+            for (const TSolution &solution : alone.Solutions)
+                scores.push_back(solution.Score);
+            status = alone.Status;
+        } catch (const EKalvoError &) {
+            determined = false;
+        }
+        const std::vector<int> ranks = determined ? RanksOf(scores) : std::vector<int>(3, 0);
+        for (size_t k = 0; k < 3; ++k)
+            QCOMPARE(group.Solutions[k].Ranks.at(p), ranks[k]);
+        if (int(p) != selected)
+            continue;
+        if (determined) {
+            status.Panels[1] += QStringLiteral(" · ") + group.Participants[p].Name;
+            QCOMPARE(group.Status.Panels, status.Panels);
+            QCOMPARE(group.Status.Emphasis, status.Emphasis);
+        }
+        QCOMPARE(group.Status.BlankPairs.isEmpty(), !bojan.contains(QString()) || p == 0);
+    }
+
+    TCriterionNode *root = group.Tree.FirstNode();
+    TMatrix aggregate(3, ckRelative);
+    aggregate.Given = AggregateJudgements(*root->Matrix, {1.0, 2.0});
+    aggregate.Compute(group.ExactMethod);
+    for (size_t k = 0; k < 3; ++k) {
+        double score = 0.0;
+        for (int i = 0; i < 3; ++i)
+            score += aggregate.Vector[size_t(i)] * root->Child(i)->Matrix->Vector[k];
+        QVERIFY(std::fabs(group.Solutions[k].Score - score) < 1e-12);
+    }
 }
 
 void TestSynthesis::matrixWithMoreItemsThanChildren()

@@ -219,7 +219,7 @@ void TestModelDocument::refusedEditChangesNothing()
     document.NewModel(QStringLiteral("Velik"));
     TModel &model = document.Model();
     for (int k = 0; k <= MaxRelativeOrder; ++k)
-        model.Solutions.push_back({QStringLiteral("R%1").arg(k)});
+        model.Solutions.push_back(TSolution{QStringLiteral("R%1").arg(k), 0.0, QStringLiteral(" "), {}});
     TCriterionNode *root = model.Tree.FirstNode();
     root->Matrix = std::make_unique<TMatrix>(MaxRelativeOrder + 1, ckMoreIsBetter);
     const QByteArray before = Files(model);

@@ -5,6 +5,7 @@
 #include "model/NodePath.h"
 #include "ui/dialogs/FormPopup_kriterij.h"
 #include "ui/mainwindow/ResultsPanel.h"
+#include "ui/mainwindow/StatusLineView.h"
 #include "ui/mainwindow/StringGrid.h"
 #include "analysis/Synthesis.h"
 #include "ui/dialogs/FormRazmerje.h"
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
@@ -505,6 +507,13 @@ void TestGrid::groupParticipants()
     QCOMPARE(w.Score(0), QStringLiteral("0,4330"));   // A : B is the geometric mean of 3 and 1
     // Ana puts A at 0,75, Bine at 0,5: their consensus, under the grid.
     QVERIFY2(w.Form.BlankPairs->text().startsWith(QStringLiteral("Soglasje udeležencev: ")), qPrintable(w.Form.BlankPairs->text()));
+    // Beside each score, the solution's rank by each participant alone.
+    QLabel *ranks = w.Form.Panel2->RanksLabel(0);
+    QVERIFY(ranks->isVisible());
+    QVERIFY2(QRegularExpression(QStringLiteral("^[12] · [12]$")).match(ranks->text()).hasMatch(), qPrintable(ranks->text()));
+    QVERIFY(ranks->toolTip().contains(QStringLiteral("Ana: ")) && ranks->toolTip().contains(QStringLiteral("Bine: ")));
+    auto *status = w.Form.findChild<TStatusLineView *>();
+    QCOMPARE(status->Panels[1]->text(), QStringLiteral("Matrika 2x2"));
 
     // The group's cells are computed: an edit there is refused with a message.
     QStringList log;
@@ -519,6 +528,7 @@ void TestGrid::groupParticipants()
     QTest::keyClick(who, Qt::Key_Down);
     QCOMPARE(who->currentText(), QStringLiteral("Ana"));
     QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("3:1"));
+    QCOMPARE(status->Panels[1]->text(), QStringLiteral("Matrika 2x2 · Ana"));   // the status line is hers
     AnswerRatio(nullptr, {Qt::Key_Home});   // 9:1
     w.DoubleClickCell(2, 1);
     QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("9:1"));

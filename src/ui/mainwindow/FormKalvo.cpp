@@ -345,7 +345,7 @@ void TFormKalvo::ShowHistory()
 
 void TFormKalvo::AnalyzeAll()
 {
-    ::AnalyzeAll(Document.Model());
+    ::AnalyzeAll(Document.Model(), Document.Participant());
     ShowResults();
 }
 

@@ -204,6 +204,7 @@ void TFormKalvo::CreateToolBar()
         Run([this, index] {
             Document.SetParticipant(index - 1);
             RefillGrid();
+            AnalyzeAll();   // the status line and blank pairs are the shown participant's
         });
     });
     for (QAction *action : ToolBar1->actions())

@@ -71,6 +71,11 @@ TResultsPanel::TRowControls TResultsPanel::MakeRow(int index, bool solutionRow)
     ShowPlainText(row.NameLabel);
     ShowPlainText(row.ValueLabel);
     if (solutionRow) {
+        row.RanksLabel = new QLabel(this);
+        ShowPlainText(row.RanksLabel);
+        row.RanksLabel->hide();
+    }
+    if (solutionRow) {
         for (QWidget *control : {static_cast<QWidget *>(row.NameLabel), static_cast<QWidget *>(row.ValueLabel),
                                  static_cast<QWidget *>(row.Bar)}) {
             control->setProperty(RowProperty, index);
@@ -92,6 +97,7 @@ void TResultsPanel::Release(TRowControls &row)
     delete row.NameLabel;
     delete row.ValueLabel;
     delete row.Bar;
+    delete row.RanksLabel;
     row = TRowControls();
 }
 
@@ -161,8 +167,11 @@ int TResultsPanel::Layout(const TModel &model)
         SetName(bar.NameLabel, data.Name, 10, top, NameWidth - 10);
     }
 
+    // A group's model: each participant's own rank of a solution after its bar.
+    const bool ranks = !model.Participants.empty();
+    const int ranksWidth = ranks ? std::min(w / 4, 30 + 28 * int(model.Participants.size())) : 0;
     const int base = count > 0 ? half + 10 : 10;
-    const int barWidth = std::max(0, count > 0 ? half - 170 : w - 170);
+    const int barWidth = std::max(0, (count > 0 ? half - 170 : w - 170) - ranksWidth);
     for (int k = 0; k < RowCount() && k < model.SolutionCount(); ++k) {
         TRowControls &row = FRows[size_t(k)];
         const TSolution &solution = model.Solutions[size_t(k)];
@@ -170,6 +179,23 @@ int TResultsPanel::Layout(const TModel &model)
         row.NameLabel->move(base, top);
         SetLabel(row.ValueLabel, solution.ValueText, base + 100, top);
         row.Bar->setGeometry(base + 150, top, barWidth, h);
+        row.RanksLabel->setVisible(ranks);
+        if (ranks) {
+            QStringList shown, told;
+            for (size_t p = 0; p < model.Participants.size(); ++p) {
+                const int rank = p < solution.Ranks.size() ? solution.Ranks[p] : 0;
+                shown << (rank > 0 ? QString::number(rank) : QStringLiteral("–"));
+                told << QStringLiteral("%1: %2").arg(model.Participants[p].Name,
+                                                     rank > 0 ? QStringLiteral("%1. mesto").arg(rank)
+                                                              : QStringLiteral("uteži niso določene"));
+            }
+            const QString text = shown.join(QStringLiteral(" · "));
+            SetLabel(row.RanksLabel,
+                     row.RanksLabel->fontMetrics().elidedText(text, Qt::ElideRight, std::max(0, ranksWidth - 10)),
+                     base + 160 + barWidth, top);
+            row.RanksLabel->setToolTip(QStringLiteral("Uvrstitev po sodbah vsakega udeleženca:\n")
+                                       + told.join(QLatin1Char('\n')));
+        }
         row.Bar->setRange(0, 10000);
         row.Bar->setValue(std::clamp(RoundHalfEven(solution.Score * 10000.0), 0, 10000));
     }

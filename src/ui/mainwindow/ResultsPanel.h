@@ -40,6 +40,8 @@ public:
     QLabel *NameLabel(int row) const { return FRows.at(size_t(row)).NameLabel; }
     QLabel *ValueLabel(int row) const { return FRows.at(size_t(row)).ValueLabel; }
     QProgressBar *Bar(int row) const { return FRows.at(size_t(row)).Bar; }
+    // A group's model: the solution's rank by each participant alone ("1 · 3 · 2").
+    QLabel *RanksLabel(int row) const { return FRows.at(size_t(row)).RanksLabel; }
     QLabel *SubcriterionName(int i) const { return FBars.at(size_t(i)).NameLabel; }
     QLabel *SubcriterionValue(int i) const { return FBars.at(size_t(i)).ValueLabel; }
     QProgressBar *SubcriterionBar(int i) const { return FBars.at(size_t(i)).Bar; }
@@ -57,6 +59,7 @@ private:
         QLabel *NameLabel = nullptr;
         QLabel *ValueLabel = nullptr;
         QProgressBar *Bar = nullptr;
+        QLabel *RanksLabel = nullptr;
     };
 
     TRowControls MakeRow(int index, bool solutionRow);
