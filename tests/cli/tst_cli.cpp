@@ -68,6 +68,10 @@ private slots:
     void controlCharactersAreShownEscaped();
     void sensitivity();
     void advise();
+    void outputsKeptOnTheExamples_data();
+    void outputsKeptOnTheExamples();
+    void failedWriteToStandardOutput_data();
+    void failedWriteToStandardOutput();
 };
 
 void TestCli::tableInBothLocales_data()
@@ -480,6 +484,67 @@ void TestCli::advise()
     const TRun values = RunCli({"advise", "--node", "Nakup avtomobila/Stroški/Cena", Example("Avto")});
     QCOMPARE(values.ExitCode, 1);
     QVERIFY(values.Err.startsWith(QStringLiteral("Predlogi za doslednost so le")));
+}
+
+// Each line of expected/cases.txt: the file with the output the command gave
+// before, then the command's arguments, the model last (an example's name).
+void TestCli::outputsKeptOnTheExamples_data()
+{
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QStringList>("arguments");
+    QFile cases(QStringLiteral(KALVO_EXPECTED_DIR "/cases.txt"));
+    QVERIFY(cases.open(QIODevice::ReadOnly | QIODevice::Text));
+    while (!cases.atEnd()) {
+        QStringList fields = QString::fromUtf8(cases.readLine()).trimmed().split(QLatin1Char('|'));
+        if (fields.size() < 3)
+            continue;
+        const QString expected = fields.takeFirst();
+        fields.last() = Example(fields.last().toUtf8().constData());
+        QTest::newRow(qPrintable(expected)) << expected << fields;
+    }
+}
+
+// The text outputs are kept byte for byte; the JSON ones value for value (keys,
+// strings, numbers at full precision), whatever their layout.
+void TestCli::outputsKeptOnTheExamples()
+{
+    QFETCH(QString, expected);
+    QFETCH(QStringList, arguments);
+    const TRun run = RunCli(arguments);
+    QCOMPARE(run.ExitCode, 0);
+    QFile file(QStringLiteral(KALVO_EXPECTED_DIR "/") + expected);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    if (expected.endsWith(QLatin1String(".json"))) {
+        QJsonParseError error;
+        const QJsonDocument now = QJsonDocument::fromJson(run.Out.toUtf8(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+        QCOMPARE(now, QJsonDocument::fromJson(before));
+    } else {
+        QCOMPARE(run.Out, QString::fromUtf8(before));
+    }
+}
+
+void TestCli::failedWriteToStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("analyze") << QStringList{"analyze", Example("Avto")};
+    QTest::newRow("analyze --json") << QStringList{"analyze", "--json", Example("Avto")};
+    QTest::newRow("sensitivity") << QStringList{"sensitivity", "--json", "--all-crossings", Example("Avto")};
+    QTest::newRow("advise") << QStringList{"advise", Example("Avto")};
+    QTest::newRow("report to -") << QStringList{"report", "model", Example("Avto"), "-o", "-"};
+}
+
+// A full disk: the output is lost, so the command fails.
+void TestCli::failedWriteToStandardOutput()
+{
+    QFETCH(QStringList, arguments);
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(KALVO_CLI), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("standardni izhod")));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestCli)

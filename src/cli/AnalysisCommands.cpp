@@ -1,0 +1,411 @@
+// analyze, sensitivity, advise and group: a model's results as a table or JSON.
+#include "cli/Commands.h"
+#include "cli/CliSupport.h"
+
+#include "matrix/Completion.h"
+#include "matrix/Conversions.h"
+#include "matrix/GroupJudgement.h"
+#include "matrix/KalvoError.h"
+#include "model/Model.h"
+#include "model/NodePath.h"
+#include "analysis/ConsistencyAdvice.h"
+#include "analysis/Sensitivity.h"
+
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QCommandLineOption ApproximateOption(QStringLiteral("approximate"));
+const QCommandLineOption NodeOption(QStringLiteral("node"), QString(), QStringLiteral("PATH"));
+const QCommandLineOption JsonOption(QStringLiteral("json"));
+
+// The options every analysis takes; false after a usage error.
+bool ParseAnalysis(QCommandLineParser &parser, const QStringList &arguments, TLoadOptions &load)
+{
+    parser.addOptions({ApproximateOption, NodeOption, JsonOption});
+    if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL")))
+        return false;
+    load.Model = parser.positionalArguments().constFirst();
+    load.Node = parser.value(NodeOption);
+    load.HasNode = parser.isSet(NodeOption);
+    load.Approximate = parser.isSet(ApproximateOption);
+    return true;
+}
+
+QString KindName(TCriterionKind kind)
+{
+    switch (kind) {
+    case ckRelative: return QStringLiteral("relative");
+    case ckLessIsBetter: return QStringLiteral("less_is_better");
+    case ckMoreIsBetter: return QStringLiteral("more_is_better");
+    }
+    return QString::number(qint32(kind));
+}
+
+// A matrix's blank pairs as computed (a group's aggregate's), or none when it has
+// none (or texts that are no ratio).
+std::optional<TCompletion> CompletionOf(const TMatrix *m)
+{
+    if (!m)
+        return std::nullopt;
+    try {
+        return BlankPairsOf(*m);
+    } catch (const EKalvoError &) {
+        return std::nullopt;
+    }
+}
+
+QJsonValue Pair(int r, int c)
+{
+    return QJsonArray{r + 1, c + 1};
+}
+
+QJsonObject CriterionJson(const TCriterionNode *node)
+{
+    QJsonObject out{{QStringLiteral("path"), NodePath(node)}};
+    const TMatrix *m = node->Matrix.get();
+    if (!m) {
+        for (const char *key : {"kind", "order", "vector", "lambda", "ci", "cr", "maxd", "maxd_row", "maxd_col"})
+            out.insert(QLatin1String(key), QJsonValue::Null);
+    } else {
+        out.insert(QStringLiteral("kind"), KindName(m->Kind));
+        out.insert(QStringLiteral("order"), m->Order);
+        out.insert(QStringLiteral("vector"), JsonNumbers(m->Vector));
+        out.insert(QStringLiteral("lambda"), m->Lambda);
+        out.insert(QStringLiteral("ci"), m->CI);
+        out.insert(QStringLiteral("cr"), m->Kind == ckRelative && m->Order > 10 ? QJsonValue() : QJsonValue(m->CR));
+        out.insert(QStringLiteral("maxd"), m->MaxD);
+        out.insert(QStringLiteral("maxd_row"), m->MaxDRow);
+        out.insert(QStringLiteral("maxd_col"), m->MaxDCol);
+    }
+    QJsonArray blank, completed;
+    QJsonValue next;
+    if (const std::optional<TCompletion> completion = CompletionOf(m)) {
+        for (const auto &[r, c] : completion->Blank()) {
+            blank.append(Pair(r, c));
+            if (completion->Connected())
+                completed.append(QJsonObject{{QStringLiteral("row"), r + 1}, {QStringLiteral("col"), c + 1},
+                                             {QStringLiteral("value"), completion->Value(r, c)}});
+        }
+        if (const auto pair = completion->NextPair())
+            next = Pair(pair->first, pair->second);
+    }
+    out.insert(QStringLiteral("blank"), blank);
+    out.insert(QStringLiteral("completed"), completed);
+    out.insert(QStringLiteral("next_pair"), next);
+    return out;
+}
+
+QJsonObject AnalysisJson(const TModel &model, TCriterionNode *start)
+{
+    QJsonArray solutions, status, criteria;
+    for (const TSolution &s : model.Solutions)
+        solutions.append(QJsonObject{{QStringLiteral("name"), s.Name}, {QStringLiteral("score"), s.Score}});
+    for (const QString &panel : model.Status.Panels)
+        status.append(panel);
+    for (const TCriterionNode *node : TCriteriaTree::Subtree(start))
+        criteria.append(CriterionJson(node));
+    const TCriterionNode *root = model.Tree.FirstNode();
+    return {{QStringLiteral("model"), root ? QJsonValue(root->Name) : QJsonValue()},
+            {QStringLiteral("method"), MethodName(model)},
+            {QStringLiteral("start"), start ? QJsonValue(NodePath(start)) : QJsonValue()},
+            {QStringLiteral("solutions"), solutions},
+            {QStringLiteral("status"), status},
+            {QStringLiteral("criteria"), criteria}};
+}
+
+QString Table(const TModel &model, const TCriterionNode *start)
+{
+    QStringList names;
+    qsizetype width = 0;
+    for (const TSolution &s : model.Solutions) {
+        names << TerminalSafe(s.Name);
+        width = std::max(width, names.last().size());
+    }
+    QString out;
+    for (size_t k = 0; k < model.Solutions.size(); ++k)
+        out += names.at(qsizetype(k)).leftJustified(width) + QStringLiteral("  ") + model.Solutions[k].ValueText
+            + QLatin1Char('\n');
+    out += QLatin1Char('\n');
+    for (size_t i = 0; i < model.Status.Panels.size(); ++i)
+        out += QStringLiteral("%1: %2\n").arg(i).arg(TerminalSafe(model.Status.Panels[i]));
+    // Blank pairs of the start criterion: each completed cell marked with "*".
+    if (const std::optional<TCompletion> completion = CompletionOf(start ? start->Matrix.get() : nullptr)) {
+        out += QLatin1Char('\n') + TerminalSafe(model.Status.BlankPairs) + QLatin1Char('\n');
+        for (const auto &[r, c] : completion->Blank())
+            out += QStringLiteral("(%1, %2)* %3\n").arg(r + 1).arg(c + 1)
+                       .arg(completion->Connected() ? FormatFloat4(completion->Value(r, c)) : QStringLiteral("–"));
+    }
+    return out;
+}
+
+QJsonValue Overtaken(int rival, double weight)
+{
+    if (rival < 0)
+        return QJsonValue();
+    return QJsonObject{{QStringLiteral("solution"), rival}, {QStringLiteral("weight"), weight}};
+}
+
+QJsonObject CrossingJson(const TCrossing &x)
+{
+    return {{QStringLiteral("weight"), x.Weight}, {QStringLiteral("pair"), QJsonArray{x.First, x.Second}}};
+}
+
+// An object's members without its closing brace, so that more can follow.
+QByteArray Opened(const QJsonObject &object)
+{
+    QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    bytes.chop(1);
+    return bytes;
+}
+
+// A sensitivity as JSON. With every crossing asked for there can be millions: the
+// document is then written piece by piece, none of them kept.
+void WriteSensitivityJson(const TModel &model, const TSensitivity &s, bool allCrossings)
+{
+    QJsonArray names, followed;
+    for (const TSolution &solution : model.Solutions)
+        names.append(solution.Name);
+    for (int k : s.Followed)
+        followed.append(k);
+    const QJsonObject head{{QStringLiteral("node"), NodePath(s.Node)},
+                           {QStringLiteral("method"), MethodName(model)},
+                           {QStringLiteral("solutions"), names},
+                           {QStringLiteral("scores"), JsonNumbers(s.Scores)},
+                           {QStringLiteral("top"), s.Top >= 0 ? QJsonValue(s.Top) : QJsonValue()},
+                           {QStringLiteral("followed"), followed}};
+    auto criterion = [&](const TCriterionSensitivity &c) {
+        return QJsonObject{{QStringLiteral("path"), NodePath(c.Node)},
+                           {QStringLiteral("weight"), c.Weight},
+                           {QStringLiteral("at_zero"), JsonNumbers(c.AtZero)},
+                           {QStringLiteral("at_one"), JsonNumbers(c.AtOne)},
+                           {QStringLiteral("top_interval"), s.Top >= 0 ? QJsonValue(JsonNumbers({c.Low, c.High})) : QJsonValue()},
+                           {QStringLiteral("overtaken_below"), Overtaken(c.LowRival, c.Low)},
+                           {QStringLiteral("overtaken_above"), Overtaken(c.HighRival, c.High)}};
+    };
+    QJsonValue critical;
+    if (s.Critical >= 0)
+        critical = QJsonObject{{QStringLiteral("path"), NodePath(s.Criteria[size_t(s.Critical)].Node)},
+                               {QStringLiteral("weight"), s.CriticalWeight},
+                               {QStringLiteral("change"), s.CriticalChange}};
+    if (!allCrossings) {
+        QJsonArray criteria;
+        for (const TCriterionSensitivity &c : s.Criteria) {
+            QJsonArray crossings;
+            for (const TCrossing &x : c.Crossings)
+                crossings.append(CrossingJson(x));
+            QJsonObject object = criterion(c);
+            object.insert(QStringLiteral("crossings"), crossings);
+            criteria.append(object);
+        }
+        QJsonObject out = head;
+        out.insert(QStringLiteral("criteria"), criteria);
+        out.insert(QStringLiteral("critical"), critical);
+        WriteOut(out);
+        return;
+    }
+    WriteOut(Opened(head) + ",\"criteria\":[\n");
+    for (size_t i = 0; i < s.Criteria.size(); ++i) {
+        const TCriterionSensitivity &c = s.Criteria[i];
+        WriteOut(Opened(criterion(c)) + ",\"crossings\":[");
+        bool first = true;
+        ForEachCrossing(c, [&](const TCrossing &x) {
+            WriteOut((first ? QByteArray() : QByteArray(",")) + QJsonDocument(CrossingJson(x)).toJson(QJsonDocument::Compact));
+            first = false;
+        });
+        WriteOut(QByteArray("]}") + (i + 1 < s.Criteria.size() ? ",\n" : "\n"));
+    }
+    // "critical" closes the document: the members of an object of its own, after "{".
+    WriteOut("]," + QJsonDocument(QJsonObject{{QStringLiteral("critical"), critical}}).toJson(QJsonDocument::Compact).mid(1)
+             + "\n");
+}
+
+QString SensitivityTable(const TModel &model, const TSensitivity &s)
+{
+    auto name = [&](int k) { return TerminalSafe(model.Solutions[size_t(k)].Name); };
+    QString out = QStringLiteral("Občutljivost: %1\n").arg(TerminalSafe(NodePath(s.Node)));
+    out += s.Top >= 0 ? QStringLiteral("Najboljša rešitev: %1 (%2)\n").arg(name(s.Top), FormatFloat4(s.Scores[size_t(s.Top)]))
+                      : QStringLiteral("Ni rešitev.\n");
+    for (const TCriterionSensitivity &c : s.Criteria) {
+        out += QStringLiteral("\n%1\n  utež %2").arg(TerminalSafe(c.Node->Name), FormatFloat4(c.Weight));
+        if (s.Top >= 0)
+            out += QStringLiteral(", najboljša ostane od %1 do %2").arg(FormatFloat4(c.Low), FormatFloat4(c.High));
+        out += QLatin1Char('\n');
+        for (size_t i = 0; i < c.Crossings.size() && i < 5; ++i) {
+            const TCrossing &x = c.Crossings[i];
+            out += QStringLiteral("  pri %1 se zamenjata %2 in %3\n").arg(FormatFloat4(x.Weight), name(x.First), name(x.Second));
+        }
+        if (c.Crossings.size() > 5)
+            out += QStringLiteral("  … in še %1 zamenjav\n").arg(c.Crossings.size() - 5);
+    }
+    if (s.Critical >= 0) {
+        const TCriterionSensitivity &c = s.Criteria[size_t(s.Critical)];
+        out += QStringLiteral("\nNajbolj občutljiv: %1, utež %2 → %3 (sprememba %4)\n")
+                   .arg(TerminalSafe(c.Node->Name), FormatFloat4(c.Weight), FormatFloat4(s.CriticalWeight),
+                        FormatFloat4(s.CriticalChange));
+    } else {
+        out += QStringLiteral("\nNobena sprememba ene uteži ne spremeni najboljše rešitve.\n");
+    }
+    return out;
+}
+
+QJsonObject AdviceJson(const TModel &model, const TCriterionNode *node, const TConsistencyAdvice &a)
+{
+    QJsonArray changes;
+    for (const TJudgementChange &c : a.Changes)
+        changes.append(QJsonObject{{QStringLiteral("row"), c.Row}, {QStringLiteral("col"), c.Col},
+                                   {QStringLiteral("from"), c.From}, {QStringLiteral("to"), c.To}});
+    return {{QStringLiteral("node"), NodePath(node)}, {QStringLiteral("method"), MethodName(model)},
+            {QStringLiteral("cr"), a.CR}, {QStringLiteral("changes"), changes},
+            {QStringLiteral("cr_after"), a.CRAfter}, {QStringLiteral("fewest"), a.Fewest}};
+}
+
+QString AdviceText(const TModel &model, const TCriterionNode *node, const TConsistencyAdvice &a)
+{
+    const QStringList items = model.ItemNames(node);
+    QString out = QStringLiteral("%1: CR %2\n").arg(TerminalSafe(NodePath(node)), FormatFloat4(a.CR));
+    if (a.Changes.empty())
+        return out + QStringLiteral("Sodbe so dovolj dosledne; predlogov ni.\n");
+    for (const TJudgementChange &c : a.Changes)
+        out += QStringLiteral("  %1 : %2  %3 → %4\n")
+                   .arg(TerminalSafe(items.value(c.Row - 1)), TerminalSafe(items.value(c.Col - 1)), c.From, c.To);
+    out += QStringLiteral("CR po spremembah: %1\n").arg(FormatFloat4(a.CRAfter));
+    if (!a.Reached)
+        out += QStringLiteral("Nobena preiskana sprememba ne doseže CR 0,1; to so tiste, ki ga najbolj znižajo.\n");
+    else if (!a.Fewest)
+        out += QStringLiteral("Potrebnih je več kot dve spremembi; morda obstaja krajša pot.\n");
+    return out;
+}
+
+QJsonValue CrOf(const TMatrix &m)
+{
+    return HasRandomIndex(m.Order) ? QJsonValue(m.CR) : QJsonValue();
+}
+
+// One criterion of a group: each participant's own weights (their judgements
+// alone, blank pairs completed, the same method), the group's aggregate matrix
+// and its weights, and the consensus of the participants' weights.
+QJsonObject GroupCriterionJson(const TModel &model, const TCriterionNode *node)
+{
+    const TMatrix *m = node->Matrix.get();
+    QJsonObject out{{QStringLiteral("path"), NodePath(node)}};
+    if (!m || m->Kind != ckRelative || m->Judges.empty() || model.Participants.empty()) {
+        out.insert(QStringLiteral("participants"), QJsonArray());
+        out.insert(QStringLiteral("group"), QJsonValue());
+        out.insert(QStringLiteral("consensus"), QJsonValue());
+        return out;
+    }
+    QJsonArray people;
+    std::vector<std::vector<double>> vectors;
+    for (size_t p = 0; p < m->Judges.size() && p < model.Participants.size(); ++p) {
+        TMatrix own = JudgeMatrix(*m, p);
+        QJsonValue cr, vector;
+        try {
+            own.Compute(model.ExactMethod);
+            cr = CrOf(own);
+            vector = JsonNumbers(own.Vector);
+            vectors.push_back(own.Vector);
+        } catch (const EKalvoError &) {
+            // judgements that do not determine weights (pairs cut apart): nothing to show
+        }
+        people.append(QJsonObject{{QStringLiteral("name"), model.Participants[p].Name},
+                                  {QStringLiteral("weight"), model.Participants[p].Weight},
+                                  {QStringLiteral("cr"), cr}, {QStringLiteral("vector"), vector}});
+    }
+    QJsonArray rows;
+    for (int r = 0; r < m->Order; ++r) {
+        QJsonArray row;
+        for (int c = 0; c < m->Order; ++c)
+            row.append(m->CellValue(c, r));
+        rows.append(row);
+    }
+    out.insert(QStringLiteral("participants"), people);
+    out.insert(QStringLiteral("group"), QJsonObject{{QStringLiteral("matrix"), rows},
+                                                    {QStringLiteral("vector"), JsonNumbers(m->Vector)},
+                                                    {QStringLiteral("lambda"), m->Lambda},
+                                                    {QStringLiteral("cr"), CrOf(*m)}});
+    out.insert(QStringLiteral("consensus"), ConsensusIndex(vectors));
+    return out;
+}
+
+} // namespace
+
+int AnalyzeCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    TLoadOptions load;
+    if (!ParseAnalysis(parser, arguments, load))
+        return 2;
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, load);
+        TCriterionNode *start = StartNode(model);
+        if (parser.isSet(JsonOption))
+            WriteOut(AnalysisJson(model, start));
+        else
+            WriteOut(Table(model, start));
+    });
+}
+
+int SensitivityCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption allCrossings(QStringLiteral("all-crossings"));
+    parser.addOption(allCrossings);
+    TLoadOptions load;
+    if (!ParseAnalysis(parser, arguments, load))
+        return 2;
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, load);
+        const TSensitivity result = AnalyzeSensitivity(model, StartNode(model));
+        if (parser.isSet(JsonOption))
+            WriteSensitivityJson(model, result, parser.isSet(allCrossings));
+        else
+            WriteOut(SensitivityTable(model, result));
+    });
+}
+
+int AdviseCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    TLoadOptions load;
+    if (!ParseAnalysis(parser, arguments, load))
+        return 2;
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, load);
+        TCriterionNode *start = StartNode(model);
+        model.FitNodeMatrix(start);
+        const TConsistencyAdvice result = WithContext([start] { return CriterionPlace(start); },
+                                                      [&] { return AdviseConsistency(*start->Matrix, model.ExactMethod); });
+        if (parser.isSet(JsonOption))
+            WriteOut(AdviceJson(model, start, result));
+        else
+            WriteOut(AdviceText(model, start, result));
+    });
+}
+
+int GroupCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    TLoadOptions load;
+    if (!ParseAnalysis(parser, arguments, load))
+        return 2;
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, load);
+        TCriterionNode *start = StartNode(model);
+        QJsonArray criteria;
+        for (const TCriterionNode *node : TCriteriaTree::Subtree(start))
+            criteria.append(GroupCriterionJson(model, node));
+        WriteOut(QJsonObject{{QStringLiteral("node"), NodePath(start)},
+                             {QStringLiteral("method"), MethodName(model)},
+                             {QStringLiteral("criteria"), criteria}});
+    });
+}

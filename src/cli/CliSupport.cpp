@@ -1,0 +1,144 @@
+#include "cli/CliSupport.h"
+
+#include "matrix/KalvoError.h"
+#include "matrix/Messages.h"
+#include "model/Model.h"
+#include "model/NodePath.h"
+#include "analysis/Synthesis.h"
+#include "storage/ModelFiles.h"
+
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QStringList>
+
+#include <cstdio>
+
+extern const char *const KalvoCliUsage;
+
+void WriteOut(const QByteArray &bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
+        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Izpisa ni mogoče zapisati na standardni izhod."));
+}
+
+void WriteOut(const QString &text)
+{
+    WriteOut(text.toUtf8());
+}
+
+void WriteOut(const QJsonObject &object)
+{
+    WriteOut(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+
+void PrintError(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+int UsageError(const QString &why)
+{
+    PrintError(QStringLiteral("kalvo-cli: %1\n").arg(why));
+    std::fputs(KalvoCliUsage, stderr);
+    return 2;
+}
+
+bool ParseCommand(QCommandLineParser &parser, const QStringList &arguments, int positionals, const QString &what)
+{
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    if (!parser.parse(QStringList{QStringLiteral("kalvo-cli")} + arguments)) {
+        UsageError(parser.errorText());
+        return false;
+    }
+    const qsizetype given = parser.positionalArguments().size();
+    if (given < positionals) {
+        UsageError(QStringLiteral("%1 is missing").arg(what));
+        return false;
+    }
+    if (given > positionals) {
+        UsageError(QStringLiteral("only %1 may be given").arg(what));
+        return false;
+    }
+    for (const QString &argument : parser.positionalArguments())
+        if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
+            UsageError(QStringLiteral("unknown option %1").arg(argument));
+            return false;
+        }
+    return true;
+}
+
+int Guarded(const std::function<void()> &work)
+{
+    try {
+        work();
+        if (std::fflush(stdout) != 0 || std::ferror(stdout))
+            throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Izpisa ni mogoče zapisati na standardni izhod."));
+        return 0;
+    } catch (const EKalvoError &e) {
+        PrintError(e.message() + QLatin1Char('\n'));
+    } catch (const std::bad_alloc &) {
+        PrintError(OutOfMemoryMessage() + QLatin1Char('\n'));
+    }
+    return 1;
+}
+
+void LoadModel(TModel &model, const TLoadOptions &options)
+{
+    SetMessageHandler([](const QString &text) { PrintError(text + QLatin1Char('\n')); });
+    model.SetMethod(!options.Approximate);
+    model.SetDebugMode(options.Debug);
+    // Opening in the program picks an existing file; a mistyped name here must
+    // not create an empty model set on disk.
+    if (!ModelExists(options.Model))
+        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Modela »%1« ni.").arg(options.Model));
+    bool replaced = false;
+    try {
+        LoadProject(model, options.Model, &replaced);
+    } catch (const EKalvoError &e) {
+        // The model came in whole and only its closing synthesis failed: as in the
+        // program, the user still works on the rest of it.
+        if (!replaced || (!options.HasNode && !options.KeepGoing))
+            throw;
+        PrintError(e.message() + QLatin1Char('\n'));
+    }
+    if (!options.HasNode)
+        return;
+    TCriterionNode *node = FindNode(model.Tree, options.Node);
+    if (!node)
+        throw EKalvoError(EKalvoError::ekFormat, QStringLiteral("Kriterija »%1« ni v modelu.").arg(options.Node));
+    model.Tree.Select(node);
+    model.FitNodeMatrix(node);
+    AnalyzeAll(model);
+}
+
+TCriterionNode *StartNode(const TModel &model)
+{
+    return model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
+}
+
+QString MethodName(const TModel &model)
+{
+    return model.ExactMethod ? QStringLiteral("exact") : QStringLiteral("approximate");
+}
+
+QJsonArray JsonNumbers(const std::vector<double> &values)
+{
+    QJsonArray array;
+    for (double value : values)
+        array.append(value);
+    return array;
+}
+
+QString TerminalSafe(const QString &text)
+{
+    QString out;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0))
+            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            out += ch;
+    }
+    return out;
+}

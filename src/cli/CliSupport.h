@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QCommandLineParser;
+#include <QStringList>
+class TModel;
+class TCriterionNode;
+
+// What every command of kalvo-cli shares: output that must arrive, usage errors,
+// loading a model as the program opens it, and JSON pieces.
+
+// Standard output; a failed write (a full disk, a closed pipe) throws a file error.
+void WriteOut(const QByteArray &bytes);
+void WriteOut(const QString &text);
+// A JSON document, indented, ending with a new line.
+void WriteOut(const QJsonObject &object);
+void PrintError(const QString &text);
+
+// The reason and the usage on standard error; returns exit code 2.
+int UsageError(const QString &why);
+// Parses a command's arguments (those after its name); positionals is how many
+// it takes. False after telling the user what is wrong.
+bool ParseCommand(QCommandLineParser &parser, const QStringList &arguments, int positionals, const QString &what);
+
+// Runs a command's work: a conversion, arithmetic or file error and a failed
+// allocation become a message on standard error and exit code 1; standard output
+// is flushed and checked before 0 is returned.
+int Guarded(const std::function<void()> &work);
+
+struct TLoadOptions
+{
+    QString Model;
+    QString Node;           // "Stanovanje/Lega"
+    bool HasNode = false;   // else the root
+    bool Approximate = false;
+    bool Debug = false;
+    bool KeepGoing = false; // a failed closing synthesis is told and the command goes on
+};
+// Loads the model set as opening it in the program does and selects the start
+// criterion (--node), computing it. A name that is not there is an error: nothing
+// is created on disk.
+void LoadModel(TModel &model, const TLoadOptions &options);
+TCriterionNode *StartNode(const TModel &model);
+
+QString MethodName(const TModel &model);
+QJsonArray JsonNumbers(const std::vector<double> &values);
+// A name as a terminal may show it: control characters (escape sequences among
+// them) are written as \xNN instead of being obeyed.
+QString TerminalSafe(const QString &text);

@@ -1,0 +1,78 @@
+// report, import-survey, export and import: a model's files in and out.
+#include "cli/Commands.h"
+#include "cli/CliSupport.h"
+
+#include "matrix/KalvoError.h"
+#include "model/Model.h"
+#include "report/Reports.h"
+#include "storage/ModelFiles.h"
+#include "storage/SurveyImport.h"
+#include "storage/TextFiles.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+namespace {
+
+const QCommandLineOption OutputOption(QStringLiteral("o"), QString(), QStringLiteral("FILE"));
+
+// FILE, or standard output for "-".
+void WriteTo(const QString &name, const QByteArray &bytes)
+{
+    if (name == QLatin1String("-"))
+        WriteOut(bytes);
+    else
+        WriteFiles({{name, bytes}});
+}
+
+} // namespace
+
+int ReportCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption node(QStringLiteral("node"), QString(), QStringLiteral("PATH"));
+    const QCommandLineOption debug(QStringLiteral("debug"));
+    const QCommandLineOption approximate(QStringLiteral("approximate"));
+    parser.addOptions({node, debug, approximate, OutputOption});
+    const QString kind = arguments.value(0);
+    if (kind != QLatin1String("model") && kind != QLatin1String("criterion") && kind != QLatin1String("solutions"))
+        return UsageError(QStringLiteral("the report must be model, criterion or solutions"));
+    if (!ParseCommand(parser, arguments.mid(1), 1, QStringLiteral("one MODEL")))
+        return 2;
+    if (!parser.isSet(OutputOption))
+        return UsageError(QStringLiteral("-o FILE is missing"));
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, {parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
+                          parser.isSet(approximate), parser.isSet(debug), true});
+        const QByteArray bytes = kind == QLatin1String("model") ? ModelReport(model)
+            : kind == QLatin1String("criterion")                ? CriterionReport(model)
+                                                                : SolutionsReport(model);
+        WriteTo(parser.value(OutputOption), bytes);
+    });
+}
+
+int ImportSurveyCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    if (!ParseCommand(parser, arguments, 2, QStringLiteral("MODEL and SURVEY.csv")))
+        return 2;
+    const QString modelName = parser.positionalArguments().at(0), surveyName = parser.positionalArguments().at(1);
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, {modelName, QString(), false, false, false, true});
+        ImportSurvey(model, ReadFileBytes(surveyName), surveyName);
+        SaveProject(model, modelName);
+        WriteOut(QStringLiteral("%1 udeležencev\n").arg(model.Participants.size()));
+    });
+}
+
+int ExportCommand(const QStringList &arguments)
+{
+    return UsageError(QStringLiteral("export: not yet"));
+}
+
+int ImportCommand(const QStringList &arguments)
+{
+    return UsageError(QStringLiteral("import: not yet"));
+}
