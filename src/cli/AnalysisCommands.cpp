@@ -10,6 +10,7 @@
 #include "model/NodePath.h"
 #include "analysis/ConsistencyAdvice.h"
 #include "analysis/Sensitivity.h"
+#include "storage/ModelJson.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -35,16 +36,6 @@ bool ParseAnalysis(QCommandLineParser &parser, const QStringList &arguments, TLo
     load.HasNode = parser.isSet(NodeOption);
     load.Approximate = parser.isSet(ApproximateOption);
     return true;
-}
-
-QString KindName(TCriterionKind kind)
-{
-    switch (kind) {
-    case ckRelative: return QStringLiteral("relative");
-    case ckLessIsBetter: return QStringLiteral("less_is_better");
-    case ckMoreIsBetter: return QStringLiteral("more_is_better");
-    }
-    return QString::number(qint32(kind));
 }
 
 // A matrix's blank pairs as computed (a group's aggregate's), or none when it has

@@ -5,6 +5,9 @@
 #include "matrix/KalvoError.h"
 #include "model/Model.h"
 #include "report/Reports.h"
+#include "report/ResultsTables.h"
+#include "report/ResultsWorkbook.h"
+#include "storage/ModelJson.h"
 #include "storage/ModelFiles.h"
 #include "storage/SurveyImport.h"
 #include "storage/TextFiles.h"
@@ -69,10 +72,48 @@ int ImportSurveyCommand(const QStringList &arguments)
 
 int ExportCommand(const QStringList &arguments)
 {
-    return UsageError(QStringLiteral("export: not yet"));
+    QCommandLineParser parser;
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
+    const QCommandLineOption node(QStringLiteral("node"), QString(), QStringLiteral("PATH"));
+    const QCommandLineOption approximate(QStringLiteral("approximate"));
+    const QCommandLineOption matrices(QStringLiteral("matrices"));
+    parser.addOptions({format, node, approximate, matrices, OutputOption});
+    if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL")))
+        return 2;
+    const QString kind = parser.value(format);
+    if (kind != QLatin1String("xlsx") && kind != QLatin1String("csv") && kind != QLatin1String("json"))
+        return UsageError(QStringLiteral("--format must be xlsx, csv or json"));
+    if (!parser.isSet(OutputOption))
+        return UsageError(QStringLiteral("-o FILE is missing"));
+    const QString output = parser.value(OutputOption);
+    if (kind == QLatin1String("xlsx") && output == QLatin1String("-"))
+        return UsageError(QStringLiteral("a workbook is written to a file, not to standard output"));
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, {parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
+                          parser.isSet(approximate), false, kind == QLatin1String("json")});
+        if (kind == QLatin1String("json"))
+            WriteTo(output, ModelToJson(model));
+        else if (kind == QLatin1String("csv"))
+            WriteTo(output, ResultsCsv(ResultsTables(model, parser.isSet(matrices))));
+        else
+            WriteResultsWorkbook(ResultsTables(model, parser.isSet(matrices)), output);
+    });
 }
 
 int ImportCommand(const QStringList &arguments)
 {
-    return UsageError(QStringLiteral("import: not yet"));
+    QCommandLineParser parser;
+    parser.addOption(OutputOption);
+    if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL.json")))
+        return 2;
+    if (!parser.isSet(OutputOption))
+        return UsageError(QStringLiteral("-o BASENAME is missing"));
+    return Guarded([&] {
+        const QString source = parser.positionalArguments().constFirst();
+        TModel model;
+        WithContext([&] { return QStringLiteral("Dokument »%1«").arg(source); },
+                    [&] { ModelFromJson(model, ReadFileBytes(source)); });
+        SaveProject(model, parser.value(OutputOption));
+    });
 }

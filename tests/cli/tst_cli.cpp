@@ -72,6 +72,11 @@ private slots:
     void outputsKeptOnTheExamples();
     void failedWriteToStandardOutput_data();
     void failedWriteToStandardOutput();
+    void workbookReadBack_data();
+    void workbookReadBack();
+    void csvInBothLocales_data();
+    void csvInBothLocales();
+    void importRefusesABadDocument();
 };
 
 void TestCli::tableInBothLocales_data()
@@ -545,6 +550,97 @@ void TestCli::failedWriteToStandardOutput()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 1);
     QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("standardni izhod")));
+}
+
+void TestCli::workbookReadBack_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("Avto") << QStringList{Example("Avto")};
+    QTest::newRow("Zaposlitev, approximate, matrices") << QStringList{"--approximate", "--matrices", Example("Zaposlitev")};
+    QTest::newRow("Avto under Stroški") << QStringList{"--node", "Nakup avtomobila/Stroški", Example("Avto")};
+}
+
+// The workbook read back by a real reader (openpyxl) holds the numbers analyze gives.
+void TestCli::workbookReadBack()
+{
+    QFETCH(QStringList, options);
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("izid.xlsx")), analysis = dir.filePath(QStringLiteral("izid.json"));
+    QCOMPARE(RunCli(QStringList{"export", "--format", "xlsx", "-o", book} + options).ExitCode, 0);
+    QStringList analyze = QStringList{"analyze", "--json"} + options;
+    analyze.removeAll(QStringLiteral("--matrices"));
+    const TRun json = RunCli(analyze);
+    QFile file(analysis);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json.Out.toUtf8()) > 0);
+    file.close();
+    QProcess reader;
+    reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KALVO_CHECK_WORKBOOK), book, analysis});
+    QVERIFY(reader.waitForFinished(60000));
+    QVERIFY2(reader.exitCode() == 0, reader.readAllStandardOutput() + reader.readAllStandardError());
+}
+
+void TestCli::csvInBothLocales_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("comma decimals") << "sl_SI.UTF-8" << ";";
+    QTest::newRow("point decimals") << "en_US.UTF-8" << ",";
+}
+
+// The CSV opens with its columns and characters right: a byte order mark, the
+// separator that is not the decimal one, the numbers analyze gives.
+void TestCli::csvInBothLocales()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, separator);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), locale);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(KALVO_CLI), {"export", "--format", "csv", Example("Avto"), "-o", "-"});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray bytes = process.readAllStandardOutput();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
+    const QJsonObject analysis = QJsonDocument::fromJson(RunCli({"analyze", "--json", Example("Avto")}, locale).Out.toUtf8()).object();
+    const QJsonArray solutions = analysis.value(QStringLiteral("solutions")).toArray();
+    QVERIFY(lines.at(0).startsWith(QStringLiteral("Rešitev") + separator + QStringLiteral("Skupaj")));
+    QVERIFY(lines.at(0).contains(QStringLiteral("Prtljažnik")));
+    const QLocale numbers(locale.left(5));
+    for (qsizetype k = 0; k < solutions.size(); ++k) {
+        const QStringList fields = lines.at(k + 1).split(separator);
+        QCOMPARE(fields.size(), lines.at(0).split(separator).size());
+        QCOMPARE(fields.at(0), solutions.at(k)[QStringLiteral("name")].toString());
+        bool ok = false;
+        QCOMPARE(numbers.toDouble(fields.at(1), &ok), solutions.at(k)[QStringLiteral("score")].toDouble());
+        QVERIFY(ok);
+    }
+    QVERIFY(lines.contains(QStringLiteral("Kriterij") + separator + QStringLiteral("Lokalna utež") + separator
+                           + QStringLiteral("Globalna utež") + separator + QStringLiteral("lambda") + separator
+                           + QStringLiteral("CI") + separator + QStringLiteral("CR")));
+}
+
+// A document that is no model writes nothing and says where it is wrong.
+void TestCli::importRefusesABadDocument()
+{
+    QTemporaryDir dir;
+    const QString document = dir.filePath(QStringLiteral("m.json"));
+    QCOMPARE(RunCli({"export", "--format", "json", Example("Avto"), "-o", document}).ExitCode, 0);
+    QFile file(document);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QByteArray good = file.readAll();
+    QByteArray bad = good;
+    bad.replace("\"5,6\"", "\"veliko\"");
+    QVERIFY(bad != good);
+    file.resize(0);
+    file.write(bad);
+    file.close();
+    const TRun run = RunCli({"import", document, "-o", dir.filePath(QStringLiteral("novi"))});
+    QCOMPARE(run.ExitCode, 1);
+    QVERIFY2(run.Err.contains(QStringLiteral("criteria[3].values[0]: not a number")), qPrintable(run.Err));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("novi.KRT"))));
+    QCOMPARE(RunCli({"import", "--what", document}).ExitCode, 2);
 }
 
 KALVO_TEST_GUILESS_MAIN(TestCli)

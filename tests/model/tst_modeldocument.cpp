@@ -2,6 +2,7 @@
 #include "matrix/KalvoError.h"
 #include "model/ModelDocument.h"
 #include "storage/ModelFiles.h"
+#include "storage/ModelJson.h"
 
 #include <QRandomGenerator>
 
@@ -13,6 +14,14 @@ QByteArray Files(const TModel &model)
 {
     const TModelSetBytes set = EncodeProject(model);
     return set.Criteria + "|" + set.Matrices + "|" + set.Solutions + "|" + set.Extras;
+}
+
+// The model written out as one JSON document and read back: the same files.
+QByteArray FilesThroughJson(const TModel &model)
+{
+    TModel copy;
+    ModelFromJson(copy, ModelToJson(model));
+    return Files(copy);
 }
 
 bool SelectionIsInTree(const TModel &model)
@@ -146,6 +155,8 @@ void TestModelDocument::undoAndRedoGiveTheSameFiles()
             }
             if (made && document.HistorySize() != before)
                 files << Files(document.Model());
+            if (made)
+                QCOMPARE(FilesThroughJson(document.Model()), Files(document.Model()));
             else if (document.HistorySize() != before)
                 files.last() = Files(document.Model());   // marks merged into one edit
             QVERIFY(SelectionIsInTree(document.Model()));
