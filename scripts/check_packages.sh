@@ -15,12 +15,15 @@ commands=(
   desktop-file-validate appstreamcli update-mime-database xdg-mime
   dpkg-shlibdeps dpkg-deb file man
   /usr/lib/qt6/libexec/moc /usr/lib/qt6/libexec/rcc
+  /usr/bin/python3
 )
 # Files that are read rather than run.
 files=(
   /usr/share/wine/fonts/tahoma.ttf
   /usr/share/qt6/translations/qt_sl.qm
   /usr/lib/x86_64-linux-gnu/libbenchmark.so
+  /usr/lib/x86_64-linux-gnu/libxlsxwriter.so
+  /usr/lib/python3/dist-packages/openpyxl/__init__.py
   /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a
 )
 

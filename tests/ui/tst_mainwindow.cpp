@@ -65,6 +65,8 @@ private slots:
     void init();
     void cleanup();
     void startState();
+    void exportsFromTheFileMenu_data();
+    void exportsFromTheFileMenu();
     void shortcutsReachTheirCommands_data();
     void shortcutsReachTheirCommands();
     void buildingAModelThroughTheMenus();
@@ -301,6 +303,34 @@ void TestMainWindow::splitterDragRecomputes()
     QTest::mouseMove(handle, QPoint(30, 50));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 50));
     QVERIFY(w.Score(0) != before);
+}
+
+void TestMainWindow::exportsFromTheFileMenu_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<QByteArray>("start");   // what the written file starts with
+    QTest::newRow("workbook") << "izid.xlsx" << false << QByteArray("PK");
+    QTest::newRow("csv") << "izid.csv" << false << QByteArray("\xEF\xBB\xBFRešitev");
+    QTest::newRow("png") << "rezultati.png" << true << QByteArray("\x89PNG");
+    QTest::newRow("svg") << "rezultati.svg" << true << QByteArray("<?xml");
+}
+
+// "Datoteka › Izvozi rezultate" and "Izvozi sliko rezultatov": the file named in
+// the dialog, in the format its extension names.
+void TestMainWindow::exportsFromTheFileMenu()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, picture);
+    QFETCH(QByteArray, start);
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    AnswerFile(FDir.filePath(file));
+    ClickMenuItem(w.Form, "Datoteka1", picture ? w.Form.Izvozisliko1 : w.Form.Izvozirezultate1);
+    QTRY_VERIFY(QFile::exists(FDir.filePath(file)));
+    QFile written(FDir.filePath(file));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().startsWith(start));
 }
 
 void TestMainWindow::errorsAreShownAndTheProgramGoesOn()

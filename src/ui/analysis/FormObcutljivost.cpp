@@ -6,6 +6,7 @@
 #include "model/NodePath.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ModalHost.h"
+#include "ui/common/WidgetPicture.h"
 
 #include <QChart>
 #include <QChartView>
@@ -18,7 +19,6 @@
 #include <QScatterSeries>
 #include <QSlider>
 #include <QStackedWidget>
-#include <QSvgGenerator>
 #include <QValueAxis>
 #include <QPainter>
 #include <QCursor>
@@ -100,11 +100,7 @@ TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
     layout->addWidget(FPages, 1);
     setCentralWidget(central);
 
-    SaveDialog = new QFileDialog(this, QStringLiteral("Shrani sliko"));
-    SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
-    SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
-    SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog->setNameFilters({QStringLiteral("Slika PNG (*.png)"), QStringLiteral("Slika SVG (*.svg)")});
+    SaveDialog = MakePictureDialog(this, QStringLiteral("SaveDialog"));
 
     connect(Podkriterij, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!FFilling)
@@ -375,30 +371,8 @@ void TFormObcutljivost::ShowWeight()
 
 void TFormObcutljivost::SaveImage()
 {
-    if (TModalHost::Exec(*SaveDialog) != QDialog::Accepted || SaveDialog->selectedFiles().isEmpty())
-        return;
-    QString file = SaveDialog->selectedFiles().constFirst();
-    const bool svg = file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
-                     || (!file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
-                         && SaveDialog->selectedNameFilter().contains(QLatin1String("SVG")));
-    if (!file.contains(QLatin1Char('.')))
-        file += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-    bool saved = false;
-    if (svg) {
-        QSvgGenerator generator;
-        generator.setFileName(file);
-        generator.setSize(Chart->size());
-        generator.setViewBox(Chart->rect());
-        generator.setTitle(windowTitle());
-        QPainter painter;
-        saved = painter.begin(&generator);
-        if (saved) {
-            Chart->render(&painter);
-            saved = painter.end();
-        }
-    } else {
-        saved = Chart->grab().save(file, "PNG");
-    }
-    if (!saved)
-        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Slike »%1« ni mogoče shraniti.").arg(file));
+    bool svg = false;
+    const QString file = ChoosePictureFile(*SaveDialog, &svg);
+    if (!file.isEmpty())
+        SaveWidgetPicture(Chart, file, svg, windowTitle());
 }

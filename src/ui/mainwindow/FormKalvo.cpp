@@ -10,6 +10,9 @@
 #include "ui/dialogs/HelpViewer.h"
 #include "matrix/Messages.h"
 #include "ui/common/ModalHost.h"
+#include "ui/common/WidgetPicture.h"
+#include "report/ResultsTables.h"
+#include "report/ResultsWorkbook.h"
 #include "model/Model.h"
 #include "model/ModelDocument.h"
 #include "matrix/Completion.h"
@@ -664,6 +667,45 @@ void TFormKalvo::UvoziAnketo()
     // Read whole first: a faulty survey is told and changes nothing.
     const TGroup group = ReadSurvey(Model, ReadFileBytes(file), file);
     Document.ReplaceGroup(group, QStringLiteral("uvozi anketo %1").arg(QFileInfo(file).fileName()));
+}
+
+// The results under the selected criterion as a spreadsheet: .xlsx (with a sheet
+// per ratio matrix when that filter is chosen) or .csv.
+void TFormKalvo::IzvoziRezultate()
+{
+    const QString workbook = QStringLiteral("Preglednica Excel (*.xlsx)");
+    const QString withMatrices = QStringLiteral("Preglednica Excel z matrikami (*.xlsx)");
+    const QString csv = QStringLiteral("Besedilo CSV (*.csv)");
+    if (!FExportDialog) {
+        FExportDialog = new QFileDialog(this, QStringLiteral("Izvozi rezultate"));
+        FExportDialog->setObjectName(QStringLiteral("ExportDialog"));
+        FExportDialog->setOption(QFileDialog::DontUseNativeDialog);
+        FExportDialog->setAcceptMode(QFileDialog::AcceptSave);
+        FExportDialog->setNameFilters({workbook, withMatrices, csv});
+    }
+    if (TModalHost::Exec(*FExportDialog) != QDialog::Accepted || FExportDialog->selectedFiles().isEmpty())
+        return;
+    QString file = FExportDialog->selectedFiles().constFirst();
+    const QString filter = FExportDialog->selectedNameFilter();
+    const bool asCsv = file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
+                       || (!file.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive) && filter == csv);
+    if (!file.contains(QLatin1Char('.')))
+        file += asCsv ? QStringLiteral(".csv") : QStringLiteral(".xlsx");
+    const std::vector<TResultsTable> tables = ResultsTables(Model, !asCsv && filter == withMatrices);
+    if (asCsv)
+        WriteFiles({{file, ResultsCsv(tables)}});
+    else
+        WriteResultsWorkbook(tables, file);
+}
+
+void TFormKalvo::IzvoziSliko()
+{
+    if (!FPictureDialog)
+        FPictureDialog = MakePictureDialog(this, QStringLiteral("PictureDialog"));
+    bool svg = false;
+    const QString file = ChoosePictureFile(*FPictureDialog, &svg);
+    if (!file.isEmpty())
+        SaveWidgetPicture(Panel2, file, svg, Model.Tree.FirstNode() ? Model.Tree.FirstNode()->Name : QString());
 }
 
 // --- Project lifecycle ----------------------------------------------------------

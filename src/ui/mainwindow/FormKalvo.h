@@ -66,7 +66,7 @@ public:
     QMenu *popup_resitve;
 
     // One action per command, shared by menu, tool bar and pop-up menus.
-    QAction *Novmodel1, *Izbiramodela1, *Shrani1, *Shranjevanjmodela1, *Izhod1;
+    QAction *Novmodel1, *Izbiramodela1, *Shrani1, *Shranjevanjmodela1, *Izvozirezultate1, *Izvozisliko1, *Izhod1;
     QAction *Razveljavi1, *Uveljavi1;
     QAction *Dodaj1, *Izloi1;
     QAction *Dodaj2, *Preimenuj1, *Odstrani1, *Odstranivse1;
@@ -162,6 +162,8 @@ private:
     void Predlogi();              // consistency advice
     void Udelezenci();            // the group's participants
     void UvoziAnketo();           // a survey's answers as the group
+    void IzvoziRezultate();       // the results as a spreadsheet (.xlsx, .csv)
+    void IzvoziSliko();           // the results panel as a picture (PNG, SVG)
     void Pomoc();
     void Vizitka();
 
@@ -179,6 +181,8 @@ private:
     QFileDialog *FOpenDialog = nullptr;
     QFileDialog *FSaveDialog = nullptr;
     QFileDialog *FSurveyDialog = nullptr;
+    QFileDialog *FExportDialog = nullptr;
+    QFileDialog *FPictureDialog = nullptr;
     class TFormObcutljivost *FSensitivity = nullptr;
     std::unique_ptr<TProjectCommands> FProject;
     class TStatusLineView *FStatusLine = nullptr;

@@ -48,6 +48,9 @@ void TFormKalvo::CreateActions()
         {&Shrani1, "Shrani1", "&Shrani", Qt::CTRL | Qt::Key_S, "Shrani model", "save", &TFormKalvo::Shrani},
         {&Shranjevanjmodela1, "Shranjevanjmodela1", "&Shrani model kot", Qt::CTRL | Qt::ALT | Qt::Key_S,
          "Shrani model kot", "saveas", &TFormKalvo::ShraniKot},
+        {&Izvozirezultate1, "Izvozirezultate1", "&Izvozi rezultate...", {}, nullptr, nullptr,
+         &TFormKalvo::IzvoziRezultate},
+        {&Izvozisliko1, "Izvozisliko1", "Izvozi s&liko rezultatov...", {}, nullptr, nullptr, &TFormKalvo::IzvoziSliko},
         {&Izhod1, "Izhod1", "I&zhod", Qt::CTRL | Qt::Key_X, nullptr, nullptr, &TFormKalvo::Izhod},
         {&Razveljavi1, "Razveljavi1", "&Razveljavi", Qt::CTRL | Qt::Key_Z, "Razveljavi", "undo",
          &TFormKalvo::Razveljavi},
@@ -115,6 +118,8 @@ void TFormKalvo::CreateMenus()
     datoteka->setObjectName(QStringLiteral("Datoteka1"));
     datoteka->addActions({Novmodel1, Izbiramodela1, Shrani1, Shranjevanjmodela1});
     datoteka->addSeparator();
+    datoteka->addActions({Izvozirezultate1, Izvozisliko1});
+    datoteka->addSeparator();
     datoteka->addAction(Izhod1);
 
     QMenu *urejanje = menuBar()->addMenu(QStringLiteral("&Urejanje"));
@@ -167,6 +172,8 @@ void TFormKalvo::CreateMenus()
     twin(popup_resitve, QStringLiteral("Odstrani"), Odstrani1);
     popup_resitve->addSeparator();
     twin(popup_resitve, QStringLiteral("Odstrani vse"), Odstranivse1);
+    popup_resitve->addSeparator();
+    twin(popup_resitve, QStringLiteral("Izvozi sliko rezultatov..."), Izvozisliko1);
 }
 
 void TFormKalvo::CreateToolBar()
