@@ -172,8 +172,6 @@ void TFormKalvo::CreateMenus()
     twin(popup_resitve, QStringLiteral("Odstrani"), Odstrani1);
     popup_resitve->addSeparator();
     twin(popup_resitve, QStringLiteral("Odstrani vse"), Odstranivse1);
-    popup_resitve->addSeparator();
-    twin(popup_resitve, QStringLiteral("Izvozi sliko rezultatov..."), Izvozisliko1);
 }
 
 void TFormKalvo::CreateToolBar()
