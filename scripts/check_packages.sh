@@ -16,6 +16,7 @@ commands=(
   dpkg-shlibdeps dpkg-deb file man
   /usr/lib/qt6/libexec/moc /usr/lib/qt6/libexec/rcc
   /usr/bin/python3
+  /usr/lib/qt6/bin/lupdate /usr/lib/qt6/bin/lrelease
 )
 # Files that are read rather than run.
 files=(
