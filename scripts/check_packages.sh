@@ -24,6 +24,7 @@ files=(
   /usr/share/qt6/translations/qt_sl.qm
   /usr/lib/x86_64-linux-gnu/libbenchmark.so
   /usr/lib/x86_64-linux-gnu/libxlsxwriter.so
+  /usr/lib/x86_64-linux-gnu/libz.so
   /usr/lib/python3/dist-packages/openpyxl/__init__.py
   /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a
 )

@@ -57,11 +57,15 @@ inline int RunEachTestFunction(QObject *test, int argc, char **argv)
 #include "ui/common/KalvoApplication.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 // The windows are tested in the program's own application object (font,
 // translations, the exception boundary).
 #define KALVO_TEST_MAIN(TestObject) \
     int main(int argc, char *argv[]) \
     { \
+        QTemporaryDir settings; /* the user's own settings (the language) stay out of the tests */ \
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path()); \
         TKalvoApplication app(argc, argv); \
         app.setAttribute(Qt::AA_Use96Dpi, true); \
         TestObject tc; \

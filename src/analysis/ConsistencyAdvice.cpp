@@ -1,5 +1,7 @@
 #include "analysis/ConsistencyAdvice.h"
 
+#include <QCoreApplication>
+
 #include "matrix/Completion.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Conversions.h"
@@ -146,26 +148,26 @@ TConsistencyAdvice Advise(const TMatrix &matrix, bool exactMethod)
 {
     if (matrix.Kind != ckRelative)
         throw EKalvoError(EKalvoError::ekInvalidOp,
-                          QStringLiteral("Predlogi za doslednost so le za kriterije, ki primerjajo po parih."));
+                          QCoreApplication::translate("Kalvo", "Predlogi za doslednost so le za kriterije, ki primerjajo po parih."));
     const int n = matrix.Order;
     if (n > 10)
         throw EKalvoError(EKalvoError::ekInvalidOp,
-                          QStringLiteral("Za matriko reda %1 ni slučajnega indeksa: njene doslednosti ni mogoče "
+                          QCoreApplication::translate("Kalvo", "Za matriko reda %1 ni slučajnega indeksa: njene doslednosti ni mogoče "
                                          "presoditi.").arg(n));
     if (!matrix.Judges.empty())
         throw EKalvoError(EKalvoError::ekInvalidOp,
-                          QStringLiteral("Predlogi za doslednost so za sodbe enega presojevalca; to matriko "
+                          QCoreApplication::translate("Kalvo", "Predlogi za doslednost so za sodbe enega presojevalca; to matriko "
                                          "presoja skupina."));
     // Advice mends judgements; a pair never judged has none to mend, and its
     // completion moves with every change.
     if (HasBlankPairs(matrix))
         throw EKalvoError(EKalvoError::ekInvalidOp,
-                          QStringLiteral("Predlogi za doslednost potrebujejo vse primerjave: matrika ima "
+                          QCoreApplication::translate("Kalvo", "Predlogi za doslednost potrebujejo vse primerjave: matrika ima "
                                          "neprimerjane pare. Najprej jih primerjajte."));
     // Mirrored cells that disagree give a CR that means nothing (even below 0).
     if (const QString pair = NonReciprocalPair(matrix); !pair.isEmpty())
         throw EKalvoError(EKalvoError::ekInvalidOp,
-                          QStringLiteral("V matriki si %1 nista obratni, zato predlogov ni mogoče dati. "
+                          QCoreApplication::translate("Kalvo", "V matriki si %1 nista obratni, zato predlogov ni mogoče dati. "
                                          "Popravite eno od njiju.").arg(pair));
     TMatrix today = matrix;
     today.Compute(exactMethod);

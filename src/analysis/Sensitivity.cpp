@@ -1,5 +1,7 @@
 #include "analysis/Sensitivity.h"
 
+#include <QCoreApplication>
+
 #include "analysis/Synthesis.h"
 #include "analysis/SynthesisCache.h"
 #include "matrix/FloatMath.h"
@@ -170,7 +172,7 @@ TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node, int followe
 {
     if (!node || !node->HasChildren())
         throw EKalvoError(EKalvoError::ekInvalidOp,
-                          QStringLiteral("Kriterij »%1« nima podkriterijev: občutljivosti ni mogoče izračunati.")
+                          QCoreApplication::translate("Kalvo", "Kriterij »%1« nima podkriterijev: občutljivosti ni mogoče izračunati.")
                               .arg(node ? EKalvoError::Quote(NodePath(node)) : QString()));
     model.FitNodeMatrix(node);
     const int m = node->ChildCount();

@@ -1,5 +1,7 @@
 #include "analysis/Synthesis.h"
 
+#include <QCoreApplication>
+
 #include "matrix/FloatMath.h"
 #include "matrix/KalvoError.h"
 #include "model/Group.h"
@@ -76,13 +78,13 @@ TStatusLine StatusFor(const TCriterionNode *node)
     const TMatrix &m = *node->Matrix;
     switch (m.Kind) {
     case ckRelative:
-        status.Panels[1] = QStringLiteral("Matrika %1x%1").arg(m.Order);
+        status.Panels[1] = QCoreApplication::translate("Kalvo", "Matrika %1x%1").arg(m.Order);
         if (m.Order > 2) {
             status.Panels[2] = FormatStatusNumber("lambda= ", m.Lambda);
             status.Panels[3] = FormatStatusNumber("CI= ", m.CI);
             // Without a random index there is no CR: a dash, not an invented 0.
             const bool known = HasRandomIndex(m.Order);
-            status.Panels[4] = known ? FormatStatusNumber("CR= ", m.CR) : QStringLiteral("CR= –");
+            status.Panels[4] = known ? FormatStatusNumber("CR= ", m.CR) : QCoreApplication::translate("Kalvo", "CR= –");
             if ((known ? m.CR : m.CI) > MaxDThreshold) {
                 status.Panels[5] = FormatStatusNumber("MaxD= ", m.MaxD);
                 status.Panels[6] = QStringLiteral("(%1,%2)").arg(m.MaxDRow).arg(m.MaxDCol);
@@ -92,10 +94,10 @@ TStatusLine StatusFor(const TCriterionNode *node)
         break;
     case ckLessIsBetter:
     case ckMoreIsBetter:
-        status.Panels[1] = QStringLiteral("Vektor");
-        status.Panels[2] = QStringLiteral("Absolutne vrednosti");
-        status.Panels[3] = m.Kind == ckLessIsBetter ? QStringLiteral("Manj je bolje")
-                                                    : QStringLiteral("Več je bolje");
+        status.Panels[1] = QCoreApplication::translate("Kalvo", "Vektor");
+        status.Panels[2] = QCoreApplication::translate("Kalvo", "Absolutne vrednosti");
+        status.Panels[3] = m.Kind == ckLessIsBetter ? QCoreApplication::translate("Kalvo", "Manj je bolje")
+                                                    : QCoreApplication::translate("Kalvo", "Več je bolje");
         break;
     default:
         break;
@@ -300,7 +302,7 @@ void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode
     if (vectors.size() < 2)
         return;
     const double consensus = ConsensusIndex(vectors);
-    status.Consensus = QStringLiteral("Soglasje udeležencev: %1 % (%2)")
+    status.Consensus = QCoreApplication::translate("Kalvo", "Soglasje udeležencev: %1 % (%2)")
                            .arg(QLocale().toString(consensus * 100.0, 'f', 0), ConsensusWord(consensus));
 }
 
@@ -309,10 +311,10 @@ void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNod
     const std::optional<TCompletion> completion = node && node->Matrix ? BlankPairsOf(*node->Matrix) : std::nullopt;
     if (!completion)
         return;
-    status.BlankPairs = QStringLiteral("Neprimerjani pari: %1").arg(completion->Blank().size());
+    status.BlankPairs = QCoreApplication::translate("Kalvo", "Neprimerjani pari: %1").arg(completion->Blank().size());
     if (const auto next = completion->NextPair()) {
         const QStringList items = model.ItemNames(node);
-        status.BlankPairs += QStringLiteral(". Naslednja primerjava: »%1« : »%2«")
+        status.BlankPairs += QCoreApplication::translate("Kalvo", ". Naslednja primerjava: »%1« : »%2«")
                                  .arg(items.value(next->first), items.value(next->second));
         status.NextRow = next->first + 1;
         status.NextCol = next->second + 1;

@@ -3,6 +3,7 @@
 #include "ui/mainwindow/FormKalvo.h"
 #include "model/ModelDocument.h"
 #include "ui/report/ReportView.h"
+#include "storage/Language.h"
 
 #include <QApplication>
 
@@ -23,7 +24,7 @@ int main(int argc, char *argv[])
     TModelDocument document;
     TFormKalvo form(document);
     form.show();
-    const QStringList args = QApplication::arguments();
+    const QStringList args = WithoutLanguage(QApplication::arguments());
     if (args.size() > 1)
         form.Run([&] { form.OpenStartModel(args.at(1)); });
     return app.exec();

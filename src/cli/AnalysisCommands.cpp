@@ -1,5 +1,7 @@
 // analyze, sensitivity, advise and group: a model's results as a table or JSON.
 #include "cli/Commands.h"
+
+#include <QCoreApplication>
 #include "cli/CliSupport.h"
 
 #include "matrix/Completion.h"
@@ -219,28 +221,28 @@ void WriteSensitivityJson(const TModel &model, const TSensitivity &s, bool allCr
 QString SensitivityTable(const TModel &model, const TSensitivity &s)
 {
     auto name = [&](int k) { return TerminalSafe(model.Solutions[size_t(k)].Name); };
-    QString out = QStringLiteral("Občutljivost: %1\n").arg(TerminalSafe(NodePath(s.Node)));
-    out += s.Top >= 0 ? QStringLiteral("Najboljša rešitev: %1 (%2)\n").arg(name(s.Top), FormatFloat4(s.Scores[size_t(s.Top)]))
-                      : QStringLiteral("Ni rešitev.\n");
+    QString out = QCoreApplication::translate("Kalvo", "Občutljivost: %1\n").arg(TerminalSafe(NodePath(s.Node)));
+    out += s.Top >= 0 ? QCoreApplication::translate("Kalvo", "Najboljša rešitev: %1 (%2)\n").arg(name(s.Top), FormatFloat4(s.Scores[size_t(s.Top)]))
+                      : QCoreApplication::translate("Kalvo", "Ni rešitev.\n");
     for (const TCriterionSensitivity &c : s.Criteria) {
-        out += QStringLiteral("\n%1\n  utež %2").arg(TerminalSafe(c.Node->Name), FormatFloat4(c.Weight));
+        out += QCoreApplication::translate("Kalvo", "\n%1\n  utež %2").arg(TerminalSafe(c.Node->Name), FormatFloat4(c.Weight));
         if (s.Top >= 0)
-            out += QStringLiteral(", najboljša ostane od %1 do %2").arg(FormatFloat4(c.Low), FormatFloat4(c.High));
+            out += QCoreApplication::translate("Kalvo", ", najboljša ostane od %1 do %2").arg(FormatFloat4(c.Low), FormatFloat4(c.High));
         out += QLatin1Char('\n');
         for (size_t i = 0; i < c.Crossings.size() && i < 5; ++i) {
             const TCrossing &x = c.Crossings[i];
-            out += QStringLiteral("  pri %1 se zamenjata %2 in %3\n").arg(FormatFloat4(x.Weight), name(x.First), name(x.Second));
+            out += QCoreApplication::translate("Kalvo", "  pri %1 se zamenjata %2 in %3\n").arg(FormatFloat4(x.Weight), name(x.First), name(x.Second));
         }
         if (c.Crossings.size() > 5)
-            out += QStringLiteral("  … in še %1 zamenjav\n").arg(c.Crossings.size() - 5);
+            out += QCoreApplication::translate("Kalvo", "  … in še %1 zamenjav\n").arg(c.Crossings.size() - 5);
     }
     if (s.Critical >= 0) {
         const TCriterionSensitivity &c = s.Criteria[size_t(s.Critical)];
-        out += QStringLiteral("\nNajbolj občutljiv: %1, utež %2 → %3 (sprememba %4)\n")
+        out += QCoreApplication::translate("Kalvo", "\nNajbolj občutljiv: %1, utež %2 → %3 (sprememba %4)\n")
                    .arg(TerminalSafe(c.Node->Name), FormatFloat4(c.Weight), FormatFloat4(s.CriticalWeight),
                         FormatFloat4(s.CriticalChange));
     } else {
-        out += QStringLiteral("\nNobena sprememba ene uteži ne spremeni najboljše rešitve.\n");
+        out += QCoreApplication::translate("Kalvo", "\nNobena sprememba ene uteži ne spremeni najboljše rešitve.\n");
     }
     return out;
 }
@@ -261,15 +263,15 @@ QString AdviceText(const TModel &model, const TCriterionNode *node, const TConsi
     const QStringList items = model.ItemNames(node);
     QString out = QStringLiteral("%1: CR %2\n").arg(TerminalSafe(NodePath(node)), FormatFloat4(a.CR));
     if (a.Changes.empty())
-        return out + QStringLiteral("Sodbe so dovolj dosledne; predlogov ni.\n");
+        return out + QCoreApplication::translate("Kalvo", "Sodbe so dovolj dosledne; predlogov ni.\n");
     for (const TJudgementChange &c : a.Changes)
         out += QStringLiteral("  %1 : %2  %3 → %4\n")
                    .arg(TerminalSafe(items.value(c.Row - 1)), TerminalSafe(items.value(c.Col - 1)), c.From, c.To);
-    out += QStringLiteral("CR po spremembah: %1\n").arg(FormatFloat4(a.CRAfter));
+    out += QCoreApplication::translate("Kalvo", "CR po spremembah: %1\n").arg(FormatFloat4(a.CRAfter));
     if (!a.Reached)
-        out += QStringLiteral("Nobena preiskana sprememba ne doseže CR 0,1; to so tiste, ki ga najbolj znižajo.\n");
+        out += QCoreApplication::translate("Kalvo", "Nobena preiskana sprememba ne doseže CR 0,1; to so tiste, ki ga najbolj znižajo.\n");
     else if (!a.Fewest)
-        out += QStringLiteral("Potrebnih je več kot dve spremembi; morda obstaja krajša pot.\n");
+        out += QCoreApplication::translate("Kalvo", "Potrebnih je več kot dve spremembi; morda obstaja krajša pot.\n");
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/CliSupport.h"
 
+#include <QCoreApplication>
+
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
 #include "model/Model.h"
@@ -18,7 +20,7 @@ extern const char *const KalvoCliUsage;
 void WriteOut(const QByteArray &bytes)
 {
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
-        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Izpisa ni mogoče zapisati na standardni izhod."));
+        throw EKalvoError(EKalvoError::ekFile, QCoreApplication::translate("Kalvo", "Izpisa ni mogoče zapisati na standardni izhod."));
 }
 
 void WriteOut(const QString &text)
@@ -73,7 +75,7 @@ int Guarded(const std::function<void()> &work)
     try {
         work();
         if (std::fflush(stdout) != 0 || std::ferror(stdout))
-            throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Izpisa ni mogoče zapisati na standardni izhod."));
+            throw EKalvoError(EKalvoError::ekFile, QCoreApplication::translate("Kalvo", "Izpisa ni mogoče zapisati na standardni izhod."));
         return 0;
     } catch (const EKalvoError &e) {
         PrintError(e.message() + QLatin1Char('\n'));
@@ -91,7 +93,7 @@ void LoadModel(TModel &model, const TLoadOptions &options)
     // Opening in the program picks an existing file; a mistyped name here must
     // not create an empty model set on disk.
     if (!ModelExists(options.Model))
-        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Modela »%1« ni.").arg(options.Model));
+        throw EKalvoError(EKalvoError::ekFile, QCoreApplication::translate("Kalvo", "Modela »%1« ni.").arg(options.Model));
     bool replaced = false;
     try {
         LoadProject(model, options.Model, &replaced);
@@ -106,7 +108,7 @@ void LoadModel(TModel &model, const TLoadOptions &options)
         return;
     TCriterionNode *node = FindNode(model.Tree, options.Node);
     if (!node)
-        throw EKalvoError(EKalvoError::ekFormat, QStringLiteral("Kriterija »%1« ni v modelu.").arg(options.Node));
+        throw EKalvoError(EKalvoError::ekFormat, QCoreApplication::translate("Kalvo", "Kriterija »%1« ni v modelu.").arg(options.Node));
     model.Tree.Select(node);
     model.FitNodeMatrix(node);
     AnalyzeAll(model);

@@ -1,5 +1,7 @@
 // report, import-survey, export and import: a model's files in and out.
 #include "cli/Commands.h"
+
+#include <QCoreApplication>
 #include "cli/CliSupport.h"
 
 #include "matrix/KalvoError.h"
@@ -66,7 +68,7 @@ int ImportSurveyCommand(const QStringList &arguments)
         LoadModel(model, {modelName, QString(), false, false, false, true});
         ImportSurvey(model, ReadFileBytes(surveyName), surveyName);
         SaveProject(model, modelName);
-        WriteOut(QStringLiteral("%1 udeležencev\n").arg(model.Participants.size()));
+        WriteOut(QCoreApplication::translate("Kalvo", "%1 udeležencev\n").arg(model.Participants.size()));
     });
 }
 
@@ -112,7 +114,7 @@ int ImportCommand(const QStringList &arguments)
     return Guarded([&] {
         const QString source = parser.positionalArguments().constFirst();
         TModel model;
-        WithContext([&] { return QStringLiteral("Dokument »%1«").arg(source); },
+        WithContext([&] { return QCoreApplication::translate("Kalvo", "Dokument »%1«").arg(source); },
                     [&] { ModelFromJson(model, ReadFileBytes(source)); });
         SaveProject(model, parser.value(OutputOption));
     });

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "matrix/KalvoError.h"
 #include "storage/ModelFiles.h"
+#include "storage/Language.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -21,7 +22,8 @@ const char *const KalvoCliUsage =
     "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
     "       kalvo-cli export --format xlsx|csv|json [--node PATH] [--approximate] [--matrices] MODEL -o FILE\n"
     "       kalvo-cli import MODEL.json -o BASENAME\n"
-    "       kalvo-cli --help | --version\n";
+    "       kalvo-cli --help | --version\n"
+    "       (every command takes --lang en for English messages; LANGUAGE=en does the same)\n";
 
 namespace {
 
@@ -127,7 +129,9 @@ int main(int argc, char *argv[])
     // A closed pipe is a failed write to report, not a signal that ends the program.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
+    // Messages in English with --lang en or LANGUAGE=en; the JSON keys never change.
+    InstallLanguage(app, LanguageFrom(app.arguments(), qEnvironmentVariable("LANGUAGE"), QStringLiteral("sl")));
+    QStringList arguments = WithoutLanguage(app.arguments().mid(1));
     if (arguments.contains(QStringLiteral("--version"))) {
         std::fputs("kalvo-cli " KALVO_VERSION "\n", stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;

@@ -1,5 +1,7 @@
 #include "matrix/Completion.h"
 
+#include <QCoreApplication>
+
 #include "matrix/Conversions.h"
 #include "matrix/FloatMath.h"
 #include "matrix/KalvoError.h"
@@ -15,7 +17,7 @@ namespace {
 // The logarithm of a judged cell's value; its error names the cell as Compute does.
 double LogValue(const TMatrix &matrix, int r, int c)
 {
-    return WithContext([=] { return QStringLiteral("celica (%1, %2)").arg(r + 1).arg(c + 1); }, [&] {
+    return WithContext([=] { return QCoreApplication::translate("Kalvo", "celica (%1, %2)").arg(r + 1).arg(c + 1); }, [&] {
         const double value = RatioToFloat(matrix.RatioText(c, r));
         if (!(value > 0.0) || !std::isfinite(value))
             throw EKalvoError::invalidOp();
@@ -100,7 +102,7 @@ QString DisconnectedMessage(const QStringList &items)
     QStringList quoted;
     for (const QString &item : items)
         quoted << QStringLiteral("»%1«").arg(EKalvoError::Quote(item));
-    return QStringLiteral("Nobena primerjava ne povezuje %1 z ostalimi postavkami, zato uteži niso določene. "
+    return QCoreApplication::translate("Kalvo", "Nobena primerjava ne povezuje %1 z ostalimi postavkami, zato uteži niso določene. "
                           "Primerjajte vsaj en par med njimi in ostalimi.")
         .arg(quoted.join(QStringLiteral(", ")));
 }

@@ -1,5 +1,7 @@
 #include "matrix/GroupJudgement.h"
 
+#include <QCoreApplication>
+
 #include "matrix/Completion.h"
 #include "matrix/Conversions.h"
 #include "matrix/FloatMath.h"
@@ -40,7 +42,7 @@ std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &part
                 if (v == 0.0 || r >= m.Order || c >= m.Order || IsBlankPair(m, r, c))
                     continue;
                 const double value = WithContext(
-                    [=] { return QStringLiteral("celica (%1, %2)").arg(r + 1).arg(c + 1); },
+                    [=] { return QCoreApplication::translate("Kalvo", "celica (%1, %2)").arg(r + 1).arg(c + 1); },
                     [&] { return RatioToFloat(m.RatioText(c, r)); });
                 if (!(value > 0.0))
                     throw EKalvoError::invalidOp();
@@ -112,12 +114,12 @@ QString ConsensusWord(double consensus)
 {
     const double percent = consensus * 100.0;
     if (percent <= 50.0)
-        return QStringLiteral("zelo nizko");
+        return QCoreApplication::translate("Kalvo", "zelo nizko");
     if (percent < 65.0)
-        return QStringLiteral("nizko");
+        return QCoreApplication::translate("Kalvo", "nizko");
     if (percent < 75.0)
-        return QStringLiteral("zmerno");
+        return QCoreApplication::translate("Kalvo", "zmerno");
     if (percent < 85.0)
-        return QStringLiteral("visoko");
-    return QStringLiteral("zelo visoko");
+        return QCoreApplication::translate("Kalvo", "visoko");
+    return QCoreApplication::translate("Kalvo", "zelo visoko");
 }

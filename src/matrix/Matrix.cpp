@@ -1,5 +1,7 @@
 #include "matrix/Matrix.h"
 
+#include <QCoreApplication>
+
 #include "matrix/FloatMath.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
@@ -11,17 +13,17 @@
 
 QString NoRandomIndexMessage()
 {
-    return QStringLiteral("Nimam vrednosti slučajnega indexa za to dimenzijo matrike!");
+    return QCoreApplication::translate("Kalvo", "Nimam vrednosti slučajnega indexa za to dimenzijo matrike!");
 }
 
 QString NegativeValueError(const QString &text)
 {
-    return QStringLiteral("Negativna vrednost »%1« ni dovoljena.").arg(EKalvoError::Quote(text));
+    return QCoreApplication::translate("Kalvo", "Negativna vrednost »%1« ni dovoljena.").arg(EKalvoError::Quote(text));
 }
 
 QString TooLargeMessage(qint32 order)
 {
-    return QStringLiteral("Matrika reda %1 je prevelika za primerjave po parih (največ %2 elementov). "
+    return QCoreApplication::translate("Kalvo", "Matrika reda %1 je prevelika za primerjave po parih (največ %2 elementov). "
                           "Kriterij z več elementi naj ima absolutne vrednosti.")
         .arg(order)
         .arg(MaxRelativeOrder);
@@ -33,13 +35,13 @@ namespace {
 template <typename Step>
 auto AtCell(qint32 r, qint32 c, Step step)
 {
-    return WithContext([=] { return QStringLiteral("celica (%1, %2)").arg(r + 1).arg(c + 1); }, step);
+    return WithContext([=] { return QCoreApplication::translate("Kalvo", "celica (%1, %2)").arg(r + 1).arg(c + 1); }, step);
 }
 
 template <typename Step>
 auto AtValue(qint32 i, Step step)
 {
-    return WithContext([=] { return QStringLiteral("vrednost %1").arg(i + 1); }, step);
+    return WithContext([=] { return QCoreApplication::translate("Kalvo", "vrednost %1").arg(i + 1); }, step);
 }
 
 // A measured value: a negative one would give a negative weight and scores
@@ -80,7 +82,7 @@ QString NonReciprocalPair(const TMatrix &matrix)
                 continue;   // a text that is no number is reported when it is computed
             }
             if (!(std::fabs(product - 1.0) <= 1e-9))
-                return QStringLiteral("celici (%1, %2) in (%2, %1) (%3 in %4)")
+                return QCoreApplication::translate("Kalvo", "celici (%1, %2) in (%2, %1) (%3 in %4)")
                     .arg(r + 1).arg(c + 1).arg(EKalvoError::Quote(upper), EKalvoError::Quote(lower));
         }
     return QString();

@@ -1,5 +1,7 @@
 #include "model/GridContent.h"
 
+#include <QCoreApplication>
+
 #include "matrix/Completion.h"
 #include "matrix/Conversions.h"
 #include "matrix/GroupJudgement.h"
@@ -13,7 +15,7 @@ QString TGridContent::Cell(int c, int r) const
 
 QString TGridContent::BlankTooltip()
 {
-    return QStringLiteral("Ni primerjano; dopolnjeno iz ostalih primerjav");
+    return QCoreApplication::translate("Kalvo", "Ni primerjano; dopolnjeno iz ostalih primerjav");
 }
 
 void TGridContent::ShowCompletion(const TMatrix &m)
@@ -36,15 +38,15 @@ void TGridContent::ShowCompletion(const TMatrix &m)
 
 QString TGridContent::AbsoluteHeading(TCriterionKind kind)
 {
-    return kind == ckLessIsBetter ? QStringLiteral("Manj je boljše") : QStringLiteral("Več je boljše");
+    return kind == ckLessIsBetter ? QCoreApplication::translate("Kalvo", "Manj je boljše") : QCoreApplication::translate("Kalvo", "Več je boljše");
 }
 
 QString TGridContent::KindTooltip(TCriterionKind kind)
 {
     switch (kind) {
-    case ckRelative: return QStringLiteral(" - Relativna razmerja");
-    case ckLessIsBetter: return QStringLiteral(" - Absolutne vrednosti - manj je boljše");
-    case ckMoreIsBetter: return QStringLiteral(" - Absolutne vrednosti - več je boljše");
+    case ckRelative: return QCoreApplication::translate("Kalvo", " - Relativna razmerja");
+    case ckLessIsBetter: return QCoreApplication::translate("Kalvo", " - Absolutne vrednosti - manj je boljše");
+    case ckMoreIsBetter: return QCoreApplication::translate("Kalvo", " - Absolutne vrednosti - več je boljše");
     }
     return QString();
 }

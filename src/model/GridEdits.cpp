@@ -1,5 +1,7 @@
 #include "model/GridEdits.h"
 
+#include <QCoreApplication>
+
 #include "matrix/KalvoError.h"
 #include "matrix/Conversions.h"
 
@@ -87,17 +89,17 @@ QString NormalizeTypedValue(const QString &text)
 
 QString NegativeValueMessage()
 {
-    return QStringLiteral("Negativna vrednost ni dovoljena!");
+    return QCoreApplication::translate("Kalvo", "Negativna vrednost ni dovoljena!");
 }
 
 QString NotANumberMessage(const QString &text)
 {
-    return QStringLiteral("»%1« ni število; vrednost ni spremenjena.").arg(EKalvoError::Quote(text));
+    return QCoreApplication::translate("Kalvo", "»%1« ni število; vrednost ni spremenjena.").arg(EKalvoError::Quote(text));
 }
 
 QString ZeroValueMessage()
 {
-    return QStringLiteral("Vrednost 0 ni dovoljena!");
+    return QCoreApplication::translate("Kalvo", "Vrednost 0 ni dovoljena!");
 }
 
 QString ZeroValueCaption()

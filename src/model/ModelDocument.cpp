@@ -1,5 +1,7 @@
 #include "model/ModelDocument.h"
 
+#include <QCoreApplication>
+
 #include "matrix/KalvoError.h"
 #include "matrix/Conversions.h"
 #include "matrix/GroupJudgement.h"
@@ -198,7 +200,7 @@ void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChan
     }
     if (node->Matrix && !node->Matrix->Judges.empty() && !FModel.Participants.empty())
         throw EKalvoError(EKalvoError::ekInvalidOp,
-                          QStringLiteral("Kriterij »%1« presoja skupina: njegova razmerja so izračunana iz sodb "
+                          QCoreApplication::translate("Kalvo", "Kriterij »%1« presoja skupina: njegova razmerja so izračunana iz sodb "
                                          "udeležencev, zato jih tu ni mogoče spreminjati.")
                               .arg(EKalvoError::Quote(node->Name)));
     const bool created = !node->Matrix;
@@ -239,7 +241,7 @@ void TModelDocument::EditJudgements(TCriterionNode *node, std::vector<TJudgement
     const size_t p = size_t(FParticipant);
     if (!m || m->Kind != ckRelative || p >= m->Judges.size() || p >= FModel.Participants.size())
         throw EKalvoError(EKalvoError::ekInvalidOp,
-                          QStringLiteral("Kriterija »%1« udeleženci ne presojajo.").arg(EKalvoError::Quote(node->Name)));
+                          QCoreApplication::translate("Kalvo", "Kriterija »%1« udeleženci ne presojajo.").arg(EKalvoError::Quote(node->Name)));
     for (TJudgementChange &cell : cells)
         cell.From = m->Judges[p][size_t(cell.Col - 1)][size_t(cell.Row - 1)];
     cells.erase(std::remove_if(cells.begin(), cells.end(), [](const TJudgementChange &c) { return c.From == c.To; }),
@@ -275,12 +277,12 @@ void TModelDocument::EditPair(TCriterionNode *node, int c, int r, const QString 
 
 void TModelDocument::SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror)
 {
-    EditPair(node, c, r, clicked, mirror, QStringLiteral("razmerje %1 : %2"));
+    EditPair(node, c, r, clicked, mirror, QCoreApplication::translate("Kalvo", "razmerje %1 : %2"));
 }
 
 void TModelDocument::SetBlank(TCriterionNode *node, int c, int r)
 {
-    EditPair(node, c, r, QString(), QString(), QStringLiteral("ni primerjano %1 : %2"));
+    EditPair(node, c, r, QString(), QString(), QCoreApplication::translate("Kalvo", "ni primerjano %1 : %2"));
 }
 
 void TModelDocument::ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes)
@@ -295,7 +297,7 @@ void TModelDocument::ApplyAdvice(TCriterionNode *node, const std::vector<TJudgem
         cells.push_back({change.Row, change.Col, {}, change.To});
         cells.push_back({change.Col, change.Row, {}, ReciprocalText(change.To)});
     }
-    EditRatios(node, cells, QStringLiteral("predlogi za doslednost %1").arg(node->Name), true);
+    EditRatios(node, cells, QCoreApplication::translate("Kalvo", "predlogi za doslednost %1").arg(node->Name), true);
 }
 
 void TModelDocument::SetValue(TCriterionNode *node, int r, const QString &text)
@@ -306,7 +308,7 @@ void TModelDocument::SetValue(TCriterionNode *node, int r, const QString &text)
     if (before == text)
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("vrednost %1").arg(FModel.ItemNames(node).value(r - 1));
+    command->Text = QCoreApplication::translate("Kalvo", "vrednost %1").arg(FModel.ItemNames(node).value(r - 1));
     command->Node = PathOf(node);
     auto write = [path = command->Node, r](const QString &value) {
         return [path, r, value](TModel &model) {
@@ -326,7 +328,7 @@ void TModelDocument::AddCriterion(TCriterionNode *parent, const QString &name, T
     if (kind == ckRelative && order > MaxRelativeOrder)
         throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(order));
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("dodaj kriterij %1").arg(name);
+    command->Text = QCoreApplication::translate("Kalvo", "dodaj kriterij %1").arg(name);
     command->Change = TModelChange::Tree;
     const TPath parentPath = parent ? PathOf(parent) : TPath();
     command->Node = parentPath;
@@ -363,7 +365,7 @@ bool TModelDocument::RemoveCriterion(TCriterionNode *node)
         throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(FModel.SolutionCount()))
             .AddContext(CriterionPlace(parent));
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("izloči kriterij %1").arg(node->Name);
+    command->Text = QCoreApplication::translate("Kalvo", "izloči kriterij %1").arg(node->Name);
     command->Change = TModelChange::Tree;
     const TPath parentPath = PathOf(node->Parent());
     const int index = node->Index();
@@ -400,7 +402,7 @@ void TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TC
         throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(FModel.ItemCount(node)))
             .AddContext(CriterionPlace(node));
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("popravi kriterij %1").arg(name);
+    command->Text = QCoreApplication::translate("Kalvo", "popravi kriterij %1").arg(name);
     command->Change = TModelChange::Criterion;
     command->Node = PathOf(node);
     // A new kind may grow or drop texts: the whole matrix comes back on undo.
@@ -423,7 +425,7 @@ void TModelDocument::RenameCriterion(TCriterionNode *node, const QString &name)
     if (!node || node->Name == name)
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("preimenuj kriterij %1").arg(name);
+    command->Text = QCoreApplication::translate("Kalvo", "preimenuj kriterij %1").arg(name);
     command->Change = TModelChange::Criterion;
     command->Node = PathOf(node);
     auto rename = [path = command->Node](const QString &to) {
@@ -439,7 +441,7 @@ void TModelDocument::RenameCriterion(TCriterionNode *node, const QString &name)
 void TModelDocument::AddSolution(const QString &name)
 {
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("dodaj rešitev %1").arg(name);
+    command->Text = QCoreApplication::translate("Kalvo", "dodaj rešitev %1").arg(name);
     command->Change = TModelChange::Solutions;
     command->Redo = [name](TModel &model) {
         model.AddSolution(name);
@@ -463,7 +465,7 @@ void TModelDocument::RenameSolution(int index, const QString &name)
     if (index < 0 || index >= FModel.SolutionCount() || FModel.Solutions[size_t(index)].Name == name)
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("preimenuj rešitev %1").arg(name);
+    command->Text = QCoreApplication::translate("Kalvo", "preimenuj rešitev %1").arg(name);
     command->Change = TModelChange::Solutions;
     auto rename = [index](const QString &to) {
         return [index, to](TModel &model) { model.Solutions[size_t(index)].Name = to; };
@@ -478,7 +480,7 @@ void TModelDocument::MarkSolution(int index)
     if (index == FModel.MarkedSolution)
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("označi rešitev %1")
+    command->Text = QCoreApplication::translate("Kalvo", "označi rešitev %1")
                         .arg(index >= 0 && index < FModel.SolutionCount() ? FModel.Solutions[size_t(index)].Name
                                                                                   : QString());
     command->Change = TModelChange::Mark;
@@ -493,7 +495,7 @@ void TModelDocument::RemoveSolution(int index)
     if (index < 0 || index >= FModel.SolutionCount())
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("odstrani rešitev %1").arg(FModel.Solutions[size_t(index)].Name);
+    command->Text = QCoreApplication::translate("Kalvo", "odstrani rešitev %1").arg(FModel.Solutions[size_t(index)].Name);
     command->Change = TModelChange::Solutions;
     // Each leaf's share of the solution, as the last removal took it.
     struct TTaken
@@ -526,7 +528,7 @@ void TModelDocument::RemoveAllSolutions()
     if (FModel.Solutions.empty())
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("odstrani vse rešitve");
+    command->Text = QCoreApplication::translate("Kalvo", "odstrani vse rešitve");
     command->Change = TModelChange::Solutions;
     // The solutions and the leaves' matrices move into the command and back:
     // nothing is copied.
@@ -561,7 +563,7 @@ void TModelDocument::RemoveAllSolutions()
 void TModelDocument::AddParticipant(const QString &name, double weight)
 {
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("dodaj udeleženca %1").arg(name);
+    command->Text = QCoreApplication::translate("Kalvo", "dodaj udeleženca %1").arg(name);
     command->Change = TModelChange::Group;
     // The matrices that got a judge, so that the undo takes back exactly those.
     auto touched = std::make_shared<std::vector<std::vector<int>>>();
@@ -601,7 +603,7 @@ void TModelDocument::RenameParticipant(int index, const QString &name)
     if (index < 0 || size_t(index) >= FModel.Participants.size() || FModel.Participants[size_t(index)].Name == name)
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("preimenuj udeleženca %1").arg(name);
+    command->Text = QCoreApplication::translate("Kalvo", "preimenuj udeleženca %1").arg(name);
     command->Change = TModelChange::Group;
     auto rename = [index](const QString &to) {
         return [index, to](TModel &model) { model.Participants[size_t(index)].Name = to; };
@@ -617,7 +619,7 @@ void TModelDocument::SetParticipantWeight(int index, double weight)
     if (index < 0 || size_t(index) >= FModel.Participants.size() || FModel.Participants[size_t(index)].Weight == weight)
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("utež udeleženca %1").arg(FModel.Participants[size_t(index)].Name);
+    command->Text = QCoreApplication::translate("Kalvo", "utež udeleženca %1").arg(FModel.Participants[size_t(index)].Name);
     command->Change = TModelChange::Group;
     auto set = [index](double to) {
         return [index, to](TModel &model) { model.Participants[size_t(index)].Weight = to; };
@@ -632,7 +634,7 @@ void TModelDocument::RemoveParticipant(int index)
     if (index < 0 || size_t(index) >= FModel.Participants.size())
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QStringLiteral("odstrani udeleženca %1").arg(FModel.Participants[size_t(index)].Name);
+    command->Text = QCoreApplication::translate("Kalvo", "odstrani udeleženca %1").arg(FModel.Participants[size_t(index)].Name);
     command->Change = TModelChange::Group;
     // What each matrix gives up: the participant's texts, and for the last one the
     // matrix's own texts that theirs replace.

@@ -1,5 +1,7 @@
 #include "model/NodePath.h"
 
+#include <QCoreApplication>
+
 #include "matrix/KalvoError.h"
 
 #include <QStringList>
@@ -14,7 +16,7 @@ QString NodePath(const TCriterionNode *node)
 
 QString CriterionPlace(const TCriterionNode *node)
 {
-    return QStringLiteral("Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node)));
+    return QCoreApplication::translate("Kalvo", "Kriterij »%1«").arg(EKalvoError::Quote(NodePath(node)));
 }
 
 TCriterionNode *FindNode(const TCriteriaTree &tree, const QString &path)

@@ -1,5 +1,7 @@
 #include "report/ResultsWorkbook.h"
 
+#include <QCoreApplication>
+
 #include "matrix/KalvoError.h"
 #include "storage/TextFiles.h"
 
@@ -15,7 +17,7 @@ namespace {
 EKalvoError WorkbookError(const QString &fileName, const QString &why)
 {
     return EKalvoError(EKalvoError::ekFile,
-                       QStringLiteral("Preglednice »%1« ni mogoče zapisati: %2").arg(fileName, why));
+                       QCoreApplication::translate("Kalvo", "Preglednice »%1« ni mogoče zapisati: %2").arg(fileName, why));
 }
 
 } // namespace
@@ -30,7 +32,7 @@ void WriteResultsWorkbook(const std::vector<TResultsTable> &tables, const QStrin
     const QByteArray path = scratch.filePath(QStringLiteral("book.xlsx")).toLocal8Bit();
     lxw_workbook *book = workbook_new(path.constData());
     if (!book)
-        throw WorkbookError(fileName, QStringLiteral("ni pomnilnika ali začasne datoteke"));
+        throw WorkbookError(fileName, QCoreApplication::translate("Kalvo", "ni pomnilnika ali začasne datoteke"));
     lxw_format *bold = workbook_add_format(book);
     format_set_bold(bold);
     lxw_format *number = workbook_add_format(book);
@@ -40,7 +42,7 @@ void WriteResultsWorkbook(const std::vector<TResultsTable> &tables, const QStrin
         lxw_worksheet *sheet = workbook_add_worksheet(book, name.constData());
         if (!sheet) {
             workbook_close(book);
-            throw WorkbookError(fileName, QStringLiteral("ime lista »%1« ni dovoljeno").arg(table.Name));
+            throw WorkbookError(fileName, QCoreApplication::translate("Kalvo", "ime lista »%1« ni dovoljeno").arg(table.Name));
         }
         std::vector<int> widths;
         for (size_t r = 0; r < table.Rows.size(); ++r) {

@@ -1,5 +1,7 @@
 #include "storage/ModelExtras.h"
 
+#include <QCoreApplication>
+
 #include "matrix/Completion.h"
 #include "matrix/GroupJudgement.h"
 #include "matrix/KalvoError.h"
@@ -29,7 +31,7 @@ QByteArray Document(const QJsonArray &criteria, const QJsonArray &participants =
 
 EKalvoError Damaged(const QString &path, const QString &what)
 {
-    return EKalvoError(EKalvoError::ekFormat, QStringLiteral("Datoteka »%1« je poškodovana: %2")
+    return EKalvoError(EKalvoError::ekFormat, QCoreApplication::translate("Kalvo", "Datoteka »%1« je poškodovana: %2")
                                                   .arg(QFileInfo(path).absoluteFilePath(), what));
 }
 
@@ -85,27 +87,27 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        throw Damaged(path, QStringLiteral("%1 (znak %2)").arg(error.errorString()).arg(error.offset + 1));
+        throw Damaged(path, QCoreApplication::translate("Kalvo", "%1 (znak %2)").arg(error.errorString()).arg(error.offset + 1));
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QStringLiteral("format")).toString() != Format)
-        throw Damaged(path, QStringLiteral("ni dodatek modela Kalvo (\"format\": \"%1\").").arg(Format));
+        throw Damaged(path, QCoreApplication::translate("Kalvo", "ni dodatek modela Kalvo (\"format\": \"%1\").").arg(Format));
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != 1.0)
-        throw Damaged(path, QStringLiteral("različica %1 ni znana (ta program bere različico 1).")
+        throw Damaged(path, QCoreApplication::translate("Kalvo", "različica %1 ni znana (ta program bere različico 1).")
                                 .arg(version.toVariant().toString()));
     const QJsonValue criteria = root.value(QStringLiteral("criteria"));
     if (!criteria.isUndefined() && !criteria.isArray())
-        throw Damaged(path, QStringLiteral("\"criteria\" ni seznam."));
+        throw Damaged(path, QCoreApplication::translate("Kalvo", "\"criteria\" ni seznam."));
     const QJsonValue people = root.value(QStringLiteral("participants"));
     if (!people.isUndefined() && !people.isArray())
-        throw Damaged(path, QStringLiteral("\"participants\" ni seznam."));
+        throw Damaged(path, QCoreApplication::translate("Kalvo", "\"participants\" ni seznam."));
     std::vector<TParticipant> participants;
     const QJsonArray list = people.toArray();
     for (qsizetype p = 0; p < list.size(); ++p) {
         const QJsonObject person = list.at(p).toObject();
         const QJsonValue weight = person.value(QStringLiteral("weight"));
         if (!person.value(QStringLiteral("name")).isString() || (!weight.isUndefined() && !(weight.toDouble(-1) >= 0.0)))
-            throw Damaged(path, QStringLiteral("participants[%1] nima imena ali pa ima negativno utež.").arg(p));
+            throw Damaged(path, QCoreApplication::translate("Kalvo", "participants[%1] nima imena ali pa ima negativno utež.").arg(p));
         participants.push_back({person.value(QStringLiteral("name")).toString(), weight.toDouble(1.0)});
     }
     model.Participants = participants;
@@ -117,11 +119,11 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
         const QJsonValue index = entry.value(QStringLiteral("index"));
         if (!entries.at(e).isObject() || !index.isDouble() || index.toDouble() != double(index.toInt(-1))
             || index.toInt() < 0)
-            throw Damaged(path, QStringLiteral("%1.index ni pozicija kriterija.").arg(where));
+            throw Damaged(path, QCoreApplication::translate("Kalvo", "%1.index ni pozicija kriterija.").arg(where));
         const QString nodePath = entry.value(QStringLiteral("path")).toString();
         TCriterionNode *node = size_t(index.toInt()) < nodes.size() ? nodes[size_t(index.toInt())] : nullptr;
         if (!node || NodePath(node) != nodePath || !node->Matrix || node->Matrix->Kind != ckRelative) {
-            ShowMessage(QStringLiteral("Datoteka »%1«: %2 (»%3«) se ne ujema s kriterijem na tem mestu; "
+            ShowMessage(QCoreApplication::translate("Kalvo", "Datoteka »%1«: %2 (»%3«) se ne ujema s kriterijem na tem mestu; "
                                        "njegovi neprimerjani pari so izpuščeni.")
                             .arg(QFileInfo(path).absoluteFilePath(), where, EKalvoError::Quote(nodePath)));
             continue;
@@ -132,7 +134,7 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
             const QJsonArray pair = blank.at(p).toArray();
             const int r = pair.at(0).toInt(0), c = pair.at(1).toInt(0);
             if (pair.size() != 2 || r < 1 || c <= r || c > m.Order)
-                throw Damaged(path, QStringLiteral("%1.blank[%2] ni par postavk r < c med 1 in %3.")
+                throw Damaged(path, QCoreApplication::translate("Kalvo", "%1.blank[%2] ni par postavk r < c med 1 in %3.")
                                         .arg(where).arg(p).arg(m.Order));
             m.Ratios[size_t(c - 1)][size_t(r - 1)].clear();
             m.Ratios[size_t(r - 1)][size_t(c - 1)].clear();
@@ -149,7 +151,7 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
             const int p = judgement.value(QStringLiteral("participant")).toInt(-1);
             const QJsonArray ratios = judgement.value(QStringLiteral("ratios")).toArray();
             if (p < 0 || size_t(p) >= participants.size() || size_t(ratios.size()) != n * n)
-                throw Damaged(path, QStringLiteral("%1.judgements[%2] ne ustreza udeležencu ali redu matrike %3.")
+                throw Damaged(path, QCoreApplication::translate("Kalvo", "%1.judgements[%2] ne ustreza udeležencu ali redu matrike %3.")
                                         .arg(where).arg(j).arg(m.Order));
             for (size_t k = 0; k < n * n; ++k)
                 m.Judges[size_t(p)][k / n][k % n] = ratios.at(qsizetype(k)).toString();

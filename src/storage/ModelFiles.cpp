@@ -1,5 +1,7 @@
 #include "storage/ModelFiles.h"
 
+#include <QCoreApplication>
+
 #include "matrix/KalvoError.h"
 #include "matrix/Completion.h"
 #include "matrix/GroupJudgement.h"
@@ -32,7 +34,7 @@ EKalvoError FormatError(const QString &text)
 
 QString Where(const QString &path, qsizetype line)
 {
-    return QStringLiteral("Datoteka »%1«, vrstica %2").arg(QFileInfo(path).absoluteFilePath()).arg(line);
+    return QCoreApplication::translate("Kalvo", "Datoteka »%1«, vrstica %2").arg(QFileInfo(path).absoluteFilePath()).arg(line);
 }
 
 // Runs the reading of one line; a conversion error says which file and line.
@@ -141,7 +143,7 @@ void ReadCriteria(TCriteriaTree &tree, const QStringList &lines, const QString &
         }
         const int depth = previous->Depth();
         if (level > depth + 1)
-            throw FormatError(QStringLiteral("Napačna raven %1 v vrstici %2 datoteke »%3«: »%4« je več kot "
+            throw FormatError(QCoreApplication::translate("Kalvo", "Napačna raven %1 v vrstici %2 datoteke »%3«: »%4« je več kot "
                                              "eno raven globlje od kriterija pred njim.")
                                   .arg(level).arg(i + 1).arg(path, EKalvoError::Quote(name)));
         TCriterionNode *parent = previous;
@@ -183,7 +185,7 @@ void ReadMatrices(TModel &model, const QStringList &lines, const QString &path)
         // one for more than a person compares: refused before anything is allocated.
         const qint64 allowed = std::max<qint64>(lines.size() - line, 100'000);
         if (n < 0 || (kind != ckRelative && n > allowed))
-            throw FormatError(QStringLiteral("Neveljaven red matrike »%1« v vrstici %2 datoteke »%3«.")
+            throw FormatError(QCoreApplication::translate("Kalvo", "Neveljaven red matrike »%1« v vrstici %2 datoteke »%3«.")
                                   .arg(EKalvoError::Quote(orderText)).arg(recordLine + 1).arg(path));
         if (kind == ckRelative && n > MaxRelativeOrder)
             throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(n)).AddContext(Where(path, recordLine + 1));
@@ -228,7 +230,7 @@ void WriteOne(const QString &path, const QStringList &lines)
 
 QString BadDecimalSeparatorMessage()
 {
-    return QStringLiteral("Vaša nastavitev formata decimalnih štavil je neustrezna! "
+    return QCoreApplication::translate("Kalvo", "Vaša nastavitev formata decimalnih štavil je neustrezna! "
                           "Format mora biti oblike 1.000,23 ali 1,000.23!");
 }
 
@@ -284,7 +286,7 @@ public:
         if (FLock.tryLock(SetLockWaitMs) || FLock.error() != QLockFile::LockFailedError)
             return;
         throw EKalvoError(EKalvoError::ekFile,
-                          QStringLiteral("Model »%1« pravkar shranjuje drug program. Poskusite znova.")
+                          QCoreApplication::translate("Kalvo", "Model »%1« pravkar shranjuje drug program. Poskusite znova.")
                               .arg(QFileInfo(BaseName(fileName)).fileName()));
     }
 
@@ -372,9 +374,9 @@ void WarnNonReciprocal(const TModel &model)
     for (const TCriterionNode *node : model.Tree.Nodes())
         if (node->Matrix)
             if (const QString pair = NonReciprocalPair(*node->Matrix); !pair.isEmpty())
-                places << QStringLiteral("Kriterij »%1«: %2").arg(EKalvoError::Quote(NodePath(node)), pair);
+                places << QCoreApplication::translate("Kalvo", "Kriterij »%1«: %2").arg(EKalvoError::Quote(NodePath(node)), pair);
     if (!places.isEmpty())
-        ShowMessage(QStringLiteral("Sodbe v zrcalnih celicah si morajo biti obratne (3:1 in 1:3), "
+        ShowMessage(QCoreApplication::translate("Kalvo", "Sodbe v zrcalnih celicah si morajo biti obratne (3:1 in 1:3), "
                                    "te pa niso, zato CR zanje ne pove ničesar:\n")
                     + places.join(QLatin1Char('\n')));
 }
@@ -430,7 +432,7 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
         fresh.FitNodeMatrix(first);
     } catch (const std::bad_alloc &) {
         throw EKalvoError(EKalvoError::ekTooLarge, OutOfMemoryMessage())
-            .AddContext(QStringLiteral("Model »%1«").arg(QFileInfo(fileName).absoluteFilePath()));
+            .AddContext(QCoreApplication::translate("Kalvo", "Model »%1«").arg(QFileInfo(fileName).absoluteFilePath()));
     }
     fresh.ProjectFileName = fileName;
     fresh.KnownFileSet = AbsoluteBaseName(fileName);
@@ -460,7 +462,7 @@ bool SavingReplacesOtherSet(const TModel &model, const QString &fileName)
 
 QString OutOfMemoryMessage()
 {
-    return QStringLiteral("Za to ni dovolj pomnilnika.");
+    return QCoreApplication::translate("Kalvo", "Za to ni dovolj pomnilnika.");
 }
 
 void SaveCriteria(const TModel &model, const QString &fileName)

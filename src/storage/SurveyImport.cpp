@@ -1,5 +1,7 @@
 #include "storage/SurveyImport.h"
 
+#include <QCoreApplication>
+
 #include "matrix/Conversions.h"
 #include "matrix/GroupJudgement.h"
 #include "matrix/KalvoError.h"
@@ -53,15 +55,15 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
 {
     const QString file = QFileInfo(path).absoluteFilePath();
     auto fault = [&](qsizetype line, const QString &column, const QString &what) {
-        return EKalvoError(EKalvoError::ekFormat, QStringLiteral("Datoteka »%1«, vrstica %2%3: %4")
+        return EKalvoError(EKalvoError::ekFormat, QCoreApplication::translate("Kalvo", "Datoteka »%1«, vrstica %2%3: %4")
                                                       .arg(file).arg(line)
-                                                      .arg(column.isEmpty() ? QString() : QStringLiteral(", stolpec »%1«").arg(EKalvoError::Quote(column)))
+                                                      .arg(column.isEmpty() ? QString() : QCoreApplication::translate("Kalvo", ", stolpec »%1«").arg(EKalvoError::Quote(column)))
                                                       .arg(what));
     };
     auto decode = QStringDecoder(QStringDecoder::Utf8);
     QString text = decode(csv);
     if (decode.hasError())
-        throw fault(1, QString(), QStringLiteral("besedilo ni v kodiranju UTF-8."));
+        throw fault(1, QString(), QCoreApplication::translate("Kalvo", "besedilo ni v kodiranju UTF-8."));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     QStringList lines = text.split(QLatin1Char('\n'));
@@ -71,7 +73,7 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();
     if (lines.isEmpty())
-        throw fault(1, QString(), QStringLiteral("ni glave."));
+        throw fault(1, QString(), QCoreApplication::translate("Kalvo", "ni glave."));
     const QChar separator = lines.first().count(QLatin1Char(';')) >= lines.first().count(QLatin1Char(','))
                                 ? QLatin1Char(';') : QLatin1Char(',');
     const QStringList header = Fields(lines.first(), separator);
@@ -92,17 +94,17 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
         const QStringList items = colon < 0 ? QStringList() : title.mid(colon + 2).split(QStringLiteral(" : "));
         TCriterionNode *node = colon < 0 ? nullptr : FindNode(model.Tree, title.left(colon));
         if (!node || items.size() != 2)
-            throw fault(1, title, QStringLiteral("ni stolpec oblike »pot kriterija: A : B« za kriterij modela."));
+            throw fault(1, title, QCoreApplication::translate("Kalvo", "ni stolpec oblike »pot kriterija: A : B« za kriterij modela."));
         if (!node->Matrix || node->Matrix->Kind != ckRelative)
-            throw fault(1, title, QStringLiteral("kriterij ne primerja po parih."));
+            throw fault(1, title, QCoreApplication::translate("Kalvo", "kriterij ne primerja po parih."));
         const QStringList names = model.ItemNames(node);
         const int a = int(names.indexOf(items.at(0))), b = int(names.indexOf(items.at(1)));
         if (a < 0 || b < 0 || a == b)
-            throw fault(1, title, QStringLiteral("kriterij nima dveh različnih postavk s temi imeni."));
+            throw fault(1, title, QCoreApplication::translate("Kalvo", "kriterij nima dveh različnih postavk s temi imeni."));
         pairs[k] = {node, a, b};
     }
     if (nameColumn < 0)
-        throw fault(1, QString(), QStringLiteral("ni stolpca »Ime«."));
+        throw fault(1, QString(), QCoreApplication::translate("Kalvo", "ni stolpca »Ime«."));
 
     // Everything is read into copies first: a fault anywhere changes nothing.
     std::vector<TParticipant> participants;
@@ -115,7 +117,7 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
         const QStringList row = Fields(lines.at(i), separator);
         const QString name = row.value(nameColumn);
         if (name.isEmpty())
-            throw fault(i + 1, header.at(nameColumn), QStringLiteral("ime udeleženca je prazno."));
+            throw fault(i + 1, header.at(nameColumn), QCoreApplication::translate("Kalvo", "ime udeleženca je prazno."));
         double weight = 1.0;
         if (weightColumn >= 0 && !row.value(weightColumn).isEmpty()) {
             QString number = row.value(weightColumn);
@@ -123,7 +125,7 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
             bool ok = IsFloat(number);
             weight = ok ? StrToFloat(number) : -1.0;
             if (!(weight >= 0.0))
-                throw fault(i + 1, header.at(weightColumn), QStringLiteral("utež mora biti število, vsaj 0."));
+                throw fault(i + 1, header.at(weightColumn), QCoreApplication::translate("Kalvo", "utež mora biti število, vsaj 0."));
         }
         participants.push_back({name, weight});
         for (auto &[node, list] : judges) {
@@ -140,7 +142,7 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
                     throw EKalvoError::invalidOp();
             } catch (const EKalvoError &) {
                 throw fault(i + 1, header.at(column),
-                            QStringLiteral("»%1« ni razmerje (na primer 3:1 ali 1:5).").arg(EKalvoError::Quote(answer)));
+                            QCoreApplication::translate("Kalvo", "»%1« ni razmerje (na primer 3:1 ali 1:5).").arg(EKalvoError::Quote(answer)));
             }
             // Written as the ratio dialog writes them, so that both cells agree.
             const bool equal = ratio.Numerator == ratio.Denominator;
@@ -152,7 +154,7 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
         }
     }
     if (participants.empty())
-        throw fault(2, QString(), QStringLiteral("ni nobenega udeleženca."));
+        throw fault(2, QString(), QCoreApplication::translate("Kalvo", "ni nobenega udeleženca."));
     TGroup group;
     group.Participants = std::move(participants);
     for (auto &[node, list] : judges)

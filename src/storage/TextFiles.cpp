@@ -1,5 +1,7 @@
 #include "storage/TextFiles.h"
 
+#include <QCoreApplication>
+
 #include "matrix/KalvoError.h"
 
 #include <QFile>
@@ -15,7 +17,7 @@ QTextCodec *Windows1250()
 {
     static QTextCodec *codec = QTextCodec::codecForName("Windows-1250");
     if (!codec)
-        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Kodna stran Windows-1250 ni na voljo."));
+        throw EKalvoError(EKalvoError::ekFile, QCoreApplication::translate("Kalvo", "Kodna stran Windows-1250 ni na voljo."));
     return codec;
 }
 
@@ -56,7 +58,7 @@ QByteArray EncodeWindows1250(const QString &text, TUnencodable unencodable)
     QTextCodec *codec = Windows1250();
     if (unencodable == TUnencodable::Refuse && !codec->canEncode(text))
         throw EKalvoError(EKalvoError::ekFile,
-                          QStringLiteral("Besedila »%1« ni mogoče zapisati v kodni strani Windows-1250.")
+                          QCoreApplication::translate("Kalvo", "Besedila »%1« ni mogoče zapisati v kodni strani Windows-1250.")
                               .arg(text));
     return codec->fromUnicode(text);
 }
@@ -73,10 +75,10 @@ QByteArray ReadFileBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Datoteke ni mogoče odpreti"), path, file.errorString());
+        throw FileError(QCoreApplication::translate("Kalvo", "Datoteke ni mogoče odpreti"), path, file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Datoteke ni mogoče prebrati"), path, file.errorString());
+        throw FileError(QCoreApplication::translate("Kalvo", "Datoteke ni mogoče prebrati"), path, file.errorString());
     return bytes;
 }
 
@@ -94,12 +96,12 @@ void WriteThrough(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw FileError(QStringLiteral("Datoteke ni mogoče ustvariti"), path, file.errorString());
+        throw FileError(QCoreApplication::translate("Kalvo", "Datoteke ni mogoče ustvariti"), path, file.errorString());
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw FileError(QStringLiteral("Datoteke ni mogoče zapisati"), path, file.errorString());
+        throw FileError(QCoreApplication::translate("Kalvo", "Datoteke ni mogoče zapisati"), path, file.errorString());
     file.close();
     if (file.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Datoteke ni mogoče zapisati"), path, file.errorString());
+        throw FileError(QCoreApplication::translate("Kalvo", "Datoteke ni mogoče zapisati"), path, file.errorString());
 }
 
 } // namespace
@@ -118,7 +120,7 @@ void WriteFiles(const std::vector<std::pair<QString, QByteArray>> &files)
             continue;
         auto file = std::make_unique<QSaveFile>(path);
         if (!file->open(QIODevice::WriteOnly))
-            throw fail(QStringLiteral("Datoteke ni mogoče ustvariti"), path, file->errorString());
+            throw fail(QCoreApplication::translate("Kalvo", "Datoteke ni mogoče ustvariti"), path, file->errorString());
         // commit() does not report a buffer that could not be flushed (a full disk):
         // the bytes are pushed out and checked here, while all targets are still whole.
         const bool written = file->write(bytes) == bytes.size() && file->flush()
@@ -126,11 +128,11 @@ void WriteFiles(const std::vector<std::pair<QString, QByteArray>> &files)
         const QString reason = file->errorString();
         pending.push_back(std::move(file));
         if (!written)
-            throw fail(QStringLiteral("Datoteke ni mogoče zapisati"), path, reason);
+            throw fail(QCoreApplication::translate("Kalvo", "Datoteke ni mogoče zapisati"), path, reason);
     }
     for (size_t i = 0; i < pending.size(); ++i)
         if (!pending[i]->commit())
-            throw fail(QStringLiteral("Datoteke ni mogoče shraniti"), pending[i]->fileName(),
+            throw fail(QCoreApplication::translate("Kalvo", "Datoteke ni mogoče shraniti"), pending[i]->fileName(),
                        pending[i]->errorString());
     for (const auto &[path, bytes] : files)
         if (IsSpecialFile(path))

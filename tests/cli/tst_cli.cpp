@@ -26,6 +26,7 @@ TRun RunCli(const QStringList &arguments, const QString &locale = QStringLiteral
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), locale);
+    env.remove(QStringLiteral("LANGUAGE"));   // the messages in the program's own language
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(KALVO_CLI), arguments);
     process.waitForFinished(60000);
@@ -46,6 +47,8 @@ class TestCli : public QObject
     Q_OBJECT
 
 private slots:
+    // The messages in the program's own language, whatever the machine's LANGUAGE.
+    void initTestCase() { qunsetenv("LANGUAGE"); }
     void tableInBothLocales_data();
     void tableInBothLocales();
     void json();
@@ -596,6 +599,7 @@ void TestCli::csvInBothLocales()
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), locale);
+    env.remove(QStringLiteral("LANGUAGE"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(KALVO_CLI), {"export", "--format", "csv", Example("Avto"), "-o", "-"});
     QVERIFY(process.waitForFinished(60000));

@@ -37,7 +37,7 @@ TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
     : QMainWindow(parent), Model(model)
 {
     setObjectName(QStringLiteral("FormObcutljivost"));
-    setWindowTitle(QStringLiteral("Občutljivost"));
+    setWindowTitle(tr("Občutljivost"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlag(Qt::Window);
     resize(760, 560);
@@ -55,11 +55,11 @@ TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Podkriterij:"), page));
+    top->addWidget(new QLabel(tr("Podkriterij:"), page));
     Podkriterij = new QComboBox(page);
     Podkriterij->setObjectName(QStringLiteral("Podkriterij"));
     top->addWidget(Podkriterij, 1);
-    ShraniSliko = new QPushButton(QStringLiteral("Shrani sliko"), page);
+    ShraniSliko = new QPushButton(tr("Shrani sliko"), page);
     ShraniSliko->setObjectName(QStringLiteral("ShraniSliko"));
     top->addWidget(ShraniSliko);
     pageLayout->addLayout(top);
@@ -76,12 +76,12 @@ TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
     Chart->setRenderHint(QPainter::Antialiasing);
     pageLayout->addWidget(Chart, 1);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(QStringLiteral("Utež:"), page));
+    bottom->addWidget(new QLabel(tr("Utež:"), page));
     Utez = new QSlider(Qt::Horizontal, page);
     Utez->setObjectName(QStringLiteral("Utez"));
     Utez->setRange(0, 1000);
     bottom->addWidget(Utez, 1);
-    Ponastavi = new QPushButton(QStringLiteral("Današnja utež"), page);
+    Ponastavi = new QPushButton(tr("Današnja utež"), page);
     Ponastavi->setObjectName(QStringLiteral("Ponastavi"));
     bottom->addWidget(Ponastavi);
     pageLayout->addLayout(bottom);
@@ -162,7 +162,7 @@ void TFormObcutljivost::Refresh()
     FResult = TSensitivity();
     if (!node || !node->HasChildren()) {
         Heading->setText(node ? node->Name : QString());
-        FSentence->setText(QStringLiteral("Kriterij »%1« nima podkriterijev, zato občutljivosti uteži ni. "
+        FSentence->setText(tr("Kriterij »%1« nima podkriterijev, zato občutljivosti uteži ni. "
                                           "Izberite kriterij s podkriteriji.")
                                .arg(node ? node->Name : QString()));
         FPages->setCurrentWidget(FSentence);
@@ -184,17 +184,17 @@ void TFormObcutljivost::Refresh()
         Podkriterij->addItem(c.Node->Name);
     FFilling = false;
     if (FResult.Scores.empty()) {
-        Heading->setText(QStringLiteral("%1: ni rešitev, zato ni česa razvrstiti.").arg(node->Name));
+        Heading->setText(tr("%1: ni rešitev, zato ni česa razvrstiti.").arg(node->Name));
     } else if (NothingToRank()) {
-        Heading->setText(QStringLiteral("%1: vse rešitve so enako dobre, zato ni česa razvrstiti.").arg(node->Name));
+        Heading->setText(tr("%1: vse rešitve so enako dobre, zato ni česa razvrstiti.").arg(node->Name));
     } else if (FResult.Critical >= 0) {
         const TCriterionSensitivity &c = FResult.Criteria[size_t(FResult.Critical)];
         const int rival = FResult.CriticalChange < 0 ? c.LowRival : c.HighRival;
-        Heading->setText(QStringLiteral("%1: najbolj občutljiv je »%2«; z utežjo %3 namesto %4 bi bila najboljša rešitev »%5«.")
+        Heading->setText(tr("%1: najbolj občutljiv je »%2«; z utežjo %3 namesto %4 bi bila najboljša rešitev »%5«.")
                              .arg(node->Name, c.Node->Name, FormatFloat4(FResult.CriticalWeight), FormatFloat4(c.Weight),
                                   Name(rival)));
     } else {
-        Heading->setText(QStringLiteral("%1: nobena sprememba ene uteži ne spremeni najboljše rešitve.").arg(node->Name));
+        Heading->setText(tr("%1: nobena sprememba ene uteži ne spremeni najboljše rešitve.").arg(node->Name));
     }
     // The same sub-criterion as before while it is there; the most critical one first.
     int index = Podkriterij->findText(previous);
@@ -240,20 +240,20 @@ void TFormObcutljivost::ShowCriterion(int index)
         return;
     const TCriterionSensitivity &c = FResult.Criteria[size_t(index)];
     if (FResult.Top >= 0 && !NothingToRank()) {
-        QString text = QStringLiteral("»%1« ostane najboljša pri uteži od %2 do %3.")
+        QString text = tr("»%1« ostane najboljša pri uteži od %2 do %3.")
                            .arg(Name(FResult.Top), FormatFloat4(c.Low), FormatFloat4(c.High));
         if (c.LowRival >= 0)
-            text += QStringLiteral(" Pod %1 jo prehiti »%2«.").arg(FormatFloat4(c.Low), Name(c.LowRival));
+            text += tr(" Pod %1 jo prehiti »%2«.").arg(FormatFloat4(c.Low), Name(c.LowRival));
         if (c.HighRival >= 0)
-            text += QStringLiteral(" Nad %1 jo prehiti »%2«.").arg(FormatFloat4(c.High), Name(c.HighRival));
+            text += tr(" Nad %1 jo prehiti »%2«.").arg(FormatFloat4(c.High), Name(c.HighRival));
         Interval->setText(text);
     }
-    chart->setTitle(ChartText(QStringLiteral("Ocene rešitev po uteži kriterija »%1«").arg(c.Node->Name)));
+    chart->setTitle(ChartText(tr("Ocene rešitev po uteži kriterija »%1«").arg(c.Node->Name)));
     // Smooth edges cost most of a redraw; with many lines the window stays quick without them.
     Chart->setRenderHint(QPainter::Antialiasing, c.AtOne.size() <= 20);
     auto *x = new QValueAxis(chart);
     x->setRange(0.0, 1.0);
-    x->setTitleText(QStringLiteral("Utež"));
+    x->setTitleText(tr("Utež"));
     x->setLabelFormat(QStringLiteral("%.1f"));
     x->setTickCount(11);
     auto *y = new QValueAxis(chart);
@@ -266,7 +266,7 @@ void TFormObcutljivost::ShowCriterion(int index)
     y->setTickCount(ticks + 1);
     y->setLabelFormat(QStringLiteral("%.") + QString::number(std::max(0, int(-std::floor(std::log10(step) + 1e-9))))
                       + QStringLiteral("f"));
-    y->setTitleText(QStringLiteral("Ocena"));
+    y->setTitleText(tr("Ocena"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     auto attach = [&](QAbstractSeries *series) {
@@ -309,7 +309,7 @@ void TFormObcutljivost::ShowCriterion(int index)
     }
     if (!c.Crossings.empty()) {
         auto *crossings = new QScatterSeries(chart);
-        crossings->setName(QStringLiteral("Zamenjave"));
+        crossings->setName(tr("Zamenjave"));
         crossings->setMarkerSize(7.0);
         crossings->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
         crossings->setPen(Qt::NoPen);
@@ -325,7 +325,7 @@ void TFormObcutljivost::ShowCriterion(int index)
             });
             // Names as typed: a tooltip would take "<b>" for markup.
             QToolTip::showText(QCursor::pos(),
-                               Qt::convertFromPlainText(QStringLiteral("Pri uteži %1 se zamenjata »%2« in »%3«.")
+                               Qt::convertFromPlainText(tr("Pri uteži %1 se zamenjata »%2« in »%3«.")
                                                             .arg(FormatFloat4(nearest->Weight), Name(nearest->First),
                                                                  Name(nearest->Second)),
                                                        Qt::WhiteSpaceNormal),
@@ -334,7 +334,7 @@ void TFormObcutljivost::ShowCriterion(int index)
         attach(crossings);
     }
     FMarker = new QLineSeries(chart);
-    FMarker->setName(QStringLiteral("Utež"));
+    FMarker->setName(tr("Utež"));
     FMarker->setPen(QPen(Qt::black, 1.0, Qt::DashLine));
     attach(FMarker);
     ShowToday(c);
@@ -350,8 +350,8 @@ void TFormObcutljivost::ShowWeight()
     const auto *axis = static_cast<const QValueAxis *>(Chart->chart()->axes(Qt::Vertical).value(0));
     FMarker->replace(QList<QPointF>{{x, 0.0}, {x, axis ? axis->max() : 1.0}});
     if (NothingToRank()) {
-        Ranking->setText(FResult.Scores.empty() ? QStringLiteral("Ni rešitev, zato ni česa razvrstiti.")
-                                                : QStringLiteral("Vse rešitve so enako dobre, zato ni česa razvrstiti."));
+        Ranking->setText(FResult.Scores.empty() ? tr("Ni rešitev, zato ni česa razvrstiti.")
+                                                : tr("Vse rešitve so enako dobre, zato ni česa razvrstiti."));
         return;
     }
     // The followed solutions in their order at x, with ranks among all (ties share one).
@@ -362,10 +362,10 @@ void TFormObcutljivost::ShowWeight()
     QStringList lines;
     for (int k : shown)
         lines << QStringLiteral("%1. %2 %3").arg(ranks[size_t(k)]).arg(Name(k), FormatFloat4(scores[size_t(k)]));
-    QString text = QStringLiteral("Pri uteži %1 (danes %2): %3")
+    QString text = tr("Pri uteži %1 (danes %2): %3")
                        .arg(FormatFloat4(x), FormatFloat4(c.Weight), lines.join(QStringLiteral(", ")));
     if (shown.size() < scores.size())
-        text += QStringLiteral(" (izmed %1 rešitev)").arg(scores.size());
+        text += tr(" (izmed %1 rešitev)").arg(scores.size());
     Ranking->setText(text);
 }
 

@@ -13,7 +13,7 @@ TFormPredlogi::TFormPredlogi(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormPredlogi"));
-    setWindowTitle(QStringLiteral("Predlogi za doslednost"));
+    setWindowTitle(tr("Predlogi za doslednost"));
     auto *layout = new QVBoxLayout(this);
     Summary = new QLabel(this);
     Summary->setObjectName(QStringLiteral("Summary"));
@@ -29,11 +29,11 @@ TFormPredlogi::TFormPredlogi(QWidget *parent)
     ShowPlainText(Weights);
     layout->addWidget(Weights);
     auto *buttons = new QDialogButtonBox(this);
-    Uporabi = buttons->addButton(QStringLiteral("Uporabi"), QDialogButtonBox::AcceptRole);
+    Uporabi = buttons->addButton(tr("Uporabi"), QDialogButtonBox::AcceptRole);
     Uporabi->setObjectName(QStringLiteral("Uporabi"));
-    Preklici = buttons->addButton(QStringLiteral("Prekliči"), QDialogButtonBox::RejectRole);
+    Preklici = buttons->addButton(tr("Prekliči"), QDialogButtonBox::RejectRole);
     Preklici->setObjectName(QStringLiteral("Preklici"));
-    Razveljavi = buttons->addButton(QStringLiteral("Razveljavi zadnje predloge"), QDialogButtonBox::ResetRole);
+    Razveljavi = buttons->addButton(tr("Razveljavi zadnje predloge"), QDialogButtonBox::ResetRole);
     Razveljavi->setObjectName(QStringLiteral("Razveljavi"));
     connect(Razveljavi, &QPushButton::clicked, this, [this] { done(UndoResult); });
     layout->addWidget(buttons);
@@ -60,14 +60,14 @@ void TFormPredlogi::Show(const TConsistencyAdvice &advice, const QStringList &it
         Changes->addItem(QStringLiteral("%1 : %2  %3 → %4").arg(items.value(c.Row - 1), items.value(c.Col - 1), c.From, c.To));
     QString text;
     if (advice.Changes.empty()) {
-        text = QStringLiteral("CR je %1: sodbe so dovolj dosledne, predlogov ni.").arg(FormatFloat4(advice.CR));
+        text = tr("CR je %1: sodbe so dovolj dosledne, predlogov ni.").arg(FormatFloat4(advice.CR));
     } else {
-        text = QStringLiteral("CR je danes %1, po teh spremembah bo %2.").arg(FormatFloat4(advice.CR), FormatFloat4(advice.CRAfter));
+        text = tr("CR je danes %1, po teh spremembah bo %2.").arg(FormatFloat4(advice.CR), FormatFloat4(advice.CRAfter));
         if (!advice.Reached)
-            text += QStringLiteral(" Nobena preiskana sprememba ne doseže 0,1; te ga znižajo najbolj.");
+            text += tr(" Nobena preiskana sprememba ne doseže 0,1; te ga znižajo najbolj.");
         else if (!advice.Fewest)
-            text += QStringLiteral(" Potrebnih je več kot dve spremembi; morda obstaja krajša pot.");
-        text += QStringLiteral(" Predlogi so le predlogi: presodite jih sami.");
+            text += tr(" Potrebnih je več kot dve spremembi; morda obstaja krajša pot.");
+        text += tr(" Predlogi so le predlogi: presodite jih sami.");
     }
     Summary->setText(text);
     QStringList weights;
@@ -75,6 +75,6 @@ void TFormPredlogi::Show(const TConsistencyAdvice &advice, const QStringList &it
         for (size_t i = 0; i < advice.WeightsBefore.size() && i < advice.WeightsAfter.size(); ++i)
             weights << QStringLiteral("%1 %2 → %3").arg(items.value(int(i)), FormatFloat4(advice.WeightsBefore[i]),
                                                        FormatFloat4(advice.WeightsAfter[i]));
-    Weights->setText(weights.isEmpty() ? QString() : QStringLiteral("Uteži: ") + weights.join(QStringLiteral("; ")));
+    Weights->setText(weights.isEmpty() ? QString() : tr("Uteži: ") + weights.join(QStringLiteral("; ")));
     Uporabi->setEnabled(!advice.Changes.empty());
 }

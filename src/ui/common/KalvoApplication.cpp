@@ -3,6 +3,7 @@
 #include "ui/common/CommandRunner.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/QtTranslator.h"
+#include "storage/Language.h"
 
 #include <QFont>
 #include <QLibraryInfo>
@@ -14,6 +15,12 @@ TKalvoApplication::TKalvoApplication(int &argc, char **argv)
     setApplicationName(QStringLiteral("Kalvo"));
     LoadInterfaceFonts();
     setFont(QFont(QStringLiteral("Tahoma"), 8));
+    FLanguage = LanguageFrom(arguments(), QString(), RememberedLanguage());
+    if (FLanguage == QLatin1String("en")) {
+        // The program's English texts; Qt's own texts are English already.
+        InstallLanguage(*this, FLanguage);
+        return;
+    }
     // Qt's Slovenian catalogs: the whole-Qt one and the modules' own, where the system has them.
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char *catalog : {"qt_sl", "qtbase_sl", "qtwebengine_sl", "qtdeclarative_sl", "qt_help_sl"}) {
@@ -23,6 +30,12 @@ TKalvoApplication::TKalvoApplication(int &argc, char **argv)
         else
             delete translator;
     }
+}
+
+QString TKalvoApplication::Language()
+{
+    auto *application = qobject_cast<TKalvoApplication *>(QCoreApplication::instance());
+    return application ? application->FLanguage : QStringLiteral("sl");
 }
 
 bool TKalvoApplication::notify(QObject *receiver, QEvent *event)

@@ -16,4 +16,11 @@ public:
     TKalvoApplication(int &argc, char **argv);
 
     bool notify(QObject *receiver, QEvent *event) override;
+
+    // The interface language of this run: "sl" or "en" ("--lang en", else the
+    // language chosen in the menu at an earlier run).
+    static QString Language();
+
+private:
+    QString FLanguage;
 };

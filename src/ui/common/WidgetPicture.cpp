@@ -5,6 +5,7 @@
 #include "ui/common/ModalHost.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPainter>
 #include <QPixmap>
@@ -31,17 +32,17 @@ void SaveWidgetPicture(QWidget *widget, const QString &fileName, bool svg, const
         made = widget->grab().save(&buffer, "PNG");
     }
     if (!made)
-        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Slike »%1« ni mogoče shraniti.").arg(fileName));
+        throw EKalvoError(EKalvoError::ekFile, QCoreApplication::translate("WidgetPicture", "Slike »%1« ni mogoče shraniti.").arg(fileName));
     WriteFiles({{fileName, buffer.data()}});
 }
 
 QFileDialog *MakePictureDialog(QWidget *parent, const QString &objectName)
 {
-    auto *dialog = new QFileDialog(parent, QStringLiteral("Shrani sliko"));
+    auto *dialog = new QFileDialog(parent, QCoreApplication::translate("WidgetPicture", "Shrani sliko"));
     dialog->setObjectName(objectName);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilters({QStringLiteral("Slika PNG (*.png)"), QStringLiteral("Slika SVG (*.svg)")});
+    dialog->setNameFilters({QCoreApplication::translate("WidgetPicture", "Slika PNG (*.png)"), QCoreApplication::translate("WidgetPicture", "Slika SVG (*.svg)")});
     return dialog;
 }
 

@@ -6,7 +6,7 @@ TFormPopup::TFormPopup(QWidget *parent)
     : TNameDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint, 12, true)
 {
     setObjectName(QStringLiteral("FormPopup"));
-    setWindowTitle(QStringLiteral("Dodaj"));
+    setWindowTitle(tr("Dodaj"));
     setFixedSize(242, 42);
     Edit1->setGeometry(8, 8, 225, 21);
 }

@@ -10,19 +10,19 @@ TFormPopup_kriterij::TFormPopup_kriterij(QWidget *parent)
     : TNameDialog(parent, Qt::Dialog, 12, false)
 {
     setObjectName(QStringLiteral("FormPopup_kriterij"));
-    setWindowTitle(QStringLiteral("Dodaj kriterij"));
+    setWindowTitle(tr("Dodaj kriterij"));
     setFixedSize(258, 180);
     move(436, 447);
     Edit1->setGeometry(16, 8, 225, 21);
 
-    RG_Tip = new QGroupBox(QStringLiteral(" Tip "), this);
+    RG_Tip = new QGroupBox(tr(" Tip "), this);
     RG_Tip->setObjectName(QStringLiteral("RG_Tip"));
     RG_Tip->setGeometry(16, 32, 225, 105);
     FKinds = new QButtonGroup(this);
-    const char *const items[] = {"Relativna razmerja", "Absolutne vrednosti - manj je bolje",
-                                 "Absolutne vrednosti - vec je bolje"};
+    const char *const items[] = {QT_TR_NOOP("Relativna razmerja"), QT_TR_NOOP("Absolutne vrednosti - manj je bolje"),
+                                 QT_TR_NOOP("Absolutne vrednosti - vec je bolje")};
     for (int i = 0; i < 3; ++i) {
-        auto *button = new QRadioButton(QString::fromLatin1(items[i]), RG_Tip);
+        auto *button = new QRadioButton(tr(items[i]), RG_Tip);
         button->setGeometry(8, 20 + i * 26, 210, 20);
         FKinds->addButton(button, i);
     }
@@ -32,7 +32,7 @@ TFormPopup_kriterij::TFormPopup_kriterij(QWidget *parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(48, 144, 75, 25);
     Button1->setAutoDefault(false);
-    Button2 = new QPushButton(QStringLiteral("Preklici"), this);
+    Button2 = new QPushButton(tr("Preklici"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(136, 144, 75, 25);
     Button2->setAutoDefault(false);

@@ -14,7 +14,7 @@ TFormRazmerje::TFormRazmerje(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FormRazmerje"));
-    setWindowTitle(QStringLiteral("Razmerje"));
+    setWindowTitle(tr("Razmerje"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(276, 130);
 
@@ -56,7 +56,7 @@ TFormRazmerje::TFormRazmerje(QWidget *parent)
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(242, 74, 34, 14);
 
-    Label8 = new QLabel(QStringLiteral("Število stopenj:"), this);
+    Label8 = new QLabel(tr("Število stopenj:"), this);
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setFont(QFont(QStringLiteral("Tahoma"), 8));
     Label8->setGeometry(16, 96, 80, 14);
@@ -68,11 +68,11 @@ TFormRazmerje::TFormRazmerje(QWidget *parent)
     SpinEdit1->setValue(6);
     SpinEdit1->hide();
 
-    NiPrimerjano = new QPushButton(QStringLiteral("Ni primerjano"), this);
+    NiPrimerjano = new QPushButton(tr("Ni primerjano"), this);
     NiPrimerjano->setObjectName(QStringLiteral("NiPrimerjano"));
     NiPrimerjano->setFont(QFont(QStringLiteral("Tahoma"), 8));
     NiPrimerjano->setGeometry(14, 100, 86, 22);   // the right of the surface still confirms by a click
-    NiPrimerjano->setToolTip(QStringLiteral("Para ne primerjam: utež se dopolni iz ostalih primerjav"));
+    NiPrimerjano->setToolTip(tr("Para ne primerjam: utež se dopolni iz ostalih primerjav"));
     // Enter keeps confirming the scale; the button takes a click.
     NiPrimerjano->setAutoDefault(false);
     NiPrimerjano->setFocusPolicy(Qt::NoFocus);
@@ -172,7 +172,7 @@ void TFormRazmerje::mousePressEvent(QMouseEvent *event)
 void TFormRazmerje::Prepare(const QString &criterion, const QString &left, const QString &right,
                             const TRatioPreset &preset)
 {
-    setWindowTitle(QStringLiteral("Razmerje - ") + criterion);
+    setWindowTitle(tr("Razmerje - ") + criterion);
     Label1->setText(left);
     Label2->setText(right);
     SetTrackMax(preset.TrackMax);

@@ -15,7 +15,7 @@ TFormUdelezenci::TFormUdelezenci(TModelDocument &document, QWidget *parent)
     : QDialog(parent), Document(document)
 {
     setObjectName(QStringLiteral("FormUdelezenci"));
-    setWindowTitle(QStringLiteral("Udeleženci"));
+    setWindowTitle(tr("Udeleženci"));
     auto *layout = new QVBoxLayout(this);
     List = new QListWidget(this);
     List->setObjectName(QStringLiteral("List"));
@@ -28,14 +28,14 @@ TFormUdelezenci::TFormUdelezenci(TModelDocument &document, QWidget *parent)
     Utez->setRange(0.0, 1000.0);
     Utez->setDecimals(2);
     Utez->setValue(1.0);
-    fields->addRow(QStringLiteral("Ime:"), Ime);
-    fields->addRow(QStringLiteral("Utež:"), Utez);
+    fields->addRow(tr("Ime:"), Ime);
+    fields->addRow(tr("Utež:"), Utez);
     layout->addLayout(fields);
     auto *buttons = new QHBoxLayout;
-    Dodaj = new QPushButton(QStringLiteral("Dodaj"), this);
-    Spremeni = new QPushButton(QStringLiteral("Spremeni"), this);
-    Odstrani = new QPushButton(QStringLiteral("Odstrani"), this);
-    Zapri = new QPushButton(QStringLiteral("Zapri"), this);
+    Dodaj = new QPushButton(tr("Dodaj"), this);
+    Spremeni = new QPushButton(tr("Spremeni"), this);
+    Odstrani = new QPushButton(tr("Odstrani"), this);
+    Zapri = new QPushButton(tr("Zapri"), this);
     for (QPushButton *button : {Dodaj, Spremeni, Odstrani, Zapri}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
@@ -83,5 +83,5 @@ void TFormUdelezenci::Refresh()
 {
     List->clear();
     for (const TParticipant &participant : Document.Model().Participants)
-        List->addItem(QStringLiteral("%1 (utež %2)").arg(participant.Name, QLocale().toString(participant.Weight)));
+        List->addItem(tr("%1 (utež %2)").arg(participant.Name, QLocale().toString(participant.Weight)));
 }

@@ -10,7 +10,7 @@ THelpViewer::THelpViewer(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Kalvo - pomoč"));
+    setWindowTitle(tr("Kalvo - pomoč"));
     resize(640, 560);
     FBrowser = new QTextBrowser(this);
     FBrowser->setOpenExternalLinks(false);
@@ -37,7 +37,7 @@ void THelpViewer::ShowContents(const QString &helpFile)
         FBrowser->setHtml(QString::fromUtf8(file.readAll()));
         FBrowser->scrollToAnchor(QStringLiteral("vsebina"));
     } else {
-        FBrowser->setHtml(QStringLiteral("<h3>Pomoči ni mogoče odpreti</h3><p>Datoteke »%1« ni mogoče odpreti: %2</p>")
+        FBrowser->setHtml(tr("<h3>Pomoči ni mogoče odpreti</h3><p>Datoteke »%1« ni mogoče odpreti: %2</p>")
                               .arg(path.toHtmlEscaped(), file.errorString().toHtmlEscaped()));
     }
     show();

@@ -17,7 +17,7 @@ TNameDialog::TNameDialog(QWidget *parent, Qt::WindowFlags flags, int maxLength, 
 
 QString TNameDialog::EmptyNameMessage()
 {
-    return QStringLiteral("Ime ne sme biti prazno.");
+    return tr("Ime ne sme biti prazno.");
 }
 
 void TNameDialog::setVisible(bool visible)

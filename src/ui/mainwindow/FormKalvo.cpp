@@ -11,6 +11,8 @@
 #include "matrix/Messages.h"
 #include "ui/common/ModalHost.h"
 #include "ui/common/WidgetPicture.h"
+#include "ui/common/KalvoApplication.h"
+#include "storage/Language.h"
 #include "report/ResultsTables.h"
 #include "report/ResultsWorkbook.h"
 #include "model/Model.h"
@@ -58,7 +60,7 @@ TFormKalvo::TFormKalvo(TModelDocument &document, QWidget *parent)
 {
     InitResources();
     setObjectName(QStringLiteral("FormKalvo"));
-    setWindowTitle(QStringLiteral("Kalvo - študentska verzija"));
+    setWindowTitle(tr("Kalvo - študentska verzija"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kalvo.svg")));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
 
@@ -110,7 +112,7 @@ void TFormKalvo::CreateCentralArea()
 
     tv_kriteriji = new TCriteriaTreeView(Splitter2);
     tv_kriteriji->setObjectName(QStringLiteral("tv_kriteriji"));
-    tv_kriteriji->setToolTip(QStringLiteral("Seznam kriterijev"));
+    tv_kriteriji->setToolTip(tr("Seznam kriterijev"));
     tv_kriteriji->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tv_kriteriji, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { popup_kriteriji->popup(tv_kriteriji->viewport()->mapToGlobal(pos)); });
@@ -130,7 +132,7 @@ void TFormKalvo::CreateCentralArea()
     gridLayout->addWidget(sg_matrika, 1);
     BlankPairs = new QLabel(gridArea);
     BlankPairs->setObjectName(QStringLiteral("BlankPairs"));
-    BlankPairs->setToolTip(QStringLiteral("Dvoklik odpre naslednjo primerjavo"));
+    BlankPairs->setToolTip(tr("Dvoklik odpre naslednjo primerjavo"));
     BlankPairs->setMinimumWidth(0);
     BlankPairs->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     ShowPlainText(BlankPairs);
@@ -138,7 +140,7 @@ void TFormKalvo::CreateCentralArea()
     BlankPairs->installEventFilter(this);
     gridLayout->addWidget(BlankPairs);
     sg_matrika->setObjectName(QStringLiteral("sg_matrika"));
-    sg_matrika->setToolTip(QStringLiteral("Prikaz razmerja"));
+    sg_matrika->setToolTip(tr("Prikaz razmerja"));
     connect(sg_matrika, &TStringGrid::CellSelected, this, [this] { Run([this] { sg_matrikaClick(); }); });
     connect(sg_matrika, &TStringGrid::Exited, this, [this] { Run([this] { sg_matrikaExit(); }); });
     connect(sg_matrika, &TStringGrid::DblClick, this, [this] { Run([this] { sg_matrikaDblClick(); }); });
@@ -323,7 +325,7 @@ void TFormKalvo::ShowParticipants()
 {
     const QSignalBlocker quiet(Udelezenec);
     Udelezenec->clear();
-    Udelezenec->addItem(QStringLiteral("Skupina"));
+    Udelezenec->addItem(tr("Skupina"));
     for (const TParticipant &participant : Model.Participants)
         Udelezenec->addItem(participant.Name);
     if (size_t(Document.Participant() + 1) > Model.Participants.size())
@@ -339,9 +341,9 @@ void TFormKalvo::ShowHistory()
         return edit.isEmpty() ? command : command + QStringLiteral(": ") + edit;
     };
     Razveljavi1->setEnabled(Document.CanUndo());
-    Razveljavi1->setText(caption(QStringLiteral("&Razveljavi"), Document.UndoText()));
+    Razveljavi1->setText(caption(tr("&Razveljavi"), Document.UndoText()));
     Uveljavi1->setEnabled(Document.CanRedo());
-    Uveljavi1->setText(caption(QStringLiteral("&Uveljavi"), Document.RedoText()));
+    Uveljavi1->setText(caption(tr("&Uveljavi"), Document.RedoText()));
 }
 
 // --- Model operations ---------------------------------------------------------
@@ -492,7 +494,7 @@ void TFormKalvo::tv_kriterijiDblClick()
         return;
     FormPopup_kriterij()->Edit1->setText(node->Name);
     FormPopup_kriterij()->SetItemIndex(node->Matrix ? int(node->Matrix->Kind) : int(ckRelative));
-    FormPopup_kriterij()->setWindowTitle(QStringLiteral("Popravi kriterij"));
+    FormPopup_kriterij()->setWindowTitle(tr("Popravi kriterij"));
     const int changes = FChanges;
     if (TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted)
         Document.EditCriterion(node, FormPopup_kriterij()->Edit1->text(),
@@ -515,7 +517,7 @@ void TFormKalvo::Uveljavi()
 
 void TFormKalvo::DodajKriterij()
 {
-    FormPopup_kriterij()->setWindowTitle(QStringLiteral("Dodaj kriterij"));
+    FormPopup_kriterij()->setWindowTitle(tr("Dodaj kriterij"));
     FormPopup_kriterij()->Edit1->clear();
     const bool accepted = TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted;
     TCriterionNode *parent = Model.Tree.Selected();
@@ -537,7 +539,7 @@ void TFormKalvo::IzlociKriterij()
 
 void TFormKalvo::DodajResitev()
 {
-    FormPopup()->setWindowTitle(QStringLiteral("Dodaj rešitev"));
+    FormPopup()->setWindowTitle(tr("Dodaj rešitev"));
     if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted)
         Document.AddSolution(FormPopup()->Edit1->text());
 }
@@ -547,7 +549,7 @@ void TFormKalvo::PreimenujResitev()
     const int index = Model.MarkedSolution;
     if (index < 0 || index >= Model.SolutionCount())
         return;
-    FormPopup()->setWindowTitle(QStringLiteral("Preimenuj rešitev"));
+    FormPopup()->setWindowTitle(tr("Preimenuj rešitev"));
     FormPopup()->Edit1->setText(Model.Solutions[size_t(index)].Name);
     if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted)
         Document.RenameSolution(index, FormPopup()->Edit1->text());
@@ -588,7 +590,8 @@ void TFormKalvo::Pomoc()
 {
     if (!FHelp)
         FHelp = new THelpViewer(this);
-    FHelp->ShowContents(QStringLiteral("Kalvo.hlp"));
+    FHelp->ShowContents(TKalvoApplication::Language() == QLatin1String("en") ? QStringLiteral("Kalvo_en.hlp")
+                                                                             : QStringLiteral("Kalvo.hlp"));
 }
 
 void TFormKalvo::Vizitka()
@@ -655,29 +658,29 @@ void TFormKalvo::Udelezenci()
 void TFormKalvo::UvoziAnketo()
 {
     if (!FSurveyDialog) {
-        FSurveyDialog = new QFileDialog(this, QStringLiteral("Uvozi anketo"));
+        FSurveyDialog = new QFileDialog(this, tr("Uvozi anketo"));
         FSurveyDialog->setObjectName(QStringLiteral("SurveyDialog"));
         FSurveyDialog->setOption(QFileDialog::DontUseNativeDialog);
         FSurveyDialog->setFileMode(QFileDialog::ExistingFile);
-        FSurveyDialog->setNameFilters({QStringLiteral("Anketa (*.csv *.CSV)"), QStringLiteral("All files (*)")});
+        FSurveyDialog->setNameFilters({tr("Anketa (*.csv *.CSV)"), tr("All files (*)")});
     }
     if (TModalHost::Exec(*FSurveyDialog) != QDialog::Accepted || FSurveyDialog->selectedFiles().isEmpty())
         return;
     const QString file = FSurveyDialog->selectedFiles().constFirst();
     // Read whole first: a faulty survey is told and changes nothing.
     const TGroup group = ReadSurvey(Model, ReadFileBytes(file), file);
-    Document.ReplaceGroup(group, QStringLiteral("uvozi anketo %1").arg(QFileInfo(file).fileName()));
+    Document.ReplaceGroup(group, tr("uvozi anketo %1").arg(QFileInfo(file).fileName()));
 }
 
 // The results under the selected criterion as a spreadsheet: .xlsx (with a sheet
 // per ratio matrix when that filter is chosen) or .csv.
 void TFormKalvo::IzvoziRezultate()
 {
-    const QString workbook = QStringLiteral("Preglednica Excel (*.xlsx)");
-    const QString withMatrices = QStringLiteral("Preglednica Excel z matrikami (*.xlsx)");
-    const QString csv = QStringLiteral("Besedilo CSV (*.csv)");
+    const QString workbook = tr("Preglednica Excel (*.xlsx)");
+    const QString withMatrices = tr("Preglednica Excel z matrikami (*.xlsx)");
+    const QString csv = tr("Besedilo CSV (*.csv)");
     if (!FExportDialog) {
-        FExportDialog = new QFileDialog(this, QStringLiteral("Izvozi rezultate"));
+        FExportDialog = new QFileDialog(this, tr("Izvozi rezultate"));
         FExportDialog->setObjectName(QStringLiteral("ExportDialog"));
         FExportDialog->setOption(QFileDialog::DontUseNativeDialog);
         FExportDialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -706,6 +709,13 @@ void TFormKalvo::IzvoziSliko()
     const QString file = ChoosePictureFile(*FPictureDialog, &svg);
     if (!file.isEmpty())
         SaveWidgetPicture(Panel2, file, svg, Model.Tree.FirstNode() ? Model.Tree.FirstNode()->Name : QString());
+}
+
+void TFormKalvo::IzberiJezik(const QString &language)
+{
+    RememberLanguage(language);
+    if (language != TKalvoApplication::Language())
+        TModalHost::Message(this, QStringLiteral("Kalvo"), tr("Jezik se spremeni ob naslednjem zagonu programa."));
 }
 
 // --- Project lifecycle ----------------------------------------------------------

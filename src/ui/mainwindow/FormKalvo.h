@@ -164,6 +164,7 @@ private:
     void UvoziAnketo();           // a survey's answers as the group
     void IzvoziRezultate();       // the results as a spreadsheet (.xlsx, .csv)
     void IzvoziSliko();           // the results panel as a picture (PNG, SVG)
+    void IzberiJezik(const QString &language);   // the interface language from the next start
     void Pomoc();
     void Vizitka();
 

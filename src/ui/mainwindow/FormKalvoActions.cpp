@@ -4,6 +4,7 @@
 
 #include "model/ModelDocument.h"
 #include "ui/common/CommandRunner.h"
+#include "ui/common/KalvoApplication.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -12,6 +13,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <utility>
 
 namespace {
 
@@ -41,52 +44,52 @@ void TFormKalvo::CreateActions()
         const char *icon;
         void (TFormKalvo::*handler)();
     } commands[] = {
-        {&Novmodel1, "Novmodel1", "&Nov model", Qt::CTRL | Qt::Key_N, "Nov model", "new",
+        {&Novmodel1, "Novmodel1", QT_TRANSLATE_NOOP("TFormKalvo", "&Nov model"), Qt::CTRL | Qt::Key_N, QT_TRANSLATE_NOOP("TFormKalvo", "Nov model"), "new",
          &TFormKalvo::NovModel},
-        {&Izbiramodela1, "Izbiramodela1", "&Odpri model", Qt::CTRL | Qt::Key_O, "Odpri model", "open",
+        {&Izbiramodela1, "Izbiramodela1", QT_TRANSLATE_NOOP("TFormKalvo", "&Odpri model"), Qt::CTRL | Qt::Key_O, QT_TRANSLATE_NOOP("TFormKalvo", "Odpri model"), "open",
          &TFormKalvo::OdpriModel},
-        {&Shrani1, "Shrani1", "&Shrani", Qt::CTRL | Qt::Key_S, "Shrani model", "save", &TFormKalvo::Shrani},
-        {&Shranjevanjmodela1, "Shranjevanjmodela1", "&Shrani model kot", Qt::CTRL | Qt::ALT | Qt::Key_S,
-         "Shrani model kot", "saveas", &TFormKalvo::ShraniKot},
-        {&Izvozirezultate1, "Izvozirezultate1", "&Izvozi rezultate...", {}, nullptr, nullptr,
+        {&Shrani1, "Shrani1", QT_TRANSLATE_NOOP("TFormKalvo", "&Shrani"), Qt::CTRL | Qt::Key_S, QT_TRANSLATE_NOOP("TFormKalvo", "Shrani model"), "save", &TFormKalvo::Shrani},
+        {&Shranjevanjmodela1, "Shranjevanjmodela1", QT_TRANSLATE_NOOP("TFormKalvo", "&Shrani model kot"), Qt::CTRL | Qt::ALT | Qt::Key_S,
+         QT_TRANSLATE_NOOP("TFormKalvo", "Shrani model kot"), "saveas", &TFormKalvo::ShraniKot},
+        {&Izvozirezultate1, "Izvozirezultate1", QT_TRANSLATE_NOOP("TFormKalvo", "&Izvozi rezultate..."), {}, nullptr, nullptr,
          &TFormKalvo::IzvoziRezultate},
-        {&Izvozisliko1, "Izvozisliko1", "Izvozi s&liko rezultatov...", {}, nullptr, nullptr, &TFormKalvo::IzvoziSliko},
-        {&Izhod1, "Izhod1", "I&zhod", Qt::CTRL | Qt::Key_X, nullptr, nullptr, &TFormKalvo::Izhod},
-        {&Razveljavi1, "Razveljavi1", "&Razveljavi", Qt::CTRL | Qt::Key_Z, "Razveljavi", "undo",
+        {&Izvozisliko1, "Izvozisliko1", QT_TRANSLATE_NOOP("TFormKalvo", "Izvozi s&liko rezultatov..."), {}, nullptr, nullptr, &TFormKalvo::IzvoziSliko},
+        {&Izhod1, "Izhod1", QT_TRANSLATE_NOOP("TFormKalvo", "I&zhod"), Qt::CTRL | Qt::Key_X, nullptr, nullptr, &TFormKalvo::Izhod},
+        {&Razveljavi1, "Razveljavi1", QT_TRANSLATE_NOOP("TFormKalvo", "&Razveljavi"), Qt::CTRL | Qt::Key_Z, QT_TRANSLATE_NOOP("TFormKalvo", "Razveljavi"), "undo",
          &TFormKalvo::Razveljavi},
-        {&Uveljavi1, "Uveljavi1", "&Uveljavi", Qt::CTRL | Qt::Key_Y, "Uveljavi", "redo", &TFormKalvo::Uveljavi},
-        {&Dodaj1, "Dodaj1", "&Dodaj", Qt::CTRL | Qt::Key_D, "Dodaj kriterij", "addcriterion", &TFormKalvo::DodajKriterij},
-        {&Izloi1, "Izloi1", "&Izloci", Qt::CTRL | Qt::Key_I, "Izloci kriterij", "removecriterion",
+        {&Uveljavi1, "Uveljavi1", QT_TRANSLATE_NOOP("TFormKalvo", "&Uveljavi"), Qt::CTRL | Qt::Key_Y, QT_TRANSLATE_NOOP("TFormKalvo", "Uveljavi"), "redo", &TFormKalvo::Uveljavi},
+        {&Dodaj1, "Dodaj1", QT_TRANSLATE_NOOP("TFormKalvo", "&Dodaj"), Qt::CTRL | Qt::Key_D, QT_TRANSLATE_NOOP("TFormKalvo", "Dodaj kriterij"), "addcriterion", &TFormKalvo::DodajKriterij},
+        {&Izloi1, "Izloi1", QT_TRANSLATE_NOOP("TFormKalvo", "&Izloci"), Qt::CTRL | Qt::Key_I, QT_TRANSLATE_NOOP("TFormKalvo", "Izloci kriterij"), "removecriterion",
          &TFormKalvo::IzlociKriterij},
-        {&Dodaj2, "Dodaj2", "&Dodaj", Qt::CTRL | Qt::Key_R, "Dodaj rešitev", "addsolution", &TFormKalvo::DodajResitev},
-        {&Preimenuj1, "Preimenuj1", "&Preimenuj", {}, nullptr, nullptr, &TFormKalvo::PreimenujResitev},
-        {&Odstrani1, "Odstrani1", "&Odstrani", Qt::CTRL | Qt::Key_E, "Odstrani rešitev", "removesolution",
+        {&Dodaj2, "Dodaj2", QT_TRANSLATE_NOOP("TFormKalvo", "&Dodaj"), Qt::CTRL | Qt::Key_R, QT_TRANSLATE_NOOP("TFormKalvo", "Dodaj rešitev"), "addsolution", &TFormKalvo::DodajResitev},
+        {&Preimenuj1, "Preimenuj1", QT_TRANSLATE_NOOP("TFormKalvo", "&Preimenuj"), {}, nullptr, nullptr, &TFormKalvo::PreimenujResitev},
+        {&Odstrani1, "Odstrani1", QT_TRANSLATE_NOOP("TFormKalvo", "&Odstrani"), Qt::CTRL | Qt::Key_E, QT_TRANSLATE_NOOP("TFormKalvo", "Odstrani rešitev"), "removesolution",
          &TFormKalvo::OdstraniResitev},
-        {&Odstranivse1, "Odstranivse1", "Odstrani &vse", Qt::CTRL | Qt::Key_G, nullptr, nullptr,
+        {&Odstranivse1, "Odstranivse1", QT_TRANSLATE_NOOP("TFormKalvo", "Odstrani &vse"), Qt::CTRL | Qt::Key_G, nullptr, nullptr,
          &TFormKalvo::OdstraniVse},
-        {&Natannametoda1, "Natannametoda1", "Natancna metoda", {}, nullptr, nullptr, &TFormKalvo::NatancnaMetoda},
-        {&Priblinametoda1, "Priblinametoda1", "Približna metoda", {}, nullptr, nullptr,
+        {&Natannametoda1, "Natannametoda1", QT_TRANSLATE_NOOP("TFormKalvo", "Natancna metoda"), {}, nullptr, nullptr, &TFormKalvo::NatancnaMetoda},
+        {&Priblinametoda1, "Priblinametoda1", QT_TRANSLATE_NOOP("TFormKalvo", "Približna metoda"), {}, nullptr, nullptr,
          &TFormKalvo::PribliznaMetoda},
-        {&Model1, "Model1", "Model", {}, nullptr, "report", &TFormKalvo::IzpisModela},
-        {&Izbran1, "Izbran1", "Kriterij", {}, nullptr, nullptr, &TFormKalvo::IzpisKriterija},
-        {&Izbran2, "Izbran2", "Rešitev", {}, nullptr, nullptr, &TFormKalvo::IzpisResitev},
-        {&Obcutljivost1, "Obcutljivost1", "&Občutljivost", {}, nullptr, nullptr, &TFormKalvo::Obcutljivost},
-        {&Predlogi1, "Predlogi1", "&Predlogi za doslednost", {}, "Predlogi za doslednost", nullptr,
+        {&Model1, "Model1", QT_TRANSLATE_NOOP("TFormKalvo", "Model"), {}, nullptr, "report", &TFormKalvo::IzpisModela},
+        {&Izbran1, "Izbran1", QT_TRANSLATE_NOOP("TFormKalvo", "Kriterij"), {}, nullptr, nullptr, &TFormKalvo::IzpisKriterija},
+        {&Izbran2, "Izbran2", QT_TRANSLATE_NOOP("TFormKalvo", "Rešitev"), {}, nullptr, nullptr, &TFormKalvo::IzpisResitev},
+        {&Obcutljivost1, "Obcutljivost1", QT_TRANSLATE_NOOP("TFormKalvo", "&Občutljivost"), {}, nullptr, nullptr, &TFormKalvo::Obcutljivost},
+        {&Predlogi1, "Predlogi1", QT_TRANSLATE_NOOP("TFormKalvo", "&Predlogi za doslednost"), {}, QT_TRANSLATE_NOOP("TFormKalvo", "Predlogi za doslednost"), nullptr,
          &TFormKalvo::Predlogi},
-        {&Udelezenci1, "Udelezenci1", "&Udeleženci", {}, nullptr, nullptr, &TFormKalvo::Udelezenci},
-        {&Uvozianketo1, "Uvozianketo1", "Uvozi &anketo...", {}, nullptr, nullptr, &TFormKalvo::UvoziAnketo},
-        {&HelpContentsItem, "HelpContentsItem", "V&sebina", Qt::Key_F1, "Pomoc", "help",
+        {&Udelezenci1, "Udelezenci1", QT_TRANSLATE_NOOP("TFormKalvo", "&Udeleženci"), {}, nullptr, nullptr, &TFormKalvo::Udelezenci},
+        {&Uvozianketo1, "Uvozianketo1", QT_TRANSLATE_NOOP("TFormKalvo", "Uvozi &anketo..."), {}, nullptr, nullptr, &TFormKalvo::UvoziAnketo},
+        {&HelpContentsItem, "HelpContentsItem", QT_TRANSLATE_NOOP("TFormKalvo", "V&sebina"), Qt::Key_F1, QT_TRANSLATE_NOOP("TFormKalvo", "Pomoc"), "help",
          &TFormKalvo::Pomoc},
-        {&Debug1, "Debug1", "Debug", {}, nullptr, nullptr, &TFormKalvo::Debug},
-        {&HelpAboutItem, "HelpAboutItem", "&Vizitka", {}, nullptr, nullptr, &TFormKalvo::Vizitka},
+        {&Debug1, "Debug1", QT_TRANSLATE_NOOP("TFormKalvo", "Debug"), {}, nullptr, nullptr, &TFormKalvo::Debug},
+        {&HelpAboutItem, "HelpAboutItem", QT_TRANSLATE_NOOP("TFormKalvo", "&Vizitka"), {}, nullptr, nullptr, &TFormKalvo::Vizitka},
     };
     for (const auto &command : commands) {
-        auto *action = new QAction(QString::fromUtf8(command.caption), this);
+        auto *action = new QAction(tr(command.caption), this);
         action->setObjectName(QString::fromLatin1(command.name));
         action->setShortcut(command.shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
         if (command.hint)
-            action->setToolTip(QString::fromUtf8(command.hint));
+            action->setToolTip(tr(command.hint));
         if (command.icon)
             action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(command.icon))));
         *command.action = action;
@@ -96,8 +99,8 @@ void TFormKalvo::CreateActions()
     Razveljavi1->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), Razveljavi1->icon()));
     Uveljavi1->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), Uveljavi1->icon()));
     Uveljavi1->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
-    HelpContentsItem->setStatusTip(QStringLiteral("Display the help contents screen"));
-    HelpAboutItem->setStatusTip(QStringLiteral("Informacije o programu"));
+    HelpContentsItem->setStatusTip(tr("Display the help contents screen"));
+    HelpAboutItem->setStatusTip(tr("Informacije o programu"));
 
     FMethods = new QActionGroup(this);
     for (QAction *method : {Natannametoda1, Priblinametoda1}) {
@@ -114,7 +117,7 @@ void TFormKalvo::CreateActions()
 
 void TFormKalvo::CreateMenus()
 {
-    QMenu *datoteka = menuBar()->addMenu(QStringLiteral("&Datoteka"));
+    QMenu *datoteka = menuBar()->addMenu(tr("&Datoteka"));
     datoteka->setObjectName(QStringLiteral("Datoteka1"));
     datoteka->addActions({Novmodel1, Izbiramodela1, Shrani1, Shranjevanjmodela1});
     datoteka->addSeparator();
@@ -122,25 +125,25 @@ void TFormKalvo::CreateMenus()
     datoteka->addSeparator();
     datoteka->addAction(Izhod1);
 
-    QMenu *urejanje = menuBar()->addMenu(QStringLiteral("&Urejanje"));
+    QMenu *urejanje = menuBar()->addMenu(tr("&Urejanje"));
     urejanje->setObjectName(QStringLiteral("Urejanje1"));
     urejanje->addActions({Razveljavi1, Uveljavi1});
 
-    QMenu *kriterij = menuBar()->addMenu(QStringLiteral("&Kriterij"));
+    QMenu *kriterij = menuBar()->addMenu(tr("&Kriterij"));
     kriterij->setObjectName(QStringLiteral("Kriterij1"));
     kriterij->addActions({Dodaj1, Izloi1});
 
-    QMenu *resitve = menuBar()->addMenu(QStringLiteral("&Rešitev"));
+    QMenu *resitve = menuBar()->addMenu(tr("&Rešitev"));
     resitve->setObjectName(QStringLiteral("Reitve1"));
     resitve->addActions({Dodaj2, Preimenuj1, Odstrani1});
     resitve->addSeparator();
     resitve->addAction(Odstranivse1);
 
-    QMenu *analiza = menuBar()->addMenu(QStringLiteral("&Analiza"));
+    QMenu *analiza = menuBar()->addMenu(tr("&Analiza"));
     analiza->setObjectName(QStringLiteral("Vrednotenje1"));
     analiza->addActions({Natannametoda1, Priblinametoda1});
     analiza->addSeparator();
-    QMenu *izpisi = analiza->addMenu(QStringLiteral("&Izpisi"));
+    QMenu *izpisi = analiza->addMenu(tr("&Izpisi"));
     izpisi->setObjectName(QStringLiteral("Izpisi1"));
     izpisi->addActions({Model1, Izbran1, Izbran2});
     analiza->addSeparator();
@@ -148,9 +151,22 @@ void TFormKalvo::CreateMenus()
     analiza->addSeparator();
     analiza->addActions({Udelezenci1, Uvozianketo1});
 
-    QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoc"));
+    QMenu *pomoc = menuBar()->addMenu(tr("&Pomoc"));
     pomoc->setObjectName(QStringLiteral("HelpMenu"));
     pomoc->addAction(HelpContentsItem);
+    // The interface language, from the next start on; each language by its own name.
+    QMenu *jezik = pomoc->addMenu(tr("&Jezik"));
+    jezik->setObjectName(QStringLiteral("LanguageMenu"));
+    auto *languages = new QActionGroup(this);
+    for (const auto &[code, name] : {std::pair{"sl", "Slovenščina"}, std::pair{"en", "English"}}) {
+        QAction *item = jezik->addAction(QString::fromUtf8(name));
+        item->setObjectName(QStringLiteral("Language_") + QLatin1String(code));
+        item->setCheckable(true);
+        item->setChecked(TKalvoApplication::Language() == QLatin1String(code));
+        languages->addAction(item);
+        const QString language = QString::fromLatin1(code);
+        connect(item, &QAction::triggered, this, [this, language] { Run([&] { IzberiJezik(language); }); });
+    }
     pomoc->addSeparator();
     pomoc->addAction(Debug1);
     pomoc->addSeparator();
@@ -163,15 +179,15 @@ void TFormKalvo::CreateMenus()
     };
     popup_kriteriji = new QMenu(this);
     popup_kriteriji->setObjectName(QStringLiteral("popup_kriteriji"));
-    twin(popup_kriteriji, QStringLiteral("Dodaj"), Dodaj1);
-    twin(popup_kriteriji, QStringLiteral("Izloci"), Izloi1);
+    twin(popup_kriteriji, tr("Dodaj"), Dodaj1);
+    twin(popup_kriteriji, tr("Izloci"), Izloi1);
     popup_resitve = new QMenu(this);
     popup_resitve->setObjectName(QStringLiteral("popup_resitve"));
-    twin(popup_resitve, QStringLiteral("Dodaj"), Dodaj2);
-    twin(popup_resitve, QStringLiteral("Preimenuj"), Preimenuj1);
-    twin(popup_resitve, QStringLiteral("Odstrani"), Odstrani1);
+    twin(popup_resitve, tr("Dodaj"), Dodaj2);
+    twin(popup_resitve, tr("Preimenuj"), Preimenuj1);
+    twin(popup_resitve, tr("Odstrani"), Odstrani1);
     popup_resitve->addSeparator();
-    twin(popup_resitve, QStringLiteral("Odstrani vse"), Odstranivse1);
+    twin(popup_resitve, tr("Odstrani vse"), Odstranivse1);
 }
 
 void TFormKalvo::CreateToolBar()
@@ -201,7 +217,7 @@ void TFormKalvo::CreateToolBar()
     ToolBar1->addWidget(Gap(23));
     Udelezenec = new QComboBox;
     Udelezenec->setObjectName(QStringLiteral("Udelezenec"));
-    Udelezenec->setToolTip(QStringLiteral("Čigave sodbe kaže in ureja mreža"));
+    Udelezenec->setToolTip(tr("Čigave sodbe kaže in ureja mreža"));
     Udelezenec->setMinimumContentsLength(12);
     FParticipantAction = ToolBar1->addWidget(Udelezenec);
     FParticipantAction->setVisible(false);

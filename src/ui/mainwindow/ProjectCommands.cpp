@@ -17,25 +17,25 @@ TProjectCommands::TProjectCommands(TModelDocument &document, QWidget *window) : 
 
 QFileDialog *TProjectCommands::MakeOpenDialog(QWidget *parent)
 {
-    auto *dialog = new QFileDialog(parent, QStringLiteral("Odpri model"));
+    auto *dialog = new QFileDialog(parent, tr("Odpri model"));
     dialog->setObjectName(QStringLiteral("OpenDialog"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setOption(QFileDialog::ReadOnly, false);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilters({QStringLiteral("Kalvo model (*.krt *.KRT)"), QStringLiteral("All files (*)")});
+    dialog->setNameFilters({tr("Kalvo model (*.krt *.KRT)"), tr("All files (*)")});
     return dialog;
 }
 
 QFileDialog *TProjectCommands::MakeSaveDialog(QWidget *parent)
 {
-    auto *dialog = new QFileDialog(parent, QStringLiteral("Shrani model"));
+    auto *dialog = new QFileDialog(parent, tr("Shrani model"));
     dialog->setObjectName(QStringLiteral("SaveDialog"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     // Replacing another model is asked about when saving, for every way of saving.
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilters({QStringLiteral("Kalvo model (*)")});
+    dialog->setNameFilters({tr("Kalvo model (*)")});
     return dialog;
 }
 
@@ -64,7 +64,7 @@ void TProjectCommands::Open(const QString &fileName)
 void TProjectCommands::OpenStart(const QString &fileName)
 {
     if (!ModelExists(fileName))
-        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Modela »%1« ni.").arg(fileName));
+        throw EKalvoError(EKalvoError::ekFile, tr("Modela »%1« ni.").arg(fileName));
     const QString absolute = QFileInfo(fileName).absoluteFilePath();
     QDir::setCurrent(QFileInfo(absolute).absolutePath());
     Open(absolute);
@@ -74,17 +74,17 @@ bool TProjectCommands::SaveTo(const QString &fileName)
 {
     const QString name = QFileInfo(BaseName(fileName)).fileName();
     auto replace = [&](const QString &question) {
-        return TModalHost::Message(FWindow, QStringLiteral("Vprašanje"), question.arg(name),
+        return TModalHost::Message(FWindow, tr("Vprašanje"), question.arg(name),
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Question)
                == QMessageBox::Yes;
     };
     TModel &model = Document.Model();
     if (SavingReplacesOtherSet(model, fileName)
-        && !replace(QStringLiteral("Model »%1« že obstaja. Ga želite nadomestiti?")))
+        && !replace(tr("Model »%1« že obstaja. Ga želite nadomestiti?")))
         return false;
     // Another window (or program) saved this set since we read or wrote it.
     if (SetChangedOnDisk(model, fileName)
-        && !replace(QStringLiteral("Model »%1« je bil medtem spremenjen. Ga želite nadomestiti?")))
+        && !replace(tr("Model »%1« je bil medtem spremenjen. Ga želite nadomestiti?")))
         return false;
     const bool saved = RunGuarded(FWindow, [&] { SaveProject(model, fileName); });
     if (saved)
@@ -109,20 +109,20 @@ bool TProjectCommands::MayDropChanges()
 {
     if (!Document.IsModified())
         return true;
-    const auto answer = Ask(QStringLiteral("Želite shraniti spremembe modela »%1«?").arg(ModelName()));
+    const auto answer = Ask(tr("Želite shraniti spremembe modela »%1«?").arg(ModelName()));
     return answer == QMessageBox::No || (answer == QMessageBox::Yes && SaveTo(Document.Model().ProjectFileName));
 }
 
 int TProjectCommands::Ask(const QString &question)
 {
-    return TModalHost::Message(FWindow, QStringLiteral("Vprašanje"), question,
+    return TModalHost::Message(FWindow, tr("Vprašanje"), question,
                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
 bool TProjectCommands::Close()
 {
     // Asked before anything is written: "Ne" leaves the files as they were.
-    const int answer = Document.IsModified() ? Ask(QStringLiteral("Želite shraniti projekt pred izhodom?"))
+    const int answer = Document.IsModified() ? Ask(tr("Želite shraniti projekt pred izhodom?"))
                                              : int(QMessageBox::No);
     if (answer == QMessageBox::Yes && !SaveTo(Document.Model().ProjectFileName))
         return false;   // the failed save was shown; nothing is lost

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include <functional>
@@ -15,6 +17,8 @@ class TModelDocument;
 // notifications; nothing of the model is kept here.
 class TProjectCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(TProjectCommands)
+
 public:
     TProjectCommands(TModelDocument &document, QWidget *window);
 

@@ -186,14 +186,14 @@ int TResultsPanel::Layout(const TModel &model)
                 const int rank = p < solution.Ranks.size() ? solution.Ranks[p] : 0;
                 shown << (rank > 0 ? QString::number(rank) : QStringLiteral("–"));
                 told << QStringLiteral("%1: %2").arg(model.Participants[p].Name,
-                                                     rank > 0 ? QStringLiteral("%1. mesto").arg(rank)
-                                                              : QStringLiteral("uteži niso določene"));
+                                                     rank > 0 ? tr("%1. mesto").arg(rank)
+                                                              : tr("uteži niso določene"));
             }
             const QString text = shown.join(QStringLiteral(" · "));
             SetLabel(row.RanksLabel,
                      row.RanksLabel->fontMetrics().elidedText(text, Qt::ElideRight, std::max(0, ranksWidth - 10)),
                      base + 160 + barWidth, top);
-            row.RanksLabel->setToolTip(QStringLiteral("Uvrstitev po sodbah vsakega udeleženca:\n")
+            row.RanksLabel->setToolTip(tr("Uvrstitev po sodbah vsakega udeleženca:\n")
                                        + told.join(QLatin1Char('\n')));
         }
         row.Bar->setRange(0, 10000);

@@ -14,7 +14,7 @@ TStatusLineView::TStatusLineView(QWidget *parent)
     setFixedHeight(23);
     // As the main window's own status bar: its panels never widen the window.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    setToolTip(QStringLiteral("Statusna vrstica"));
+    setToolTip(tr("Statusna vrstica"));
     for (int i = 0; i < 7; ++i) {
         Panels[i] = new QLabel(this);
         Panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
@@ -45,5 +45,5 @@ void TStatusLineView::Show(const TStatusLine &status)
     }
     FEmphasis = status.Emphasis;
     Panels[4]->setCursor(FEmphasis ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    Panels[4]->setToolTip(FEmphasis ? QStringLiteral("Predlogi za doslednost") : QString());
+    Panels[4]->setToolTip(FEmphasis ? tr("Predlogi za doslednost") : QString());
 }

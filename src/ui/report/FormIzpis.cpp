@@ -19,7 +19,7 @@ TFormIzpis::TFormIzpis(const TModel &model, TAboutBox *about, std::function<void
     : QMainWindow(parent, Qt::Window), FModel(model), FAbout(about), FHelp(std::move(help))
 {
     setObjectName(QStringLiteral("frmIzpis"));
-    setWindowTitle(QStringLiteral("Izpis"));
+    setWindowTitle(tr("Izpis"));
     setGeometry(264, 183, 687, 551);
 
     WebBrowser1 = new TReportView(this);
@@ -27,8 +27,8 @@ TFormIzpis::TFormIzpis(const TModel &model, TAboutBox *about, std::function<void
     Printing = new TPrintHandler(WebBrowser1, this);
     connect(WebBrowser1, &TReportView::LoadFinished, this, [this](bool ok) {
         if (!ok)
-            TModalHost::Message(this, QStringLiteral("Izpis"),
-                                QStringLiteral("Izpisa »%1« ni bilo mogoče prikazati.").arg(WebBrowser1->CurrentFile()));
+            TModalHost::Message(this, tr("Izpis"),
+                                tr("Izpisa »%1« ni bilo mogoče prikazati.").arg(WebBrowser1->CurrentFile()));
     });
 
     auto make = [this](const char *name, const QString &text, const QKeySequence &key, const char *icon) {
@@ -40,24 +40,24 @@ TFormIzpis::TFormIzpis(const TModel &model, TAboutBox *about, std::function<void
             action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
         return action;
     };
-    Natisni1 = make("Natisni1", QStringLiteral("&Natisni"), QKeySequence(Qt::CTRL | Qt::Key_P), "report");
-    Predogledstrani1 = make("Predogledstrani1", QStringLiteral("&Predogled strani"),
+    Natisni1 = make("Natisni1", tr("&Natisni"), QKeySequence(Qt::CTRL | Qt::Key_P), "report");
+    Predogledstrani1 = make("Predogledstrani1", tr("&Predogled strani"),
                             QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P), "preview");
-    ShraniPdf1 = make("ShraniPdf1", QStringLiteral("Shrani kot &PDF"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    ShraniPdf1 = make("ShraniPdf1", tr("Shrani kot &PDF"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                       nullptr);
-    Nastavitevstrani1 = make("Nastavitevstrani1", QStringLiteral("Nastavitev &strani"), QKeySequence(), nullptr);
-    Izhod1 = make("Izhod1", QStringLiteral("&Izhod"), QKeySequence(Qt::CTRL | Qt::Key_X), nullptr);
-    Vsebina1 = make("Vsebina1", QStringLiteral("V&sebina "), QKeySequence(Qt::Key_F1), "help");
-    Vizitka1 = make("Vizitka1", QStringLiteral("&Vizitka"), QKeySequence(Qt::Key_F2), nullptr);
+    Nastavitevstrani1 = make("Nastavitevstrani1", tr("Nastavitev &strani"), QKeySequence(), nullptr);
+    Izhod1 = make("Izhod1", tr("&Izhod"), QKeySequence(Qt::CTRL | Qt::Key_X), nullptr);
+    Vsebina1 = make("Vsebina1", tr("V&sebina "), QKeySequence(Qt::Key_F1), "help");
+    Vizitka1 = make("Vizitka1", tr("&Vizitka"), QKeySequence(Qt::Key_F2), nullptr);
 
-    QMenu *dokument = menuBar()->addMenu(QStringLiteral("&Dokument"));
+    QMenu *dokument = menuBar()->addMenu(tr("&Dokument"));
     dokument->setObjectName(QStringLiteral("Dokument1"));
     dokument->addActions({Natisni1, Predogledstrani1, ShraniPdf1});
     dokument->addSeparator();
     dokument->addAction(Nastavitevstrani1);
     dokument->addSeparator();
     dokument->addAction(Izhod1);
-    QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoc"));
+    QMenu *pomoc = menuBar()->addMenu(tr("&Pomoc"));
     pomoc->setObjectName(QStringLiteral("Pomoc1"));
     pomoc->addAction(Vsebina1);
     pomoc->addSeparator();
@@ -101,11 +101,11 @@ TFormIzpis::TFormIzpis(const TModel &model, TAboutBox *about, std::function<void
 // Qt writes the page as PDF itself: no printer is needed.
 void TFormIzpis::ShraniPdf1Click()
 {
-    QFileDialog dialog(this, QStringLiteral("Shrani kot PDF"));
+    QFileDialog dialog(this, tr("Shrani kot PDF"));
     dialog.setObjectName(QStringLiteral("PdfDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("PDF (*.pdf)")});
+    dialog.setNameFilters({tr("PDF (*.pdf)")});
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(QFileInfo(WebBrowser1->CurrentFile()).completeBaseName() + QStringLiteral(".pdf"));
     if (TModalHost::Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())

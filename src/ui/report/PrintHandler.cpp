@@ -23,7 +23,7 @@ TPrintHandler::~TPrintHandler() = default;
 
 QString TPrintHandler::NoPrinterMessage()
 {
-    return QStringLiteral("Privzeti tiskalnik ni nastavljen, zato izpisa ni mogoče natisniti.");
+    return tr("Privzeti tiskalnik ni nastavljen, zato izpisa ni mogoče natisniti.");
 }
 
 void TPrintHandler::Discover()
@@ -95,7 +95,7 @@ void TPrintHandler::PrintDocument(QPrinter *printer)
 {
     const bool ok = WaitFor<bool>([&](auto done) { FView->Print(printer, done); });
     if (!ok)
-        throw EKalvoError(EKalvoError::ekFile, QStringLiteral("Izpisa ni bilo mogoče natisniti."));
+        throw EKalvoError(EKalvoError::ekFile, tr("Izpisa ni bilo mogoče natisniti."));
 }
 
 void TPrintHandler::Print()
@@ -103,7 +103,7 @@ void TPrintHandler::Print()
     WhenReady([this] {
         // Without a printer Qt's printer writes PDF and has no name.
         if (FPrinter->outputFormat() != QPrinter::NativeFormat || FPrinter->printerName().isEmpty()) {
-            TModalHost::Message(FDialogParent, QStringLiteral("Izpis"), NoPrinterMessage());
+            TModalHost::Message(FDialogParent, tr("Izpis"), NoPrinterMessage());
             return;
         }
         PrintDocument(FPrinter.get());

@@ -102,7 +102,7 @@ void TReportView::Print(QPrinter *printer, const std::function<void(bool)> &done
 
 void TReportView::SaveAsPdf(const QString &fileName, const std::function<void(const QString &)> &done)
 {
-    const QString failed = QStringLiteral("Izpisa ni bilo mogoče shraniti v »%1«.").arg(fileName);
+    const QString failed = tr("Izpisa ni bilo mogoče shraniti v »%1«.").arg(fileName);
     if (!FPage) {
         done(failed);
         return;
