@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" --strip >/dev/null
 
-for file in bin/kalvo bin/kalvo-cli share/kalvo/Kalvo.hlp share/kalvo/examples/Avto.KRT \
+for file in bin/kalvo bin/kalvo-cli share/kalvo/Kalvo.hlp share/kalvo/Kalvo_en.hlp share/kalvo/translations/kalvo_en.qm share/kalvo/examples/Avto.KRT \
             share/applications/si.kalvo.Kalvo.desktop share/mime/packages/kalvo.xml \
             share/metainfo/si.kalvo.Kalvo.metainfo.xml share/icons/hicolor/scalable/apps/kalvo.svg \
             share/icons/hicolor/48x48/apps/kalvo.png share/icons/hicolor/256x256/apps/kalvo.png \

@@ -1,5 +1,5 @@
 // Draws the main window with a model open into a PNG file (for the README).
-// Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH] [--sensitivity]
+// Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH] [--sensitivity] [--lang en]
 // With --sensitivity the picture is of the sensitivity window instead.
 #include "ui/common/KalvoApplication.h"
 #include "ui/mainwindow/CriteriaTreeView.h"
@@ -8,6 +8,7 @@
 #include "model/ModelDocument.h"
 #include "ui/report/ReportView.h"
 #include "model/NodePath.h"
+#include "storage/Language.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,7 @@ int main(int argc, char *argv[])
 {
     TReportView::Prepare();
     TKalvoApplication app(argc, argv);
-    const QStringList args = QApplication::arguments();
+    const QStringList args = WithoutLanguage(QApplication::arguments());
     if (args.size() < 3) {
         std::fputs("Usage: kalvo-screenshot MODEL OUTPUT.png [CRITERION-PATH] [--sensitivity]\n", stderr);
         return 2;

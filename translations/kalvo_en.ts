@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="sl">
 <context>
@@ -253,7 +253,7 @@ No change of one weight changes the best solution.
     </message>
     <message>
         <source>Kriterij »%1« presoja skupina: njegova razmerja so izračunana iz sodb udeležencev, zato jih tu ni mogoče spreminjati.</source>
-        <translation>Criterion “%1” is judged by a group: its ratios are computed from the participants' judgements, so they cannot be changed here.</translation>
+        <translation>Criterion “%1” is judged by a group: its ratios are computed from the participants&apos; judgements, so they cannot be changed here.</translation>
     </message>
     <message>
         <source>Kriterija »%1« udeleženci ne presojajo.</source>
@@ -348,20 +348,20 @@ No change of one weight changes the best solution.
         <translation>%1 (character %2)</translation>
     </message>
     <message>
-        <source>ni dodatek modela Kalvo ("format": "%1").</source>
-        <translation>it is not a Kalvo model companion ("format": "%1").</translation>
+        <source>ni dodatek modela Kalvo (&quot;format&quot;: &quot;%1&quot;).</source>
+        <translation>it is not a Kalvo model companion (&quot;format&quot;: &quot;%1&quot;).</translation>
     </message>
     <message>
         <source>različica %1 ni znana (ta program bere različico 1).</source>
         <translation>version %1 is not known (this program reads version 1).</translation>
     </message>
     <message>
-        <source>"criteria" ni seznam.</source>
-        <translation>"criteria" is not a list.</translation>
+        <source>&quot;criteria&quot; ni seznam.</source>
+        <translation>&quot;criteria&quot; is not a list.</translation>
     </message>
     <message>
-        <source>"participants" ni seznam.</source>
-        <translation>"participants" is not a list.</translation>
+        <source>&quot;participants&quot; ni seznam.</source>
+        <translation>&quot;participants&quot; is not a list.</translation>
     </message>
     <message>
         <source>participants[%1] nima imena ali pa ima negativno utež.</source>
@@ -455,7 +455,7 @@ No change of one weight changes the best solution.
     </message>
     <message>
         <source>ime udeleženca je prazno.</source>
-        <translation>the participant's name is empty.</translation>
+        <translation>the participant&apos;s name is empty.</translation>
     </message>
     <message>
         <source>utež mora biti število, vsaj 0.</source>
@@ -902,7 +902,7 @@ No change of one weight changes the best solution.
     </message>
     <message>
         <source>Današnja utež</source>
-        <translation>Today's weight</translation>
+        <translation>Today&apos;s weight</translation>
     </message>
     <message>
         <source>Kriterij »%1« nima podkriterijev, zato občutljivosti uteži ni. Izberite kriterij s podkriteriji.</source>
@@ -1208,7 +1208,7 @@ No change of one weight changes the best solution.
     <message>
         <source>Uvrstitev po sodbah vsakega udeleženca:
 </source>
-        <translation>Rank by each participant's judgements:
+        <translation>Rank by each participant&apos;s judgements:
 </translation>
     </message>
 </context>
