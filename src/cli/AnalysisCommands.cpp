@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -328,20 +329,31 @@ QJsonObject GroupCriterionJson(const TModel &model, const TCriterionNode *node)
 
 } // namespace
 
-int AnalyzeCommand(const QStringList &arguments)
+namespace {
+
+// What every analysis shares: its options parsed, then the model loaded and the
+// work done on its start criterion, as JSON or as text.
+int RunAnalysis(QCommandLineParser &parser, const QStringList &arguments,
+                const std::function<void(TModel &, TCriterionNode *, bool json)> &work)
 {
-    QCommandLineParser parser;
     TLoadOptions load;
     if (!ParseAnalysis(parser, arguments, load))
         return 2;
     return Guarded([&] {
         TModel model;
         LoadModel(model, load);
-        TCriterionNode *start = StartNode(model);
-        if (parser.isSet(JsonOption))
-            WriteOut(AnalysisJson(model, start));
-        else
-            WriteOut(Table(model, start));
+        work(model, StartNode(model), parser.isSet(JsonOption));
+    });
+}
+
+} // namespace
+
+int AnalyzeCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    return RunAnalysis(parser, arguments, [](TModel &model, TCriterionNode *start, bool json) {
+        WriteOut(json ? QJsonDocument(AnalysisJson(model, start)).toJson(QJsonDocument::Indented)
+                      : Table(model, start).toUtf8());
     });
 }
 
@@ -350,14 +362,9 @@ int SensitivityCommand(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption allCrossings(QStringLiteral("all-crossings"));
     parser.addOption(allCrossings);
-    TLoadOptions load;
-    if (!ParseAnalysis(parser, arguments, load))
-        return 2;
-    return Guarded([&] {
-        TModel model;
-        LoadModel(model, load);
-        const TSensitivity result = AnalyzeSensitivity(model, StartNode(model));
-        if (parser.isSet(JsonOption))
+    return RunAnalysis(parser, arguments, [&](TModel &model, TCriterionNode *start, bool json) {
+        const TSensitivity result = AnalyzeSensitivity(model, start);
+        if (json)
             WriteSensitivityJson(model, result, parser.isSet(allCrossings));
         else
             WriteOut(SensitivityTable(model, result));
@@ -367,33 +374,19 @@ int SensitivityCommand(const QStringList &arguments)
 int AdviseCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    TLoadOptions load;
-    if (!ParseAnalysis(parser, arguments, load))
-        return 2;
-    return Guarded([&] {
-        TModel model;
-        LoadModel(model, load);
-        TCriterionNode *start = StartNode(model);
+    return RunAnalysis(parser, arguments, [](TModel &model, TCriterionNode *start, bool json) {
         model.FitNodeMatrix(start);
         const TConsistencyAdvice result = WithContext([start] { return CriterionPlace(start); },
                                                       [&] { return AdviseConsistency(*start->Matrix, model.ExactMethod); });
-        if (parser.isSet(JsonOption))
-            WriteOut(AdviceJson(model, start, result));
-        else
-            WriteOut(AdviceText(model, start, result));
+        WriteOut(json ? QJsonDocument(AdviceJson(model, start, result)).toJson(QJsonDocument::Indented)
+                      : AdviceText(model, start, result).toUtf8());
     });
 }
 
 int GroupCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    TLoadOptions load;
-    if (!ParseAnalysis(parser, arguments, load))
-        return 2;
-    return Guarded([&] {
-        TModel model;
-        LoadModel(model, load);
-        TCriterionNode *start = StartNode(model);
+    return RunAnalysis(parser, arguments, [](TModel &model, TCriterionNode *start, bool) {
         QJsonArray criteria;
         for (const TCriterionNode *node : TCriteriaTree::Subtree(start))
             criteria.append(GroupCriterionJson(model, node));
