@@ -497,6 +497,14 @@ No change of one weight changes the best solution.
         <source>Datoteke ni mogoče shraniti</source>
         <translation>The file cannot be saved</translation>
     </message>
+    <message>
+        <source>Kriteriji</source>
+        <translation>Criteria</translation>
+    </message>
+    <message>
+        <source>Opozorilo</source>
+        <translation>Warning</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

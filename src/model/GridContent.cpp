@@ -54,7 +54,7 @@ QString TGridContent::KindTooltip(TCriterionKind kind)
 TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node, bool *shown, int participant)
 {
     TGridContent grid;
-    grid.TreeTooltip = QStringLiteral("Kriteriji");
+    grid.TreeTooltip = QCoreApplication::translate("Kalvo", "Kriteriji");
     if (!node)
         node = model.Tree.Selected();
     if (shown)

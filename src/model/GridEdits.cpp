@@ -104,5 +104,5 @@ QString ZeroValueMessage()
 
 QString ZeroValueCaption()
 {
-    return QStringLiteral("Opozorilo");
+    return QCoreApplication::translate("Kalvo", "Opozorilo");
 }

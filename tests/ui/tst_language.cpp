@@ -130,6 +130,13 @@ void TestLanguage::noSlovenianInTheEnglishWindows()
     w.Form.Run([&] { w.Form.OpenModel(base); });
     QStringList texts;
     CollectTexts(&w.Form, texts);
+    // As Ann: her status line, and the ratio dialog from a double click on a cell.
+    w.Form.Udelezenec->setFocus();
+    QTest::keyClick(w.Form.Udelezenec, Qt::Key_Down);
+    CollectTexts(&w.Form, texts);
+    RecordAndClose(&texts);
+    w.DoubleClickCell(2, 1);
+    QVERIFY(texts.contains(QStringLiteral("Not compared")));
 
     // Each command of the menus, by a click in its menu; whatever it opens is read and closed.
     std::function<void(QMenu *)> walk = [&](QMenu *menu) {
