@@ -3,11 +3,13 @@
 //
 // Input: a flags byte (bit 0: decimal point instead of comma, bit 1: approximate
 // method, bit 2: Debug tables), then the criteria, matrix and solutions files and
-// the companion (blank pairs, JSON) separated by NUL bytes.
+// the companion (blank pairs, JSON) separated by NUL bytes; a fifth part is read
+// as a model's JSON document.
 #include "report/Reports.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
 #include "storage/ModelFiles.h"
+#include "storage/ModelJson.h"
 #include "analysis/Synthesis.h"
 #include "matrix/Matrix.h"
 
@@ -48,6 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     set.Extras = Part(input, 3);
     set.ExtrasPath = QStringLiteral("fuzz.JSON");
 
+    // Any bytes as a model's JSON document: taken whole or refused, never a crash.
+    try {
+        TModel document;
+        ModelFromJson(document, Part(input, 4));
+        (void)EncodeProject(document);
+    } catch (const EKalvoError &) {
+    }
+
     TModel model;
     model.SetMethod(!(flags & 2));
     model.SetDebugMode((flags & 4) != 0);
@@ -57,6 +67,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const EKalvoError &) {
         if (!replaced)
             return 0;   // refused whole, as it should be; a synthesis error goes on
+    }
+    // The model written out as JSON and read back gives the same files.
+    try {
+        const TModelSetBytes before = EncodeProject(model);
+        TModel back;
+        ModelFromJson(back, ModelToJson(model));
+        const TModelSetBytes after = EncodeProject(back);
+        if (after.Criteria != before.Criteria || after.Matrices != before.Matrices
+            || after.Solutions != before.Solutions || after.Extras != before.Extras)
+            __builtin_trap();
+    } catch (const EKalvoError &) {
+        // a text the JSON reader refuses (no ratio, no number, an unknown kind)
     }
     // Every criterion as the selected one (the first four), as kalvo-cli --node does.
     // A clear error is a right answer; a crash, a leak or a blow-up is not.

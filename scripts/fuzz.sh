@@ -31,6 +31,15 @@ done
   printf '{"format": "kalvo-model-extras", "version": 1, "criteria": [{"index": 0, "path": "Nakup avtomobila", "blank": [[1, 3]]}]}'
 } > "$starting/Avto-blank"
 
+# And one whose fifth part is a model's JSON document (a group, a blank pair, measured values).
+{ printf '\x00\0\0\0\0'
+  printf '{"format": "kalvo-model", "version": 1, "criteria": [{"name": "Cilj", "level": 0, "kind": "relative", '
+  printf '"ratios": [["1", "3:1", ""], ["1:3", "1", "2:1"], ["", "1:2", "1"]], "judgements": [[["1", "3:1", ""], '
+  printf '["1:3", "1", "2:1"], ["", "1:2", "1"]]]}, {"name": "A", "level": 1, "kind": "less_is_better", '
+  printf '"values": ["5,6", "4"]}, {"name": "B", "level": 1, "kind": null}, {"name": "C", "level": 1, '
+  printf '"kind": "more_is_better", "values": [1, 2.5]}], "solutions": ["X", "Y"], "participants": [{"name": "Ana", "weight": 1}]}'
+} > "$starting/json-model"
+
 cd "$dir"
 ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=32:allocator_release_to_os_interval_ms=500 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ./bin/fuzz_modelset -max_total_time="$seconds" -rss_limit_mb=512 -timeout=5 -max_len=16384 -detect_leaks=0 \
