@@ -19,3 +19,22 @@ inline void WriteModelSet(const QString &base, const QStringList &criteria, cons
         file.write(EncodeLines(lines));
     }
 }
+
+// A root over two measured leaves (solutions X and Y) judged by two participants:
+// the first puts the first leaf 3 times above the second, the second gives the
+// root's texts column by column ("" for a pair left blank).
+inline void WriteGroupModelSet(const QString &base, const QStringList &criteria, const QStringList &people,
+                               const QStringList &secondRatios)
+{
+    WriteModelSet(base, criteria, {"0", "2", "1", "1", "1", "1", "2", "2", "1", "3", "2", "2", "3", "1"}, {"X", "Y"});
+    const QString json = QStringLiteral(
+        R"({"format": "kalvo-model-extras", "version": 1,
+        "participants": [{"name": "%1", "weight": 1}, {"name": "%2", "weight": 1}],
+        "criteria": [{"index": 0, "path": "%3", "blank": [], "judgements": [
+            {"participant": 0, "ratios": ["1", "1:3", "3:1", "1"]},
+            {"participant": 1, "ratios": ["%4"]}]}]})")
+        .arg(people.value(0), people.value(1), criteria.value(0), secondRatios.join(QStringLiteral("\", \"")));
+    QFile companion(base + QStringLiteral(".JSON"));
+    QVERIFY(companion.open(QIODevice::WriteOnly));
+    companion.write(json.toUtf8());
+}

@@ -290,15 +290,10 @@ void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode
         return;
     const TMatrix &m = *node->Matrix;
     std::vector<std::vector<double>> vectors;
-    for (size_t p = 0; p < m.Judges.size() && p < model.Participants.size(); ++p) {
-        TMatrix own = JudgeMatrix(m, p);
-        try {
-            own.Compute(model.ExactMethod);
-            vectors.push_back(own.Vector);
-        } catch (const EKalvoError &) {
-            // whose judgements do not determine weights has no say in the consensus
-        }
-    }
+    // whose judgements do not determine weights has no say in the consensus
+    for (const std::optional<TMatrix> &own : ComputedJudgeMatrices(m, model.Participants.size(), model.ExactMethod))
+        if (own)
+            vectors.push_back(own->Vector);
     if (vectors.size() < 2)
         return;
     const double consensus = ConsensusIndex(vectors);

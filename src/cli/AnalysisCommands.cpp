@@ -296,20 +296,15 @@ QJsonObject GroupCriterionJson(const TModel &model, const TCriterionNode *node)
     }
     QJsonArray people;
     std::vector<std::vector<double>> vectors;
-    for (size_t p = 0; p < m->Judges.size() && p < model.Participants.size(); ++p) {
-        TMatrix own = JudgeMatrix(*m, p);
-        QJsonValue cr, vector;
-        try {
-            own.Compute(model.ExactMethod);
-            cr = CrOf(own);
-            vector = JsonNumbers(own.Vector);
-            vectors.push_back(own.Vector);
-        } catch (const EKalvoError &) {
-            // judgements that do not determine weights (pairs cut apart): nothing to show
-        }
+    const auto own = ComputedJudgeMatrices(*m, model.Participants.size(), model.ExactMethod);
+    for (size_t p = 0; p < own.size(); ++p) {
+        // judgements that do not determine weights (pairs cut apart): nothing to show
+        if (own[p])
+            vectors.push_back(own[p]->Vector);
         people.append(QJsonObject{{QStringLiteral("name"), model.Participants[p].Name},
                                   {QStringLiteral("weight"), model.Participants[p].Weight},
-                                  {QStringLiteral("cr"), cr}, {QStringLiteral("vector"), vector}});
+                                  {QStringLiteral("cr"), own[p] ? CrOf(*own[p]) : QJsonValue()},
+                                  {QStringLiteral("vector"), own[p] ? QJsonValue(JsonNumbers(own[p]->Vector)) : QJsonValue()}});
     }
     QJsonArray rows;
     for (int r = 0; r < m->Order; ++r) {

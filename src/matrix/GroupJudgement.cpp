@@ -64,6 +64,21 @@ TMatrix JudgeMatrix(const TMatrix &matrix, size_t participant)
     return judge;
 }
 
+std::vector<std::optional<TMatrix>> ComputedJudgeMatrices(const TMatrix &matrix, size_t participants,
+                                                           bool exactMethod)
+{
+    std::vector<std::optional<TMatrix>> own;
+    for (size_t p = 0; p < matrix.Judges.size() && p < participants; ++p) {
+        own.emplace_back(JudgeMatrix(matrix, p));
+        try {
+            own.back()->Compute(exactMethod);
+        } catch (const EKalvoError &) {
+            own.back().reset();
+        }
+    }
+    return own;
+}
+
 TJudgeTexts UnjudgedTexts(size_t order)
 {
     TJudgeTexts texts(order, std::vector<QString>(order));

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 #include "matrix/Matrix.h"
@@ -18,6 +19,9 @@ std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &part
                                         const std::vector<double> &weights, int order);
 // One participant's judgements of a group's matrix as a matrix of their own.
 TMatrix JudgeMatrix(const TMatrix &matrix, size_t participant);
+// The first participants' own matrices, each computed by the method; none for one
+// whose judgements do not determine weights (their pairs fall apart).
+std::vector<std::optional<TMatrix>> ComputedJudgeMatrices(const TMatrix &matrix, size_t participants, bool exactMethod);
 // The texts of a participant who has judged nothing yet: blank pairs, 1 on the diagonal.
 TJudgeTexts UnjudgedTexts(size_t order);
 

@@ -489,16 +489,7 @@ void TestGrid::groupParticipants()
 {
     QTemporaryDir dir;
     const QString base = dir.filePath(QStringLiteral("skupina"));
-    WriteModelSet(base, {"Koren", "\tA", "\tB"},
-                  {"0", "2", "1", "1", "1", "1", "2", "2", "1", "3", "2", "2", "3", "1"}, {"X", "Y"});
-    QFile companion(base + QStringLiteral(".JSON"));
-    QVERIFY(companion.open(QIODevice::WriteOnly));
-    companion.write(R"({"format": "kalvo-model-extras", "version": 1,
-        "participants": [{"name": "Ana", "weight": 1}, {"name": "Bine", "weight": 1}],
-        "criteria": [{"index": 0, "path": "Koren", "blank": [], "judgements": [
-            {"participant": 0, "ratios": ["1", "1:3", "3:1", "1"]},
-            {"participant": 1, "ratios": ["1", "1", "1", "1"]}]}]})");
-    companion.close();
+    WriteGroupModelSet(base, {"Koren", "\tA", "\tB"}, {"Ana", "Bine"}, {"1", "1", "1", "1"});
     TWindow w;
     w.Form.Run([&] { w.Form.OpenModel(base); });
     QComboBox *who = w.Form.Udelezenec;

@@ -114,16 +114,7 @@ void TestLanguage::noSlovenianInTheEnglishWindows()
 {
     QTemporaryDir dir;
     const QString base = dir.filePath(QStringLiteral("car"));
-    WriteModelSet(base, {"Car", "\tPrice", "\tSafety"},
-                  {"0", "2", "1", "1", "1", "1", "2", "2", "1", "3", "2", "2", "3", "1"}, {"X", "Y"});
-    QFile companion(base + QStringLiteral(".JSON"));
-    QVERIFY(companion.open(QIODevice::WriteOnly));
-    companion.write(R"({"format": "kalvo-model-extras", "version": 1,
-        "participants": [{"name": "Ann", "weight": 1}, {"name": "Bob", "weight": 1}],
-        "criteria": [{"index": 0, "path": "Car", "blank": [], "judgements": [
-            {"participant": 0, "ratios": ["1", "1:3", "3:1", "1"]},
-            {"participant": 1, "ratios": ["1", "", "", "1"]}]}]})");
-    companion.close();
+    WriteGroupModelSet(base, {"Car", "\tPrice", "\tSafety"}, {"Ann", "Bob"}, {"1", "", "", "1"});
 
     QDir::setCurrent(dir.path());   // the reports are written where the program runs
     TWindow w;

@@ -2,7 +2,7 @@
 
 #include "matrix/KalvoError.h"
 #include "storage/TextFiles.h"
-#include "ui/common/ModalHost.h"
+#include "ui/common/SaveFileChoice.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -48,13 +48,8 @@ QFileDialog *MakePictureDialog(QWidget *parent, const QString &objectName)
 
 QString ChoosePictureFile(QFileDialog &dialog, bool *svg)
 {
-    if (TModalHost::Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    QString file = dialog.selectedFiles().constFirst();
-    *svg = file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
-           || (!file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
-               && dialog.selectedNameFilter().contains(QLatin1String("SVG")));
-    if (!file.contains(QLatin1Char('.')))
-        file += *svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    int filter = 0;
+    const QString file = ChooseSaveFile(dialog, {QStringLiteral(".png"), QStringLiteral(".svg")}, &filter);
+    *svg = filter == 1;
     return file;
 }

@@ -11,6 +11,7 @@
 #include "matrix/Messages.h"
 #include "ui/common/ModalHost.h"
 #include "ui/common/WidgetPicture.h"
+#include "ui/common/SaveFileChoice.h"
 #include "ui/common/KalvoApplication.h"
 #include "storage/Language.h"
 #include "report/ResultsTables.h"
@@ -676,26 +677,21 @@ void TFormKalvo::UvoziAnketo()
 // per ratio matrix when that filter is chosen) or .csv.
 void TFormKalvo::IzvoziRezultate()
 {
-    const QString workbook = tr("Preglednica Excel (*.xlsx)");
-    const QString withMatrices = tr("Preglednica Excel z matrikami (*.xlsx)");
-    const QString csv = tr("Besedilo CSV (*.csv)");
     if (!FExportDialog) {
         FExportDialog = new QFileDialog(this, tr("Izvozi rezultate"));
         FExportDialog->setObjectName(QStringLiteral("ExportDialog"));
         FExportDialog->setOption(QFileDialog::DontUseNativeDialog);
         FExportDialog->setAcceptMode(QFileDialog::AcceptSave);
-        FExportDialog->setNameFilters({workbook, withMatrices, csv});
+        FExportDialog->setNameFilters({tr("Preglednica Excel (*.xlsx)"), tr("Preglednica Excel z matrikami (*.xlsx)"),
+                                       tr("Besedilo CSV (*.csv)")});
     }
-    if (TModalHost::Exec(*FExportDialog) != QDialog::Accepted || FExportDialog->selectedFiles().isEmpty())
+    int filter = 0;
+    const QString file = ChooseSaveFile(*FExportDialog, {QStringLiteral(".xlsx"), QStringLiteral(".xlsx"),
+                                                         QStringLiteral(".csv")}, &filter);
+    if (file.isEmpty())
         return;
-    QString file = FExportDialog->selectedFiles().constFirst();
-    const QString filter = FExportDialog->selectedNameFilter();
-    const bool asCsv = file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
-                       || (!file.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive) && filter == csv);
-    if (!file.contains(QLatin1Char('.')))
-        file += asCsv ? QStringLiteral(".csv") : QStringLiteral(".xlsx");
-    const std::vector<TResultsTable> tables = ResultsTables(Model, !asCsv && filter == withMatrices);
-    if (asCsv)
+    const std::vector<TResultsTable> tables = ResultsTables(Model, filter == 1);   // with matrices
+    if (filter == 2)
         WriteFiles({{file, ResultsCsv(tables)}});
     else
         WriteResultsWorkbook(tables, file);
