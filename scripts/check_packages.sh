@@ -15,7 +15,7 @@ commands=(
   desktop-file-validate appstreamcli update-mime-database xdg-mime
   dpkg-shlibdeps dpkg-deb file man
   /usr/lib/qt6/libexec/moc /usr/lib/qt6/libexec/rcc
-  /usr/bin/python3
+  /usr/bin/python3 /usr/bin/soffice localedef
   /usr/lib/qt6/bin/lupdate /usr/lib/qt6/bin/lrelease
 )
 # Files that are read rather than run.
@@ -26,6 +26,7 @@ files=(
   /usr/lib/x86_64-linux-gnu/libxlsxwriter.so
   /usr/lib/x86_64-linux-gnu/libz.so
   /usr/lib/python3/dist-packages/openpyxl/__init__.py
+  /usr/share/i18n/locales/sl_SI /usr/share/i18n/locales/en_US /usr/share/i18n/charmaps/UTF-8.gz
   /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a
 )
 

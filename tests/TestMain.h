@@ -4,14 +4,35 @@
 #include <QMetaMethod>
 #include <QTest>
 
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <langinfo.h>
+#include <locale.h>
+
+// The C library's decimal point of a locale, or "" when the machine does not have it.
+inline QByteArray LocaleDecimalPoint(const char *name)
+{
+    const locale_t locale = newlocale(LC_ALL_MASK, name, locale_t(nullptr));
+    if (!locale)
+        return QByteArray();
+    const QByteArray point(nl_langinfo_l(RADIXCHAR, locale));
+    freelocale(locale);
+    return point;
+}
 
 // Qt Test stops the whole program when a test function throws. Here each test
 // function runs in a run of its own, so that one that throws fails alone and the
 // others still run. Arguments (a function name, -o, ...) go to Qt Test unchanged.
 inline int RunEachTestFunction(QObject *test, int argc, char **argv)
 {
+    // A run meant for a locale the machine lacks would quietly run in C.
+    if (const char *wanted = std::getenv("LC_ALL"); wanted && *wanted && LocaleDecimalPoint(wanted).isEmpty()) {
+        std::fprintf(stderr, "FAIL!  : LC_ALL=%s, but that locale is not available (LOCPATH=%s)\n", wanted,
+                     std::getenv("LOCPATH") ? std::getenv("LOCPATH") : "");
+        return 1;
+    }
     if (argc > 1)
         return QTest::qExec(test, argc, argv);
     const QMetaObject *meta = test->metaObject();

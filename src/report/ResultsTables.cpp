@@ -1,11 +1,13 @@
 #include "report/ResultsTables.h"
 
+#include "analysis/Synthesis.h"
 #include "model/Model.h"
 #include "model/NodePath.h"
 
 #include <QLocale>
 #include <QSet>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -54,14 +56,19 @@ std::vector<TResultsTable> ResultsTables(const TModel &model, bool matrices)
         }
 
     TResultsTable results{QStringLiteral("Rezultati"), {}};
-    std::vector<QVariant> header{QStringLiteral("Rešitev"), QStringLiteral("Skupaj")};
+    std::vector<QVariant> header{QStringLiteral("Rešitev"), QStringLiteral("Skupaj"), QStringLiteral("Mesto")};
     for (const TCriterionNode *leaf : leaves) {
         header.push_back(NodePath(leaf) + QStringLiteral(" (lokalno)"));
         header.push_back(NodePath(leaf) + QStringLiteral(" (globalno)"));
     }
     results.Rows.push_back(header);
+    std::vector<double> scores;
+    for (const TSolution &solution : model.Solutions)
+        scores.push_back(solution.Score);
+    const std::vector<int> ranks = RanksOf(scores);
     for (int k = 0; k < model.SolutionCount(); ++k) {
-        std::vector<QVariant> row{model.Solutions[size_t(k)].Name, model.Solutions[size_t(k)].Score};
+        std::vector<QVariant> row{model.Solutions[size_t(k)].Name, model.Solutions[size_t(k)].Score,
+                                  ranks[size_t(k)]};
         for (const TCriterionNode *leaf : leaves) {
             const TMatrix *m = leaf->Matrix.get();
             const double local = m && size_t(k) < m->Vector.size() ? m->Vector[size_t(k)] : 0.0;
@@ -84,11 +91,21 @@ std::vector<TResultsTable> ResultsTables(const TModel &model, bool matrices)
         weights.Rows.push_back(row);
     }
 
-    std::vector<TResultsTable> tables{results, weights};
-    if (!matrices)
-        return tables;
-    QSet<QString> used{QStringLiteral("rezultati"), QStringLiteral("uteži")};
-    for (const TCriterionNode *node : nodes) {
+    // What a reader needs to trust the numbers: how and from where they were computed.
+    const int marked = model.MarkedSolution;
+    TResultsTable about{QStringLiteral("Model"), {
+        {QStringLiteral("Podatek"), QStringLiteral("Vrednost")},
+        {QStringLiteral("Model"), model.Tree.FirstNode() ? model.Tree.FirstNode()->Name : QString()},
+        {QStringLiteral("Začetni kriterij"), start ? NodePath(start) : QString()},
+        {QStringLiteral("Metoda"), model.ExactMethod ? QStringLiteral("natančna (8. potenca matrike)")
+                                                     : QStringLiteral("približna (normirani stolpci)")},
+        {QStringLiteral("Označena rešitev"),
+         marked >= 0 && marked < model.SolutionCount() ? model.Solutions[size_t(marked)].Name : QString()},
+    }};
+
+    std::vector<TResultsTable> tables{results, weights, about};
+    QSet<QString> used{QStringLiteral("rezultati"), QStringLiteral("uteži"), QStringLiteral("model")};
+    for (const TCriterionNode *node : matrices ? nodes : std::vector<const TCriterionNode *>()) {
         const TMatrix *m = node->Matrix.get();
         if (!m || m->Kind != ckRelative || m->Order == 0)
             continue;
@@ -106,6 +123,10 @@ std::vector<TResultsTable> ResultsTables(const TModel &model, bool matrices)
         }
         tables.push_back(table);
     }
+    // Every row has the header's fields, so that a CSV reader sees no ragged rows.
+    for (TResultsTable &table : tables)
+        for (std::vector<QVariant> &row : table.Rows)
+            row.resize(std::max(row.size(), table.Rows.front().size()));
     return tables;
 }
 

@@ -8,8 +8,9 @@
 
 class TModel;
 
-// The results as tables for spreadsheets: a cell is a text, a number (double) or
-// empty (an invalid QVariant); the first row names the columns.
+// The results as tables for spreadsheets: a cell is a text, a number (double), a
+// whole number (int: a rank) or empty (an invalid QVariant); the first row names
+// the columns and every row has as many cells.
 struct TResultsTable
 {
     QString Name;
@@ -17,9 +18,11 @@ struct TResultsTable
 };
 
 // From the last synthesis under the start criterion (the selected one, or the
-// root): "Rezultati", a row per solution with its total score and its local and
-// global score under every leaf below the start; "Uteži", every criterion from
-// the start down with its local and global weight, lambda, CI and CR; with
+// root): "Rezultati", a row per solution with its total score, its rank and its
+// local and global score under every leaf below the start; "Uteži", every
+// criterion from the start down with its local and global weight, lambda, CI and
+// CR; "Model", what the numbers come from (the model, the start criterion, the
+// method, the marked solution); with
 // matrices, a table per ratio matrix (its values as computed, blank pairs
 // completed), named so that a spreadsheet takes the names.
 std::vector<TResultsTable> ResultsTables(const TModel &model, bool matrices);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "matrix/KalvoError.h"
+#include "report/CNumberLocale.h"
 #include "storage/TextFiles.h"
 
 #include <QFile>
@@ -30,6 +31,9 @@ void WriteResultsWorkbook(const std::vector<TResultsTable> &tables, const QStrin
     if (!scratch.isValid())
         throw WorkbookError(fileName, scratch.errorString());
     const QByteArray path = scratch.filePath(QStringLiteral("book.xlsx")).toLocal8Bit();
+    // The library prints numbers and widths with the C library: under a locale
+    // with a decimal comma the sheet's XML would say "0,5", which no reader takes.
+    const TCNumberLocale cNumbers;
     lxw_workbook *book = workbook_new(path.constData());
     if (!book)
         throw WorkbookError(fileName, QCoreApplication::translate("Kalvo", "ni pomnilnika ali začasne datoteke"));
@@ -52,6 +56,8 @@ void WriteResultsWorkbook(const std::vector<TResultsTable> &tables, const QStrin
                 const QVariant &cell = row[c];
                 if (cell.typeId() == QMetaType::Double) {
                     worksheet_write_number(sheet, lxw_row_t(r), lxw_col_t(c), cell.toDouble(), number);
+                } else if (cell.typeId() == QMetaType::Int) {
+                    worksheet_write_number(sheet, lxw_row_t(r), lxw_col_t(c), cell.toInt(), nullptr);
                 } else if (cell.isValid()) {
                     const QString text = cell.toString();
                     worksheet_write_string(sheet, lxw_row_t(r), lxw_col_t(c), text.toUtf8().constData(),

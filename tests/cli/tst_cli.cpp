@@ -47,8 +47,14 @@ class TestCli : public QObject
     Q_OBJECT
 
 private slots:
-    // The messages in the program's own language, whatever the machine's LANGUAGE.
-    void initTestCase() { qunsetenv("LANGUAGE"); }
+    void initTestCase()
+    {
+        // The messages in the program's own language, whatever the machine's LANGUAGE.
+        qunsetenv("LANGUAGE");
+        // Both locales must really exist: one only named falls back to C without a word.
+        QVERIFY2(LocaleDecimalPoint("sl_SI.UTF-8") == ",", "sl_SI.UTF-8 is not available (LOCPATH, ./test makes it)");
+        QVERIFY2(LocaleDecimalPoint("en_US.UTF-8") == ".", "en_US.UTF-8 is not available (LOCPATH, ./test makes it)");
+    }
     void tableInBothLocales_data();
     void tableInBothLocales();
     void json();
@@ -75,10 +81,8 @@ private slots:
     void outputsKeptOnTheExamples();
     void failedWriteToStandardOutput_data();
     void failedWriteToStandardOutput();
-    void workbookReadBack_data();
-    void workbookReadBack();
-    void csvInBothLocales_data();
-    void csvInBothLocales();
+    void exportReadBack_data();
+    void exportReadBack();
     void importRefusesABadDocument();
 };
 
@@ -555,74 +559,101 @@ void TestCli::failedWriteToStandardOutput()
     QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("standardni izhod")));
 }
 
-void TestCli::workbookReadBack_data()
+// A model of ten criteria under the root (a 10 x 10 matrix, CR known), two
+// criteria named alike (two sheets that must not share a name), and solutions
+// whose names hold the CSV's separators and a quote; made by kalvo-cli import.
+QString ImportedModel(const QTemporaryDir &dir)
 {
-    QTest::addColumn<QStringList>("options");
-    QTest::newRow("Avto") << QStringList{Example("Avto")};
-    QTest::newRow("Zaposlitev, approximate, matrices") << QStringList{"--approximate", "--matrices", Example("Zaposlitev")};
-    QTest::newRow("Avto under Stroški") << QStringList{"--node", "Nakup avtomobila/Stroški", Example("Avto")};
+    QJsonArray criteria;
+    QJsonArray rows;
+    for (int r = 0; r < 10; ++r) {
+        QJsonArray row;
+        for (int c = 0; c < 10; ++c) {
+            const int d = std::min(9, (c > r ? c - r : r - c) + (r * c) % 3);
+            row.append(r == c ? QStringLiteral("1") : c > r ? QStringLiteral("%1:1").arg(d) : QStringLiteral("1:%1").arg(d));
+        }
+        rows.append(row);
+    }
+    criteria.append(QJsonObject{{"name", "Izbira"}, {"level", 0}, {"kind", "relative"}, {"ratios", rows}});
+    const QJsonArray pair{QJsonArray{"1", "3:1"}, QJsonArray{"1:3", "1"}};
+    for (int i = 0; i < 10; ++i) {
+        const QString name = i < 2 ? QStringLiteral("Cena") : QStringLiteral("K%1").arg(i);
+        if (i == 0) {
+            criteria.append(QJsonObject{{"name", "Stroški"}, {"level", 1}, {"kind", "relative"}, {"ratios", pair}});
+            criteria.append(QJsonObject{{"name", name}, {"level", 2}, {"kind", "relative"}, {"ratios", pair}});
+            criteria.append(QJsonObject{{"name", "Poraba"}, {"level", 2}, {"kind", "less_is_better"},
+                                        {"values", QJsonArray{"5,5", "7"}}});
+            continue;
+        }
+        criteria.append(QJsonObject{{"name", name}, {"level", 1}, {"kind", "relative"},
+                                    {"ratios", i % 2 ? pair : QJsonArray{QJsonArray{"1", "1:2"}, QJsonArray{"2:1", "1"}}}});
+    }
+    const QJsonObject document{{"format", "kalvo-model"}, {"version", 1}, {"criteria", criteria},
+                               {"solutions", QJsonArray{"Avto \"A\"; 1,5", "B, ali C"}}};
+    QFile file(dir.filePath(QStringLiteral("deset.json")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(document).toJson()) < 0)
+        return {};
+    file.close();
+    const QString base = dir.filePath(QStringLiteral("deset"));
+    return RunCli({"import", file.fileName(), "-o", base}).ExitCode == 0 ? base : QString();
 }
 
-// The workbook read back by a real reader (openpyxl) holds the numbers analyze gives.
-void TestCli::workbookReadBack()
+void TestCli::exportReadBack_data()
 {
+    QTest::addColumn<QString>("model");         // an example, or "" for the imported one
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("reader");        // openpyxl, soffice, or soffice-csv in a locale
+    QTest::addColumn<QString>("locale");
+    for (const char *reader : {"openpyxl", "soffice"}) {
+        const QString r = QString::fromLatin1(reader);
+        QTest::addRow("Avto, %s", reader) << "Avto" << QStringList() << "xlsx" << r << "sl_SI.UTF-8";
+        QTest::addRow("Zaposlitev, approximate, matrices, %s", reader)
+            << "Zaposlitev" << QStringList{"--approximate", "--matrices"} << "xlsx" << r << "sl_SI.UTF-8";
+        QTest::addRow("Avto under Stroški, %s", reader)
+            << "Avto" << QStringList{"--node", "Nakup avtomobila/Stroški"} << "xlsx" << r << "en_US.UTF-8";
+        QTest::addRow("ten items, names alike, matrices, %s", reader)
+            << "" << QStringList{"--matrices"} << "xlsx" << r << "sl_SI.UTF-8";
+    }
+    QTest::newRow("csv, comma decimals") << "" << QStringList{"--matrices"} << "csv" << "soffice-csv" << "sl_SI.UTF-8";
+    QTest::newRow("csv, point decimals") << "" << QStringList{"--matrices"} << "csv" << "soffice-csv" << "en_US.UTF-8";
+    QTest::newRow("csv, Avto under Stroški") << "Avto" << QStringList{"--node", "Nakup avtomobila/Stroški"} << "csv"
+                                              << "soffice-csv" << "sl_SI.UTF-8";
+}
+
+// What a user opens is read back by the programs they open it with (openpyxl,
+// LibreOffice Calc) and every number compared with analyze --json: the scores,
+// ranks, local and global weights, lambda, CI and CR, the matrices cell by cell,
+// the names (quoted in the CSV), the sheet names and the header's format.
+void TestCli::exportReadBack()
+{
+    QFETCH(QString, model);
     QFETCH(QStringList, options);
+    QFETCH(QString, format);
+    QFETCH(QString, reader);
+    QFETCH(QString, locale);
     QTemporaryDir dir;
-    const QString book = dir.filePath(QStringLiteral("izid.xlsx")), analysis = dir.filePath(QStringLiteral("izid.json"));
-    QCOMPARE(RunCli(QStringList{"export", "--format", "xlsx", "-o", book} + options).ExitCode, 0);
-    QStringList analyze = QStringList{"analyze", "--json"} + options;
+    const QString base = model.isEmpty() ? ImportedModel(dir) : Example(model.toUtf8().constData());
+    QVERIFY(!base.isEmpty());
+    const QString out = dir.filePath(QStringLiteral("izid.") + format), analysis = dir.filePath(QStringLiteral("izid.json")),
+                  document = dir.filePath(QStringLiteral("model.json"));
+    QCOMPARE(RunCli(QStringList{"export", "--format", format, "-o", out} + options + QStringList{base}, locale).ExitCode, 0);
+    QCOMPARE(RunCli({"export", "--format", "json", "-o", document, base}).ExitCode, 0);
+    QStringList analyze = QStringList{"analyze", "--json"} + options + QStringList{base};
     analyze.removeAll(QStringLiteral("--matrices"));
     const TRun json = RunCli(analyze);
+    QCOMPARE(json.ExitCode, 0);
     QFile file(analysis);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json.Out.toUtf8()) > 0);
     file.close();
-    QProcess reader;
-    reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KALVO_CHECK_WORKBOOK), book, analysis});
-    QVERIFY(reader.waitForFinished(60000));
-    QVERIFY2(reader.exitCode() == 0, reader.readAllStandardOutput() + reader.readAllStandardError());
-}
-
-void TestCli::csvInBothLocales_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("separator");
-    QTest::newRow("comma decimals") << "sl_SI.UTF-8" << ";";
-    QTest::newRow("point decimals") << "en_US.UTF-8" << ",";
-}
-
-// The CSV opens with its columns and characters right: a byte order mark, the
-// separator that is not the decimal one, the numbers analyze gives.
-void TestCli::csvInBothLocales()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, separator);
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), locale);
-    env.remove(QStringLiteral("LANGUAGE"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(KALVO_CLI), {"export", "--format", "csv", Example("Avto"), "-o", "-"});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
-    const QByteArray bytes = process.readAllStandardOutput();
-    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
-    const QJsonObject analysis = QJsonDocument::fromJson(RunCli({"analyze", "--json", Example("Avto")}, locale).Out.toUtf8()).object();
-    const QJsonArray solutions = analysis.value(QStringLiteral("solutions")).toArray();
-    QVERIFY(lines.at(0).startsWith(QStringLiteral("Rešitev") + separator + QStringLiteral("Skupaj")));
-    QVERIFY(lines.at(0).contains(QStringLiteral("Prtljažnik")));
-    const QLocale numbers(locale.left(5));
-    for (qsizetype k = 0; k < solutions.size(); ++k) {
-        const QStringList fields = lines.at(k + 1).split(separator);
-        QCOMPARE(fields.size(), lines.at(0).split(separator).size());
-        QCOMPARE(fields.at(0), solutions.at(k)[QStringLiteral("name")].toString());
-        bool ok = false;
-        QCOMPARE(numbers.toDouble(fields.at(1), &ok), solutions.at(k)[QStringLiteral("score")].toDouble());
-        QVERIFY(ok);
-    }
-    QVERIFY(lines.contains(QStringLiteral("Kriterij") + separator + QStringLiteral("Lokalna utež") + separator
-                           + QStringLiteral("Globalna utež") + separator + QStringLiteral("lambda") + separator
-                           + QStringLiteral("CI") + separator + QStringLiteral("CR")));
+    QStringList arguments{QStringLiteral(KALVO_CHECK_EXPORT), reader, out, analysis, document};
+    if (reader == QLatin1String("soffice-csv"))
+        arguments << (locale.startsWith(QLatin1String("sl")) ? QStringLiteral("sl-SI") : QStringLiteral("en-US"));
+    QProcess check;
+    check.start(QStringLiteral("/usr/bin/python3"), arguments);
+    QVERIFY(check.waitForFinished(240000));
+    QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0,
+             check.readAllStandardOutput() + check.readAllStandardError());
 }
 
 // A document that is no model writes nothing and says where it is wrong.
