@@ -158,12 +158,6 @@ No change of one weight changes the best solution.
         <translation>There is no criterion “%1” in the model.</translation>
     </message>
     <message>
-        <source>%1 udeležencev
-</source>
-        <translation>%1 participants
-</translation>
-    </message>
-    <message>
         <source>Dokument »%1«</source>
         <translation>Document “%1”</translation>
     </message>
@@ -505,6 +499,21 @@ No change of one weight changes the best solution.
         <source>Opozorilo</source>
         <translation>Warning</translation>
     </message>
+    <message>
+        <source> Naslednja primerjava: »%1« : »%2«.</source>
+        <translation> Next comparison: “%1” : “%2”.</translation>
+    </message>
+    <message>
+        <source>Uteži niso določene</source>
+        <translation>Weights not determined</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n udeležencev</source>
+        <translation>
+            <numerusform>%n participant</numerusform>
+            <numerusform>%n participants</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -649,10 +658,6 @@ No change of one weight changes the best solution.
     <message>
         <source>All files (*)</source>
         <translation>All files (*)</translation>
-    </message>
-    <message>
-        <source>uvozi anketo %1</source>
-        <translation>import survey %1</translation>
     </message>
     <message>
         <source>Preglednica Excel (*.xlsx)</source>
@@ -873,6 +878,10 @@ No change of one weight changes the best solution.
     <message>
         <source>Čigave sodbe kaže in ureja mreža</source>
         <translation>Whose judgements the grid shows and edits</translation>
+    </message>
+    <message>
+        <source>uvozi anketo %1 (%2)</source>
+        <translation>import survey %1 (%2)</translation>
     </message>
 </context>
 <context>

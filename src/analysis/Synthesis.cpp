@@ -154,11 +154,7 @@ void CheckComparisonGraphs(const TModel &model, TCriterionNode *start)
             const std::optional<TCompletion> completion = BlankPairsOf(*node->Matrix);
             if (!completion || completion->Connected())
                 return;
-            const QStringList items = model.ItemNames(node);
-            QStringList loose;
-            for (const QString &number : completion->LooseItems())
-                loose << items.value(number.toInt() - 1, number);
-            throw EKalvoError(EKalvoError::ekInvalidOp, DisconnectedMessage(loose));
+            throw EKalvoError(EKalvoError::ekUndetermined, DisconnectedMessage(*completion, model.ItemNames(node)));
         });
     }
 }
@@ -282,6 +278,44 @@ void AnalyzeAll(TModel &model, int participant)
     }
     AddConsensus(model.Status, model, start);
     ComputeSubcriterionBars(model);
+}
+
+std::optional<EKalvoError> RefreshResults(TModel &model, int participant)
+{
+    try {
+        AnalyzeAll(model, participant);
+        model.Undetermined = false;
+        return std::nullopt;
+    } catch (const EKalvoError &e) {
+        const TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
+        for (TSolution &solution : model.Solutions) {
+            solution.Score = 0.0;
+            solution.ValueText = QStringLiteral("–");
+            solution.Ranks.clear();
+        }
+        for (TSubcriterionBar &bar : model.SubcriterionBars) {
+            bar.Position = 0;
+            bar.ValueText = QStringLiteral("–");
+        }
+        model.Status = TStatusLine();
+        if (start) {
+            model.Status.Panels[0] = start->Name;
+            model.Status.Panels[1] = QCoreApplication::translate("Kalvo", "Uteži niso določene");
+        }
+        // One line: where, then what ("Kriterij »Avto«: Nobena primerjava …").
+        const QString message = e.message();
+        const qsizetype end = message.indexOf(QLatin1Char('\n'));
+        model.Status.BlankPairs = end < 0 ? message : message.mid(end + 1) + QStringLiteral(": ") + message.left(end);
+        const std::optional<TCompletion> completion =
+            start && start->Matrix ? BlankPairsOf(*start->Matrix) : std::nullopt;
+        if (completion && !completion->Connected())
+            if (const auto next = completion->NextPair()) {
+                model.Status.NextRow = next->first + 1;
+                model.Status.NextCol = next->second + 1;
+            }
+        model.Undetermined = true;
+        return e;
+    }
 }
 
 void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode *node)

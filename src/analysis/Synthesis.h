@@ -1,6 +1,9 @@
 #pragma once
 
+#include "matrix/KalvoError.h"
 #include "model/Model.h"
+
+#include <optional>
 
 class TSynthesisCache;
 
@@ -18,6 +21,14 @@ double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *c
 // also gives each solution its rank by each participant's judgements alone; with
 // a participant selected, the status line and the blank pairs are theirs.
 void AnalyzeAll(TModel &model, int participant = -1);
+
+// The refresh the window shows: AnalyzeAll, and when a computation fails, results
+// that say so rather than the last ones: no scores, no ranks, bars at 0, the start
+// criterion's name with "Uteži niso določene" in the status line and the reason
+// on the line under the grid (for pairs that fall apart: the loose items and a
+// pair that joins them, which a double-click asks when it is the start's).
+// Returns the error, if any.
+std::optional<EKalvoError> RefreshResults(TModel &model, int participant = -1);
 
 // The sub-criterion bars of the selected node from its current weights; with no
 // node selected the bars stay as they were.

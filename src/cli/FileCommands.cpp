@@ -68,7 +68,7 @@ int ImportSurveyCommand(const QStringList &arguments)
         LoadModel(model, {modelName, QString(), false, false, false, true});
         ImportSurvey(model, ReadFileBytes(surveyName), surveyName);
         SaveProject(model, modelName);
-        WriteOut(QCoreApplication::translate("Kalvo", "%1 udeležencev\n").arg(model.Participants.size()));
+        WriteOut(ParticipantCount(int(model.Participants.size())) + QLatin1Char('\n'));
     });
 }
 

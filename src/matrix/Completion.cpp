@@ -107,6 +107,18 @@ QString DisconnectedMessage(const QStringList &items)
         .arg(quoted.join(QStringLiteral(", ")));
 }
 
+QString DisconnectedMessage(const TCompletion &completion, const QStringList &items)
+{
+    QStringList loose;
+    for (const QString &number : completion.LooseItems())
+        loose << items.value(number.toInt() - 1, number);
+    QString message = DisconnectedMessage(loose);
+    if (const auto next = completion.NextPair())
+        message += QCoreApplication::translate("Kalvo", " Naslednja primerjava: »%1« : »%2«.")
+                       .arg(EKalvoError::Quote(items.value(next->first)), EKalvoError::Quote(items.value(next->second)));
+    return message;
+}
+
 QString CompletedRatioText(double value)
 {
     constexpr double most = std::numeric_limits<qint32>::max();

@@ -67,5 +67,8 @@ std::optional<TCompletion> BlankPairsOf(const TMatrix &matrix);
 // "Primerjave ne povežejo »C«, »D« z ostalimi postavkami …": the weights of a
 // matrix whose comparison graph falls apart are not determined.
 QString DisconnectedMessage(const QStringList &items);
+// The same for a completion whose graph falls apart, its items named (items[i] is
+// item i), with the pair to compare next that joins two parts.
+QString DisconnectedMessage(const TCompletion &completion, const QStringList &items);
 // A completed value as an integer fraction every reader of the files takes ("2892:1000").
 QString CompletedRatioText(double value);

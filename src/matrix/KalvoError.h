@@ -16,7 +16,8 @@ public:
         ekOverflow,    // "Floating point overflow"
         ekFile,        // a file that cannot be opened, read or written
         ekFormat,      // a model file whose content breaks its rules
-        ekTooLarge     // more than memory or a person can hold: refused before allocating
+        ekTooLarge,    // more than memory or a person can hold: refused before allocating
+        ekUndetermined // judged pairs that fall apart: the weights are not determined
     };
 
     EKalvoError(TKind kind, const QString &message)

@@ -188,7 +188,7 @@ void TMatrix::CompleteBlankPairs()
     if (completion.Blank().empty())
         return;
     if (!completion.Connected())
-        throw EKalvoError(EKalvoError::ekInvalidOp, DisconnectedMessage(completion.LooseItems()));
+        throw EKalvoError(EKalvoError::ekUndetermined, DisconnectedMessage(completion.LooseItems()));
     const size_t n = size_t(Order);
     Completed.assign(n * n, 0.0);
     for (const auto &[r, c] : completion.Blank()) {

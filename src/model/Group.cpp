@@ -1,6 +1,17 @@
 #include "model/Group.h"
 
+#include <QCoreApplication>
+
+#include "matrix/Completion.h"
+#include "matrix/GroupJudgement.h"
+#include "matrix/KalvoError.h"
 #include "model/Model.h"
+#include "model/NodePath.h"
+
+QString ParticipantCount(int count)
+{
+    return QCoreApplication::translate("Kalvo", "%n udeležencev", nullptr, count);
+}
 
 std::vector<double> ParticipantWeights(const TModel &model)
 {
@@ -18,6 +29,25 @@ TGroup GroupOf(const TModel &model)
         if (node->Matrix && !node->Matrix->Judges.empty())
             group.Judges.emplace_back(TCriteriaTree::IndexPath(node), node->Matrix->Judges);
     return group;
+}
+
+void CheckGroupDetermines(const TModel &model, const TGroup &group)
+{
+    std::vector<double> weights;
+    for (const TParticipant &participant : group.Participants)
+        weights.push_back(participant.Weight);
+    for (const auto &[path, judges] : group.Judges) {
+        const TCriterionNode *node = model.Tree.NodeAt(path);
+        if (!node || !node->Matrix || node->Matrix->Kind != ckRelative)
+            continue;
+        WithContext([node] { return CriterionPlace(node); }, [&] {
+            TMatrix m = *node->Matrix;
+            m.Judges = judges;
+            const TCompletion completion(m.Order, AggregateJudgements(m, weights));
+            if (!completion.Connected())
+                throw EKalvoError(EKalvoError::ekUndetermined, DisconnectedMessage(completion, model.ItemNames(node)));
+        });
+    }
 }
 
 void SetGroup(TModel &model, const TGroup &group)

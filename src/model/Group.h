@@ -16,10 +16,17 @@ struct TGroup
     std::vector<std::pair<std::vector<int>, std::vector<TJudgeTexts>>> Judges;
 };
 
+// "1 udeleženec", "2 udeleženca", "3 udeleženci", "5 udeležencev": the language's
+// plural forms, through the translation catalogs (the Slovenian one holds only these).
+QString ParticipantCount(int count);
 // Each participant's weight, in order.
 std::vector<double> ParticipantWeights(const TModel &model);
 // The model's group as it is.
 TGroup GroupOf(const TModel &model);
+// Throws, naming the criterion, its loose items and a pair that joins them, when
+// the group's aggregate would leave a matrix it judges with pairs that fall apart
+// (its weights not determined); checked before the group becomes the model's.
+void CheckGroupDetermines(const TModel &model, const TGroup &group);
 // Makes group the model's: the participants, and judgements exactly in the
 // matrices it names (none elsewhere).
 void SetGroup(TModel &model, const TGroup &group);

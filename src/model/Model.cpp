@@ -142,6 +142,7 @@ void TModel::Reset()
     KnownFileStamp.clear();
     Status = TStatusLine();
     SubcriterionBars.clear();
+    Undetermined = false;
 }
 
 void TModel::Swap(TModel &other)
@@ -155,4 +156,5 @@ void TModel::Swap(TModel &other)
     KnownFileStamp.swap(other.KnownFileStamp);
     std::swap(Status, other.Status);
     SubcriterionBars.swap(other.SubcriterionBars);
+    std::swap(Undetermined, other.Undetermined);
 }

@@ -47,6 +47,9 @@ public:
 
     TStatusLine Status;
     std::vector<TSubcriterionBar> SubcriterionBars;
+    // The last refresh failed: the scores, bars and status say that the weights
+    // are not determined (RefreshResults).
+    bool Undetermined = false;
 
     int SolutionCount() const { return int(Solutions.size()); }
 

@@ -94,8 +94,9 @@ void TModelDocument::Run(std::unique_ptr<TEditCommand> command)
     }
     FHistory.push_back(std::move(command));
     ++FIndex;
-    Notify(*FHistory.back());
+    // The history first: a view that fails while it redraws leaves the captions right.
     emit HistoryChanged();
+    Notify(*FHistory.back());
 }
 
 void TModelDocument::Notify(const TEditCommand &command)
@@ -121,8 +122,8 @@ void TModelDocument::Undo()
     command.Undo(FModel);
     --FIndex;
     FModel.Tree.Select(NearestNode(FModel.Tree, command.SelectedBefore));
-    Notify(command);
     emit HistoryChanged();
+    Notify(command);
 }
 
 void TModelDocument::Redo()
@@ -133,8 +134,8 @@ void TModelDocument::Redo()
     command.Redo(FModel);
     ++FIndex;
     FModel.Tree.Select(NearestNode(FModel.Tree, command.SelectedAfter));
-    Notify(command);
     emit HistoryChanged();
+    Notify(command);
 }
 
 bool TModelDocument::CanUndoAdvice(const TCriterionNode *node) const
@@ -680,6 +681,8 @@ void TModelDocument::RemoveParticipant(int index)
 
 void TModelDocument::ReplaceGroup(const TGroup &group, const QString &text)
 {
+    // A group after which the results would not compute is refused whole.
+    CheckGroupDetermines(FModel, group);
     auto command = std::make_unique<TEditCommand>();
     command->Text = text;
     command->Change = TModelChange::Group;

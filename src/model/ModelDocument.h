@@ -60,7 +60,8 @@ public:
     void RenameParticipant(int index, const QString &name);
     void SetParticipantWeight(int index, double weight);
     void RemoveParticipant(int index);
-    // A whole group at once (a survey read): one edit.
+    // A whole group at once (a survey read): one edit. A group whose judgements
+    // would leave a matrix's pairs apart is refused (CheckGroupDetermines).
     void ReplaceGroup(const TGroup &group, const QString &text);
 
     // --- Not edits: they replace the model and start a new history.

@@ -56,10 +56,9 @@ void RememberLanguage(const QString &language)
 
 bool InstallLanguage(QCoreApplication &application, const QString &language)
 {
-    if (Known(language) != QLatin1String("en"))
-        return true;
+    // Slovenian is the texts themselves; its catalog holds only the plural forms.
     auto *translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral(":/i18n/kalvo_en.qm"))) {
+    if (!translator->load(QStringLiteral(":/i18n/kalvo_%1.qm").arg(Known(language)))) {
         delete translator;
         return false;
     }

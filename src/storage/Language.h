@@ -19,6 +19,7 @@ QStringList WithoutLanguage(const QStringList &arguments);
 QString RememberedLanguage();
 void RememberLanguage(const QString &language);
 
-// Gives the application the texts of language ("en": the English catalog carried
-// in the program); "sl" needs none. False when the catalog cannot be loaded.
+// Gives the application the texts of language, from the catalog carried in the
+// program ("en": every text; "sl": only the plural forms, the texts themselves
+// being Slovenian). False when the catalog cannot be loaded.
 bool InstallLanguage(QCoreApplication &application, const QString &language);

@@ -164,5 +164,7 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
 
 void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path)
 {
-    SetGroup(model, ReadSurvey(model, csv, path));
+    const TGroup group = ReadSurvey(model, csv, path);
+    CheckGroupDetermines(model, group);
+    SetGroup(model, group);
 }

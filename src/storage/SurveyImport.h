@@ -17,6 +17,8 @@ class TModel;
 // replace the model's; every criterion a column names gets their judgements (the
 // pairs no column names are blank for all). Anything that does not fit throws a
 // format error naming the file, line and column; the model is then unchanged.
+// ReadSurvey, refused when the group's judgements leave a matrix's pairs apart
+// (CheckGroupDetermines), then the group is the model's.
 void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path);
 // The survey read, without changing the model (the window makes it one edit).
 TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &path);

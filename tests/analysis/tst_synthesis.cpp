@@ -303,8 +303,23 @@ void TestSynthesis::blankPairsThatCutTheItemsApart()
     ratios[2][1].clear();   // B : C as well: C is compared with nothing
     ratios[1][2].clear();
     model.Tree.Select(model.Tree.FirstNode());
-    QCOMPARE(ErrorOf([&] { AnalyzeAll(model); }),
-             DisconnectedMessage({QStringLiteral("C")}) + QStringLiteral("\nKriterij »Cilj/K1«"));
+    const QString why = DisconnectedMessage({QStringLiteral("C")}) + QStringLiteral(" Naslednja primerjava: »A« : »C«.");
+    QCOMPARE(ErrorOf([&] { AnalyzeAll(model); }), why + QStringLiteral("\nKriterij »Cilj/K1«"));
+    // The refresh the window shows says so instead of keeping the last results;
+    // the pair to ask is the start's own only when its pairs are the ones apart.
+    for (TCriterionNode *start : {model.Tree.FirstNode(), leaf}) {
+        model.Tree.Select(start);
+        const std::optional<EKalvoError> error = RefreshResults(model);
+        QVERIFY(error && error->kind() == EKalvoError::ekUndetermined && model.Undetermined);
+        QCOMPARE(model.Solutions[0].ValueText, QStringLiteral("–"));
+        QCOMPARE(model.Status.Panels[1], QStringLiteral("Uteži niso določene"));
+        QCOMPARE(model.Status.BlankPairs, QStringLiteral("Kriterij »Cilj/K1«: ") + why);
+        QCOMPARE(model.Status.NextRow, start == leaf ? 1 : 0);
+        QCOMPARE(model.Status.NextCol, start == leaf ? 3 : 0);
+    }
+    ratios[2][1] = QStringLiteral("1");
+    ratios[1][2] = QStringLiteral("1");
+    QVERIFY(!RefreshResults(model) && !model.Undetermined && model.Status.Panels[1] == QStringLiteral("Matrika 3x3"));
 }
 
 namespace {

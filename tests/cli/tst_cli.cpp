@@ -225,6 +225,9 @@ void TestCli::importSurvey_data()
     QTest::newRow("a ratio that is no ratio") << header + "Ana;1;3:1;5:1;1\nBine;1;x;1;1\n"
                                               << "vrstica 3, stolpec »Nakup avtomobila: Stroški : Varnost«";
     QTest::newRow("no name column") << QByteArray("Utež\n1\n") << "ni stolpca »Ime«";
+    QTest::newRow("answers that leave items loose")
+        << QByteArray("Ime;Nakup avtomobila: Stroški : Varnost\nAna;3:1\n")
+        << "Nobena primerjava ne povezuje »Udobje«, »Prtljažnik« z ostalimi";
 }
 
 // A survey into a model's participants: the group is there for kalvo-cli group,

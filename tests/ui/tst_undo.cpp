@@ -235,22 +235,29 @@ void TestUndo::surveyFromTheWindow()
     };
     write("dobra.csv", "Ime;Nakup avtomobila: Stro\xC5\xA1ki : Varnost;Nakup avtomobila: Varnost : Udobje;"
                        "Nakup avtomobila: Udobje : Prtlja\xC5\xBEnik\nAna;3:1;1;2:1\nBine;1:2;1:3;1\n");
-    write("slaba.csv", "Ime;Nakup avtomobila: Stro\xC5\xA1ki : Barva\nAna;3:1\n");
+    write("barva.csv", "Ime;Nakup avtomobila: Stro\xC5\xA1ki : Barva\nAna;3:1\n");
+    // One pair of the root's four items: Udobje and Prtljažnik would hang loose.
+    write("malo.csv", "Ime;Nakup avtomobila: Stro\xC5\xA1ki : Varnost\nAna;3:1\n");
     TWindow w;
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
-    QStringList log;
-    AnswerFile(dir.filePath(QStringLiteral("slaba.csv")));
-    AnswerAndRecord(&log);
-    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Uvozianketo1);
-    QCOMPARE(log.size(), 1);
-    QVERIFY2(log.first().contains(QStringLiteral("Barva")), qPrintable(log.first()));
-    QVERIFY(w.Model.Participants.empty());
+    const QString score = w.Score(0);
+    for (const auto &[file, why] : {std::pair{"barva.csv", "Barva"}, std::pair{"malo.csv", "»Udobje«, »Prtljažnik«"}}) {
+        QStringList log;
+        AnswerFile(dir.filePath(QString::fromLatin1(file)));
+        AnswerAndRecord(&log);
+        ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Uvozianketo1);
+        QCOMPARE(log.size(), 1);
+        QVERIFY2(log.first().contains(QString::fromUtf8(why)), qPrintable(log.first()));
+        QVERIFY(w.Model.Participants.empty());
+        QVERIFY(!w.Document.CanUndo() && !w.Document.IsModified());
+        QCOMPARE(w.Score(0), score);
+    }
 
     AnswerFile(dir.filePath(QStringLiteral("dobra.csv")));
     ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Uvozianketo1);
     QCOMPARE(w.Model.Participants.size(), size_t(2));
     QTRY_VERIFY(w.Form.Udelezenec->isVisible());
-    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: uvozi anketo dobra.csv"));
+    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: uvozi anketo dobra.csv (2 udeleženca)"));
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(w.Model.Participants.empty());
 }

@@ -21,6 +21,7 @@ TKalvoApplication::TKalvoApplication(int &argc, char **argv)
         InstallLanguage(*this, FLanguage);
         return;
     }
+    InstallLanguage(*this, FLanguage);   // the plural forms
     // Qt's Slovenian catalogs: the whole-Qt one and the modules' own, where the system has them.
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char *catalog : {"qt_sl", "qtbase_sl", "qtwebengine_sl", "qtdeclarative_sl", "qt_help_sl"}) {

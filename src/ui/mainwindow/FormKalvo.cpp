@@ -8,6 +8,7 @@
 #include "model/GridContent.h"
 #include "model/GridEdits.h"
 #include "ui/dialogs/HelpViewer.h"
+#include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
 #include "ui/common/ModalHost.h"
 #include "ui/common/WidgetPicture.h"
@@ -315,10 +316,7 @@ void TFormKalvo::ModelChanged(TModelChange change, TCriterionNode *node)
     tv_kriteriji->ShowCurrent(Model.Tree.Selected());
     Panel2->SyncRows(Model);
     RefillGrid();
-    if (change == TModelChange::Model)
-        ShowResults();   // a model read from files comes with its synthesis
-    else
-        AnalyzeAll();
+    AnalyzeAll();
 }
 
 // The participant selector: "Skupina" and each participant, shown for a group's model.
@@ -349,10 +347,15 @@ void TFormKalvo::ShowHistory()
 
 // --- Model operations ---------------------------------------------------------
 
+// The results follow the model: when its weights are not determined the views say
+// so (no box: the line under the grid tells why and which pair to ask); any other
+// failure is shown as well.
 void TFormKalvo::AnalyzeAll()
 {
-    ::AnalyzeAll(Document.Model(), Document.Participant());
+    const std::optional<EKalvoError> error = RefreshResults(Document.Model(), Document.Participant());
     ShowResults();
+    if (error && error->kind() != EKalvoError::ekUndetermined)
+        throw *error;
 }
 
 void TFormKalvo::tv_kriterijiChange(TCriterionNode *node)
@@ -670,7 +673,8 @@ void TFormKalvo::UvoziAnketo()
     const QString file = FSurveyDialog->selectedFiles().constFirst();
     // Read whole first: a faulty survey is told and changes nothing.
     const TGroup group = ReadSurvey(Model, ReadFileBytes(file), file);
-    Document.ReplaceGroup(group, tr("uvozi anketo %1").arg(QFileInfo(file).fileName()));
+    Document.ReplaceGroup(group, tr("uvozi anketo %1 (%2)")
+                                     .arg(QFileInfo(file).fileName(), ParticipantCount(int(group.Participants.size()))));
 }
 
 // The results under the selected criterion as a spreadsheet: .xlsx (with a sheet

@@ -54,9 +54,9 @@ void TProjectCommands::Open(const QString &fileName)
     try {
         LoadProject(Document.Model(), fileName, &replaced);
     } catch (...) {
-        if (replaced)
-            Document.ModelReplaced();
-        throw;
+        if (!replaced)
+            throw;
+        // Only the closing synthesis failed: the views refresh and show why.
     }
     Document.ModelReplaced();
 }
