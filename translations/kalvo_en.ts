@@ -514,6 +514,14 @@ No change of one weight changes the best solution.
             <numerusform>%n participants</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skupina: tehtana geometrična sredina sodb udeležencev. Sodbe spreminjate, ko izberete udeleženca.</source>
+        <translation>Group: the weighted geometric mean of the participants’ judgements. Choose a participant to change judgements.</translation>
+    </message>
+    <message>
+        <source>Vrednost še ni vnesena (za zdaj 1)</source>
+        <translation>No value typed yet (1 for now)</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

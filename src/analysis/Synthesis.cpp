@@ -69,13 +69,18 @@ double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *c
 
 TStatusLine StatusFor(const TCriterionNode *node)
 {
-    TStatusLine status;
     if (!node)
+        return TStatusLine();
+    return StatusFor(node->Name, node->Matrix.get());
+}
+
+TStatusLine StatusFor(const QString &name, const TMatrix *matrix)
+{
+    TStatusLine status;
+    status.Panels[0] = name;
+    if (!matrix)
         return status;
-    status.Panels[0] = node->Name;
-    if (!node->Matrix)
-        return status;
-    const TMatrix &m = *node->Matrix;
+    const TMatrix &m = *matrix;
     switch (m.Kind) {
     case ckRelative:
         status.Panels[1] = QCoreApplication::translate("Kalvo", "Matrika %1x%1").arg(m.Order);
@@ -184,6 +189,31 @@ std::vector<double> ScoresOfAll(TCriterionNode *node, size_t solutions, bool exa
     return scores;
 }
 
+// The start criterion's status line as participant judges it, when the group
+// judges it: their own matrix's figures ("Matrika 3x3 · Ana"), or that their
+// pairs do not determine weights; their blank pairs and the pair to ask next.
+std::optional<TStatusLine> ParticipantStatus(const TModel &model, const TCriterionNode *start, int participant)
+{
+    if (participant < 0 || size_t(participant) >= model.Participants.size() || !start || !start->Matrix
+        || start->Matrix->Kind != ckRelative || start->Matrix->Judges.empty())
+        return std::nullopt;
+    TMatrix own = JudgeMatrix(*start->Matrix, size_t(participant));
+    TStatusLine status;
+    try {
+        WithContext([start] { return CriterionPlace(start); }, [&] { own.Compute(model.ExactMethod); });
+        status = StatusFor(start->Name, &own);
+    } catch (const EKalvoError &e) {
+        if (e.kind() != EKalvoError::ekUndetermined)
+            throw;
+        status.Panels[0] = start->Name;
+        status.Panels[1] = QCoreApplication::translate("Kalvo", "Uteži niso določene");
+    }
+    status.Panels[1] += QStringLiteral(" · ") + model.Participants[size_t(participant)].Name;
+    if (const std::optional<TCompletion> completion = BlankPairsOf(own))
+        AddBlankPairs(status, *completion, model.ItemNames(start));
+    return status;
+}
+
 // Every solution's score under start from the matrices as they are prepared now;
 // a matrix the cache holds is not computed again.
 std::vector<double> ScoresUnder(TModel &model, TCriterionNode *start, TSynthesisCache &cache)
@@ -226,30 +256,20 @@ void AnalyzeAll(TModel &model, int participant)
     // Each participant's own ranking, their judgements alone; one whose judgements
     // do not determine weights (their pairs fall apart) has none.
     std::vector<std::vector<int>> ranks(model.Participants.size());
-    std::optional<TStatusLine> own;
     TSynthesisCache shared;   // what every participant's run shares is computed once
     for (size_t p = 0; p < model.Participants.size(); ++p) {
         PrepareGroupMatrices(model, start, int(p));
-        TStatusLine status;
-        if (int(p) == participant)
-            AddBlankPairs(status, model, start);
         try {
             TSynthesisCache run = shared;
             ranks[p] = RanksOf(ScoresUnder(model, start, run));
             KeepShared(shared, run, start);
-            if (int(p) == participant) {
-                const TStatusLine computed = StatusFor(start);
-                status.Panels = computed.Panels;
-                status.Emphasis = computed.Emphasis;
-                if (!status.Panels[1].isEmpty() && start->Matrix && !start->Matrix->Given.empty())
-                    status.Panels[1] += QStringLiteral(" · ") + model.Participants[p].Name;
-            }
         } catch (const EKalvoError &) {
             ranks[p].clear();
         }
-        if (int(p) == participant)
-            own = status;
     }
+    // The shown participant's status line is their own matrix's, whatever they have
+    // judged below it.
+    const std::optional<TStatusLine> own = ParticipantStatus(model, start, participant);
 
     // A group's matrices are the aggregate of its participants' judgements.
     PrepareGroupMatrices(model, start);
@@ -263,12 +283,6 @@ void AnalyzeAll(TModel &model, int participant)
         solution.Ranks.clear();
         for (const std::vector<int> &participantRanks : ranks)
             solution.Ranks.push_back(participantRanks.empty() ? 0 : participantRanks[size_t(k)]);
-    }
-    if (own && own->Panels[0].isEmpty()) {
-        // their judgements do not determine weights: the group's figures, their blank pairs
-        const TStatusLine group = StatusFor(start);
-        own->Panels = group.Panels;
-        own->Emphasis = group.Emphasis;
     }
     if (own) {
         model.Status = *own;
@@ -337,12 +351,14 @@ void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode
 
 void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNode *node)
 {
-    const std::optional<TCompletion> completion = node && node->Matrix ? BlankPairsOf(*node->Matrix) : std::nullopt;
-    if (!completion)
-        return;
-    status.BlankPairs = QCoreApplication::translate("Kalvo", "Neprimerjani pari: %1").arg(completion->Blank().size());
-    if (const auto next = completion->NextPair()) {
-        const QStringList items = model.ItemNames(node);
+    if (const std::optional<TCompletion> completion = node && node->Matrix ? BlankPairsOf(*node->Matrix) : std::nullopt)
+        AddBlankPairs(status, *completion, model.ItemNames(node));
+}
+
+void AddBlankPairs(TStatusLine &status, const TCompletion &completion, const QStringList &items)
+{
+    status.BlankPairs = QCoreApplication::translate("Kalvo", "Neprimerjani pari: %1").arg(completion.Blank().size());
+    if (const auto next = completion.NextPair()) {
         status.BlankPairs += QCoreApplication::translate("Kalvo", ". Naslednja primerjava: »%1« : »%2«")
                                  .arg(items.value(next->first), items.value(next->second));
         status.NextRow = next->first + 1;

@@ -36,8 +36,11 @@ void ComputeSubcriterionBars(TModel &model);
 
 // The texts of the status line for a start node whose matrix has been computed.
 TStatusLine StatusFor(const TCriterionNode *node);
+// The same for a criterion's name and a computed matrix (none: the name alone).
+TStatusLine StatusFor(const QString &name, const TMatrix *matrix);
 // For a node whose matrix has blank pairs: how many, and the pair to ask next by its items' names.
 void AddBlankPairs(TStatusLine &status, const TModel &model, const TCriterionNode *node);
+void AddBlankPairs(TStatusLine &status, const class TCompletion &completion, const QStringList &items);
 // For a group's matrix: the consensus of the participants' own weights (S*) in words.
 void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode *node);
 // Gives every ratio matrix under start that holds a group's judgements the

@@ -17,7 +17,7 @@ namespace {
 // The logarithm of a judged cell's value; its error names the cell as Compute does.
 double LogValue(const TMatrix &matrix, int r, int c)
 {
-    return WithContext([=] { return QCoreApplication::translate("Kalvo", "celica (%1, %2)").arg(r + 1).arg(c + 1); }, [&] {
+    return WithContext([=] { return CellPlace(r, c); }, [&] {
         const double value = RatioToFloat(matrix.RatioText(c, r));
         if (!(value > 0.0) || !std::isfinite(value))
             throw EKalvoError::invalidOp();

@@ -42,7 +42,7 @@ std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &part
                 if (v == 0.0 || r >= m.Order || c >= m.Order || IsBlankPair(m, r, c))
                     continue;
                 const double value = WithContext(
-                    [=] { return QCoreApplication::translate("Kalvo", "celica (%1, %2)").arg(r + 1).arg(c + 1); },
+                    [=] { return CellPlace(r, c); },
                     [&] { return RatioToFloat(m.RatioText(c, r)); });
                 if (!(value > 0.0))
                     throw EKalvoError::invalidOp();

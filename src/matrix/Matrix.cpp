@@ -29,13 +29,18 @@ QString TooLargeMessage(qint32 order)
         .arg(MaxRelativeOrder);
 }
 
+QString CellPlace(qint32 r, qint32 c)
+{
+    return QCoreApplication::translate("Kalvo", "celica (%1, %2)").arg(r + 1).arg(c + 1);
+}
+
 namespace {
 
 // A cell's or a value's step; its error says which (1-based, as the status line).
 template <typename Step>
 auto AtCell(qint32 r, qint32 c, Step step)
 {
-    return WithContext([=] { return QCoreApplication::translate("Kalvo", "celica (%1, %2)").arg(r + 1).arg(c + 1); }, step);
+    return WithContext([=] { return CellPlace(r, c); }, step);
 }
 
 template <typename Step>

@@ -27,6 +27,9 @@ inline constexpr bool HasRandomIndex(qint32 order)
     return order >= 2 && size_t(order) < RandomIndex.size();
 }
 
+// "celica (2, 3)": where in a matrix an error happened, row and column from 0 shown from 1.
+QString CellPlace(qint32 r, qint32 c);
+
 // Shown (through ShowMessage) when a relative matrix above order 10 is computed,
 // once for each order the matrix takes.
 QString NoRandomIndexMessage();

@@ -6,6 +6,9 @@
 #include "matrix/Conversions.h"
 #include "matrix/GroupJudgement.h"
 #include "matrix/KalvoError.h"
+#include "model/Group.h"
+
+#include <QLocale>
 
 QString TGridContent::Cell(int c, int r) const
 {
@@ -13,9 +16,68 @@ QString TGridContent::Cell(int c, int r) const
     return it == FCells.end() ? QString() : it->second;
 }
 
-QString TGridContent::BlankTooltip()
+TGridContent::TLook TGridContent::Look(int c, int r) const
 {
-    return QCoreApplication::translate("Kalvo", "Ni primerjano; dopolnjeno iz ostalih primerjav");
+    const auto it = FLooks.find({c, r});
+    return it == FLooks.end() ? TLook::Judged : it->second;
+}
+
+QString TGridContent::LookTooltip(TLook look)
+{
+    switch (look) {
+    case TLook::Completed:
+        return QCoreApplication::translate("Kalvo", "Ni primerjano; dopolnjeno iz ostalih primerjav");
+    case TLook::Group:
+        return QCoreApplication::translate("Kalvo", "Skupina: tehtana geometrična sredina sodb udeležencev. "
+                                                    "Sodbe spreminjate, ko izberete udeleženca.");
+    case TLook::Untyped:
+        return QCoreApplication::translate("Kalvo", "Vrednost še ni vnesena (za zdaj 1)");
+    case TLook::Judged:
+        break;
+    }
+    return QString();
+}
+
+QString TGridContent::GroupText(double value)
+{
+    auto number = [](double v) {
+        QString text = QLocale().toString(v, 'f', 2);
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLocale().decimalPoint()))
+            text.chop(QLocale().decimalPoint().size());
+        return text;
+    };
+    if (!(value > 0.0))
+        return QString();
+    if (number(value) == QLatin1String("1") && number(1.0 / value) == QLatin1String("1"))
+        return QStringLiteral("1");
+    return value >= 1.0 ? number(value) + QStringLiteral(":1") : QStringLiteral("1:") + number(1.0 / value);
+}
+
+void TGridContent::ShowGroup(const TModel &model, const TMatrix &m)
+{
+    // A text that is no ratio is reported by the synthesis; the cells stay empty until then.
+    std::vector<double> values;
+    try {
+        values = AggregateJudgements(m, ParticipantWeights(model));
+    } catch (const EKalvoError &) {
+        values.assign(size_t(m.Order) * size_t(m.Order), 0.0);
+    }
+    const TCompletion completion(m.Order, values);
+    for (int r = 0; r < m.Order; ++r)
+        for (int c = 0; c < m.Order; ++c) {
+            const double value = values[size_t(r) * size_t(m.Order) + size_t(c)];
+            if (r == c) {
+                SetCell(c + 1, r + 1, QStringLiteral("1"));
+            } else if (value > 0.0) {
+                SetCell(c + 1, r + 1, GroupText(value));
+                FLooks[{c + 1, r + 1}] = TLook::Group;
+            } else {
+                SetCell(c + 1, r + 1, completion.Connected() ? FormatFloat4(completion.Value(r, c)) : QString());
+                FLooks[{c + 1, r + 1}] = TLook::Completed;
+            }
+        }
 }
 
 void TGridContent::ShowCompletion(const TMatrix &m)
@@ -30,7 +92,7 @@ void TGridContent::ShowCompletion(const TMatrix &m)
     for (int r = 0; r < m.Order; ++r)
         for (int c = 0; c < m.Order; ++c)
             if (IsBlankPair(m, r, c)) {
-                FBlank.insert({c + 1, r + 1});
+                FLooks[{c + 1, r + 1}] = TLook::Completed;
                 SetCell(c + 1, r + 1, completion && completion->Connected()
                                           ? FormatFloat4(completion->Value(r, c)) : QString());
             }
@@ -83,11 +145,15 @@ TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node,
         const bool judge = participant >= 0 && size_t(participant) < m.Judges.size();
         const TMatrix own = judge ? JudgeMatrix(m, size_t(participant)) : TMatrix(0, ckRelative);
         const TMatrix &texts = judge ? own : m;
-        for (int c = 1; c <= n; ++c)
-            for (int r = 1; r <= n; ++r)
-                grid.SetCell(c, r, texts.Ratios[size_t(c - 1)][size_t(r - 1)]);
-        if (HasBlankPairs(texts))
-            grid.ShowCompletion(texts);
+        if (!judge && !m.Judges.empty() && !model.Participants.empty()) {
+            grid.ShowGroup(model, m);   // the group's own matrix, which nobody edits
+        } else {
+            for (int c = 1; c <= n; ++c)
+                for (int r = 1; r <= n; ++r)
+                    grid.SetCell(c, r, texts.Ratios[size_t(c - 1)][size_t(r - 1)]);
+            if (HasBlankPairs(texts))
+                grid.ShowCompletion(texts);
+        }
         for (int k = 1; k <= n; ++k) {
             grid.SetCell(k, 0, items.value(k - 1));
             grid.SetCell(0, k, items.value(k - 1));

@@ -5,8 +5,6 @@
 #include <QString>
 
 #include <map>
-#include <optional>
-#include <set>
 #include <utility>
 
 // What the comparison grid shows for one criterion, in grid coordinates
@@ -19,11 +17,21 @@ public:
     int RowCount = 2;
     QString TreeTooltip;
 
+    // How a data cell's text came about, so that the grid shows it apart from
+    // what the user typed or chose.
+    enum class TLook {
+        Judged,      // the user's own text
+        Completed,   // a blank pair: its completed value, not a judgement
+        Group,       // a group's matrix in "Skupina": the aggregate of the participants, read-only
+        Untyped      // a measured value not typed yet (a new solution's placeholder)
+    };
+
     QString Cell(int c, int r) const;
     void SetCell(int c, int r, const QString &text) { FCells[{c, r}] = text; }
-    // A blank pair's cell: it shows the completed value, not a judgement.
-    bool IsBlank(int c, int r) const { return FBlank.count({c, r}) > 0; }
-    static QString BlankTooltip();
+    TLook Look(int c, int r) const;
+    bool IsBlank(int c, int r) const { return Look(c, r) == TLook::Completed; }
+    // What a cell of that look says when the mouse rests on it ("" for Judged).
+    static QString LookTooltip(TLook look);
 
     // Fills the grid for node (or the selected node), its matrix as the dimension
     // rule makes it; the model is only read. Nothing to show without a node: the
@@ -36,8 +44,12 @@ public:
     static QString AbsoluteHeading(TCriterionKind kind);
     static QString KindTooltip(TCriterionKind kind);
 
+    // A group's value a(r, c) as a reader takes it: "3:1", "1:1,73", "1".
+    static QString GroupText(double value);
+
 private:
     void ShowCompletion(const TMatrix &m);
+    void ShowGroup(const TModel &model, const TMatrix &m);
     std::map<std::pair<int, int>, QString> FCells;
-    std::set<std::pair<int, int>> FBlank;
+    std::map<std::pair<int, int>, TLook> FLooks;
 };

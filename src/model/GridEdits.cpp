@@ -4,6 +4,7 @@
 
 #include "matrix/KalvoError.h"
 #include "matrix/Conversions.h"
+#include "model/NodePath.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,6 +32,24 @@ TRatioPreset PresetRatio(const QString &cellText)
         preset.Position = 0;
     }
     return preset;
+}
+
+TRatioPreset PresetForPair(const TModel &model, const TCriterionNode *node, int c, int r, int participant)
+{
+    if (!node || !node->Matrix || c < 1 || r < 1 || c == r)
+        return {};
+    std::unique_ptr<TMatrix> scratch;
+    const TMatrix &m = model.FittedMatrix(node, scratch);
+    if (c > m.Order || r > m.Order)
+        return {};
+    const bool judge = participant >= 0 && size_t(participant) < m.Judges.size();
+    auto text = [&](int col, int row) {
+        return judge ? m.Judges[size_t(participant)][size_t(col - 1)][size_t(row - 1)] : m.RatioText(col - 1, row - 1);
+    };
+    if (text(c, r).isEmpty() || text(r, c).isEmpty())
+        return {};
+    return WithContext([&] { return CriterionPlace(node) + QStringLiteral(", ") + CellPlace(r - 1, c - 1); },
+                       [&] { return PresetRatio(text(c, r)); });
 }
 
 TRatioAnswer RatioAnswer(int position, int trackMax)

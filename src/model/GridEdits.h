@@ -19,6 +19,11 @@ struct TRatioPreset
 // 100, which the step field cannot hold, are offered as 100. A text that is not a
 // ratio throws the conversion error.
 TRatioPreset PresetRatio(const QString &cellText);
+// Where the ratio dialog starts for grid cell (c, r) of node's ratio matrix: from
+// the texts the model holds, the participant's own when one is shown (from 0);
+// equal importance for a blank pair and for a node without a matrix. A text that
+// is no ratio throws the conversion error, naming the cell.
+TRatioPreset PresetForPair(const TModel &model, const TCriterionNode *node, int c, int r, int participant = -1);
 
 // The texts a confirmed scale position gives: for the double-clicked cell and its mirror.
 struct TRatioAnswer

@@ -199,11 +199,7 @@ void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChan
         EditJudgements(node, std::move(cells), text);
         return;
     }
-    if (node->Matrix && !node->Matrix->Judges.empty() && !FModel.Participants.empty())
-        throw EKalvoError(EKalvoError::ekInvalidOp,
-                          QCoreApplication::translate("Kalvo", "Kriterij »%1« presoja skupina: njegova razmerja so izračunana iz sodb "
-                                         "udeležencev, zato jih tu ni mogoče spreminjati.")
-                              .arg(EKalvoError::Quote(node->Name)));
+    CheckRatiosEditable(node);
     const bool created = !node->Matrix;
     // The texts before: a node without a matrix compares as its first matrix will.
     const TMatrix *m = node->Matrix.get();
@@ -233,6 +229,15 @@ void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChan
             n->Matrix->Ratios[size_t(c.Col - 1)][size_t(c.Row - 1)] = c.From;
     };
     Run(std::move(command));
+}
+
+void TModelDocument::CheckRatiosEditable(const TCriterionNode *node) const
+{
+    if (FParticipant < 0 && node && node->Matrix && !node->Matrix->Judges.empty() && !FModel.Participants.empty())
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QCoreApplication::translate("Kalvo", "Kriterij »%1« presoja skupina: njegova razmerja so izračunana iz sodb "
+                                         "udeležencev, zato jih tu ni mogoče spreminjati.")
+                              .arg(EKalvoError::Quote(node->Name)));
 }
 
 // A participant's own judgements of a group's matrix.

@@ -33,6 +33,9 @@ public:
     // matrix the group judges, or the matrix's own (-1). Not part of the history.
     void SetParticipant(int participant) { FParticipant = participant; }
     int Participant() const { return FParticipant; }
+    // Throws the refusal when the ratio edits cannot change node's matrix: a group's
+    // matrix while no participant is shown (it is their aggregate).
+    void CheckRatiosEditable(const TCriterionNode *node) const;
     // Grid cell (c, r) of node's ratio matrix and its mirror, as the ratio dialog answers.
     void SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror);
     // The measured value of grid row r (from 1) of node's absolute matrix.

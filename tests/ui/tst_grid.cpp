@@ -10,6 +10,8 @@
 #include "analysis/Synthesis.h"
 #include "ui/dialogs/FormRazmerje.h"
 #include "matrix/Conversions.h"
+#include "storage/ModelFiles.h"
+#include "storage/ModelJson.h"
 #include "UiTestSupport.h"
 
 #include <QApplication>
@@ -102,6 +104,7 @@ private slots:
     void ratioEdits();
     void blankPairs();
     void groupParticipants();
+    void groupAsEachParticipantJudges();
     void barsFollowTheEditAtOnce();
     void presetFromTheCell_data();
     void presetFromTheCell();
@@ -240,7 +243,7 @@ void TestGrid::decimalTextCannotBePreset()
     AnswerAndRecord(&log);
     w.DoubleClickCell(2, 1);
     QCOMPARE(log, (QStringList{"Kalvo: ',' is not a valid integer value\nKriterij »Izbira«, celica (1, 2)",
-                               "Kalvo: ',' is not a valid integer value"}));
+                               "Kalvo: ',' is not a valid integer value\nKriterij »Izbira«, celica (1, 2)"}));
     QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("2,5"));
     QCOMPARE(w.Grid()->Cell(1, 2), QStringLiteral("1"));
 }
@@ -527,6 +530,58 @@ void TestGrid::groupParticipants()
     QCOMPARE(w.Score(0), QStringLiteral("0,3750"));   // A : B now 3, the mean of 9 and 1
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w.Score(0), QStringLiteral("0,4330"));
+}
+
+// Ana judges the root's three items and leaf A; Bine leaves A : C blank and leaf
+// A unjudged. "Skupina" shows the aggregate, read-only; Bine's view shows his own
+// matrix's figures and lets him judge the pair whose completed value is shown.
+void TestGrid::groupAsEachParticipantJudges()
+{
+    QTemporaryDir dir;
+    const QByteArray json = R"({"format": "kalvo-model", "version": 1, "solutions": ["X", "Y"],
+        "participants": [{"name": "Ana", "weight": 1}, {"name": "Bine", "weight": 1}],
+        "criteria": [
+          {"name": "Koren", "level": 0, "kind": "relative",
+           "ratios": [["1", "1", "1"], ["1", "1", "1"], ["1", "1", "1"]],
+           "judgements": [[["1", "3:1", "4:1"], ["1:3", "1", "2:1"], ["1:4", "1:2", "1"]],
+                          [["1", "1", ""], ["1", "1", "3:1"], ["", "1:3", "1"]]]},
+          {"name": "A", "level": 1, "kind": "relative", "ratios": [["1", "1"], ["1", "1"]],
+           "judgements": [[["1", "3:1"], ["1:3", "1"]], [["1", ""], ["", "1"]]]},
+          {"name": "B", "level": 1, "kind": "more_is_better", "values": ["1", "2"]},
+          {"name": "C", "level": 1, "kind": "less_is_better", "values": ["1", "2"]}]})";
+    TModel model;
+    ModelFromJson(model, json);
+    SaveProject(model, dir.filePath(QStringLiteral("skupina")));
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(dir.filePath(QStringLiteral("skupina"))); });
+    QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("1,73:1"));   // the geometric mean of 3 and 1
+    QCOMPARE(w.Grid()->Cell(1, 2), QStringLiteral("1:1,73"));
+    QCOMPARE(w.Grid()->Cell(3, 1), QStringLiteral("4:1"));       // Ana's alone
+    QVERIFY(!w.Grid()->item(0, 1)->toolTip().isEmpty());
+    QStringList log;
+    AnswerAndRecord(&log);   // refused before the ratio dialog, which would take an answer in vain
+    w.DoubleClickCell(2, 1);
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log.first().contains(QStringLiteral("presoja skupina")), qPrintable(log.first()));
+
+    QComboBox *who = w.Form.Udelezenec;
+    QTRY_VERIFY(who->isVisible());
+    who->setFocus();
+    QTest::keyClick(who, Qt::Key_Down);
+    QTest::keyClick(who, Qt::Key_Down);
+    QCOMPARE(who->currentText(), QStringLiteral("Bine"));
+    auto *status = w.Form.findChild<TStatusLineView *>();
+    QCOMPARE(status->Panels[1]->text(), QStringLiteral("Matrika 3x3 · Bine"));   // his, though leaf A is not judged by him
+    QCOMPARE(status->Panels[2]->text(), QStringLiteral("lambda= 3,0000"));      // A : C completed from 1 and 3
+    QVERIFY(w.Grid()->item(0, 2)->font().italic());
+    QVERIFY(w.Form.BlankPairs->text().contains(QStringLiteral("Naslednja primerjava: »A« : »C«")));
+    TRatioSeen seen;
+    AnswerRatio(&seen, {Qt::Key_PageUp});
+    w.DoubleClickCell(3, 1);
+    QCOMPARE(seen.Position, 8);   // equal importance, not the completed value
+    QCOMPARE(seen.Max, 16);
+    QCOMPARE(w.Model.Tree.FirstNode()->Matrix->Judges[1][2][0], QStringLiteral("1:3"));
+    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: Bine: razmerje A : C"));
 }
 
 KALVO_TEST_MAIN(TestGrid)

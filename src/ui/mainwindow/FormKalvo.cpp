@@ -415,10 +415,11 @@ void TFormKalvo::sg_matrikaDblClick()
     const int r = sg_matrika->Row();
     const int changes = FChanges;
     if ((!node->Matrix || node->Matrix->Kind == ckRelative) && c != r) {
-        // A blank pair starts from equal importance, not from its completed value.
-        const bool blank = node->Matrix && IsBlankPair(*node->Matrix, r - 1, c - 1);
-        FormRazmerje()->Prepare(sg_matrika->Cell(0, 0), sg_matrika->Cell(r, 0), sg_matrika->Cell(0, c),
-                              blank ? TRatioPreset() : PresetRatio(sg_matrika->Cell(c, r)));
+        Document.CheckRatiosEditable(node);   // before the dialog, not after the answer
+        // From the model's texts (the shown participant's): a blank pair from equal importance.
+        const QStringList items = Model.ItemNames(node);
+        FormRazmerje()->Prepare(node->Name, items.value(r - 1), items.value(c - 1),
+                                PresetForPair(Model, node, c, r, Document.Participant()));
         const int result = TModalHost::Exec(*FormRazmerje());
         if (result == QDialog::Accepted) {
             const TRatioAnswer answer = RatioAnswer(FormRazmerje()->Position(), FormRazmerje()->TrackMax());

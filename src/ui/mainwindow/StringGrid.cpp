@@ -181,13 +181,16 @@ void TStringGrid::Show(const TGridContent &grid)
         for (int r = 0; r < grid.RowCount; ++r) {
             SetCell(c, r, grid.Cell(c, r));
             if (QTableWidgetItem *cell = c > 0 && r > 0 ? item(r - 1, c - 1) : nullptr) {
-                // A blank pair shows its completed value apart from the judgements.
-                const bool blank = grid.IsBlank(c, r);
+                // What the user did not judge or type is shown apart from what they did.
+                const TGridContent::TLook look = grid.Look(c, r);
+                const bool apart = look == TGridContent::TLook::Completed || look == TGridContent::TLook::Untyped;
                 QFont font = this->font();
-                font.setItalic(blank);
+                font.setItalic(apart);
                 cell->setFont(font);
-                cell->setForeground(blank ? QBrush(Qt::gray) : QBrush());
-                cell->setData(Qt::ToolTipRole, blank ? QVariant(TGridContent::BlankTooltip()) : QVariant());
+                cell->setForeground(apart ? QBrush(Qt::gray)
+                                          : look == TGridContent::TLook::Group ? QBrush(QColor(0, 70, 140)) : QBrush());
+                const QString tip = TGridContent::LookTooltip(look);
+                cell->setData(Qt::ToolTipRole, tip.isEmpty() ? QVariant() : QVariant(tip));
             }
         }
     setCurrentCell(std::min(row, grid.RowCount - 1) - 1, std::min(col, grid.ColCount - 1) - 1);
