@@ -343,12 +343,47 @@ int RunAnalysis(QCommandLineParser &parser, const QStringList &arguments,
 
 } // namespace
 
+// A model whose weights are not determined: the document says why, with the
+// blank pairs and the next pair of each criterion, and no numbers.
+QJsonObject UndeterminedJson(const TModel &model, TCriterionNode *start, const EKalvoError &failure)
+{
+    QJsonObject out = AnalysisJson(model, start);
+    QJsonArray solutions, criteria;
+    for (const TSolution &s : model.Solutions)
+        solutions.append(QJsonObject{{QStringLiteral("name"), s.Name}, {QStringLiteral("score"), QJsonValue()}});
+    for (const QJsonValue &value : out.value(QStringLiteral("criteria")).toArray()) {
+        QJsonObject criterion = value.toObject();
+        for (const char *key : {"vector", "lambda", "ci", "cr", "maxd", "maxd_row", "maxd_col"})
+            criterion.insert(QLatin1String(key), QJsonValue());
+        criteria.append(criterion);
+    }
+    out.insert(QStringLiteral("solutions"), solutions);
+    out.insert(QStringLiteral("criteria"), criteria);
+    out.insert(QStringLiteral("error"), failure.message());
+    return out;
+}
+
 int AnalyzeCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    return RunAnalysis(parser, arguments, [](TModel &model, TCriterionNode *start, bool json) {
-        WriteOut(json ? QJsonDocument(AnalysisJson(model, start)).toJson(QJsonDocument::Indented)
-                      : Table(model, start).toUtf8());
+    std::optional<EKalvoError> failure;
+    TLoadOptions load;
+    if (!ParseAnalysis(parser, arguments, load))
+        return 2;
+    if (parser.isSet(JsonOption))
+        load.Failure = &failure;
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, load);
+        TCriterionNode *start = StartNode(model);
+        if (!parser.isSet(JsonOption)) {
+            WriteOut(Table(model, start).toUtf8());
+            return;
+        }
+        WriteOut(QJsonDocument(failure ? UndeterminedJson(model, start, *failure) : AnalysisJson(model, start))
+                     .toJson(QJsonDocument::Indented));
+        if (failure)
+            throw *failure;   // the reason on standard error too, and exit 1
     });
 }
 

@@ -100,9 +100,12 @@ void LoadModel(TModel &model, const TLoadOptions &options)
     } catch (const EKalvoError &e) {
         // The model came in whole and only its closing synthesis failed: as in the
         // program, the user still works on the rest of it.
-        if (!replaced || (!options.HasNode && !options.KeepGoing))
+        if (!replaced || (!options.HasNode && !options.KeepGoing && !options.Failure))
             throw;
-        PrintError(e.message() + QLatin1Char('\n'));
+        if (!options.HasNode && options.Failure)
+            *options.Failure = RefreshResults(model);
+        else
+            PrintError(e.message() + QLatin1Char('\n'));
     }
     if (!options.HasNode)
         return;
@@ -111,7 +114,10 @@ void LoadModel(TModel &model, const TLoadOptions &options)
         throw EKalvoError(EKalvoError::ekFormat, QCoreApplication::translate("Kalvo", "Kriterija »%1« ni v modelu.").arg(options.Node));
     model.Tree.Select(node);
     model.FitNodeMatrix(node);
-    AnalyzeAll(model);
+    if (options.Failure)
+        *options.Failure = RefreshResults(model);
+    else
+        AnalyzeAll(model);
 }
 
 TCriterionNode *StartNode(const TModel &model)

@@ -5,7 +5,10 @@
 #include <QJsonObject>
 #include <QString>
 
+#include "matrix/KalvoError.h"
+
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QCommandLineParser;
@@ -42,6 +45,9 @@ struct TLoadOptions
     bool Approximate = false;
     bool Debug = false;
     bool KeepGoing = false; // a failed closing synthesis is told and the command goes on
+    // Where a failed synthesis goes instead of being thrown (the model then shows
+    // that its weights are not determined); none: it is thrown.
+    std::optional<EKalvoError> *Failure = nullptr;
 };
 // Loads the model set as opening it in the program does and selects the start
 // criterion (--node), computing it. A name that is not there is an error: nothing

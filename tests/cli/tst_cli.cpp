@@ -162,6 +162,21 @@ void TestCli::blankPairs()
     const TRun table = RunCli({QStringLiteral("analyze"), base});
     QVERIFY2(table.Out.contains(QStringLiteral("(1, 3)* 6,0000")), qPrintable(table.Out));
     QVERIFY(table.Out.contains(QStringLiteral("Naslednja primerjava: »A« : »C«")));
+
+    // B : C blank as well: C hangs loose; the document says why, with no numbers.
+    QVERIFY(companion.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    companion.write(R"({"format": "kalvo-model-extras", "version": 1,
+                        "criteria": [{"index": 0, "path": "Koren", "blank": [[1, 3], [2, 3]]}]})");
+    companion.close();
+    const TRun loose = RunCli({QStringLiteral("analyze"), QStringLiteral("--json"), base});
+    QCOMPARE(loose.ExitCode, 1);
+    const QJsonObject undetermined = QJsonDocument::fromJson(loose.Out.toUtf8()).object();
+    QVERIFY2(undetermined.value("error").toString().contains(QStringLiteral("»C«")), qPrintable(loose.Out));
+    QVERIFY(undetermined.value("solutions").toArray().isEmpty());
+    const QJsonObject criterion = undetermined.value("criteria").toArray().at(0).toObject();
+    QCOMPARE(criterion.value("next_pair").toArray(), (QJsonArray{1, 3}));
+    QVERIFY(criterion.value("vector").isNull());
+    QVERIFY(loose.Err.contains(QStringLiteral("»C«")));
 }
 
 void TestCli::group_data()

@@ -105,6 +105,7 @@ private slots:
     void blankPairs();
     void groupParticipants();
     void groupAsEachParticipantJudges();
+    void weightsNotDetermined();
     void barsFollowTheEditAtOnce();
     void presetFromTheCell_data();
     void presetFromTheCell();
@@ -582,6 +583,52 @@ void TestGrid::groupAsEachParticipantJudges()
     QCOMPARE(seen.Max, 16);
     QCOMPARE(w.Model.Tree.FirstNode()->Matrix->Judges[1][2][0], QStringLiteral("1:3"));
     QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: Bine: razmerje A : C"));
+}
+
+// Pairs deleted until Prtljažnik is compared with nothing: no box, but every view
+// says the weights are not determined and which pair joins it again; the undo
+// caption follows; the model saved and opened again shows the same.
+void TestGrid::weightsNotDetermined()
+{
+    QTemporaryDir dir;
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    w.ClickNode(QStringLiteral("Nakup avtomobila"));
+    QStringList log;
+    AnswerAndRecord(&log);   // none may come
+    for (int r = 1; r <= 3; ++r) {
+        w.ClickCell(4, r);
+        w.Key(Qt::Key_Delete);
+    }
+    auto notDetermined = [&] {
+        QCOMPARE(w.Score(0), QStringLiteral("–"));
+        QCOMPARE(w.Status(1), QStringLiteral("Uteži niso določene"));
+        QVERIFY2(w.Form.BlankPairs->text().contains(QStringLiteral("»Prtljažnik«"))
+                     && w.Form.BlankPairs->text().contains(QStringLiteral("Naslednja primerjava: »Stroški« : »Prtljažnik«")),
+                 qPrintable(w.Form.BlankPairs->text()));
+    };
+    notDetermined();
+    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: ni primerjano Udobje : Prtljažnik"));
+    QCOMPARE(log, QStringList());
+    TModalHost::ClearAnswers();
+    AnswerFile(dir.filePath(QStringLiteral("narazen")));
+    w.Key(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    AnswerAndRecord(&log);
+    notDetermined();
+    w.Form.Run([&] { w.Form.OpenModel(dir.filePath(QStringLiteral("narazen"))); });
+    w.ClickNode(QStringLiteral("Udobje"));
+    w.ClickNode(QStringLiteral("Nakup avtomobila"));
+    notDetermined();
+    QCOMPARE(log, QStringList());
+    TModalHost::ClearAnswers();
+
+    // The line's double-click asks the pair that joins Prtljažnik again.
+    TRatioSeen seen;
+    AnswerRatio(&seen, {});
+    QTest::mouseDClick(w.Form.BlankPairs, Qt::LeftButton);
+    QCOMPARE(seen.Right, QStringLiteral("Prtljažnik"));
+    QVERIFY(w.Score(0) != QStringLiteral("–"));
+    QCOMPARE(w.Status(1), QStringLiteral("Matrika 4x4"));
 }
 
 KALVO_TEST_MAIN(TestGrid)
