@@ -5,7 +5,7 @@
 KALVO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-tools-dev qt6-svg-dev
-  qt6-webengine-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
+  qt6-webengine-dev qt6-pdf-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
   libbenchmark-dev libxlsxwriter-dev zlib1g-dev python3-openpyxl qt6-l10n-tools
   locales libreoffice-calc-nogui
   clang libfuzzer-14-dev libclang-rt-14-dev

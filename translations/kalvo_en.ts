@@ -522,6 +522,14 @@ No change of one weight changes the best solution.
         <source>Vrednost še ni vnesena (za zdaj 1)</source>
         <translation>No value typed yet (1 for now)</translation>
     </message>
+    <message>
+        <source>Izpisa ni bilo mogoče pripraviti za tisk.</source>
+        <translation>The report could not be prepared for printing.</translation>
+    </message>
+    <message>
+        <source>Izpisa ni bilo mogoče natisniti.</source>
+        <translation>The report could not be printed.</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -1164,6 +1172,10 @@ No change of one weight changes the best solution.
     <message>
         <source>Izpis</source>
         <translation>Report</translation>
+    </message>
+    <message>
+        <source>Izpisa ni bilo mogoče pripraviti za tisk.</source>
+        <translation>The report could not be prepared for printing.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,7 @@ private slots:
     void secondReportReplacesTheFirst();
     void printingAndPreview();
     void aSlowPrintSystemFreezesNothing();
+    void previewOfALongReport();
 
 private:
     QTemporaryDir FDir;
@@ -230,6 +231,44 @@ void TestReportWindow::aSlowPrintSystemFreezesNothing()
     QVERIFY(file.readAll().startsWith("%PDF"));
     QVERIFY(!report->Printing->Ready());
     Report(w, w.Form.Izbran2);   // the main window goes on too
+}
+
+// The solutions report of a thousand solutions runs to dozens of pages; its preview
+// opens with all of them and can be asked again (zoom, page set-up) without harm.
+void TestReportWindow::previewOfALongReport()
+{
+    QStringList matrices{"0", "2", "1", "1", "1", "1"};
+    QStringList solutions;
+    for (const int kind : {1, 2}) {
+        matrices << QString::number(kind) << QStringLiteral("1000");
+        for (int k = 0; k < 1000; ++k)
+            matrices << QString::number(1 + (k * 37 + kind) % 97);
+    }
+    for (int k = 0; k < 1000; ++k)
+        solutions << QStringLiteral("Avtomobil številka %1").arg(k + 1);
+    WriteModelSet(FDir.filePath(QStringLiteral("tisoc")), {"Izbira", "\tCena", "\tMoč"}, matrices, solutions);
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("tisoc"))); });
+    QDir::setCurrent(FDir.path());
+    Report(w, w.Form.Izbran2);
+    TFormIzpis *report = w.Form.frmIzpis();
+    QTRY_VERIFY_WITH_TIMEOUT(report->Printing->Ready(), 30000);
+    int pages = 0, again = 0;
+    TModalHost::PushAnswer([&](QWidget *preview) {
+        auto *widget = preview->findChild<QPrintPreviewWidget *>();
+        QTRY_VERIFY_WITH_TIMEOUT(widget->pageCount() > 0, 60000);
+        pages = widget->pageCount();
+        widget->updatePreview();   // as a zoom or a page set-up asks again
+        widget->updatePreview();
+        QTRY_VERIFY_WITH_TIMEOUT(widget->pageCount() == pages, 60000);
+        again = widget->pageCount();
+        QTest::keyClick(preview, Qt::Key_Escape);
+    });
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    QTest::keyClick(report, Qt::Key_P, Qt::ControlModifier | Qt::AltModifier);
+    QVERIFY2(pages > 30, qPrintable(QString::number(pages)));
+    QCOMPARE(again, pages);
 }
 
 int main(int argc, char *argv[])

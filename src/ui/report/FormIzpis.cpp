@@ -80,22 +80,23 @@ TFormIzpis::TFormIzpis(const TModel &model, TAboutBox *about, std::function<void
         button->installEventFilter(this);
     }
 
-    auto printing = [this](void (TPrintHandler::*command)()) {
-        return [this, command] {
-            if (!Printing->Ready())
-                setCursor(Qt::BusyCursor);
-            (Printing->*command)();
-        };
-    };
-    Bind(Natisni1, printing(&TPrintHandler::Print));                      // SpeedButton1Click
-    Bind(Predogledstrani1, printing(&TPrintHandler::PrintPreview));       // SpeedButton2Click
+    Bind(Natisni1, [this] { RunPrintCommand(&TPrintHandler::Print); });                  // SpeedButton1Click
+    Bind(Predogledstrani1, [this] { RunPrintCommand(&TPrintHandler::PrintPreview); });   // SpeedButton2Click
     Bind(ShraniPdf1, [this] { ShraniPdf1Click(); });
-    Bind(Nastavitevstrani1, printing(&TPrintHandler::PageSetup));
+    Bind(Nastavitevstrani1, [this] { RunPrintCommand(&TPrintHandler::PageSetup); });
     // While a print command waits for the printers to be found, the window says so.
     connect(Printing, &TPrintHandler::Discovered, this, [this] { unsetCursor(); });
     Bind(Izhod1, [this] { close(); });   // the window closes; the page stays loaded
     Bind(Vsebina1, [this] { FHelp(); });                                  // SpeedButton3Click
     Bind(Vizitka1, [this] { TModalHost::Exec(*FAbout); });
+}
+
+// While a print command waits for the printers to be found, the window says so.
+void TFormIzpis::RunPrintCommand(void (TPrintHandler::*command)())
+{
+    if (!Printing->Ready())
+        setCursor(Qt::BusyCursor);
+    (Printing->*command)();
 }
 
 // Qt writes the page as PDF itself: no printer is needed.

@@ -37,6 +37,7 @@ protected:
 
 private:
     void ShraniPdf1Click();
+    void RunPrintCommand(void (TPrintHandler::*command)());
     void Bind(QAction *action, const std::function<void()> &handler);
 
     const TModel &FModel;

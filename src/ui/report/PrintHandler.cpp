@@ -3,11 +3,13 @@
 #include "ui/common/CommandRunner.h"
 #include "matrix/KalvoError.h"
 #include "ui/common/ModalHost.h"
+#include "ui/report/PdfPages.h"
 #include "ui/report/ReportView.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QPageSetupDialog>
+#include <QPaintEngine>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -113,10 +115,19 @@ void TPrintHandler::Print()
 void TPrintHandler::PrintPreview()
 {
     WhenReady([this] {
+        // The pages are laid out once, before the preview opens; the preview then
+        // paints them whenever it asks (zoom, set-up), never waiting inside.
+        const QByteArray pdf = WaitFor<QByteArray>([&](auto done) { FView->ToPdf(FPrinter->pageLayout(), done); });
+        if (pdf.isEmpty())
+            throw EKalvoError(EKalvoError::ekFile, tr("Izpisa ni bilo mogoče pripraviti za tisk."));
+        const TPdfPages pages(pdf);
         QPrintPreviewDialog preview(FPrinter.get(), FDialogParent);
         preview.setObjectName(QStringLiteral("PrintPreview"));
-        connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-                [this](QPrinter *printer) { RunGuarded(FDialogParent, [&] { PrintDocument(printer); }); });
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *printer) {
+            // The preview records pictures; its print button paints paper.
+            const bool shown = printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Picture;
+            RunGuarded(FDialogParent, [&] { pages.Paint(printer, shown); });
+        });
         TModalHost::Exec(preview);
     });
 }

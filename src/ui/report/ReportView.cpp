@@ -100,16 +100,21 @@ void TReportView::Print(QPrinter *printer, const std::function<void(bool)> &done
     FView->print(printer);
 }
 
+void TReportView::ToPdf(const QPageLayout &layout, const std::function<void(const QByteArray &)> &done)
+{
+    if (!FPage) {
+        done(QByteArray());
+        return;
+    }
+    FPage->printToPdf(done, layout);
+}
+
 void TReportView::SaveAsPdf(const QString &fileName, const std::function<void(const QString &)> &done)
 {
     const QString failed = tr("Izpisa ni bilo mogoče shraniti v »%1«.").arg(fileName);
-    if (!FPage) {
-        done(failed);
-        return;
-    }
     const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                              QPageLayout::Millimeter);
-    FPage->printToPdf([fileName, failed, done](const QByteArray &pdf) {
+    ToPdf(layout, [fileName, failed, done](const QByteArray &pdf) {
         if (pdf.isEmpty()) {
             done(failed);
             return;
@@ -120,7 +125,7 @@ void TReportView::SaveAsPdf(const QString &fileName, const std::function<void(co
         } catch (const EKalvoError &e) {
             done(e.message());
         }
-    }, layout);
+    });
 }
 
 void TReportView::ToPlainText(const std::function<void(const QString &)> &result) const

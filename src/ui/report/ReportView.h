@@ -35,6 +35,9 @@ public:
 
     // Prints the loaded page; done(success) follows when the printer has it.
     void Print(QPrinter *printer, const std::function<void(bool)> &done);
+    // The loaded page laid out on pages of layout as PDF; done(bytes) follows,
+    // empty bytes when it failed.
+    void ToPdf(const class QPageLayout &layout, const std::function<void(const QByteArray &)> &done);
     // Writes the loaded page as PDF (A4) through the checked writer; done(error)
     // follows, with an empty error on success. No printer is needed.
     void SaveAsPdf(const QString &fileName, const std::function<void(const QString &)> &done);
