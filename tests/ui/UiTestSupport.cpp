@@ -164,3 +164,22 @@ void ClickMenuItem(TFormKalvo &form, const char *menuName, QAction *action)
     QTRY_VERIFY(menu->isVisible());
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
 }
+
+bool DrawsCarons(QLabel *label)
+{
+    auto topInk = [label] {
+        const QImage image = label->grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    return y;
+        return image.height();
+    };
+    const QString text = label->text();
+    const int withCarons = topInk();
+    label->setText(QString(text).replace(QChar(0x17D), QLatin1Char('Z')).replace(QChar(0x160), QLatin1Char('S'))
+                       .replace(QChar(0x10C), QLatin1Char('C')));
+    const int without = topInk();
+    label->setText(text);
+    return withCarons < without;
+}

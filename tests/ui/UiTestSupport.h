@@ -48,3 +48,7 @@ void AnswerFile(const QString &path);                                  // file d
 void AnswerAndRecord(QStringList *log, QMessageBox::StandardButton button = QMessageBox::Ok);
 
 void ClickMenuItem(TFormKalvo &form, const char *menuName, QAction *action);
+
+// Whether a label showing Ž, Š or Č draws their carons: its ink reaches higher than
+// the same text's with Z, S and C in their place.
+bool DrawsCarons(class QLabel *label);

@@ -34,9 +34,16 @@ int TextRowHeight(const QFont &font)
     return QFontMetrics(font).height() + 2 * AccentRoom(font) + 2;
 }
 
+void GiveAccentRoom(QLabel *label)
+{
+    const int room = AccentRoom(label->font());
+    label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+    const int text = label->wordWrap() ? label->heightForWidth(label->sizeHint().width()) : label->sizeHint().height();
+    label->setMinimumHeight(std::max(text, QFontMetrics(label->font()).height()) + 2 * room);
+}
+
 void ShowPlainText(QLabel *label)
 {
     label->setTextFormat(Qt::PlainText);
-    const int room = AccentRoom(label->font());
-    label->setContentsMargins(0, room, 0, 0);
+    GiveAccentRoom(label);
 }

@@ -13,6 +13,10 @@ void LoadInterfaceFonts();
 int AccentRoom(const QFont &font);
 // The height of a row of text with room for those carons above and below.
 int TextRowHeight(const QFont &font);
-// Gives a label showing a user's text the room its carons need, and makes it
-// plain text: a name is never read as markup.
+// Gives a label the room the carons of its first line need. A label draws its
+// text clipped to its contents: the room must lie inside them, above the text,
+// which the label then centres in a height that holds it.
+void GiveAccentRoom(QLabel *label);
+// The same for a label showing a user's text, made plain text: a name is never
+// read as markup.
 void ShowPlainText(QLabel *label);

@@ -57,7 +57,11 @@ QMessageBox::StandardButton TModalHost::Message(QWidget *parent, const QString &
     box.setDefaultButton(defaultButton);
     // Messages quote names: never markup. The carons of capitals need room above the first line.
     box.setTextFormat(Qt::PlainText);
-    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
-        label->setContentsMargins(0, AccentRoom(label->font()), 0, 0);
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        // A selectable label lays its text out in a document clipped to the lines
+        // themselves, which cuts the carons of capitals off whatever room is given.
+        label->setTextInteractionFlags(Qt::NoTextInteraction);
+        GiveAccentRoom(label);
+    }
     return QMessageBox::StandardButton(Exec(box));
 }
