@@ -899,6 +899,14 @@ No change of one weight changes the best solution.
         <source>uvozi anketo %1 (%2)</source>
         <translation>import survey %1 (%2)</translation>
     </message>
+    <message>
+        <source>Dvoklik odpre prvo vrednost, ki še ni vnesena</source>
+        <translation>Double-click opens the first value not typed yet</translation>
+    </message>
+    <message>
+        <source>Rešitev »%1« še nima vnesenih vrednosti (za zdaj 1): %2</source>
+        <translation>Solution “%1” has values not typed yet (1 for now): %2</translation>
+    </message>
 </context>
 <context>
     <name>TFormNewModel</name>

@@ -127,6 +127,8 @@ void TMatrix::SetOrder(qint32 n)
     for (auto &text : AbsoluteValues)
         if (text.isEmpty())
             text = One();
+    if (Untyped.size() > size_t(n))
+        Untyped.resize(size_t(n));
     Vector.resize(size_t(n), 0.0);
     // A participant has not judged the pairs of a new item.
     for (TJudgeTexts &judge : Judges) {
@@ -415,6 +417,8 @@ void TMatrix::RemoveItem(qint32 index)
         if (size_t(index) < column.size())
             column.erase(column.begin() + index);
     AbsoluteValues.erase(AbsoluteValues.begin() + index);
+    if (size_t(index) < Untyped.size())
+        Untyped.erase(Untyped.begin() + index);
     Vector.erase(Vector.begin() + index);
     for (TJudgeTexts &judge : Judges) {
         if (size_t(index) < judge.size())
@@ -445,6 +449,7 @@ TMatrixItem TMatrix::TakeItem(qint32 index)
                 item.Row.push_back(Ratios[c][size_t(index)]);
     }
     item.Value = AbsoluteValues[size_t(index)];
+    item.Untyped = IsUntyped(index);
     item.Weight = size_t(index) < Vector.size() ? Vector[size_t(index)] : 0.0;
     for (const TJudgeTexts &judge : Judges) {
         std::vector<QString> column = size_t(index) < judge.size() ? judge[size_t(index)] : std::vector<QString>();
@@ -471,6 +476,10 @@ void TMatrix::PutItem(qint32 index, TMatrixItem item)
         Ratios.insert(at(Ratios), std::move(item.Column));
     }
     AbsoluteValues.insert(at(AbsoluteValues), item.Value);
+    if (item.Untyped || size_t(index) < Untyped.size()) {
+        Untyped.resize(std::max(Untyped.size(), size_t(index)), false);
+        Untyped.insert(at(Untyped), item.Untyped);
+    }
     Vector.insert(at(Vector), item.Weight);
     for (size_t p = 0; p < Judges.size() && p < item.Judges.size(); ++p) {
         TJudgeTexts &judge = Judges[p];

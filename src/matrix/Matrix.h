@@ -66,6 +66,7 @@ struct TMatrixItem
     std::vector<QString> Row;
     std::vector<std::pair<std::vector<QString>, std::vector<QString>>> Judges;   // each judge's column and row
     QString Value;
+    bool Untyped = false;
     double Weight = 0.0;
 };
 
@@ -82,6 +83,10 @@ public:
     std::vector<std::vector<QString>> Ratios;
     std::vector<std::vector<double>> PoweredMatrix;   // (n+1) x (n+1), [column][row]
     std::vector<QString> AbsoluteValues;
+    // Measured values not typed yet: a new solution's placeholder "1" (the files
+    // hold it as any value; only the open model knows). Empty: all typed.
+    std::vector<bool> Untyped;
+    bool IsUntyped(qint32 item) const { return item >= 0 && size_t(item) < Untyped.size() && Untyped[size_t(item)]; }
     std::vector<double> Vector;
     double Lambda = 0.0;
     double CI = 0.0;

@@ -133,8 +133,11 @@ TGridContent TGridContent::Fill(const TModel &model, const TCriterionNode *node,
     const QStringList items = model.ItemNames(node);
     const int n = m.Order;
     if (m.Kind == ckLessIsBetter || m.Kind == ckMoreIsBetter) {
-        for (int k = 1; k <= n; ++k)
+        for (int k = 1; k <= n; ++k) {
             grid.SetCell(1, k, m.AbsoluteValues[size_t(k - 1)]);
+            if (m.IsUntyped(k - 1))
+                grid.FLooks[{1, k}] = TLook::Untyped;
+        }
         grid.SetCell(1, 0, AbsoluteHeading(m.Kind));
         grid.ColCount = 2;
         for (int k = 1; k <= n; ++k) {

@@ -130,6 +130,15 @@ void TModel::NewModel(const QString &name)
     Tree.Select(Tree.FirstNode());
 }
 
+std::vector<TCriterionNode *> TModel::AwaitingValues(int k) const
+{
+    std::vector<TCriterionNode *> leaves;
+    for (TCriterionNode *node : Tree.Nodes())
+        if (!node->HasChildren() && node->Matrix && node->Matrix->Kind != ckRelative && node->Matrix->IsUntyped(k))
+            leaves.push_back(node);
+    return leaves;
+}
+
 void TModel::Reset()
 {
     Tree.DeleteAllNodes();

@@ -65,6 +65,9 @@ public:
     // copy in scratch.
     const TMatrix &FittedMatrix(const TCriterionNode *node, std::unique_ptr<TMatrix> &scratch) const;
 
+    // The measured leaves whose value of solution k is not typed yet, in tree order.
+    std::vector<TCriterionNode *> AwaitingValues(int k) const;
+
     // Fits the matrix of every leaf criterion that has one to the solutions.
     void FitLeafMatrices();
 

@@ -311,18 +311,23 @@ void TModelDocument::SetValue(TCriterionNode *node, int r, const QString &text)
     if (!node || !node->Matrix || node->Matrix->Kind == ckRelative || r < 1 || r > node->Matrix->Order)
         return;
     const QString before = node->Matrix->AbsoluteValues[size_t(r - 1)];
-    if (before == text)
+    const bool wasUntyped = node->Matrix->IsUntyped(r - 1);
+    if (before == text && !wasUntyped)
         return;
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "vrednost %1").arg(FModel.ItemNames(node).value(r - 1));
     command->Node = PathOf(node);
-    auto write = [path = command->Node, r](const QString &value) {
-        return [path, r, value](TModel &model) {
-            model.Tree.NodeAt(path)->Matrix->AbsoluteValues[size_t(r - 1)] = value;
+    command->ChangesFiles = before != text;   // typing the placeholder's own value changes no file
+    auto write = [path = command->Node, r](const QString &value, bool untyped) {
+        return [path, r, value, untyped](TModel &model) {
+            TMatrix &m = *model.Tree.NodeAt(path)->Matrix;
+            m.AbsoluteValues[size_t(r - 1)] = value;
+            if (size_t(r - 1) < m.Untyped.size())
+                m.Untyped[size_t(r - 1)] = untyped;
         };
     };
-    command->Redo = write(text);
-    command->Undo = write(before);
+    command->Redo = write(text, false);
+    command->Undo = write(before, wasUntyped);
     Run(std::move(command));
 }
 
@@ -452,6 +457,13 @@ void TModelDocument::AddSolution(const QString &name)
     command->Redo = [name](TModel &model) {
         model.AddSolution(name);
         model.FitLeafMatrices();
+        // Its measured values are the placeholder "1" until the user types them.
+        const size_t last = size_t(model.SolutionCount() - 1);
+        for (TCriterionNode *leaf : SolutionMatrices(model)) {
+            std::vector<bool> &untyped = leaf->Matrix->Untyped;
+            untyped.resize(last + 1, false);
+            untyped[last] = true;
+        }
     };
     command->Undo = [mark = FModel.MarkedSolution](TModel &model) {
         const int last = model.SolutionCount() - 1;

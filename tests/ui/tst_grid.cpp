@@ -106,6 +106,7 @@ private slots:
     void groupParticipants();
     void groupAsEachParticipantJudges();
     void weightsNotDetermined();
+    void newSolutionAwaitsItsValues();
     void barsFollowTheEditAtOnce();
     void presetFromTheCell_data();
     void presetFromTheCell();
@@ -629,6 +630,32 @@ void TestGrid::weightsNotDetermined()
     QCOMPARE(seen.Right, QStringLiteral("Prtljažnik"));
     QVERIFY(w.Score(0) != QStringLiteral("–"));
     QCOMPARE(w.Status(1), QStringLiteral("Matrika 4x4"));
+}
+
+// A new solution's measured values are placeholders: shown apart, named under the
+// grid, reached by a double-click; typing one makes it a value like any other.
+void TestGrid::newSolutionAwaitsItsValues()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    QVERIFY(!w.Form.AwaitingValues->isVisible());
+    AnswerName(QStringLiteral("Golf"));
+    w.Key(Qt::Key_R, Qt::ControlModifier);
+    QLabel *note = w.Form.AwaitingValues;
+    QTRY_VERIFY(note->isVisible());
+    QCOMPARE(note->text(), QStringLiteral("Rešitev »Golf« še nima vnesenih vrednosti (za zdaj 1): Cena, Poraba, Prtljažnik"));
+    QTest::mouseDClick(note, Qt::LeftButton);
+    QCOMPARE(w.Grid()->Cell(0, 0), QStringLiteral("Cena"));
+    QCOMPARE(w.Grid()->Row(), 4);
+    QVERIFY(w.Grid()->item(3, 0)->font().italic());
+    QVERIFY(!w.Grid()->item(2, 0)->font().italic());
+    w.Type(QStringLiteral("1"));   // the placeholder's own value, typed: a value now
+    w.Key(Qt::Key_Return);
+    QTRY_COMPARE(note->text(), QStringLiteral("Rešitev »Golf« še nima vnesenih vrednosti (za zdaj 1): Poraba, Prtljažnik"));
+    QVERIFY(!w.Grid()->item(3, 0)->font().italic());
+    w.Key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(w.Grid()->item(3, 0)->font().italic());
+    QVERIFY(note->text().endsWith(QStringLiteral("Cena, Poraba, Prtljažnik")));
 }
 
 KALVO_TEST_MAIN(TestGrid)

@@ -141,6 +141,15 @@ void TFormKalvo::CreateCentralArea()
     BlankPairs->hide();
     BlankPairs->installEventFilter(this);
     gridLayout->addWidget(BlankPairs);
+    AwaitingValues = new QLabel(gridArea);
+    AwaitingValues->setObjectName(QStringLiteral("AwaitingValues"));
+    AwaitingValues->setToolTip(tr("Dvoklik odpre prvo vrednost, ki še ni vnesena"));
+    AwaitingValues->setMinimumWidth(0);
+    AwaitingValues->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    ShowPlainText(AwaitingValues);
+    AwaitingValues->hide();
+    AwaitingValues->installEventFilter(this);
+    gridLayout->addWidget(AwaitingValues);
     sg_matrika->setObjectName(QStringLiteral("sg_matrika"));
     sg_matrika->setToolTip(tr("Prikaz razmerja"));
     connect(sg_matrika, &TStringGrid::CellSelected, this, [this] { Run([this] { sg_matrikaClick(); }); });
@@ -265,6 +274,7 @@ void TFormKalvo::ShowResults()
     notes.removeAll(QString());
     BlankPairs->setText(notes.join(QStringLiteral(". ")));
     BlankPairs->setVisible(!notes.isEmpty());
+    ShowAwaitingValues();
     if (FSensitivity && FSensitivity->isVisible())
         FSensitivity->Refresh();   // it follows the model
 }
@@ -490,6 +500,41 @@ void TFormKalvo::AskNextPair()
         return;
     sg_matrika->setCurrentCell(Model.Status.NextRow - 1, Model.Status.NextCol - 1);
     sg_matrikaDblClick();
+}
+
+// The latest solution whose measured values are still the placeholder: which criteria.
+void TFormKalvo::ShowAwaitingValues()
+{
+    for (int k = Model.SolutionCount() - 1; k >= 0; --k) {
+        const std::vector<TCriterionNode *> leaves = Model.AwaitingValues(k);
+        if (leaves.empty())
+            continue;
+        QStringList names;
+        for (const TCriterionNode *leaf : leaves)
+            names << leaf->Name;
+        AwaitingValues->setText(tr("Rešitev »%1« še nima vnesenih vrednosti (za zdaj 1): %2")
+                                    .arg(Model.Solutions[size_t(k)].Name, names.join(QStringLiteral(", "))));
+        AwaitingValues->show();
+        return;
+    }
+    AwaitingValues->hide();
+}
+
+// The first measured value not typed yet: its criterion selected, its cell current.
+void TFormKalvo::GoToAwaitingValue()
+{
+    for (int k = Model.SolutionCount() - 1; k >= 0; --k) {
+        const std::vector<TCriterionNode *> leaves = Model.AwaitingValues(k);
+        if (leaves.empty())
+            continue;
+        Document.Select(leaves.front());
+        tv_kriteriji->ShowCurrent(leaves.front());
+        tv_kriterijiChange(leaves.front());
+        sg_matrika->setCurrentCell(k, 0);
+        sg_matrika->setFocus();
+        sg_matrikaClick();
+        return;
+    }
 }
 
 void TFormKalvo::tv_kriterijiDblClick()
@@ -818,6 +863,10 @@ bool TFormKalvo::eventFilter(QObject *watched, QEvent *event)
         return true;
     if (watched == BlankPairs && event->type() == QEvent::MouseButtonDblClick) {
         Run([this] { AskNextPair(); });
+        return true;
+    }
+    if (watched == AwaitingValues && event->type() == QEvent::MouseButtonDblClick) {
+        Run([this] { GoToAwaitingValue(); });
         return true;
     }
     if (watched == Splitter2->handle(1) && event->type() == QEvent::MouseButtonRelease)

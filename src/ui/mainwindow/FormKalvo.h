@@ -60,6 +60,9 @@ public:
     // Under the grid, for a matrix with blank pairs: how many, and the pair to ask
     // next; a double-click opens that pair in the ratio dialog.
     QLabel *BlankPairs;
+    // Under it, while a solution's measured values are not typed yet (a new
+    // solution's placeholders): which criteria; a double-click goes to the first.
+    QLabel *AwaitingValues;
     // In the tool bar for a group's model: whose judgements the grid shows and edits.
     class QComboBox *Udelezenec;
     QMenu *popup_kriteriji;
@@ -135,6 +138,8 @@ private:
     void sg_matrikaSetEditText(int c, int r, const QString &text, bool final);
     void sg_matrikaDelete();
     void AskNextPair();
+    void ShowAwaitingValues();
+    void GoToAwaitingValue();
     void tv_kriterijiDblClick();
     void tv_kriterijiCurrentChanged(TCriterionNode *node);
 
