@@ -530,6 +530,10 @@ No change of one weight changes the best solution.
         <source>Izpisa ni bilo mogoče natisniti.</source>
         <translation>The report could not be printed.</translation>
     </message>
+    <message>
+        <source>popravi udeleženca %1</source>
+        <translation>edit participant %1</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

@@ -616,35 +616,38 @@ void TModelDocument::AddParticipant(const QString &name, double weight)
     Run(std::move(command));
 }
 
-void TModelDocument::RenameParticipant(int index, const QString &name)
+void TModelDocument::EditParticipant(int index, const QString &name, double weight)
 {
-    if (index < 0 || size_t(index) >= FModel.Participants.size() || FModel.Participants[size_t(index)].Name == name)
+    if (index < 0 || size_t(index) >= FModel.Participants.size())
+        return;
+    const TParticipant before = FModel.Participants[size_t(index)];
+    const TParticipant after{name, std::max(weight, 0.0)};
+    if (after == before)
         return;
     auto command = std::make_unique<TEditCommand>();
-    command->Text = QCoreApplication::translate("Kalvo", "preimenuj udeleženca %1").arg(name);
+    command->Text = after.Name != before.Name && after.Weight != before.Weight
+        ? QCoreApplication::translate("Kalvo", "popravi udeleženca %1").arg(name)
+        : after.Name != before.Name ? QCoreApplication::translate("Kalvo", "preimenuj udeleženca %1").arg(name)
+                                    : QCoreApplication::translate("Kalvo", "utež udeleženca %1").arg(name);
     command->Change = TModelChange::Group;
-    auto rename = [index](const QString &to) {
-        return [index, to](TModel &model) { model.Participants[size_t(index)].Name = to; };
+    auto set = [index](const TParticipant &to) {
+        return [index, to](TModel &model) { model.Participants[size_t(index)] = to; };
     };
-    command->Redo = rename(name);
-    command->Undo = rename(FModel.Participants[size_t(index)].Name);
+    command->Redo = set(after);
+    command->Undo = set(before);
     Run(std::move(command));
+}
+
+void TModelDocument::RenameParticipant(int index, const QString &name)
+{
+    if (index >= 0 && size_t(index) < FModel.Participants.size())
+        EditParticipant(index, name, FModel.Participants[size_t(index)].Weight);
 }
 
 void TModelDocument::SetParticipantWeight(int index, double weight)
 {
-    weight = std::max(weight, 0.0);
-    if (index < 0 || size_t(index) >= FModel.Participants.size() || FModel.Participants[size_t(index)].Weight == weight)
-        return;
-    auto command = std::make_unique<TEditCommand>();
-    command->Text = QCoreApplication::translate("Kalvo", "utež udeleženca %1").arg(FModel.Participants[size_t(index)].Name);
-    command->Change = TModelChange::Group;
-    auto set = [index](double to) {
-        return [index, to](TModel &model) { model.Participants[size_t(index)].Weight = to; };
-    };
-    command->Redo = set(weight);
-    command->Undo = set(FModel.Participants[size_t(index)].Weight);
-    Run(std::move(command));
+    if (index >= 0 && size_t(index) < FModel.Participants.size())
+        EditParticipant(index, FModel.Participants[size_t(index)].Name, weight);
 }
 
 void TModelDocument::RemoveParticipant(int index)

@@ -60,6 +60,8 @@ public:
     // (the results stay as they were); later ones start with none. Removing the
     // last gives the model their judgements back as its own.
     void AddParticipant(const QString &name, double weight);
+    // A participant's name and weight at once: one edit.
+    void EditParticipant(int index, const QString &name, double weight);
     void RenameParticipant(int index, const QString &name);
     void SetParticipantWeight(int index, double weight);
     void RemoveParticipant(int index);

@@ -208,15 +208,23 @@ void TestUndo::participantsDialog()
         QTest::keyClicks(form->Utez, QStringLiteral("2"));
         QTest::mouseClick(form->Dodaj, Qt::LeftButton);
         QCOMPARE(form->List->count(), 2);
+        // The fields show the one just added: "Spremeni" changes Bine, in one edit.
+        QCOMPARE(form->Ime->text(), QStringLiteral("Bine"));
+        form->Ime->selectAll();
+        QTest::keyClicks(form->Ime, QStringLiteral("Bojan"));
+        form->Utez->selectAll();
+        QTest::keyClicks(form->Utez, QStringLiteral("3"));
+        QTest::mouseClick(form->Spremeni, Qt::LeftButton);
         QTest::mouseClick(form->Zapri, Qt::LeftButton);
     });
     ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Udelezenci1);
-    QCOMPARE(w.Model.Participants.size(), size_t(2));
-    QCOMPARE(w.Model.Participants[1].Weight, 2.0);
-    QCOMPARE(w.Score(1), score);   // Bine has judged nothing: the group is Ana, who is the model
+    QCOMPARE(w.Model.Participants, (std::vector<TParticipant>{{"Ana", 1.0}, {"Bojan", 3.0}}));
+    QCOMPARE(w.Score(1), score);   // Bojan has judged nothing: the group is Ana, who is the model
     QTRY_VERIFY(w.Form.Udelezenec->isVisible());
     QCOMPARE(w.Form.Udelezenec->count(), 3);
-    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: dodaj udeleženca Bine"));
+    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: popravi udeleženca Bojan"));
+    w.Key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.Model.Participants, (std::vector<TParticipant>{{"Ana", 1.0}, {"Bine", 2.0}}));
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(w.Model.Participants.empty());

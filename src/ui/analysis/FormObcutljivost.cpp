@@ -22,6 +22,7 @@
 #include <QValueAxis>
 #include <QPainter>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLocale>
@@ -300,12 +301,23 @@ void TFormObcutljivost::ShowCriterion(int index)
     } else {
         delete others;
     }
+    // Names alike at their start ("Avto 1", "Avto 2" …) stay apart: cut in the
+    // middle, and whole when the mouse rests on the entry. Many go down the side.
+    chart->legend()->setAlignment(FResult.Followed.size() > 4 ? Qt::AlignRight : Qt::AlignTop);
+    const QFontMetrics legend(chart->legend()->font());
     for (int k : FResult.Followed) {
         auto *line = new QLineSeries(chart);
-        line->setName(ChartText(Name(k)));
+        line->setName(ChartText(legend.elidedText(Name(k), Qt::ElideMiddle, 160)));
         line->append(0.0, c.AtZero[size_t(k)]);
         line->append(1.0, c.AtOne[size_t(k)]);
         attach(line);
+        for (QLegendMarker *marker : chart->legend()->markers(line))
+            connect(marker, &QLegendMarker::hovered, this, [this, name = Name(k)](bool on) {
+                if (on)
+                    QToolTip::showText(QCursor::pos(), Qt::convertFromPlainText(name, Qt::WhiteSpaceNormal), Chart);
+                else
+                    QToolTip::hideText();
+            });
     }
     if (!c.Crossings.empty()) {
         auto *crossings = new QScatterSeries(chart);

@@ -50,33 +50,30 @@ TFormUdelezenci::TFormUdelezenci(TModelDocument &document, QWidget *parent)
         Utez->setValue(people[size_t(row)].Weight);
     });
     connect(Dodaj, &QPushButton::clicked, this, [this] {
-        Act([this] { Document.AddParticipant(Ime->text().trimmed(), Utez->value()); });
+        // The one just added is the one the fields then show.
+        Act([this] { Document.AddParticipant(Ime->text().trimmed(), Utez->value()); }, -1);
     });
     connect(Spremeni, &QPushButton::clicked, this, [this] {
         const int row = List->currentRow();
-        Act([this, row] {
-            Document.RenameParticipant(row, Ime->text().trimmed());
-            Document.SetParticipantWeight(row, Utez->value());
-        });
+        Act([this, row] { Document.EditParticipant(row, Ime->text().trimmed(), Utez->value()); }, row);
     });
     connect(Odstrani, &QPushButton::clicked, this, [this] {
         const int row = List->currentRow();
-        Act([this, row] { Document.RemoveParticipant(row); });
+        Act([this, row] { Document.RemoveParticipant(row); }, row);
     });
     connect(Zapri, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TFormUdelezenci::Act(const std::function<void()> &edit)
+void TFormUdelezenci::Act(const std::function<void()> &edit, int rowAfter)
 {
     // A participant needs a name: an empty one is refused where it is typed.
     if (sender() != Odstrani && Ime->text().trimmed().isEmpty()) {
         Ime->setFocus();
         return;
     }
-    const int row = List->currentRow();
     RunGuarded(this, edit);
     Refresh();
-    List->setCurrentRow(std::min(row < 0 ? List->count() - 1 : row, List->count() - 1));
+    List->setCurrentRow(std::min(rowAfter < 0 ? List->count() - 1 : rowAfter, List->count() - 1));
 }
 
 void TFormUdelezenci::Refresh()

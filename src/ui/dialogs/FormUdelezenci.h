@@ -30,6 +30,7 @@ public:
     QPushButton *Dodaj, *Spremeni, *Odstrani, *Zapri;
 
 private:
-    void Act(const std::function<void()> &edit);
+    // Makes the edit, shows the list again and selects rowAfter (-1: the last).
+    void Act(const std::function<void()> &edit, int rowAfter);
     TModelDocument &Document;
 };
