@@ -59,6 +59,15 @@ TStringGrid::TStringGrid(QWidget *parent)
     SetSize(6, 5);
 }
 
+TStringGrid::~TStringGrid()
+{
+    // An open editor and the delegate go with the table's children, after this
+    // part of the grid is gone: what they (or the focus they hand on) send then
+    // must not reach it.
+    disconnect(FDelegate, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void TStringGrid::SetTyping(bool on)
 {
     FTyping = on;

@@ -18,6 +18,7 @@ class TStringGrid : public QTableWidget
 
 public:
     explicit TStringGrid(QWidget *parent = nullptr);
+    ~TStringGrid() override;
 
     int ColCount() const { return columnCount() + 1; }
     int RowCount() const { return rowCount() + 1; }
