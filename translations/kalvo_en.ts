@@ -534,6 +534,10 @@ No change of one weight changes the best solution.
         <source>popravi udeleženca %1</source>
         <translation>edit participant %1</translation>
     </message>
+    <message>
+        <source>Anketa »%1«</source>
+        <translation>Survey “%1”</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

@@ -106,7 +106,8 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
     for (qsizetype p = 0; p < list.size(); ++p) {
         const QJsonObject person = list.at(p).toObject();
         const QJsonValue weight = person.value(QStringLiteral("weight"));
-        if (!person.value(QStringLiteral("name")).isString() || (!weight.isUndefined() && !(weight.toDouble(-1) >= 0.0)))
+        if (person.value(QStringLiteral("name")).toString().trimmed().isEmpty()
+            || (!weight.isUndefined() && !(weight.toDouble(-1) >= 0.0)))
             throw Damaged(path, QCoreApplication::translate("Kalvo", "participants[%1] nima imena ali pa ima negativno utež.").arg(p));
         participants.push_back({person.value(QStringLiteral("name")).toString(), weight.toDouble(1.0)});
     }

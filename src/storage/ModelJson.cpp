@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QLocale>
 
+#include <cmath>
+
 namespace {
 
 const QString Format = QStringLiteral("kalvo-model");
@@ -74,11 +76,15 @@ TJudgeTexts Ratios(const QJsonValue &value, int order, const QString &where)
             const QString place = QStringLiteral("%1[%2]").arg(rowPlace).arg(c);
             const QString text = Text(row.at(c), place);
             if (!text.isEmpty()) {
+                double value = 0.0;
                 try {
-                    RatioToFloat(text);
+                    value = RatioToFloat(text);
                 } catch (const EKalvoError &) {
-                    throw Fault(place, QStringLiteral("not a ratio"));
                 }
+                if (!(value > 0.0) || !std::isfinite(value))
+                    throw Fault(place, QStringLiteral("not a ratio"));
+                if (r == c && value != 1.0)
+                    throw Fault(place, QStringLiteral("the diagonal is 1"));
             }
             columns[size_t(c)][size_t(r)] = text;
         }
@@ -234,8 +240,10 @@ void ModelFromJson(TModel &model, const QByteArray &bytes)
         const QJsonValue weight = person.value(QStringLiteral("weight"));
         if (!weight.isUndefined() && !(weight.toDouble(-1.0) >= 0.0))
             throw Fault(where + QStringLiteral(".weight"), QStringLiteral("not a weight of 0 or more"));
-        built.Participants.push_back({Name(person.value(QStringLiteral("name")), where + QStringLiteral(".name")),
-                                      weight.toDouble(1.0)});
+        const QString name = Name(person.value(QStringLiteral("name")), where + QStringLiteral(".name"));
+        if (name.trimmed().isEmpty())
+            throw Fault(where + QStringLiteral(".name"), QStringLiteral("a participant has a name"));
+        built.Participants.push_back({name, weight.toDouble(1.0)});
     }
     const QJsonArray solutions = Array(root.value(QStringLiteral("solutions")), QStringLiteral("solutions"));
     for (qsizetype k = 0; k < solutions.size(); ++k)

@@ -162,9 +162,14 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
     return group;
 }
 
+QString SurveyPlace(const QString &path)
+{
+    return QCoreApplication::translate("Kalvo", "Anketa »%1«").arg(QFileInfo(path).absoluteFilePath());
+}
+
 void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path)
 {
     const TGroup group = ReadSurvey(model, csv, path);
-    CheckGroupDetermines(model, group);
+    WithContext([&] { return SurveyPlace(path); }, [&] { CheckGroupDetermines(model, group); });
     SetGroup(model, group);
 }

@@ -20,5 +20,7 @@ class TModel;
 // ReadSurvey, refused when the group's judgements leave a matrix's pairs apart
 // (CheckGroupDetermines), then the group is the model's.
 void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path);
+// "Anketa »/pot/anketa.csv«": where a refusal of the survey's answers comes from.
+QString SurveyPlace(const QString &path);
 // The survey read, without changing the model (the window makes it one edit).
 TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &path);

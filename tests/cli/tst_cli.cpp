@@ -235,14 +235,8 @@ void TestCli::importSurvey_data()
                               "Nakup avtomobila: Varnost : Prtljažnik\r\n";
     QTest::newRow("two participants, one leaves a pair blank")
         << header + "Ana;1;3:1;5:1;2:1\r\n\"Bine \"\"B\"\"\";2;1:2;;1\r\n" << "";
-    QTest::newRow("an item the criterion does not have")
-        << QByteArray("Ime;Nakup avtomobila: Stroški : Barva\nAna;3:1\n") << "stolpec »Nakup avtomobila: Stroški : Barva«";
     QTest::newRow("a ratio that is no ratio") << header + "Ana;1;3:1;5:1;1\nBine;1;x;1;1\n"
                                               << "vrstica 3, stolpec »Nakup avtomobila: Stroški : Varnost«";
-    QTest::newRow("no name column") << QByteArray("Utež\n1\n") << "ni stolpca »Ime«";
-    QTest::newRow("answers that leave items loose")
-        << QByteArray("Ime;Nakup avtomobila: Stroški : Varnost\nAna;3:1\n")
-        << "Nobena primerjava ne povezuje »Udobje«, »Prtljažnik« z ostalimi";
 }
 
 // A survey into a model's participants: the group is there for kalvo-cli group,

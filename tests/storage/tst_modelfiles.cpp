@@ -781,20 +781,34 @@ void TestModelFiles::groupRoundTrip()
 void TestModelFiles::damagedCompanion_data()
 {
     QTest::addColumn<QByteArray>("companion");
-    QTest::addColumn<QString>("error");   // a part of the message; empty: a warning, and the set loads
+    QTest::addColumn<QString>("error");            // a part of the message; empty: the set loads
+    QTest::addColumn<QList<double>>("weights");    // the participants', when it loads
     const QByteArray head = "{\"format\": \"kalvo-model-extras\", \"version\": 1, \"criteria\": ";
-    QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "je poškodovana";
-    QTest::newRow("another format") << QByteArray("{\"format\": \"x\", \"version\": 1}") << "ni dodatek";
+    const QByteArray group = "{\"format\": \"kalvo-model-extras\", \"version\": 1, \"participants\": ";
+    const QByteArray ana = "[{\"name\": \"Ana\"}], \"criteria\": [{\"index\": 0, \"path\": \"Koren\", \"blank\": [], ";
+    QTest::newRow("a blank pair on the diagonal")
+        << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[2, 2]]}]}" << "criteria[0].blank[0]" << QList<double>();
+    QTest::newRow("judgements of a participant not listed")
+        << group + ana + "\"judgements\": [{\"participant\": 1, \"ratios\": [\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\"]}]}]}"
+        << "criteria[0].judgements[0]" << QList<double>();
+    QTest::newRow("a short judgement list")
+        << group + ana + "\"judgements\": [{\"participant\": 0, \"ratios\": [\"1\", \"1\", \"1\", \"1\"]}]}]}"
+        << "criteria[0].judgements[0]" << QList<double>();
+    QTest::newRow("a nameless participant") << group + "[{\"name\": \"\"}]}" << "participants[0]" << QList<double>();
+    QTest::newRow("taken: no weight is 1, weight 0 stays")
+        << group + "[{\"name\": \"Ana\"}, {\"name\": \"Bine\", \"weight\": 0}]}" << "" << QList<double>{1.0, 0.0};
+    QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "je poškodovana" << QList<double>();
+    QTest::newRow("another format") << QByteArray("{\"format\": \"x\", \"version\": 1}") << "ni dodatek" << QList<double>();
     QTest::newRow("a later version") << QByteArray("{\"format\": \"kalvo-model-extras\", \"version\": 2}")
-                                     << "različica 2";
-    QTest::newRow("criteria not a list") << head + "7}" << "\"criteria\" ni seznam";
+                                     << "različica 2" << QList<double>();
+    QTest::newRow("criteria not a list") << head + "7}" << "\"criteria\" ni seznam" << QList<double>();
     QTest::newRow("pair outside the matrix") << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[1, 4]]}]}"
-                                             << "criteria[0].blank[0]";
+                                             << "criteria[0].blank[0]" << QList<double>();
     QTest::newRow("pair the wrong way round")
-        << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[3, 1]]}]}" << "criteria[0].blank[0]";
-    QTest::newRow("index not a position") << head + "[{\"index\": -1}]}" << "criteria[0].index";
+        << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[3, 1]]}]}" << "criteria[0].blank[0]" << QList<double>();
+    QTest::newRow("index not a position") << head + "[{\"index\": -1}]}" << "criteria[0].index" << QList<double>();
     QTest::newRow("path of another node: passed over")
-        << head + "[{\"index\": 0, \"path\": \"Drugi\", \"blank\": [[1, 3]]}], \"unknown\": true}" << "";
+        << head + "[{\"index\": 0, \"path\": \"Drugi\", \"blank\": [[1, 3]]}], \"unknown\": true}" << "" << QList<double>();
 }
 
 // A damaged companion is an error naming the file and the fault, and the model
@@ -803,6 +817,7 @@ void TestModelFiles::damagedCompanion()
 {
     QFETCH(QByteArray, companion);
     QFETCH(QString, error);
+    QFETCH(QList<double>, weights);
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("Prazni"));
     {
@@ -817,9 +832,15 @@ void TestModelFiles::damagedCompanion()
     const QString message = ErrorOf([&] { LoadProject(model, name); });
     if (error.isEmpty()) {
         QVERIFY2(message.isEmpty(), qPrintable(message));
-        QCOMPARE(messages.Messages.size(), 1);
-        QVERIFY(messages.Messages.first().contains(QStringLiteral("criteria[0]")));
-        QVERIFY(!HasBlankPairs(*model.Tree.FirstNode()->Matrix));
+        QList<double> taken;
+        for (const TParticipant &participant : model.Participants)
+            taken << participant.Weight;
+        QCOMPARE(taken, weights);
+        if (weights.isEmpty()) {   // the stray entry: told, and passed over
+            QCOMPARE(messages.Messages.size(), 1);
+            QVERIFY(messages.Messages.first().contains(QStringLiteral("criteria[0]")));
+            QVERIFY(!HasBlankPairs(*model.Tree.FirstNode()->Matrix));
+        }
         return;
     }
     QVERIFY2(message.contains(error) && message.contains(QFileInfo(name + ".JSON").absoluteFilePath()),

@@ -719,8 +719,10 @@ void TFormKalvo::UvoziAnketo()
     const QString file = FSurveyDialog->selectedFiles().constFirst();
     // Read whole first: a faulty survey is told and changes nothing.
     const TGroup group = ReadSurvey(Model, ReadFileBytes(file), file);
-    Document.ReplaceGroup(group, tr("uvozi anketo %1 (%2)")
-                                     .arg(QFileInfo(file).fileName(), ParticipantCount(int(group.Participants.size()))));
+    WithContext([&] { return SurveyPlace(file); }, [&] {
+        Document.ReplaceGroup(group, tr("uvozi anketo %1 (%2)")
+                                         .arg(QFileInfo(file).fileName(), ParticipantCount(int(group.Participants.size()))));
+    });
 }
 
 // The results under the selected criterion as a spreadsheet: .xlsx (with a sheet
