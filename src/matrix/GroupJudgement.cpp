@@ -41,12 +41,20 @@ std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &part
                 const double v = p < weights.size() ? std::max(weights[p], 0.0) : 1.0;
                 if (v == 0.0 || r >= m.Order || c >= m.Order || IsBlankPair(m, r, c))
                     continue;
-                const double value = WithContext(
-                    [=] { return CellPlace(r, c); },
-                    [&] { return RatioToFloat(m.RatioText(c, r)); });
-                if (!(value > 0.0))
-                    throw EKalvoError::invalidOp();
-                sum = Checked(sum + v * std::log(value));
+                auto value = [&](int row, int col) {
+                    return WithContext([=] { return CellPlace(row, col); }, [&] {
+                        const double x = RatioToFloat(m.RatioText(col, row));
+                        if (!(x > 0.0))
+                            throw EKalvoError::invalidOp();
+                        return x;
+                    });
+                };
+                // A pair whose two cells disagree counts the mean of both logarithms;
+                // reciprocal cells count the one, exactly as they always did.
+                const double here = value(r, c), mirror = value(c, r);
+                const double log = std::fabs(here * mirror - 1.0) <= 1e-12 ? std::log(here)
+                                                                          : (std::log(here) - std::log(mirror)) / 2.0;
+                sum = Checked(sum + v * log);
                 total += v;
             }
             if (total > 0.0)

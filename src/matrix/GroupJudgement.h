@@ -12,7 +12,9 @@
 // The group's values a(r, c), row-major (aggregation of individual judgements,
 // Aczél and Saaty 1983): each off-diagonal cell the weighted geometric mean
 // exp(sum v_p log a_p(r, c) / sum v_p) over the participants p who judged that
-// pair (a blank pair is not part of their say); 0 where nobody did, which leaves
+// pair (a blank pair is not part of their say; where their two cells are not
+// reciprocal, log a_p(r, c) is the mean of log a_p(r, c) and -log a_p(c, r)); 0
+// where nobody did, which leaves
 // the pair blank for the group. The diagonal is 1. A participant's text that is
 // no ratio throws, naming its cell; a weight below 0 counts as 0.
 std::vector<double> AggregateJudgements(const std::vector<const TMatrix *> &participants,

@@ -167,6 +167,14 @@ void TestConsistencyAdvice::refusals()
                             "mogoče dati. Popravite eno od njiju."));
     TMatrix values(3, ckMoreIsBetter);
     QVERIFY(ErrorOf([&] { AdviseConsistency(values, true); }).startsWith(QStringLiteral("Predlogi za doslednost")));
+    // A pair never judged has nothing to mend; a group's matrix is the aggregate of others' judgements.
+    TMatrix blank = Relative(3, {"3:1", "5:1", "1:2"});
+    blank.Ratios[2][0].clear();
+    blank.Ratios[0][2].clear();
+    QVERIFY(ErrorOf([&] { AdviseConsistency(blank, true); }).contains(QStringLiteral("neprimerjane pare")));
+    TMatrix group = Relative(3, {"3:1", "5:1", "1:2"});
+    group.Judges = {group.Ratios, group.Ratios};
+    QVERIFY(ErrorOf([&] { AdviseConsistency(group, true); }).contains(QStringLiteral("presoja skupina")));
 }
 
 // The screen must rank candidates as Compute would: it agrees on random matrices.

@@ -315,6 +315,13 @@ void TestCli::usageErrors_data()
     QTest::newRow("report without kind") << QStringList{"report", "m", "-o", "x"} << 2;
     QTest::newRow("report without output") << QStringList{"report", "model", "m"} << 2;
     QTest::newRow("json is for analyze") << QStringList{"report", "model", "--json", "m", "-o", "x"} << 2;
+    QTest::newRow("export without format") << QStringList{"export", "m", "-o", "x"} << 2;
+    QTest::newRow("export of a workbook to -") << QStringList{"export", "--format", "xlsx", "m", "-o", "-"} << 2;
+    QTest::newRow("export without output") << QStringList{"export", "--format", "csv", "m"} << 2;
+    QTest::newRow("import without output") << QStringList{"import", "m.json"} << 2;
+    QTest::newRow("import of two documents") << QStringList{"import", "a.json", "b.json", "-o", "x"} << 2;
+    QTest::newRow("--lang without a language") << QStringList{"--lang"} << 2;
+    QTest::newRow("--lang en, unknown option") << QStringList{"--lang", "en", "analyze", "--fast", "m"} << 2;
 }
 
 void TestCli::usageErrors()

@@ -63,6 +63,7 @@ private slots:
     void publishedCases_data();
     void publishedCases();
     void randomGraphsAgainstIteration();
+    void disconnectedGraph_data();
     void disconnectedGraph();
     void computeUsesTheCompletion();
     void storedText_data();
@@ -159,16 +160,37 @@ void TestCompletion::randomGraphsAgainstIteration()
     }
 }
 
+void TestCompletion::disconnectedGraph_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QStringList>("upper");   // row-major above the diagonal, "" blank
+    QTest::addColumn<QStringList>("loose");
+    QTest::addColumn<int>("nextRow");         // from 0
+    QTest::addColumn<int>("nextCol");
+    QTest::newRow("items 3 and 4 compared with each other only")
+        << 4 << QStringList{"2:1", "", "", "", "", "3:1"} << QStringList{"3", "4"} << 0 << 2;
+    QTest::newRow("a blank pair inside a part comes first, the next joins")
+        << 4 << QStringList{"", "2:1", "", "3:1", "", ""} << QStringList{"4"} << 0 << 3;
+    QTest::newRow("loose items of two parts, in item order")
+        << 6 << QStringList{"", "", "2:1", "", "", "", "", "", "", "", "3:1", "", "", "", "2:1"}
+        << QStringList{"1", "2", "4"} << 0 << 1;
+}
+
+// While the judged pairs fall apart the weights are not determined: the items
+// outside the largest part, in item order, and the first pair that joins two parts.
 void TestCompletion::disconnectedGraph()
 {
-    // Items 3 and 4 are compared with each other only.
-    TMatrix m = Upper(4, {"2:1", "", "", "", "", "3:1"});
+    QFETCH(int, order);
+    QFETCH(QStringList, upper);
+    QFETCH(QStringList, loose);
+    QFETCH(int, nextRow);
+    QFETCH(int, nextCol);
+    TMatrix m = Upper(order, upper);
     const TCompletion completion(m);
     QVERIFY(!completion.Connected());
-    QCOMPARE(completion.LooseItems(), (QStringList{"3", "4"}));
-    QCOMPARE(completion.NextPair(), std::make_optional(std::make_pair(0, 2)));   // joins the two parts
-    QCOMPARE(ErrorOf([&] { m.Compute(true); }),
-             DisconnectedMessage({"3", "4"}));
+    QCOMPARE(completion.LooseItems(), loose);
+    QCOMPARE(completion.NextPair(), std::make_optional(std::make_pair(nextRow, nextCol)));
+    QCOMPARE(ErrorOf([&] { m.Compute(true); }), DisconnectedMessage(loose));
 }
 
 // The completed matrix goes through the ordinary methods; the deviation search

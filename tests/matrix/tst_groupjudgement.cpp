@@ -35,6 +35,7 @@ private slots:
     void randomGroupsAgainstTheDefinitions();
     void consensusWords_data();
     void consensusWords();
+    void edges();
 };
 
 // Identical participants give the single judge's weights, lambda and CR, and S* = 1.
@@ -152,6 +153,7 @@ void TestGroupJudgement::consensusWords_data()
     QTest::newRow("50 %") << 0.50 << "zelo nizko";
     QTest::newRow("64 %") << 0.64 << "nizko";
     QTest::newRow("65 %") << 0.65 << "zmerno";
+    QTest::newRow("75 %") << 0.75 << "visoko";
     QTest::newRow("80 %") << 0.80 << "visoko";
     QTest::newRow("85 %") << 0.85 << "zelo visoko";
 }
@@ -160,6 +162,30 @@ void TestGroupJudgement::consensusWords()
 {
     QFETCH(double, consensus);
     QTEST(ConsensusWord(consensus), "word");
+}
+
+// At the edges: one item leaves nothing to disagree on; a participant whose pairs
+// fall apart has no weights at all (not zeros); a participant whose two cells of a
+// pair disagree counts the mean of both logarithms, so the group stays reciprocal.
+void TestGroupJudgement::edges()
+{
+    QCOMPARE(ConsensusIndex({{1.0}, {1.0}}), 1.0);
+
+    TMatrix m(3, ckRelative);
+    m.Judges = {UnjudgedTexts(3), UnjudgedTexts(3)};
+    for (TJudgeTexts &judge : m.Judges) {
+        judge[1][0] = QStringLiteral("4:1");   // a(0, 1)
+        judge[0][1] = QStringLiteral("1");     // a(1, 0): not 1:4
+        judge[2][1] = QStringLiteral("2:1");
+        judge[1][2] = QStringLiteral("1:2");
+    }
+    m.Judges[1][2][1].clear();   // the second leaves item 3 alone
+    m.Judges[1][1][2].clear();
+    const std::vector<std::optional<TMatrix>> own = ComputedJudgeMatrices(m, 2, true);
+    QVERIFY(own[0] && !own[1]);
+    const std::vector<double> group = AggregateJudgements(m, {1.0, 1.0});
+    QVERIFY(std::fabs(group[0 * 3 + 1] - 2.0) < 1e-12);   // exp((ln 4 - ln 1) / 2)
+    QVERIFY(std::fabs(group[1 * 3 + 0] - 0.5) < 1e-12);
 }
 
 KALVO_TEST_GUILESS_MAIN(TestGroupJudgement)

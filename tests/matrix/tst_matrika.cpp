@@ -64,7 +64,6 @@ class TestMatrika : public QObject
     Q_OBJECT
 
 private slots:
-    void createFillsOnes();
     void setOrderGrowsAndShrinksAtTheEnd();
     void setOrderRoundTripKeepsTexts();
     void absoluteKinds_data();
@@ -90,19 +89,6 @@ private slots:
     void boundaries();
 };
 
-void TestMatrika::createFillsOnes()
-{
-    const TMatrix m(3, ckRelative);
-    QCOMPARE(m.Kind, ckRelative);
-    QCOMPARE(m.Order, 3);
-    QCOMPARE(m.Ratios.size(), size_t(3));
-    for (const auto &column : m.Ratios)
-        QCOMPARE(column, std::vector<QString>(3, QStringLiteral("1")));
-    QCOMPARE(m.AbsoluteValues, std::vector<QString>(3, QStringLiteral("1")));
-    QCOMPARE(m.Vector, std::vector<double>(3, 0.0));
-    QVERIFY(m.PoweredMatrix.empty());
-    QCOMPARE(m.Lambda, 0.0);
-}
 
 void TestMatrika::setOrderGrowsAndShrinksAtTheEnd()
 {

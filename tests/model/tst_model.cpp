@@ -9,7 +9,6 @@ class TestModel : public QObject
     Q_OBJECT
 
 private slots:
-    void startState();
     void addingCriteria();
     void fitNodeMatrix_data();
     void fitNodeMatrix();
@@ -21,15 +20,6 @@ private slots:
     void nodePaths();
 };
 
-void TestModel::startState()
-{
-    TModel model;
-    QCOMPARE(model.Tree.NodeCount(), 1);
-    QCOMPARE(model.Tree.FirstNode()->Name, QString());
-    QVERIFY(!model.Tree.FirstNode()->Matrix);
-    QCOMPARE(model.SolutionCount(), 0);
-    QVERIFY(model.ProjectFileName.isEmpty());
-}
 
 void TestModel::addingCriteria()
 {

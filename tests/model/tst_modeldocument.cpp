@@ -1,5 +1,6 @@
 #include "TestMain.h"
 #include "matrix/KalvoError.h"
+#include "model/Group.h"
 #include "model/ModelDocument.h"
 #include "storage/ModelFiles.h"
 #include "storage/ModelJson.h"
@@ -131,6 +132,7 @@ private slots:
     void undoAndRedoGiveTheSameFiles();
     void historyAndCleanState();
     void refusedEditChangesNothing();
+    void groupEditsMeanWhatTheySay();
 };
 
 // Any sequence of edits, undone, saves the files from before it; redone, the
@@ -240,6 +242,56 @@ void TestModelDocument::refusedEditChangesNothing()
     QCOMPARE(document.HistorySize(), 0);
     document.AddCriterion(root, QStringLiteral("Cena"), ckLessIsBetter);   // measured values have no such limit
     QCOMPARE(root->ChildCount(), 1);
+}
+
+// Beyond undo giving the files back: what each group edit does to the judgements.
+void TestModelDocument::groupEditsMeanWhatTheySay()
+{
+    TModelDocument document;
+    document.NewModel(QStringLiteral("Koren"));
+    for (const char *name : {"A", "B", "C"})
+        document.AddSolution(QString::fromLatin1(name));
+    TModel &model = document.Model();
+    TCriterionNode *root = model.Tree.FirstNode();
+    document.SetRatio(root, 2, 1, QStringLiteral("2:1"), QStringLiteral("1:2"));
+    document.AddCriterion(root, QStringLiteral("K"), ckRelative);
+    document.AddCriterion(root, QStringLiteral("L"), ckMoreIsBetter);
+    const TJudgeTexts own = root->Matrix->Ratios;
+    for (const char *name : {"Ana", "Bine", "Cene"})
+        document.AddParticipant(QString::fromLatin1(name), 1.0);
+    document.SetParticipant(1);
+    document.SetRatio(root, 2, 1, QStringLiteral("5:1"), QStringLiteral("1:5"));
+    document.SetRatio(root->Child(0), 2, 1, QStringLiteral("3:1"), QStringLiteral("1:3"));
+    const TJudgeTexts bine = root->Matrix->Judges[1];
+    const std::vector<TJudgeTexts> leaf = root->Child(0)->Matrix->Judges;
+
+    // An undone removal puts the participant back in its place, with their judgements.
+    document.RemoveParticipant(1);
+    QCOMPARE(model.Participants[1].Name, QStringLiteral("Cene"));
+    document.Undo();
+    QCOMPARE(model.Participants[1].Name, QStringLiteral("Bine"));
+    QCOMPARE(root->Matrix->Judges[1], bine);
+
+    // A new group names the root only: the leaf's judgements go, and come back whole.
+    TGroup group = GroupOf(model);
+    group.Judges.erase(std::remove_if(group.Judges.begin(), group.Judges.end(),
+                                      [](const auto &entry) { return entry.first != std::vector<int>{0}; }),
+                       group.Judges.end());
+    document.ReplaceGroup(group, QStringLiteral("skupina"));
+    QVERIFY(root->Child(0)->Matrix->Judges.empty());
+    QCOMPARE(root->Matrix->Judges[1], bine);
+    document.Undo();
+    QCOMPARE(root->Child(0)->Matrix->Judges, leaf);
+
+    // Without its last participant the model judges as that participant did.
+    document.RemoveParticipant(2);
+    document.RemoveParticipant(0);
+    document.RemoveParticipant(0);
+    QVERIFY(model.Participants.empty() && root->Matrix->Judges.empty());
+    QCOMPARE(root->Matrix->Ratios, bine);
+    document.Undo();
+    QCOMPARE(root->Matrix->Ratios, own);
+    QCOMPARE(root->Matrix->Judges[0], bine);
 }
 
 KALVO_TEST_GUILESS_MAIN(TestModelDocument)
