@@ -36,13 +36,13 @@ void CheckGroupDetermines(const TModel &model, const TGroup &group)
     std::vector<double> weights;
     for (const TParticipant &participant : group.Participants)
         weights.push_back(participant.Weight);
-    for (const auto &[path, judges] : group.Judges) {
-        const TCriterionNode *node = model.Tree.NodeAt(path);
+    for (const auto &entry : group.Judges) {
+        const TCriterionNode *node = model.Tree.NodeAt(entry.first);
         if (!node || !node->Matrix || node->Matrix->Kind != ckRelative)
             continue;
         WithContext([node] { return CriterionPlace(node); }, [&] {
             TMatrix m = *node->Matrix;
-            m.Judges = judges;
+            m.Judges = entry.second;
             const TCompletion completion(m.Order, AggregateJudgements(m, weights));
             if (!completion.Connected())
                 throw EKalvoError(EKalvoError::ekUndetermined, DisconnectedMessage(completion, model.ItemNames(node)));
