@@ -394,10 +394,6 @@ No change of one weight changes the best solution.
         <translation>Your setting of the decimal number format is not suitable! The format must be 1.000,23 or 1,000.23!</translation>
     </message>
     <message>
-        <source>Model »%1« pravkar shranjuje drug program. Poskusite znova.</source>
-        <translation>Another program is saving the model “%1” right now. Try again.</translation>
-    </message>
-    <message>
         <source>Kriterij »%1«: %2</source>
         <translation>Criterion “%1”: %2</translation>
     </message>
@@ -537,6 +533,54 @@ No change of one weight changes the best solution.
     <message>
         <source>Anketa »%1«</source>
         <translation>Survey “%1”</translation>
+    </message>
+    <message>
+        <source>Model »%1« pravkar shranjuje drug program (%2). Poskusite znova.</source>
+        <translation>Another program is saving the model “%1” right now (%2). Try again.</translation>
+    </message>
+    <message>
+        <source>Shranjevanje modela »%1« je bilo prekinjeno, ko so bile datoteke že zapisane; zdaj je dokončano: model je tak, kot je bil shranjen.</source>
+        <translation>Saving the model “%1” was interrupted after its files were written; it is finished now: the model is as it was saved.</translation>
+    </message>
+    <message>
+        <source>Shranjevanje modela »%1« je bilo prekinjeno, preden so bile datoteke zapisane; model je tak, kot je bil pred njim.</source>
+        <translation>Saving the model “%1” was interrupted before its files were written; the model is as it was before that save.</translation>
+    </message>
+    <message>
+        <source>Model »%1« ni shranjen: datoteka »%2« ni dodatek modela Kalvo, shranjevanje pa bi jo nadomestilo. Premaknite jo ali model shranite pod drugim imenom.</source>
+        <translation>The model “%1” is not saved: the file “%2” is not a Kalvo model companion, and saving would replace it. Move it, or save the model under another name.</translation>
+    </message>
+    <message>
+        <source>Datoteka »%1« ni dodatek modela Kalvo: model je prebran brez nje, shranjevanje pa je ne nadomesti.</source>
+        <translation>The file “%1” is not a Kalvo model companion: the model is read without it, and saving does not replace it.</translation>
+    </message>
+    <message>
+        <source>na tem mestu je mapa</source>
+        <translation>there is a folder in its place</translation>
+    </message>
+    <message>
+        <source>Prekinjenega shranjevanja ni mogoče dokončati</source>
+        <translation>The interrupted save cannot be finished</translation>
+    </message>
+    <message>
+        <source>vsebina ni ta, ki jo je shranjevanje zapisalo</source>
+        <translation>its content is not what the save wrote</translation>
+    </message>
+    <message>
+        <source>ni ne nove datoteke ne njene začasne kopije</source>
+        <translation>there is neither the new file nor its temporary copy</translation>
+    </message>
+    <message>
+        <source>Datoteke ni mogoče odstraniti</source>
+        <translation>The file cannot be removed</translation>
+    </message>
+    <message>
+        <source>Uvoz ne piše čez dokument, ki ga bere (»%1«): izberite drugo ime modela.</source>
+        <translation>The import does not write over the document it reads (“%1”): choose another name for the model.</translation>
+    </message>
+    <message>
+        <source>Model »%1« že obstaja; --force ga nadomesti.</source>
+        <translation>The model “%1” exists already; --force replaces it.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include "storage/TextFiles.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -106,16 +107,28 @@ int ExportCommand(const QStringList &arguments)
 int ImportCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.addOption(OutputOption);
+    const QCommandLineOption force(QStringLiteral("force"));
+    parser.addOptions({OutputOption, force});
     if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL.json")))
         return 2;
     if (!parser.isSet(OutputOption))
         return UsageError(QStringLiteral("-o BASENAME is missing"));
     return Guarded([&] {
         const QString source = parser.positionalArguments().constFirst();
+        const QString target = parser.value(OutputOption);
+        // The document read is never written over, and another model's set is
+        // replaced only when asked (as the window asks before it does).
+        const QString input = QFileInfo(source).canonicalFilePath();
+        for (const QString &file : ModelSetFiles(target))
+            if (!input.isEmpty() && QFileInfo(file).canonicalFilePath() == input)
+                throw EKalvoError(EKalvoError::ekFile, QCoreApplication::translate("Kalvo", "Uvoz ne piše čez dokument, ki ga bere (»%1«): "
+                                                                                   "izberite drugo ime modela.").arg(input));
+        if (!parser.isSet(force) && SavingReplacesOtherSet(TModel(), target))
+            throw EKalvoError(EKalvoError::ekFile, QCoreApplication::translate("Kalvo", "Model »%1« že obstaja; --force ga nadomesti.")
+                                                       .arg(AbsoluteBaseName(target)));
         TModel model;
         WithContext([&] { return QCoreApplication::translate("Kalvo", "Dokument »%1«").arg(source); },
                     [&] { ModelFromJson(model, ReadFileBytes(source)); });
-        SaveProject(model, parser.value(OutputOption));
+        SaveProject(model, target);
     });
 }

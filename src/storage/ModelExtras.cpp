@@ -82,6 +82,12 @@ QByteArray EmptyExtras()
     return Document(QJsonArray());
 }
 
+bool IsExtras(const QByteArray &bytes)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
+    return document.isObject() && document.object().value(QStringLiteral("format")).toString() == Format;
+}
+
 void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
 {
     QJsonParseError error;

@@ -19,6 +19,10 @@ inline constexpr auto ExtrasExtension = ".JSON";
 QByteArray EncodeExtras(const TModel &model);
 // A companion that says nothing: written over an old one when the model no longer needs it.
 QByteArray EmptyExtras();
+// Whether bytes are a companion at all (a JSON object whose "format" is the
+// companion's), so that a file of that name that is something else is neither
+// read nor replaced.
+bool IsExtras(const QByteArray &bytes);
 // Makes the pairs the companion names blank. Bytes that are not such a document,
 // or a pair outside its matrix, throw a format error naming the file and what is
 // wrong; an entry whose path is not that of the node at its index is passed over

@@ -7,6 +7,7 @@
 #include "matrix/GroupJudgement.h"
 #include "matrix/Messages.h"
 #include "analysis/Synthesis.h"
+#include "storage/FileSetCommit.h"
 #include "storage/ModelExtras.h"
 #include "storage/TextFiles.h"
 #include "matrix/Conversions.h"
@@ -263,36 +264,78 @@ bool ModelExists(const QString &fileName)
 
 namespace {
 
-// One SHA-256 per file, criteria, matrices, solutions; a missing file has none.
+// One SHA-256 per file of the set, criteria, matrices, solutions, companion; a
+// missing file has none.
 const qsizetype HashSize = 32;
+const int SetFiles = 4;
 
 QByteArray Hash(const QByteArray *bytes)
 {
     return bytes ? QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256) : QByteArray(HashSize, '\0');
 }
 
-QByteArray Stamp(const QByteArray &criteria, const QByteArray &matrices, const QByteArray &solutions)
+QByteArray Stamp(const TModelSetBytes &set)
 {
-    return Hash(&criteria) + Hash(&matrices) + Hash(&solutions);
+    return Hash(&set.Criteria) + Hash(&set.Matrices) + Hash(&set.Solutions)
+        + (set.Extras.isEmpty() ? Hash(nullptr) : Hash(&set.Extras));
+}
+
+// The companion is exactly the name a save writes: "avto.json" beside "Avto.KRT" is
+// someone else's file.
+QString ExtrasPath(const QString &base)
+{
+    return base + QString::fromLatin1(ExtrasExtension);
+}
+
+QString JournalPath(const QString &base)
+{
+    return base + QStringLiteral(".kalvo-journal");
 }
 
 // Holds the set's lock while it lives. A lock that cannot be made at all (a
-// read-only folder) does not stop a read, and a write fails there on its own.
+// read-only folder) does not stop a read, and a write fails there on its own. A
+// lock file without a process in it (its maker was killed between making and
+// writing it) is stale at once.
 class TSetLock
 {
 public:
     explicit TSetLock(const QString &fileName) : FLock(BaseName(fileName) + QStringLiteral(".lock"))
     {
+        const QFileInfo file(BaseName(fileName) + QStringLiteral(".lock"));
+        if (file.exists() && file.size() == 0)
+            QFile::remove(file.filePath());
         if (FLock.tryLock(SetLockWaitMs) || FLock.error() != QLockFile::LockFailedError)
             return;
         throw EKalvoError(EKalvoError::ekFile,
-                          QCoreApplication::translate("Kalvo", "Model »%1« pravkar shranjuje drug program. Poskusite znova.")
-                              .arg(QFileInfo(BaseName(fileName)).fileName()));
+                          QCoreApplication::translate("Kalvo", "Model »%1« pravkar shranjuje drug program (%2). Poskusite znova.")
+                              .arg(QFileInfo(BaseName(fileName)).fileName(), file.absoluteFilePath()));
     }
 
 private:
     QLockFile FLock;
 };
+
+// What an interrupted save left is finished or dropped, and told: the set is then
+// the one saved, or the one before, whole. Under the set's lock.
+void Recover(const QString &base)
+{
+    const QStringList targets{base + KrtExtension, base + MatExtension, base + RstExtension, ExtrasPath(base)};
+    const QString name = QFileInfo(base).fileName();
+    switch (RecoverFileSet(JournalPath(base), targets)) {
+    case TRecovery::Finished:
+        ShowMessage(QCoreApplication::translate("Kalvo", "Shranjevanje modela »%1« je bilo prekinjeno, ko so bile datoteke "
+                                                         "že zapisane; zdaj je dokončano: model je tak, kot je bil shranjen.")
+                        .arg(name));
+        break;
+    case TRecovery::Undone:
+        ShowMessage(QCoreApplication::translate("Kalvo", "Shranjevanje modela »%1« je bilo prekinjeno, preden so bile datoteke "
+                                                         "zapisane; model je tak, kot je bil pred njim.")
+                        .arg(name));
+        break;
+    case TRecovery::None:
+        break;
+    }
+}
 
 } // namespace
 
@@ -300,8 +343,8 @@ QByteArray FileSetStamp(const QString &fileName)
 {
     const QString base = BaseName(fileName);
     QByteArray stamp;
-    for (const QString &extension : {KrtExtension, MatExtension, RstExtension}) {
-        const QString path = PartnerPath(base, extension);
+    for (const QString &path : {PartnerPath(base, KrtExtension), PartnerPath(base, MatExtension),
+                                PartnerPath(base, RstExtension), ExtrasPath(base)}) {
         if (QFileInfo::exists(path)) {
             const QByteArray bytes = ReadFileBytes(path);
             stamp += Hash(&bytes);
@@ -314,7 +357,7 @@ QByteArray FileSetStamp(const QString &fileName)
 
 bool SetChangedOnDisk(const TModel &model, const QString &fileName)
 {
-    if (model.KnownFileStamp.size() != 3 * HashSize || AbsoluteBaseName(fileName) != model.KnownFileSet)
+    if (model.KnownFileStamp.size() != SetFiles * HashSize || AbsoluteBaseName(fileName) != model.KnownFileSet)
         return false;
     QByteArray now;
     try {
@@ -324,7 +367,7 @@ bool SetChangedOnDisk(const TModel &model, const QString &fileName)
     }
     // A file that is gone holds nobody's work; one that is there must be as we left it.
     const QByteArray missing = Hash(nullptr);
-    for (qsizetype i = 0; i < 3; ++i) {
+    for (qsizetype i = 0; i < SetFiles; ++i) {
         const QByteArray file = now.mid(i * HashSize, HashSize);
         if (file != missing && file != model.KnownFileStamp.mid(i * HashSize, HashSize))
             return true;
@@ -346,22 +389,33 @@ void SaveProject(TModel &model, const QString &fileName)
 {
     const QString base = BaseName(fileName);
     // Everything is encoded before anything is written, so a name that cannot be
-    // stored stops the save with all three files untouched.
-    const TModelSetBytes set = EncodeProject(model);
+    // stored stops the save with every file untouched.
+    TModelSetBytes set = EncodeProject(model);
     const TSetLock lock(fileName);
+    Recover(base);
     std::vector<std::pair<QString, QByteArray>> files{{base + KrtExtension, set.Criteria},
                                     {base + RstExtension, set.Solutions},
                                     {base + MatExtension, set.Matrices}};
-    // A model without blank pairs writes no companion; one left from before is
-    // emptied in the same commit, so that it cannot blank pairs of this model.
-    const QString extras = PartnerPath(base, QString::fromLatin1(ExtrasExtension));
+    // A model without blank pairs or a group writes no companion; one left from
+    // before is emptied in the same commit, so that it cannot blank pairs of this
+    // model. A file of that name that is no companion is someone else's: a save
+    // that would replace it is refused, and one that needs none leaves it alone.
+    const QString extras = ExtrasPath(base);
+    const bool present = QFileInfo::exists(extras);
+    const bool ours = present && IsExtras(ReadFileBytes(extras));
+    if (present && !ours && !set.Extras.isEmpty())
+        throw EKalvoError(EKalvoError::ekFile,
+                          QCoreApplication::translate("Kalvo", "Model »%1« ni shranjen: datoteka »%2« ni dodatek modela Kalvo, "
+                                                               "shranjevanje pa bi jo nadomestilo. Premaknite jo ali model shranite "
+                                                               "pod drugim imenom.")
+                              .arg(QFileInfo(base).fileName(), QFileInfo(extras).absoluteFilePath()));
     if (!set.Extras.isEmpty())
-        files.push_back({base + QString::fromLatin1(ExtrasExtension), set.Extras});
-    else if (QFileInfo::exists(extras))
-        files.push_back({extras, EmptyExtras()});
-    WriteFiles(files);
+        files.push_back({extras, set.Extras});
+    else if (ours)
+        files.push_back({extras, set.Extras = EmptyExtras()});
+    CommitFileSet(JournalPath(base), files);
     model.KnownFileSet = AbsoluteBaseName(fileName);
-    model.KnownFileStamp = Stamp(set.Criteria, set.Matrices, set.Solutions);
+    model.KnownFileStamp = Stamp(set);
 }
 
 namespace {
@@ -397,13 +451,20 @@ void LoadProject(TModel &model, const QString &fileName, bool *replaced)
     if (!QFileInfo::exists(set.MatrixPath))
         WriteOne(set.MatrixPath, {});
     {
-        const TSetLock lock(fileName);   // the three files of one save, not of two
+        const TSetLock lock(fileName);   // the files of one save, not of two
+        Recover(base);
         set.Criteria = ReadFileBytes(set.CriteriaPath);
         set.Matrices = ReadFileBytes(set.MatrixPath);
         set.Solutions = ReadFileBytes(set.SolutionsPath);
-        set.ExtrasPath = PartnerPath(base, QString::fromLatin1(ExtrasExtension));
-        if (QFileInfo::exists(set.ExtrasPath))
+        set.ExtrasPath = ExtrasPath(base);
+        if (QFileInfo::exists(set.ExtrasPath)) {
             set.Extras = ReadFileBytes(set.ExtrasPath);
+            set.ExtrasForeign = !IsExtras(set.Extras);
+            if (set.ExtrasForeign)
+                ShowMessage(QCoreApplication::translate("Kalvo", "Datoteka »%1« ni dodatek modela Kalvo: model je prebran brez nje, "
+                                                                 "shranjevanje pa je ne nadomesti.")
+                                .arg(QFileInfo(set.ExtrasPath).absoluteFilePath()));
+        }
     }
     LoadProjectFrom(model, fileName, set, replaced);
 }
@@ -422,7 +483,7 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
         ReadCriteria(fresh.Tree, SplitLines(DecodeWindows1250(set.Criteria)), set.CriteriaPath);
         ReadMatrices(fresh, SplitLines(DecodeWindows1250(set.Matrices)), set.MatrixPath);
         // The companion decides which pairs are blank, whatever the .MAT holds there.
-        if (!set.Extras.isEmpty())
+        if (!set.Extras.isEmpty() && !set.ExtrasForeign)
             ApplyExtras(fresh, set.Extras, set.ExtrasPath);
         // The solutions come in before the root is fitted, so that a root comparing
         // solutions is fitted against the loaded ones and keeps its stored cells.
@@ -436,12 +497,19 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
     }
     fresh.ProjectFileName = fileName;
     fresh.KnownFileSet = AbsoluteBaseName(fileName);
-    fresh.KnownFileStamp = Stamp(set.Criteria, set.Matrices, set.Solutions);
+    fresh.KnownFileStamp = Stamp(set);
     model.Swap(fresh);
     if (replaced)
         *replaced = true;
     WarnNonReciprocal(model);
     AnalyzeAll(model);
+}
+
+QStringList ModelSetFiles(const QString &fileName)
+{
+    const QString base = BaseName(fileName);
+    return {PartnerPath(base, KrtExtension), PartnerPath(base, MatExtension), PartnerPath(base, RstExtension),
+            ExtrasPath(base)};
 }
 
 QString AbsoluteBaseName(const QString &fileName)
@@ -457,7 +525,7 @@ bool SavingReplacesOtherSet(const TModel &model, const QString &fileName)
     for (const QString &extension : {KrtExtension, RstExtension, MatExtension})
         if (QFileInfo::exists(PartnerPath(base, extension)))
             return true;
-    return false;
+    return QFileInfo::exists(ExtrasPath(base)) && IsExtras(ReadFileBytes(ExtrasPath(base)));
 }
 
 QString OutOfMemoryMessage()

@@ -17,7 +17,10 @@ QString PartnerPath(const QString &baseName, const QString &extension);
 // Whether fileName names a model that exists: the file itself or its criteria file.
 bool ModelExists(const QString &fileName);
 
-// Writes the three files of the set; all are replaced or none. Every matrix is
+// Writes the files of the set (the companion too when the model needs one); all
+// are replaced or none, also when the save is interrupted (storage/FileSetCommit:
+// the next open or save finishes or drops what an interrupted one left, and says
+// so). Every matrix is
 // written as the dimension rule makes it (the model itself is not changed, only
 // its KnownFileSet and KnownFileStamp). ProjectFileName is not changed; KnownFileSet becomes
 // the set. Saving and reading take a lock on the set (base name + ".lock", Qt's
@@ -36,9 +39,11 @@ struct TModelSetBytes
 {
     QByteArray Criteria, Matrices, Solutions;
     QString CriteriaPath, MatrixPath, SolutionsPath;
-    // The companion (storage/ModelExtras): empty when the set has none.
+    // The companion (storage/ModelExtras): empty when the set has none. A file of its
+    // name that is no companion (ExtrasForeign) is not read, and a save never replaces it.
     QByteArray Extras;
     QString ExtrasPath;
+    bool ExtrasForeign = false;
 };
 // The files' bytes as SaveProject writes them (paths left empty): the companion
 // only when the model needs one.
@@ -53,6 +58,10 @@ QByteArray FileSetStamp(const QString &fileName);
 // Whether the files of the set this model was read from or written to have been
 // changed by someone else since (their fingerprint is not the one it knows).
 bool SetChangedOnDisk(const TModel &model, const QString &fileName);
+
+// The files of the set fileName names, as they are or as a save would make them:
+// criteria, matrices, solutions, companion.
+QStringList ModelSetFiles(const QString &fileName);
 
 // The absolute path of the set fileName names, without extension.
 QString AbsoluteBaseName(const QString &fileName);

@@ -21,14 +21,13 @@ QTextCodec *Windows1250()
     return codec;
 }
 
-// The full path, so that the user can find the file whatever the current folder.
+} // namespace
+
 EKalvoError FileError(const QString &what, const QString &path, const QString &reason)
 {
     return EKalvoError(EKalvoError::ekFile,
                        QStringLiteral("%1 »%2«: %3").arg(what, QFileInfo(path).absoluteFilePath(), reason));
 }
-
-} // namespace
 
 QStringList SplitLines(const QString &text)
 {
@@ -82,10 +81,6 @@ QByteArray ReadFileBytes(const QString &path)
     return bytes;
 }
 
-namespace {
-
-// Devices, pipes and sockets cannot be replaced by a renamed temporary: the bytes
-// go straight to them, and every write is still checked.
 bool IsSpecialFile(const QString &path)
 {
     const QFileInfo info(path);
@@ -103,8 +98,6 @@ void WriteThrough(const QString &path, const QByteArray &bytes)
     if (file.error() != QFileDevice::NoError)
         throw FileError(QCoreApplication::translate("Kalvo", "Datoteke ni mogoče zapisati"), path, file.errorString());
 }
-
-} // namespace
 
 void WriteFiles(const std::vector<std::pair<QString, QByteArray>> &files)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "matrix/KalvoError.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,15 @@ enum class TUnencodable {
 QByteArray EncodeWindows1250(const QString &text, TUnencodable unencodable = TUnencodable::Refuse);
 // Every line followed by CR LF, encoded.
 QByteArray EncodeLines(const QStringList &lines, TUnencodable unencodable = TUnencodable::Refuse);
+
+// "Datoteke ni mogoče zapisati »/pot/Avto.MAT«: Disk je poln": what failed, the full
+// path (the user finds the file whatever the current folder), and why.
+EKalvoError FileError(const QString &what, const QString &path, const QString &reason);
+
+// Devices, pipes and sockets cannot be replaced by a renamed temporary: the bytes
+// go straight to them (WriteThrough), and every write is still checked.
+bool IsSpecialFile(const QString &path);
+void WriteThrough(const QString &path, const QByteArray &bytes);
 
 // Whole file, or a clear error naming the path and the reason.
 QByteArray ReadFileBytes(const QString &path);

@@ -10,7 +10,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
 
 namespace {
 
@@ -84,6 +88,9 @@ private slots:
     void exportReadBack_data();
     void exportReadBack();
     void importRefusesABadDocument();
+    void importWritesOnlyWhatItMay_data();
+    void importWritesOnlyWhatItMay();
+    void killedImportLeavesOneWholeSet();
 };
 
 void TestCli::tableInBothLocales_data()
@@ -695,6 +702,130 @@ void TestCli::importRefusesABadDocument()
     QVERIFY2(run.Err.contains(QStringLiteral("criteria[3].values[0]: not a number")), qPrintable(run.Err));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("novi.KRT"))));
     QCOMPARE(RunCli({"import", "--what", document}).ExitCode, 2);
+}
+
+namespace {
+
+// A group model as a JSON document (a companion comes with its set).
+QByteArray GroupDocument(const char *root, double weight)
+{
+    return QStringLiteral(R"({"format": "kalvo-model", "version": 1, "solutions": ["X", "Y", "Z"],
+        "participants": [{"name": "Ana", "weight": %2}, {"name": "Bine", "weight": 1}],
+        "criteria": [{"name": "%1", "level": 0, "kind": "relative",
+                      "ratios": [["1", "2:1", ""], ["1:2", "1", "3:1"], ["", "1:3", "1"]],
+                      "judgements": [[["1", "2:1", ""], ["1:2", "1", "3:1"], ["", "1:3", "1"]],
+                                     [["1", "5:1", "1"], ["1:5", "1", "1"], ["1", "1", "1"]]]}]})")
+        .arg(QLatin1String(root)).arg(weight).toUtf8();
+}
+
+QByteArray SetBytes(const QString &base)
+{
+    QByteArray bytes;
+    for (const char *ext : {".KRT", ".MAT", ".RST", ".JSON"}) {
+        QFile file(base + QLatin1String(ext));
+        bytes += (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("-")) + '|';
+    }
+    return bytes;
+}
+
+void Write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+} // namespace
+
+void TestCli::importWritesOnlyWhatItMay_data()
+{
+    QTest::addColumn<QString>("document");      // the file imported, in the set's folder
+    QTest::addColumn<QString>("other");         // a file beside the set ("" none), and what it holds
+    QTest::addColumn<QByteArray>("otherBytes");
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<QString>("error");         // a part of the message; empty: imported
+    const QByteArray foreign = R"({"format": "kalvo-model", "version": 1})";
+    QTest::newRow("over an existing set, without --force") << "doc.json" << "" << QByteArray() << false << "--force";
+    QTest::newRow("over an existing set, with --force") << "doc.json" << "" << QByteArray() << true << "";
+    QTest::newRow("over the document it reads") << "M.JSON" << "" << QByteArray() << true << "ne piše čez dokument";
+    QTest::newRow("beside a JSON of another case: left alone") << "doc.json" << "M.json" << foreign << true << "";
+    QTest::newRow("beside a file of the companion's name: refused")
+        << "doc.json" << "M.JSON" << foreign << true << "ni dodatek modela Kalvo";
+}
+
+// import replaces the set it is told to, with --force, and nothing else: not the
+// document it reads, not a file of another kind that shares the set's name.
+void TestCli::importWritesOnlyWhatItMay()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, other);
+    QFETCH(QByteArray, otherBytes);
+    QFETCH(bool, force);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString base = dir.filePath(QStringLiteral("M"));
+    Write(dir.filePath(QStringLiteral("first.json")), GroupDocument("Prvi", 1.0));
+    QCOMPARE(RunCli({"import", dir.filePath(QStringLiteral("first.json")), "-o", base}).ExitCode, 0);
+    if (!other.isEmpty())
+        Write(dir.filePath(other), otherBytes);
+    if (document != QLatin1String("M.JSON"))
+        Write(dir.filePath(document), GroupDocument("Drugi", 2.0));
+    const QByteArray before = SetBytes(base);
+    QStringList arguments{"import", dir.filePath(document), "-o", base};
+    if (force)
+        arguments << QStringLiteral("--force");
+    const TRun run = RunCli(arguments);
+    if (!other.isEmpty()) {
+        QFile file(dir.filePath(other));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), otherBytes);   // someone else's file, untouched
+    }
+    if (!error.isEmpty()) {
+        QCOMPARE(run.ExitCode, 1);
+        QVERIFY2(run.Err.contains(error), qPrintable(run.Err));
+        QCOMPARE(SetBytes(base), before);
+        return;
+    }
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY(SetBytes(base) != before);
+    QVERIFY(SetBytes(base).startsWith("Drugi"));
+    QCOMPARE(RunCli({"analyze", base}).ExitCode, 0);
+}
+
+// Two models imported in turn over one set, each import killed at a random moment:
+// every next open finds one of the two sets whole, byte for byte.
+void TestCli::killedImportLeavesOneWholeSet()
+{
+    QTemporaryDir dir;
+    QByteArray whole[2];
+    QString documents[2];
+    for (int i = 0; i < 2; ++i) {
+        documents[i] = dir.filePath(QStringLiteral("model%1.json").arg(i));
+        Write(documents[i], GroupDocument(i == 0 ? "Prvi" : "Drugi", 1.0 + i));
+        const QString alone = dir.filePath(QStringLiteral("sam%1").arg(i));
+        QCOMPARE(RunCli({"import", documents[i], "-o", alone}).ExitCode, 0);
+        whole[i] = SetBytes(alone);
+    }
+    const QString base = dir.filePath(QStringLiteral("skupni"));
+    QCOMPARE(RunCli({"import", documents[0], "-o", base}).ExitCode, 0);
+    QRandomGenerator dice(29);
+    int killed = 0, finished = 0, undone = 0;
+    for (int run = 0; run < 250; ++run) {
+        QProcess import;
+        import.start(QStringLiteral(KALVO_CLI), {"import", "--force", documents[run % 2], "-o", base});
+        QVERIFY(import.waitForStarted());
+        QThread::usleep(dice.bounded(40000));
+        ::kill(pid_t(import.processId()), SIGKILL);
+        QVERIFY(import.waitForFinished(60000));
+        killed += import.exitStatus() == QProcess::CrashExit ? 1 : 0;
+        const TRun open = RunCli({"analyze", base});
+        finished += open.Err.contains(QStringLiteral("zdaj je dokončano")) ? 1 : 0;
+        undone += open.Err.contains(QStringLiteral("preden so bile datoteke zapisane")) ? 1 : 0;
+        QCOMPARE(open.ExitCode, 0);
+        const QByteArray set = SetBytes(base);
+        QVERIFY2(set == whole[0] || set == whole[1], qPrintable(QStringLiteral("run %1").arg(run)));
+    }
+    qInfo("%d of 250 imports killed; the next open finished %d and dropped %d", killed, finished, undone);
+    QVERIFY(killed > 50);
 }
 
 KALVO_TEST_GUILESS_MAIN(TestCli)

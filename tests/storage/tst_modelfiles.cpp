@@ -1,7 +1,9 @@
 #include "TestMain.h"
 #include "LocaleScope.h"
 #include "matrix/Completion.h"
+#include "storage/FileSetCommit.h"
 #include "storage/ModelFiles.h"
+#include "storage/ModelJson.h"
 #include "model/NodePath.h"
 #include "analysis/Synthesis.h"
 #include "TestSupport.h"
@@ -19,6 +21,8 @@
 
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <thread>
@@ -93,6 +97,7 @@ class TestModelFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void interruptedSaveLeavesOneWholeSet();
     void blankPairsRoundTrip();
     void groupRoundTrip();
     void damagedCompanion_data();
@@ -650,7 +655,7 @@ void TestModelFiles::twoProgramsOneSet()
     QVERIFY(other.tryLock(0));
     const QByteArray before = ReadFileBytes(name + QStringLiteral(".RST"));
     QCOMPARE(ErrorOf([&] { SaveProject(b, name); }),
-             QStringLiteral("Model »skupni« pravkar shranjuje drug program. Poskusite znova."));
+             QStringLiteral("Model »skupni« pravkar shranjuje drug program (%1). Poskusite znova.").arg(name + ".lock"));
     QCOMPARE(ReadFileBytes(name + QStringLiteral(".RST")), before);
     QVERIFY(!ErrorOf([&] { LoadProject(b, name); }).isEmpty());
     other.unlock();
@@ -783,32 +788,35 @@ void TestModelFiles::damagedCompanion_data()
     QTest::addColumn<QByteArray>("companion");
     QTest::addColumn<QString>("error");            // a part of the message; empty: the set loads
     QTest::addColumn<QList<double>>("weights");    // the participants', when it loads
+    QTest::addColumn<QString>("told");             // a part of the warning, when it loads with one
     const QByteArray head = "{\"format\": \"kalvo-model-extras\", \"version\": 1, \"criteria\": ";
     const QByteArray group = "{\"format\": \"kalvo-model-extras\", \"version\": 1, \"participants\": ";
     const QByteArray ana = "[{\"name\": \"Ana\"}], \"criteria\": [{\"index\": 0, \"path\": \"Koren\", \"blank\": [], ";
     QTest::newRow("a blank pair on the diagonal")
-        << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[2, 2]]}]}" << "criteria[0].blank[0]" << QList<double>();
+        << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[2, 2]]}]}" << "criteria[0].blank[0]" << QList<double>() << "";
     QTest::newRow("judgements of a participant not listed")
         << group + ana + "\"judgements\": [{\"participant\": 1, \"ratios\": [\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\"]}]}]}"
-        << "criteria[0].judgements[0]" << QList<double>();
+        << "criteria[0].judgements[0]" << QList<double>() << "";
     QTest::newRow("a short judgement list")
         << group + ana + "\"judgements\": [{\"participant\": 0, \"ratios\": [\"1\", \"1\", \"1\", \"1\"]}]}]}"
-        << "criteria[0].judgements[0]" << QList<double>();
-    QTest::newRow("a nameless participant") << group + "[{\"name\": \"\"}]}" << "participants[0]" << QList<double>();
+        << "criteria[0].judgements[0]" << QList<double>() << "";
+    QTest::newRow("a nameless participant") << group + "[{\"name\": \"\"}]}" << "participants[0]" << QList<double>() << "";
     QTest::newRow("taken: no weight is 1, weight 0 stays")
-        << group + "[{\"name\": \"Ana\"}, {\"name\": \"Bine\", \"weight\": 0}]}" << "" << QList<double>{1.0, 0.0};
-    QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "je poškodovana" << QList<double>();
-    QTest::newRow("another format") << QByteArray("{\"format\": \"x\", \"version\": 1}") << "ni dodatek" << QList<double>();
+        << group + "[{\"name\": \"Ana\"}, {\"name\": \"Bine\", \"weight\": 0}]}" << "" << QList<double>{1.0, 0.0} << "";
+    QTest::newRow("not JSON: not the companion, not read") << QByteArray("{\"format\": ") << "" << QList<double>()
+                              << "ni dodatek modela Kalvo";
+    QTest::newRow("another format: not the companion, not read") << QByteArray("{\"format\": \"x\", \"version\": 1}") << ""
+                                    << QList<double>() << "ni dodatek modela Kalvo";
     QTest::newRow("a later version") << QByteArray("{\"format\": \"kalvo-model-extras\", \"version\": 2}")
-                                     << "različica 2" << QList<double>();
-    QTest::newRow("criteria not a list") << head + "7}" << "\"criteria\" ni seznam" << QList<double>();
+                                     << "različica 2" << QList<double>() << "";
+    QTest::newRow("criteria not a list") << head + "7}" << "\"criteria\" ni seznam" << QList<double>() << "";
     QTest::newRow("pair outside the matrix") << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[1, 4]]}]}"
-                                             << "criteria[0].blank[0]" << QList<double>();
+                                             << "criteria[0].blank[0]" << QList<double>() << "";
     QTest::newRow("pair the wrong way round")
-        << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[3, 1]]}]}" << "criteria[0].blank[0]" << QList<double>();
-    QTest::newRow("index not a position") << head + "[{\"index\": -1}]}" << "criteria[0].index" << QList<double>();
+        << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [[3, 1]]}]}" << "criteria[0].blank[0]" << QList<double>() << "";
+    QTest::newRow("index not a position") << head + "[{\"index\": -1}]}" << "criteria[0].index" << QList<double>() << "";
     QTest::newRow("path of another node: passed over")
-        << head + "[{\"index\": 0, \"path\": \"Drugi\", \"blank\": [[1, 3]]}], \"unknown\": true}" << "" << QList<double>();
+        << head + "[{\"index\": 0, \"path\": \"Drugi\", \"blank\": [[1, 3]]}], \"unknown\": true}" << "" << QList<double>() << "criteria[0]";
 }
 
 // A damaged companion is an error naming the file and the fault, and the model
@@ -818,6 +826,7 @@ void TestModelFiles::damagedCompanion()
     QFETCH(QByteArray, companion);
     QFETCH(QString, error);
     QFETCH(QList<double>, weights);
+    QFETCH(QString, told);
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("Prazni"));
     {
@@ -836,9 +845,9 @@ void TestModelFiles::damagedCompanion()
         for (const TParticipant &participant : model.Participants)
             taken << participant.Weight;
         QCOMPARE(taken, weights);
-        if (weights.isEmpty()) {   // the stray entry: told, and passed over
-            QCOMPARE(messages.Messages.size(), 1);
-            QVERIFY(messages.Messages.first().contains(QStringLiteral("criteria[0]")));
+        QCOMPARE(messages.Messages.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty()) {   // passed over: the three files alone
+            QVERIFY2(messages.Messages.first().contains(told), qPrintable(messages.Messages.first()));
             QVERIFY(!HasBlankPairs(*model.Tree.FirstNode()->Matrix));
         }
         return;
@@ -846,6 +855,76 @@ void TestModelFiles::damagedCompanion()
     QVERIFY2(message.contains(error) && message.contains(QFileInfo(name + ".JSON").absoluteFilePath()),
              qPrintable(message));
     QCOMPARE(model.ProjectFileName, QStringLiteral("prej"));
+}
+
+namespace {
+
+// Two group models of different shape, each with a companion.
+QByteArray GroupModel(const char *root, const char *solution, double weight)
+{
+    return QStringLiteral(R"({"format": "kalvo-model", "version": 1, "solutions": ["%2", "Y", "Z"],
+        "participants": [{"name": "Ana", "weight": %3}, {"name": "Bine", "weight": 1}],
+        "criteria": [{"name": "%1", "level": 0, "kind": "relative",
+                      "ratios": [["1", "2:1", ""], ["1:2", "1", "3:1"], ["", "1:3", "1"]],
+                      "judgements": [[["1", "2:1", ""], ["1:2", "1", "3:1"], ["", "1:3", "1"]],
+                                     [["1", "5:1", "1"], ["1:5", "1", "1"], ["1", "1", "1"]]]}]})")
+        .arg(QLatin1String(root), QLatin1String(solution)).arg(weight).toUtf8();
+}
+
+QByteArray SetOnDisk(const QString &base)
+{
+    QByteArray bytes;
+    for (const char *ext : {".KRT", ".MAT", ".RST", ".JSON"})
+        bytes += Bytes(base + QLatin1String(ext)) + '|';
+    return bytes;
+}
+
+} // namespace
+
+// A save killed before each of its steps in turn (a child process that ends at that
+// step): the next open finds the old set or the new one, byte for byte, leaves no
+// temporary and says when it had to finish or drop what the save left.
+void TestModelFiles::interruptedSaveLeavesOneWholeSet()
+{
+    TLocaleScope locale(QStringLiteral(","));
+    QTemporaryDir dir;
+    const QString base = dir.filePath(QStringLiteral("skupina"));
+    TModel before, after;
+    ModelFromJson(before, GroupModel("Prej", "X", 1.0));
+    ModelFromJson(after, GroupModel("Potem", "W", 3.0));
+    SaveProject(after, base);
+    const QByteArray newSet = SetOnDisk(base);
+    bool finished = false;
+    for (int step = 0; !finished; ++step) {
+        QVERIFY(step < 50);
+        SaveProject(before, base);
+        const QByteArray oldSet = SetOnDisk(base);
+        QVERIFY(oldSet != newSet);
+        const pid_t child = fork();
+        if (child == 0) {
+            SetCommitStepHook([step](int at) {
+                if (at == step)
+                    _exit(3);
+            });
+            SaveProject(after, base);
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        const QStringList left = QDir(dir.path()).entryList({QStringLiteral("*.kalvo-*")}, QDir::Files);
+        TMessageRecorder messages;
+        TModel opened;
+        LoadProject(opened, base);
+        const QByteArray onDisk = SetOnDisk(base);
+        QVERIFY2(onDisk == oldSet || onDisk == newSet, qPrintable(QStringLiteral("step %1").arg(step)));
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.kalvo-*")}, QDir::Files), QStringList());
+        // Told exactly when something was left: finished once the journal was there.
+        QCOMPARE(messages.Messages.size(), left.isEmpty() ? 0 : 1);
+        if (!left.isEmpty())
+            QCOMPARE(messages.Messages.first().contains(QStringLiteral("dokončano")), onDisk == newSet);
+        QCOMPARE(opened.Tree.FirstNode()->Name, onDisk == newSet ? QStringLiteral("Potem") : QStringLiteral("Prej"));
+    }
 }
 
 KALVO_TEST_GUILESS_MAIN(TestModelFiles)

@@ -73,7 +73,10 @@ private slots:
     void failedOpenShowsWhatWasThere();
     void savingOverAnotherModelAsks_data();
     void savingOverAnotherModelAsks();
+    void twoWindowsOnOneModel_data();
     void twoWindowsOnOneModel();
+    void saveBesideSomeoneElsesJson_data();
+    void saveBesideSomeoneElsesJson();
 
 private:
     QTemporaryDir FDir;
@@ -142,16 +145,30 @@ void TestLifecycle::savingOverAnotherModelAsks()
 
 // Another window saved the same model since this one opened it: saving asks
 // first, and "Ne" leaves the other window's files as they are.
+void TestLifecycle::twoWindowsOnOneModel_data()
+{
+    QTest::addColumn<QString>("changed");   // the file the second window's save changes
+    QTest::newRow("a solution added") << "skupni.RST";
+    QTest::newRow("only the companion: a participant renamed") << "skupni.JSON";
+}
+
+// Another window saved the set since this one read it, in any of its files: the
+// save asks before replacing its work.
 void TestLifecycle::twoWindowsOnOneModel()
 {
-    WriteModelSet(FDir.filePath(QStringLiteral("skupni")), {"Cilj", "\tA"}, {}, {"R"});
+    QFETCH(QString, changed);
+    WriteGroupModelSet(FDir.filePath(QStringLiteral("skupni")), {"Cilj", "\tA", "\tB"}, {"Ana", "Bine"}, {"1", "1", "1", "1"});
     TWindow first, second;
     first.Form.Run([&] { first.Form.OpenModel(FDir.filePath(QStringLiteral("skupni"))); });
     second.Form.Run([&] { second.Form.OpenModel(FDir.filePath(QStringLiteral("skupni"))); });
-    AnswerName(QStringLiteral("Druga"));
-    second.Key(Qt::Key_R, Qt::ControlModifier);
+    if (changed.endsWith(QLatin1String(".RST"))) {
+        AnswerName(QStringLiteral("Druga"));
+        second.Key(Qt::Key_R, Qt::ControlModifier);
+    } else {
+        second.Form.Run([&] { second.Document.RenameParticipant(0, QStringLiteral("Anica")); });
+    }
     second.Key(Qt::Key_S, Qt::ControlModifier);
-    const QByteArray saved = Bytes(FDir.filePath("skupni.RST"));
+    const QByteArray saved = Bytes(FDir.filePath(changed));
 
     QStringList log;
     AnswerAndRecord(&log, QMessageBox::No);
@@ -159,12 +176,50 @@ void TestLifecycle::twoWindowsOnOneModel()
     QVERIFY(QTest::qWaitForWindowActive(&first.Form));
     first.Key(Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(log, QStringList{"Vprašanje: Model »skupni« je bil medtem spremenjen. Ga želite nadomestiti?"});
-    QCOMPARE(Bytes(FDir.filePath("skupni.RST")), saved);
+    QCOMPARE(Bytes(FDir.filePath(changed)), saved);
     AnswerAndRecord(&log, QMessageBox::Yes);
     first.Key(Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(Bytes(FDir.filePath("skupni.RST")) != saved);
+    QVERIFY(Bytes(FDir.filePath(changed)) != saved);
     first.Key(Qt::Key_S, Qt::ControlModifier);   // its own files now: no question
     QCOMPARE(log.size(), 2);
+}
+
+void TestLifecycle::saveBesideSomeoneElsesJson_data()
+{
+    QTest::addColumn<QString>("beside");   // a file that is not the model's companion
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("Kopija.json: another name, left alone") << "Kopija.json" << false;
+    QTest::newRow("Kopija.JSON: the companion's name, the save refused") << "Kopija.JSON" << true;
+}
+
+// "Shrani model kot" a model that needs its companion, beside a JSON file of the
+// user's own: that file is never replaced; where the companion would have to
+// replace it, the save is refused, naming it.
+void TestLifecycle::saveBesideSomeoneElsesJson()
+{
+    QFETCH(QString, beside);
+    QFETCH(bool, refused);
+    const QByteArray mine = R"({"moj": "dokument"})";
+    QFile file(FDir.filePath(beside));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(mine) == mine.size());
+    file.close();
+    WriteGroupModelSet(FDir.filePath(QStringLiteral("skupina")), {"Cilj", "\tA", "\tB"}, {"Ana", "Bine"}, {"1", "1", "1", "1"});
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("skupina"))); });
+    QStringList log;
+    AnswerFile(FDir.filePath(QStringLiteral("Kopija")));
+    AnswerAndRecord(&log);   // none but the refusal may come
+    w.Key(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(Bytes(FDir.filePath(beside)), mine);
+    QCOMPARE(QFile::exists(FDir.filePath(QStringLiteral("Kopija.KRT"))), !refused);
+    if (refused) {
+        QCOMPARE(log.size(), 1);
+        QVERIFY2(log.first().contains(FDir.filePath(beside)), qPrintable(log.first()));
+    } else {
+        QCOMPARE(log, QStringList());
+        QVERIFY(Bytes(FDir.filePath(QStringLiteral("Kopija.JSON"))).contains("kalvo-model-extras"));
+        TModalHost::ClearAnswers();
+    }
 }
 
 void TestLifecycle::init()
