@@ -4,16 +4,24 @@
 // Input: a flags byte (bit 0: decimal point instead of comma, bit 1: approximate
 // method, bit 2: Debug tables), then the criteria, matrix and solutions files and
 // the companion (blank pairs, JSON) separated by NUL bytes; a fifth part is read
-// as a model's JSON document.
+// as a model's JSON document, a sixth as a survey's answers to the model loaded,
+// and a seventh as the journal an interrupted save left (recovered in a folder of
+// the fuzzer's own, with the criteria file as the temporary it names).
 #include "report/Reports.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
+#include "storage/FileSetCommit.h"
 #include "storage/ModelFiles.h"
 #include "storage/ModelJson.h"
+#include "storage/SurveyImport.h"
 #include "analysis/Synthesis.h"
 #include "matrix/Matrix.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocale>
+
+#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +32,31 @@ QByteArray Part(const QByteArray &input, int index)
 {
     const QList<QByteArray> parts = input.split('\0');
     return index < parts.size() ? parts.at(index) : QByteArray();
+}
+
+// Whatever a journal says, recovery works in its own folder and never crashes.
+void RecoverJournal(const QByteArray &journal, const QByteArray &temporary)
+{
+    static const QString folder = [] {
+        const QString path = QDir::tempPath() + QStringLiteral("/kalvo-fuzz-%1").arg(getpid());
+        QDir().mkpath(path);
+        return path;
+    }();
+    const QString base = folder + QStringLiteral("/m");
+    QFile file(base + QStringLiteral(".kalvo-journal"));
+    QFile copy(CommitTemporary(base + QStringLiteral(".KRT")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(journal) != journal.size() || !copy.open(QIODevice::WriteOnly)
+        || copy.write(temporary) != temporary.size())
+        return;
+    file.close();
+    copy.close();
+    try {
+        RecoverFileSet(base + QStringLiteral(".kalvo-journal"),
+                       {base + QStringLiteral(".KRT"), base + QStringLiteral(".MAT"), base + QStringLiteral(".RST")});
+    } catch (const EKalvoError &) {
+    }
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        QFile::remove(folder + QLatin1Char('/') + name);
 }
 
 } // namespace
@@ -58,6 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const EKalvoError &) {
     }
 
+    if (const QByteArray journal = Part(input, 6); !journal.isEmpty())
+        RecoverJournal(journal, set.Criteria);
+
     TModel model;
     model.SetMethod(!(flags & 2));
     model.SetDebugMode((flags & 4) != 0);
@@ -68,6 +104,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!replaced)
             return 0;   // refused whole, as it should be; a synthesis error goes on
     }
+    // A survey's answers to this model: read whole or refused, never a crash.
+    if (const QByteArray survey = Part(input, 5); !survey.isEmpty())
+        try {
+            (void)ReadSurvey(model, survey, QStringLiteral("fuzz.csv"));
+        } catch (const EKalvoError &) {
+        }
     // The model written out as JSON and read back gives the same files.
     try {
         const TModelSetBytes before = EncodeProject(model);

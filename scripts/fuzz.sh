@@ -40,6 +40,15 @@ done
   printf '"kind": "more_is_better", "values": [1, 2.5]}], "solutions": ["X", "Y"], "participants": [{"name": "Ana", "weight": 1}]}'
 } > "$starting/json-model"
 
+# And a survey's answers to the car example, and the journal of an interrupted save.
+{ printf '\x00'; cat "$KALVO_ROOT/examples/Avto.KRT"; printf '\0'; cat "$KALVO_ROOT/examples/Avto.MAT"; printf '\0'
+  cat "$KALVO_ROOT/examples/Avto.RST"; printf '\0\0\0'
+  printf 'Ime;Ute\xc5\xbe;Nakup avtomobila: Stro\xc5\xa1ki : Varnost\r\n"Ana; A";1;3:1\r\nBine;2;1:2\r\n'
+} > "$starting/Avto-survey"
+{ printf '\x00'; cat "$KALVO_ROOT/examples/Avto.KRT"; printf '\0\0\0\0\0\0'
+  printf 'kalvo-save 1\n%s\tm.KRT\nend\n' "$(sha256sum < "$KALVO_ROOT/examples/Avto.KRT" | cut -d' ' -f1)"
+} > "$starting/journal"
+
 cd "$dir"
 ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=32:allocator_release_to_os_interval_ms=500 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ./bin/fuzz_modelset -max_total_time="$seconds" -rss_limit_mb=512 -timeout=5 -max_len=16384 -detect_leaks=0 \

@@ -448,10 +448,6 @@ No change of one weight changes the best solution.
         <translation>the participant&apos;s name is empty.</translation>
     </message>
     <message>
-        <source>utež mora biti število, vsaj 0.</source>
-        <translation>the weight must be a number, at least 0.</translation>
-    </message>
-    <message>
         <source>»%1« ni razmerje (na primer 3:1 ali 1:5).</source>
         <translation>“%1” is not a ratio (for example 3:1 or 1:5).</translation>
     </message>
@@ -581,6 +577,74 @@ No change of one weight changes the best solution.
     <message>
         <source>Model »%1« že obstaja; --force ga nadomesti.</source>
         <translation>The model “%1” exists already; --force replaces it.</translation>
+    </message>
+    <message>
+        <source> Presodi naj ga kdo od udeležencev: %1.</source>
+        <translation> One of the participants should judge it: %1.</translation>
+    </message>
+    <message>
+        <source>»%1« in »%2« nista razmerje in njegova obratna vrednost.</source>
+        <translation>“%1” and “%2” are not a ratio and its reciprocal.</translation>
+    </message>
+    <message>
+        <source>Utež udeleženca je število od 0 do %1.</source>
+        <translation>A participant’s weight is a number from 0 to %1.</translation>
+    </message>
+    <message>
+        <source>Vsaj en udeleženec mora imeti utež nad 0, sicer nihče ne presoja.</source>
+        <translation>At least one participant must have a weight above 0, or nobody judges.</translation>
+    </message>
+    <message>
+        <source>narekovaj, odprt v vrstici %1, ni nikoli zaprt.</source>
+        <translation>a quote opened in line %1 is never closed.</translation>
+    </message>
+    <message>
+        <source>%1.judgements: udeleženci niso našteti (&quot;participants&quot;).</source>
+        <translation>%1.judgements: the participants are not listed (&quot;participants&quot;).</translation>
+    </message>
+    <message>
+        <source>%1.judgements[%2].ratios[%3] ni besedilo razmerja.</source>
+        <translation>%1.judgements[%2].ratios[%3] is not a ratio text.</translation>
+    </message>
+    <message>
+        <source>%1: »%2« ni sodba, kot jo zapiše okno razmerja (1 na diagonali, razmerje in obratna vrednost v paru ali par prazen v obe smeri).</source>
+        <translation>%1: “%2” is not a judgement as the ratio dialog writes it (1 on the diagonal, a ratio and its reciprocal in a pair, or the pair blank both ways).</translation>
+    </message>
+    <message>
+        <source>besedilo vsebuje znak NUL.</source>
+        <translation>the text holds a NUL character.</translation>
+    </message>
+    <message>
+        <source>Datoteka »%1«: %2</source>
+        <translation>File “%1”: %2</translation>
+    </message>
+    <message>
+        <source>stolpec z istim imenom je že prej.</source>
+        <translation>a column of the same name comes before.</translation>
+    </message>
+    <message>
+        <source>ta par sprašuje že stolpec »%1«.</source>
+        <translation>the column “%1” asks this pair already.</translation>
+    </message>
+    <message>
+        <source>polj je %1, glava pa jih ima %2.</source>
+        <translation>there are %1 fields, and the header has %2.</translation>
+    </message>
+    <message>
+        <source>ime vsebuje kontrolni znak.</source>
+        <translation>the name holds a control character.</translation>
+    </message>
+    <message>
+        <source>»%1« je že v vrstici %2.</source>
+        <translation>“%1” is in line %2 already.</translation>
+    </message>
+    <message>
+        <source>utež mora biti število od 0 do %1.</source>
+        <translation>the weight must be a number from 0 to %1.</translation>
+    </message>
+    <message>
+        <source>vse uteži so 0: nihče ne presoja.</source>
+        <translation>every weight is 0: nobody judges.</translation>
     </message>
 </context>
 <context>

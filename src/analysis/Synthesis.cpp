@@ -159,7 +159,16 @@ void CheckComparisonGraphs(const TModel &model, TCriterionNode *start)
             const std::optional<TCompletion> completion = BlankPairsOf(*node->Matrix);
             if (!completion || completion->Connected())
                 return;
-            throw EKalvoError(EKalvoError::ekUndetermined, DisconnectedMessage(*completion, model.ItemNames(node)));
+            QString message = DisconnectedMessage(*completion, model.ItemNames(node));
+            // A group's matrix (a new item nobody judged yet): who should judge that pair.
+            if (!node->Matrix->Given.empty()) {
+                QStringList who;
+                for (const TParticipant &participant : model.Participants)
+                    if (participant.Weight > 0.0)
+                        who << participant.Name;
+                message += QCoreApplication::translate("Kalvo", " Presodi naj ga kdo od udeležencev: %1.").arg(who.join(QStringLiteral(", ")));
+            }
+            throw EKalvoError(EKalvoError::ekUndetermined, message);
         });
     }
 }

@@ -1,6 +1,7 @@
 #include "model/ModelDocument.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "matrix/KalvoError.h"
 #include "matrix/Conversions.h"
@@ -8,6 +9,7 @@
 #include "model/NodePath.h"
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace {
@@ -52,6 +54,39 @@ void SelectOutside(TModel &model, const TCriterionNode *going, TCriterionNode *f
 {
     if (Contains(going, model.Tree.Selected()))
         model.Tree.Select(fallback);
+}
+
+// A pair's two texts as the ratio dialog writes them: a ratio and its reciprocal,
+// or both blank. Anything else is refused before the edit is made.
+void CheckPair(const QString &clicked, const QString &mirror)
+{
+    if (clicked.isEmpty() && mirror.isEmpty())
+        return;
+    double a = 0.0, b = 0.0;
+    try {
+        a = RatioToFloat(clicked);
+        b = RatioToFloat(mirror);
+    } catch (const EKalvoError &) {
+    }
+    if (!(a > 0.0) || !(b > 0.0) || std::fabs(a * b - 1.0) > 1e-9)
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QCoreApplication::translate("Kalvo", "»%1« in »%2« nista razmerje in njegova obratna vrednost.")
+                              .arg(EKalvoError::Quote(clicked), EKalvoError::Quote(mirror)));
+}
+
+// A group whose participants would all weigh 0 has nobody with a say: its
+// matrices would compute nothing. A weight beyond the limit is refused as well.
+void CheckWeights(const std::vector<TParticipant> &participants)
+{
+    for (const TParticipant &participant : participants)
+        if (!(participant.Weight >= 0.0 && participant.Weight <= MaxParticipantWeight))
+            throw EKalvoError(EKalvoError::ekInvalidOp,
+                              QCoreApplication::translate("Kalvo", "Utež udeleženca je število od 0 do %1.")
+                                  .arg(QLocale().toString(MaxParticipantWeight, 'f', 0)));
+    if (!participants.empty()
+        && std::all_of(participants.begin(), participants.end(), [](const TParticipant &p) { return p.Weight == 0.0; }))
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QCoreApplication::translate("Kalvo", "Vsaj en udeleženec mora imeti utež nad 0, sicer nihče ne presoja."));
 }
 
 // The node at path, or the nearest of its ancestors that exists, or the first node.
@@ -277,6 +312,7 @@ void TModelDocument::EditPair(TCriterionNode *node, int c, int r, const QString 
     const int n = FModel.ItemCount(node);
     if ((node->Matrix && node->Matrix->Kind != ckRelative) || c == r || c < 1 || r < 1 || c > n || r > n)
         return;
+    CheckPair(clicked, mirror);
     const QStringList items = FModel.ItemNames(node);
     EditRatios(node, {{r, c, {}, clicked}, {c, r, {}, mirror}}, caption.arg(items.value(r - 1), items.value(c - 1)));
 }
@@ -300,6 +336,7 @@ void TModelDocument::ApplyAdvice(TCriterionNode *node, const std::vector<TJudgem
     for (const TJudgementChange &change : changes) {
         if (change.Row == change.Col || change.Row < 1 || change.Col < 1 || change.Row > n || change.Col > n)
             continue;
+        CheckPair(change.To, ReciprocalText(change.To));
         cells.push_back({change.Row, change.Col, {}, change.To});
         cells.push_back({change.Col, change.Row, {}, ReciprocalText(change.To)});
     }
@@ -580,12 +617,15 @@ void TModelDocument::RemoveAllSolutions()
 
 void TModelDocument::AddParticipant(const QString &name, double weight)
 {
+    std::vector<TParticipant> after = FModel.Participants;
+    after.push_back({name, weight});
+    CheckWeights(after);
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "dodaj udeleženca %1").arg(name);
     command->Change = TModelChange::Group;
     // The matrices that got a judge, so that the undo takes back exactly those.
     auto touched = std::make_shared<std::vector<std::vector<int>>>();
-    command->Redo = [participant = TParticipant{name, std::max(weight, 0.0)}, touched](TModel &model) {
+    command->Redo = [participant = TParticipant{name, weight}, touched](TModel &model) {
         const bool first = model.Participants.empty();
         model.Participants.push_back(participant);
         touched->clear();
@@ -621,9 +661,12 @@ void TModelDocument::EditParticipant(int index, const QString &name, double weig
     if (index < 0 || size_t(index) >= FModel.Participants.size())
         return;
     const TParticipant before = FModel.Participants[size_t(index)];
-    const TParticipant after{name, std::max(weight, 0.0)};
+    const TParticipant after{name, weight};
     if (after == before)
         return;
+    std::vector<TParticipant> group = FModel.Participants;
+    group[size_t(index)] = after;
+    CheckWeights(group);
     auto command = std::make_unique<TEditCommand>();
     command->Text = after.Name != before.Name && after.Weight != before.Weight
         ? QCoreApplication::translate("Kalvo", "popravi udeleženca %1").arg(name)
@@ -654,6 +697,9 @@ void TModelDocument::RemoveParticipant(int index)
 {
     if (index < 0 || size_t(index) >= FModel.Participants.size())
         return;
+    std::vector<TParticipant> rest = FModel.Participants;
+    rest.erase(rest.begin() + index);
+    CheckWeights(rest);
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "odstrani udeleženca %1").arg(FModel.Participants[size_t(index)].Name);
     command->Change = TModelChange::Group;
@@ -702,6 +748,7 @@ void TModelDocument::RemoveParticipant(int index)
 void TModelDocument::ReplaceGroup(const TGroup &group, const QString &text)
 {
     // A group after which the results would not compute is refused whole.
+    CheckWeights(group.Participants);
     CheckGroupDetermines(FModel, group);
     auto command = std::make_unique<TEditCommand>();
     command->Text = text;

@@ -9,10 +9,14 @@
 #include "model/Model.h"
 #include "model/NodePath.h"
 
+#include "matrix/Conversions.h"
+
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cmath>
 
 namespace {
 
@@ -149,8 +153,11 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
         // Each participant's texts, column by column as in the .MAT; a participant
         // without an entry has judged nothing here.
         const QJsonArray judgements = entry.value(QStringLiteral("judgements")).toArray();
-        if (judgements.isEmpty() || participants.empty())
+        if (judgements.isEmpty())
             continue;
+        if (participants.empty())
+            throw Damaged(path, QCoreApplication::translate("Kalvo", "%1.judgements: udeleženci niso našteti (\"participants\").")
+                                    .arg(where));
         const size_t n = size_t(m.Order);
         m.Judges.assign(participants.size(), UnjudgedTexts(n));
         for (qsizetype j = 0; j < judgements.size(); ++j) {
@@ -160,8 +167,35 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
             if (p < 0 || size_t(p) >= participants.size() || size_t(ratios.size()) != n * n)
                 throw Damaged(path, QCoreApplication::translate("Kalvo", "%1.judgements[%2] ne ustreza udeležencu ali redu matrike %3.")
                                         .arg(where).arg(j).arg(m.Order));
-            for (size_t k = 0; k < n * n; ++k)
-                m.Judges[size_t(p)][k / n][k % n] = ratios.at(qsizetype(k)).toString();
+            for (size_t k = 0; k < n * n; ++k) {
+                const QJsonValue text = ratios.at(qsizetype(k));
+                if (!text.isString())
+                    throw Damaged(path, QCoreApplication::translate("Kalvo", "%1.judgements[%2].ratios[%3] ni besedilo razmerja.")
+                                            .arg(where).arg(j).arg(k));
+                m.Judges[size_t(p)][k / n][k % n] = text.toString();
+            }
+            // As the ratio dialog writes them: 1 on the diagonal, a ratio and its
+            // reciprocal in each pair, or the pair blank both ways.
+            const TJudgeTexts &texts = m.Judges[size_t(p)];
+            for (size_t c = 0; c < n; ++c)
+                for (size_t r = 0; r < n; ++r) {
+                    const QString &cell = texts[c][r], &mirror = texts[r][c];
+                    const QString place = QStringLiteral("%1.judgements[%2].ratios[%3]").arg(where).arg(j).arg(c * n + r);
+                    double value = 0.0, back = 0.0;
+                    try {
+                        value = cell.isEmpty() ? 0.0 : RatioToFloat(cell);
+                        back = mirror.isEmpty() ? 0.0 : RatioToFloat(mirror);
+                    } catch (const EKalvoError &) {
+                        value = -1.0;
+                    }
+                    if (r == c ? cell != QLatin1String("1")
+                               : cell.isEmpty() ? !mirror.isEmpty()
+                                                : !(value > 0.0) || !(back > 0.0) || std::fabs(value * back - 1.0) > 1e-9)
+                        throw Damaged(path, QCoreApplication::translate("Kalvo", "%1: »%2« ni sodba, kot jo zapiše okno razmerja "
+                                                                                 "(1 na diagonali, razmerje in obratna vrednost v paru "
+                                                                                 "ali par prazen v obe smeri).")
+                                                .arg(place, EKalvoError::Quote(cell)));
+                }
         }
     }
 }

@@ -61,10 +61,39 @@ QStringList SolutionLines(const TModel &model)
     return lines;
 }
 
+// Lines written straight into the file's bytes: a model of many solutions has
+// millions of cells, which as a list of texts cost many times the file.
+class TLineWriter
+{
+public:
+    void Line(const QString &text)
+    {
+        bool ascii = true;
+        for (const QChar ch : text)
+            ascii = ascii && ch.unicode() < 0x80;
+        if (ascii) {
+            for (const QChar ch : text)
+                FBytes += char(ch.unicode());
+        } else {
+            FBytes += EncodeWindows1250(text);
+        }
+        FBytes += "\r\n";
+    }
+    void Lines(const char *text, qsizetype count)
+    {
+        for (qsizetype i = 0; i < count; ++i)
+            FBytes.append(text).append("\r\n");
+    }
+    QByteArray Take() { return std::move(FBytes); }
+
+private:
+    QByteArray FBytes;
+};
+
 // A group's matrix as one judge's: the aggregate of the participants' judgements,
 // its blank pairs completed, each cell as an integer fraction ("1" where there is
 // no completion).
-void GroupMatrixLines(const TModel &model, const TMatrix &m, QStringList &lines)
+void GroupMatrixLines(const TModel &model, const TMatrix &m, TLineWriter &out)
 {
     const std::vector<double> weights = ParticipantWeights(model);
     std::vector<double> group;
@@ -79,22 +108,32 @@ void GroupMatrixLines(const TModel &model, const TMatrix &m, QStringList &lines)
     for (size_t c = 0; c < n; ++c)
         for (size_t r = 0; r < n; ++r) {
             const double value = r == c || group.empty() ? 0.0 : group[r * n + c];
-            lines << (r == c ? QStringLiteral("1")
-                      : value > 0.0 ? CompletedRatioText(value)
-                      : completed ? CompletedRatioText(completion->Value(int(r), int(c)))
-                                  : QStringLiteral("1"));
+            out.Line(r == c ? QStringLiteral("1")
+                     : value > 0.0 ? CompletedRatioText(value)
+                     : completed ? CompletedRatioText(completion->Value(int(r), int(c)))
+                                 : QStringLiteral("1"));
         }
 }
 
-QStringList MatrixLines(const TModel &model)
+QByteArray MatrixBytes(const TModel &model)
 {
-    QStringList lines;
+    TLineWriter out;
     for (const TCriterionNode *node : model.Tree.Nodes()) {
+        // A criterion without a matrix is written as the dimension rule would make
+        // it (ratios, all "1"), without making that matrix.
+        if (!node->Matrix) {
+            const int n = model.ItemCount(node);
+            out.Line(QString::number(qint32(ckRelative)));
+            out.Line(QString::number(n));
+            out.Lines("1", qsizetype(n) * n);
+            continue;
+        }
         std::unique_ptr<TMatrix> scratch;
         const TMatrix &m = model.FittedMatrix(node, scratch);
-        lines << QString::number(qint32(m.Kind)) << QString::number(m.Order);
+        out.Line(QString::number(qint32(m.Kind)));
+        out.Line(QString::number(m.Order));
         if (m.Kind == ckRelative && !m.Judges.empty() && !model.Participants.empty()) {
-            GroupMatrixLines(model, m, lines);
+            GroupMatrixLines(model, m, out);
         } else if (m.Kind == ckRelative && HasBlankPairs(m)) {
             // A blank pair holds its completed value, so that the three files
             // alone load as a complete model with nearly the same weights; the
@@ -109,18 +148,18 @@ QStringList MatrixLines(const TModel &model)
             const bool completed = completion && completion->Connected();
             for (qint32 c = 0; c < m.Order; ++c)
                 for (qint32 r = 0; r < m.Order; ++r)
-                    lines << (!IsBlankPair(m, r, c) ? m.Ratios[size_t(c)][size_t(r)]
-                              : completed ? CompletedRatioText(completion->Value(r, c)) : QStringLiteral("1"));
+                    out.Line(!IsBlankPair(m, r, c) ? m.Ratios[size_t(c)][size_t(r)]
+                             : completed ? CompletedRatioText(completion->Value(r, c)) : QStringLiteral("1"));
         } else if (m.Kind == ckRelative) {
             for (const auto &column : m.Ratios)
                 for (const QString &text : column)
-                    lines << text;
+                    out.Line(text);
         } else {
             for (const QString &text : m.AbsoluteValues)
-                lines << text;
+                out.Line(text);
         }
     }
-    return lines;
+    return out.Take();
 }
 
 QStringList ReadLines(const QString &path)
@@ -380,7 +419,7 @@ TModelSetBytes EncodeProject(const TModel &model)
     TModelSetBytes set;
     set.Criteria = EncodeLines(CriteriaLines(model));
     set.Solutions = EncodeLines(SolutionLines(model));
-    set.Matrices = EncodeLines(MatrixLines(model));
+    set.Matrices = MatrixBytes(model);
     set.Extras = EncodeExtras(model);
     return set;
 }
@@ -547,7 +586,7 @@ void LoadCriteria(TModel &model, const QString &fileName)
 
 void SaveMatrix(const TModel &model, const QString &fileName)
 {
-    WriteOne(fileName, MatrixLines(model));
+    WriteFiles({{fileName, MatrixBytes(model)}});
 }
 
 void LoadMatrix(TModel &model, const QString &fileName)

@@ -3,12 +3,14 @@
 #include "matrix/Conversions.h"
 #include "matrix/KalvoError.h"
 #include "model/Model.h"
+#include "storage/JsonDuplicates.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -60,8 +62,9 @@ QJsonArray Array(const QJsonValue &value, const QString &where)
 }
 
 // n x n ratio texts, row by row, into the matrix's column-major cells; "" only
-// as a blank pair (both ways).
-TJudgeTexts Ratios(const QJsonValue &value, int order, const QString &where)
+// as a blank pair (both ways). A participant's judgements are reciprocal as the
+// ratio dialog writes them; a model's own ratios may disagree, as its .MAT may.
+TJudgeTexts Ratios(const QJsonValue &value, int order, const QString &where, bool reciprocal = false)
 {
     const QJsonArray rows = Array(value, where);
     if (rows.size() != order)
@@ -90,17 +93,26 @@ TJudgeTexts Ratios(const QJsonValue &value, int order, const QString &where)
         }
     }
     for (int r = 0; r < order; ++r)
-        for (int c = 0; c < order; ++c)
-            if (columns[size_t(c)][size_t(r)].isEmpty() && (r == c || !columns[size_t(r)][size_t(c)].isEmpty()))
+        for (int c = 0; c < order; ++c) {
+            const QString &text = columns[size_t(c)][size_t(r)], &mirror = columns[size_t(r)][size_t(c)];
+            if (text.isEmpty() && (r == c || !mirror.isEmpty()))
                 throw Fault(QStringLiteral("%1[%2][%3]").arg(where).arg(r).arg(c),
                             r == c ? QStringLiteral("the diagonal cannot be blank")
                                    : QStringLiteral("a blank pair is blank both ways"));
+            if (reciprocal && r < c && !text.isEmpty()
+                && std::fabs(RatioToFloat(text) * RatioToFloat(mirror) - 1.0) > 1e-9)
+                throw Fault(QStringLiteral("%1[%2][%3]").arg(where).arg(r).arg(c),
+                            QStringLiteral("not the reciprocal of [%1][%2]").arg(c).arg(r));
+        }
     return columns;
 }
 
+// A measured value: a number above 0 (a text in the locale's form, or a JSON number).
 QString Value(const QJsonValue &value, const QString &where)
 {
     if (value.isDouble()) {
+        if (!(value.toDouble() > 0.0) || !std::isfinite(value.toDouble()))
+            throw Fault(where, QStringLiteral("not a number above 0"));
         QLocale locale;
         locale.setNumberOptions(QLocale::OmitGroupSeparator);
         return locale.toString(value.toDouble(), 'g', QLocale::FloatingPointShortest);
@@ -108,6 +120,9 @@ QString Value(const QJsonValue &value, const QString &where)
     const QString text = Text(value, where);
     if (!IsFloat(text))
         throw Fault(where, QStringLiteral("not a number"));
+    const double number = StrToFloat(text);
+    if (!(number > 0.0) || text.trimmed().startsWith(QLatin1Char('-')))
+        throw Fault(where, QStringLiteral("not a number above 0"));
     return text;
 }
 
@@ -119,18 +134,32 @@ int Level(const QJsonValue &value, int previous, const QString &where)
     if (previous < 0 ? level != 0 : level > previous + 1)
         throw Fault(where, previous < 0 ? QStringLiteral("the first criterion is a root (level 0)")
                                         : QStringLiteral("more than one level below the criterion before it"));
+    if (previous >= 0 && level == 0)
+        throw Fault(where, QStringLiteral("a model has one root (level 0)"));
     return int(level);
+}
+
+// A key that does not belong to the criterion's kind says something that would be lost.
+void Refuse(const QJsonObject &entry, const QStringList &keys, const QString &where, const QString &why)
+{
+    for (const QString &key : keys)
+        if (entry.contains(key))
+            throw Fault(where + QLatin1Char('.') + key, why);
 }
 
 void ReadCriterion(TModel &model, const QJsonObject &entry, TCriterionNode *node, const QString &where)
 {
     const QJsonValue kindValue = entry.value(QStringLiteral("kind"));
-    if (kindValue.isNull() || kindValue.isUndefined())
+    if (kindValue.isNull() || kindValue.isUndefined()) {
+        Refuse(entry, {QStringLiteral("ratios"), QStringLiteral("values"), QStringLiteral("judgements")}, where,
+               QStringLiteral("a criterion without a kind compares nothing"));
         return;
+    }
     const std::optional<TCriterionKind> kind = KindNamed(kindValue.toString());
     if (!kind)
         throw Fault(where + QStringLiteral(".kind"), QStringLiteral("not relative, less_is_better or more_is_better"));
     if (*kind == ckRelative) {
+        Refuse(entry, {QStringLiteral("values")}, where, QStringLiteral("a criterion of ratios has no measured values"));
         const QString place = where + QStringLiteral(".ratios");
         const int order = int(Array(entry.value(QStringLiteral("ratios")), place).size());
         if (order > MaxRelativeOrder)
@@ -145,11 +174,13 @@ void ReadCriterion(TModel &model, const QJsonObject &entry, TCriterionNode *node
                 throw Fault(at, QStringLiteral("%1 participants' judgements, not %2")
                                     .arg(each.size()).arg(model.Participants.size()));
             for (qsizetype p = 0; p < each.size(); ++p)
-                m->Judges.push_back(Ratios(each.at(p), order, QStringLiteral("%1[%2]").arg(at).arg(p)));
+                m->Judges.push_back(Ratios(each.at(p), order, QStringLiteral("%1[%2]").arg(at).arg(p), true));
         }
         node->Matrix = std::move(m);
         return;
     }
+    Refuse(entry, {QStringLiteral("ratios"), QStringLiteral("judgements")}, where,
+           QStringLiteral("a criterion of measured values has no ratios or judgements"));
     const QString place = where + QStringLiteral(".values");
     const QJsonArray values = Array(entry.value(QStringLiteral("values")), place);
     auto m = std::make_unique<TMatrix>(int(values.size()), *kind);
@@ -183,7 +214,9 @@ QByteArray ModelToJson(const TModel &model)
     QJsonArray criteria;
     for (const TCriterionNode *node : model.Tree.Nodes()) {
         QJsonObject entry{{QStringLiteral("name"), node->Name}, {QStringLiteral("level"), node->Depth()}};
-        const TMatrix *m = node->Matrix.get();
+        // As the files hold it: every matrix with the order of its items.
+        std::unique_ptr<TMatrix> scratch;
+        const TMatrix *m = node->Matrix ? &model.FittedMatrix(node, scratch) : nullptr;
         if (!m) {
             entry.insert(QStringLiteral("kind"), QJsonValue());
         } else if (m->Kind == ckRelative) {
@@ -229,6 +262,9 @@ void ModelFromJson(TModel &model, const QByteArray &bytes)
         throw Fault(QStringLiteral("format"), QStringLiteral("not \"%1\": not a Kalvo model").arg(Format));
     if (root.value(QStringLiteral("version")).toDouble() != 1.0)
         throw Fault(QStringLiteral("version"), QStringLiteral("only version 1 is known"));
+    if (const TDuplicateKey twice = FirstDuplicateKey(bytes); !twice.Key.isEmpty())
+        throw Fault(twice.Place.isEmpty() ? QStringLiteral("document") : twice.Place,
+                    QStringLiteral("the key \"%1\" is given twice").arg(twice.Key));
 
     TModel built;
     built.Tree.DeleteAllNodes();
@@ -238,13 +274,17 @@ void ModelFromJson(TModel &model, const QByteArray &bytes)
         const QString where = QStringLiteral("participants[%1]").arg(p);
         const QJsonObject person = people.at(p).toObject();
         const QJsonValue weight = person.value(QStringLiteral("weight"));
-        if (!weight.isUndefined() && !(weight.toDouble(-1.0) >= 0.0))
-            throw Fault(where + QStringLiteral(".weight"), QStringLiteral("not a weight of 0 or more"));
+        if (!weight.isUndefined() && !(weight.toDouble(-1.0) >= 0.0 && weight.toDouble() <= MaxParticipantWeight))
+            throw Fault(where + QStringLiteral(".weight"),
+                        QStringLiteral("not a weight from 0 to %1").arg(QString::number(MaxParticipantWeight, 'f', 0)));
         const QString name = Name(person.value(QStringLiteral("name")), where + QStringLiteral(".name"));
         if (name.trimmed().isEmpty())
             throw Fault(where + QStringLiteral(".name"), QStringLiteral("a participant has a name"));
         built.Participants.push_back({name, weight.toDouble(1.0)});
     }
+    if (!built.Participants.empty()
+        && std::all_of(built.Participants.begin(), built.Participants.end(), [](const TParticipant &p) { return p.Weight == 0.0; }))
+        throw Fault(QStringLiteral("participants"), QStringLiteral("every weight is 0: nobody has a say"));
     const QJsonArray solutions = Array(root.value(QStringLiteral("solutions")), QStringLiteral("solutions"));
     for (qsizetype k = 0; k < solutions.size(); ++k)
         built.Solutions.push_back({Name(solutions.at(k), QStringLiteral("solutions[%1]").arg(k)), 0.0, QStringLiteral(" "), {}});
@@ -268,6 +308,18 @@ void ModelFromJson(TModel &model, const QByteArray &bytes)
     }
     if (!previous)
         throw Fault(QStringLiteral("criteria"), QStringLiteral("a model has at least its root"));
+    // Every matrix compares its items: its children, or the solutions for a leaf.
+    const auto nodes = built.Tree.Nodes();
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        const TMatrix *m = nodes[i]->Matrix.get();
+        const int items = built.ItemCount(nodes[i]);
+        if (m && m->Order != items)
+            throw Fault(QStringLiteral("criteria[%1].%2").arg(i).arg(m->Kind == ckRelative ? QStringLiteral("ratios")
+                                                                                          : QStringLiteral("values")),
+                        QStringLiteral("%1 items, not %2 (%3)").arg(m->Order).arg(items)
+                            .arg(nodes[i]->HasChildren() ? QStringLiteral("one per sub-criterion")
+                                                         : QStringLiteral("one per solution")));
+    }
     built.Tree.Select(built.Tree.FirstNode());
     model.Swap(built);
 }

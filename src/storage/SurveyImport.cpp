@@ -8,46 +8,39 @@
 #include "model/Model.h"
 #include "model/NodePath.h"
 
+#include "storage/CsvRecords.h"
+
 #include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QStringConverter>
 
+#include <algorithm>
 #include <map>
+#include <tuple>
 
 namespace {
-
-// One record of the CSV (fields may be quoted, with "" for a quote inside).
-QStringList Fields(const QString &line, QChar separator)
-{
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar ch = line.at(i);
-        if (quoted) {
-            if (ch == QLatin1Char('"') && i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"'))
-                field += ch, ++i;
-            else if (ch == QLatin1Char('"'))
-                quoted = false;
-            else
-                field += ch;
-        } else if (ch == QLatin1Char('"')) {
-            quoted = true;
-        } else if (ch == separator) {
-            fields << field.trimmed();
-            field.clear();
-        } else {
-            field += ch;
-        }
-    }
-    fields << field.trimmed();
-    return fields;
-}
 
 struct TPairColumn
 {
     TCriterionNode *Node = nullptr;
     int Row = 0, Col = 0;   // items of the pair, from 0
 };
+
+// An answer as the scale gives it: "3:1", "1:5", "1" (or "3/1"); positive whole numbers.
+bool IsScaleAnswer(const QString &answer)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*[0-9]+\\s*([:/]\\s*[0-9]+\\s*)?$"));
+    return form.match(answer).hasMatch();
+}
+
+bool HasControlCharacter(const QString &text)
+{
+    for (const QChar ch : text)
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -66,28 +59,39 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
         throw fault(1, QString(), QCoreApplication::translate("Kalvo", "besedilo ni v kodiranju UTF-8."));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines)
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-        lines.removeLast();
-    if (lines.isEmpty())
+    if (text.contains(QChar(0)))
+        throw fault(1, QString(), QCoreApplication::translate("Kalvo", "besedilo vsebuje znak NUL."));
+    const QString firstLine = text.left(text.indexOf(QLatin1Char('\n')));
+    const QChar separator = firstLine.count(QLatin1Char(';')) >= firstLine.count(QLatin1Char(',')) ? QLatin1Char(';')
+                                                                                                 : QLatin1Char(',');
+    std::vector<TCsvRecord> records;
+    try {
+        records = CsvRecords(text, separator);
+    } catch (const EKalvoError &e) {
+        throw EKalvoError(EKalvoError::ekFormat, QCoreApplication::translate("Kalvo", "Datoteka »%1«: %2").arg(file, e.message()));
+    }
+    // Empty lines between the rows are no participants.
+    std::erase_if(records, [](const TCsvRecord &record) {
+        return std::all_of(record.begin(), record.end(), [](const TCsvField &field) { return field.Text.isEmpty(); });
+    });
+    if (records.empty())
         throw fault(1, QString(), QCoreApplication::translate("Kalvo", "ni glave."));
-    const QChar separator = lines.first().count(QLatin1Char(';')) >= lines.first().count(QLatin1Char(','))
-                                ? QLatin1Char(';') : QLatin1Char(',');
-    const QStringList header = Fields(lines.first(), separator);
+    QStringList header;
+    for (const TCsvField &field : records.front())
+        header << field.Text;
 
     int nameColumn = -1, weightColumn = -1;
     std::map<int, TPairColumn> pairs;
+    std::map<std::tuple<const TCriterionNode *, int, int>, QString> asked;   // each pair once, either way round
     for (int k = 0; k < header.size(); ++k) {
         const QString &title = header.at(k);
-        if (title.compare(QStringLiteral("Ime"), Qt::CaseInsensitive) == 0) {
-            nameColumn = k;
-            continue;
-        }
-        if (title.compare(QStringLiteral("Utež"), Qt::CaseInsensitive) == 0) {
-            weightColumn = k;
+        if (header.indexOf(title) != k)
+            throw fault(1, title, QCoreApplication::translate("Kalvo", "stolpec z istim imenom je že prej."));
+        if (title.compare(QStringLiteral("Ime"), Qt::CaseInsensitive) == 0 || title.compare(QStringLiteral("Utež"), Qt::CaseInsensitive) == 0) {
+            int &column = title.compare(QStringLiteral("Ime"), Qt::CaseInsensitive) == 0 ? nameColumn : weightColumn;
+            if (column >= 0)
+                throw fault(1, title, QCoreApplication::translate("Kalvo", "stolpec z istim imenom je že prej."));
+            column = k;
             continue;
         }
         const qsizetype colon = title.indexOf(QStringLiteral(": "));
@@ -101,6 +105,10 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
         const int a = int(names.indexOf(items.at(0))), b = int(names.indexOf(items.at(1)));
         if (a < 0 || b < 0 || a == b)
             throw fault(1, title, QCoreApplication::translate("Kalvo", "kriterij nima dveh različnih postavk s temi imeni."));
+        const auto key = std::make_tuple(static_cast<const TCriterionNode *>(node), std::min(a, b), std::max(a, b));
+        if (const auto before = asked.find(key); before != asked.end())
+            throw fault(1, title, QCoreApplication::translate("Kalvo", "ta par sprašuje že stolpec »%1«.").arg(EKalvoError::Quote(before->second)));
+        asked[key] = title;
         pairs[k] = {node, a, b};
     }
     if (nameColumn < 0)
@@ -108,42 +116,52 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
 
     // Everything is read into copies first: a fault anywhere changes nothing.
     std::vector<TParticipant> participants;
+    std::map<QString, int> named;   // each name once, with its line
     std::map<const TCriterionNode *, std::vector<TJudgeTexts>> judges;
     for (const auto &[column, pair] : pairs)
         judges.try_emplace(pair.Node);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (lines.at(i).trimmed().isEmpty())
-            continue;
-        const QStringList row = Fields(lines.at(i), separator);
-        const QString name = row.value(nameColumn);
-        if (name.isEmpty())
-            throw fault(i + 1, header.at(nameColumn), QCoreApplication::translate("Kalvo", "ime udeleženca je prazno."));
+    for (size_t i = 1; i < records.size(); ++i) {
+        const TCsvRecord &row = records[i];
+        const int line = row.front().Line;
+        if (row.size() > size_t(header.size()))
+            throw fault(row[size_t(header.size())].Line, QString(),
+                        QCoreApplication::translate("Kalvo", "polj je %1, glava pa jih ima %2.").arg(row.size()).arg(header.size()));
+        auto at = [&](int column) { return size_t(column) < row.size() ? row[size_t(column)] : TCsvField{QString(), line}; };
+        const TCsvField name = at(nameColumn);
+        if (name.Text.trimmed().isEmpty())
+            throw fault(name.Line, header.at(nameColumn), QCoreApplication::translate("Kalvo", "ime udeleženca je prazno."));
+        if (HasControlCharacter(name.Text))
+            throw fault(name.Line, header.at(nameColumn), QCoreApplication::translate("Kalvo", "ime vsebuje kontrolni znak."));
+        if (const auto before = named.find(name.Text); before != named.end())
+            throw fault(name.Line, header.at(nameColumn),
+                        QCoreApplication::translate("Kalvo", "»%1« je že v vrstici %2.").arg(EKalvoError::Quote(name.Text)).arg(before->second));
+        named[name.Text] = name.Line;
         double weight = 1.0;
-        if (weightColumn >= 0 && !row.value(weightColumn).isEmpty()) {
-            QString number = row.value(weightColumn);
+        if (weightColumn >= 0 && !at(weightColumn).Text.isEmpty()) {
+            QString number = at(weightColumn).Text;
             number.replace(QLatin1Char(','), DecimalSeparator()).replace(QLatin1Char('.'), DecimalSeparator());
-            bool ok = IsFloat(number);
-            weight = ok ? StrToFloat(number) : -1.0;
-            if (!(weight >= 0.0))
-                throw fault(i + 1, header.at(weightColumn), QCoreApplication::translate("Kalvo", "utež mora biti število, vsaj 0."));
+            weight = IsFloat(number) ? StrToFloat(number) : -1.0;
+            if (!(weight >= 0.0 && weight <= MaxParticipantWeight))
+                throw fault(at(weightColumn).Line, header.at(weightColumn),
+                            QCoreApplication::translate("Kalvo", "utež mora biti število od 0 do %1.")
+                                .arg(QLocale().toString(MaxParticipantWeight, 'f', 0)));
         }
-        participants.push_back({name, weight});
-        for (auto &[node, list] : judges) {
+        participants.push_back({name.Text, weight});
+        for (auto &[node, list] : judges)
             list.push_back(UnjudgedTexts(size_t(node->Matrix->Order)));
-        }
         for (const auto &[column, pair] : pairs) {
-            const QString answer = row.value(column);
-            if (answer.isEmpty())
+            const TCsvField answer = at(column);
+            if (answer.Text.isEmpty())
                 continue;   // not part of this participant's say
             TRatio ratio;
-            try {
-                ratio = ParseRatio(answer);
-                if (ratio.Numerator <= 0 || ratio.Denominator <= 0)
-                    throw EKalvoError::invalidOp();
-            } catch (const EKalvoError &) {
-                throw fault(i + 1, header.at(column),
-                            QCoreApplication::translate("Kalvo", "»%1« ni razmerje (na primer 3:1 ali 1:5).").arg(EKalvoError::Quote(answer)));
+            bool good = IsScaleAnswer(answer.Text);
+            if (good) {
+                ratio = ParseRatio(answer.Text.simplified().remove(QLatin1Char(' ')));
+                good = ratio.Numerator > 0 && ratio.Denominator > 0;
             }
+            if (!good)
+                throw fault(answer.Line, header.at(column),
+                            QCoreApplication::translate("Kalvo", "»%1« ni razmerje (na primer 3:1 ali 1:5).").arg(EKalvoError::Quote(answer.Text)));
             // Written as the ratio dialog writes them, so that both cells agree.
             const bool equal = ratio.Numerator == ratio.Denominator;
             TJudgeTexts &texts = judges[pair.Node].back();
@@ -155,6 +173,8 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
     }
     if (participants.empty())
         throw fault(2, QString(), QCoreApplication::translate("Kalvo", "ni nobenega udeleženca."));
+    if (std::all_of(participants.begin(), participants.end(), [](const TParticipant &p) { return p.Weight == 0.0; }))
+        throw fault(2, header.value(weightColumn), QCoreApplication::translate("Kalvo", "vse uteži so 0: nihče ne presoja."));
     TGroup group;
     group.Participants = std::move(participants);
     for (auto &[node, list] : judges)

@@ -55,10 +55,18 @@ QString DecodeWindows1250(const QByteArray &bytes)
 QByteArray EncodeWindows1250(const QString &text, TUnencodable unencodable)
 {
     QTextCodec *codec = Windows1250();
-    if (unencodable == TUnencodable::Refuse && !codec->canEncode(text))
+    if (unencodable == TUnencodable::Refuse && !codec->canEncode(text)) {
+        // The line that cannot be written, not the whole file it is part of.
+        QString line = text;
+        for (const QString &each : SplitLines(text))
+            if (!codec->canEncode(each)) {
+                line = each;
+                break;
+            }
         throw EKalvoError(EKalvoError::ekFile,
                           QCoreApplication::translate("Kalvo", "Besedila »%1« ni mogoče zapisati v kodni strani Windows-1250.")
-                              .arg(text));
+                              .arg(EKalvoError::Quote(line)));
+    }
     return codec->fromUnicode(text);
 }
 

@@ -6,6 +6,7 @@
 #include "matrix/KalvoError.h"
 #include "TestSupport.h"
 #include "matrix/Conversions.h"
+#include "model/ModelDocument.h"
 
 #include <QRandomGenerator>
 
@@ -45,6 +46,7 @@ class TestSynthesis : public QObject
     Q_OBJECT
 
 private slots:
+    void aNewItemOfAGroupNamesWhoShouldJudgeIt();
     void workedExample_data();
     void workedExample();
     void startNodeDecidesTheComposition();
@@ -525,6 +527,26 @@ void TestSynthesis::sharpEdges()
         AnalyzeAll(model);
         QCOMPARE(ValueTexts(model), (QStringList{"0,4000", "0,2667", "0,3333"}));   // 2:1 over K1 and K2
     }
+}
+
+// A solution added to a model a group judges: nobody compared it yet, so the
+// weights are not determined, and the reason says which pair and who should judge it.
+void TestSynthesis::aNewItemOfAGroupNamesWhoShouldJudgeIt()
+{
+    TModelDocument document;
+    document.NewModel(QStringLiteral("Koren"));
+    document.AddSolution(QStringLiteral("A"));
+    document.AddSolution(QStringLiteral("B"));
+    document.SetRatio(document.Model().Tree.FirstNode(), 2, 1, QStringLiteral("2:1"), QStringLiteral("1:2"));
+    document.AddParticipant(QStringLiteral("Ana"), 1.0);
+    document.AddParticipant(QStringLiteral("Bine"), 1.0);
+    document.AddSolution(QStringLiteral("C"));
+    const std::optional<EKalvoError> error = RefreshResults(document.Model());
+    QVERIFY(error && error->kind() == EKalvoError::ekUndetermined);
+    QVERIFY2(error->message().contains(QStringLiteral("»C«"))
+                 && error->message().contains(QStringLiteral("Naslednja primerjava: »A« : »C«"))
+                 && error->message().contains(QStringLiteral("Presodi naj ga kdo od udeležencev: Ana, Bine.")),
+             qPrintable(error->message()));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestSynthesis)

@@ -661,6 +661,10 @@ void TestModelFiles::twoProgramsOneSet()
     other.unlock();
     LoadProject(b, name);
     QCOMPARE(b.SolutionCount(), 1);
+
+    // A lock file its maker never wrote its process into (killed in between) holds nothing.
+    Put(name + QStringLiteral(".lock"), QByteArray());
+    QCOMPARE(ErrorOf([&] { SaveProject(b, name); }), QString());
 }
 
 void TestModelFiles::mirroredCellsThatDisagreeAreTold()
@@ -801,6 +805,20 @@ void TestModelFiles::damagedCompanion_data()
         << group + ana + "\"judgements\": [{\"participant\": 0, \"ratios\": [\"1\", \"1\", \"1\", \"1\"]}]}]}"
         << "criteria[0].judgements[0]" << QList<double>() << "";
     QTest::newRow("a nameless participant") << group + "[{\"name\": \"\"}]}" << "participants[0]" << QList<double>() << "";
+    auto judged = [&](const QByteArray &ratios) {
+        return group + ana + "\"judgements\": [{\"participant\": 0, \"ratios\": [" + ratios + "]}]}]}";
+    };
+    QTest::newRow("a number for a ratio text") << judged("\"1\", 3, \"1\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\"")
+                                               << "judgements[0].ratios[1] ni besedilo" << QList<double>() << "";
+    QTest::newRow("no ratio") << judged("\"1\", \"x\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\"")
+                              << "judgements[0].ratios[1]: »x« ni sodba" << QList<double>() << "";
+    QTest::newRow("not reciprocal") << judged("\"1\", \"3:1\", \"1\", \"1:2\", \"1\", \"1\", \"1\", \"1\", \"1\"")
+                                    << "judgements[0].ratios[1]: »3:1« ni sodba" << QList<double>() << "";
+    QTest::newRow("a judged diagonal") << judged("\"3:1\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\"")
+                                       << "judgements[0].ratios[0]: »3:1« ni sodba" << QList<double>() << "";
+    QTest::newRow("judgements without participants")
+        << head + "[{\"index\": 0, \"path\": \"Koren\", \"blank\": [], \"judgements\": [{\"participant\": 0, \"ratios\": []}]}]}"
+        << "criteria[0].judgements: udeleženci niso našteti" << QList<double>() << "";
     QTest::newRow("taken: no weight is 1, weight 0 stays")
         << group + "[{\"name\": \"Ana\"}, {\"name\": \"Bine\", \"weight\": 0}]}" << "" << QList<double>{1.0, 0.0} << "";
     QTest::newRow("not JSON: not the companion, not read") << QByteArray("{\"format\": ") << "" << QList<double>()

@@ -91,6 +91,25 @@ void TestModelJson::faultsNameTheirPlace_data()
                                             << "criteria[0].judgements[1]: 2 rows, not 4";
     QTest::newRow("a nameless participant") << "participants/1/name" << QJsonValue("")
                                             << "participants[1].name: a participant has a name";
+    QTest::newRow("a second root") << "criteria/1/level" << QJsonValue(0) << "criteria[1].level: a model has one root (level 0)";
+    for (const QJsonValue &value : {QJsonValue("0"), QJsonValue("-0"), QJsonValue(-5), QJsonValue("-5")})
+        QTest::addRow("value %s", qPrintable(value.toVariant().toString()))
+            << "criteria/3/values/0" << value << "criteria[3].values[0]: not a number above 0";
+    QTest::newRow("every weight 0") << "participants/0/weight|participants/1/weight" << QJsonValue(0)
+                                    << "participants: every weight is 0: nobody has a say";
+    QTest::newRow("a weight of 1e308") << "participants/0/weight" << QJsonValue(1e308)
+                                       << "participants[0].weight: not a weight from 0 to 1000000";
+    QTest::newRow("fewer values than solutions") << "criteria/3/values" << QJsonValue(QJsonArray{"5,6", "4"})
+                                                 << "criteria[3].values: 2 items, not 3 (one per solution)";
+    QTest::newRow("more values than solutions") << "criteria/3/values" << QJsonValue(QJsonArray{"5,6", "4", "5", "6"})
+                                                << "criteria[3].values: 4 items, not 3 (one per solution)";
+    QTest::newRow("judgements of measured values") << "criteria/3/judgements" << QJsonValue(QJsonArray())
+                                                   << "criteria[3].judgements: a criterion of measured values has no ratios or judgements";
+    QTest::newRow("judgements not reciprocal") << "criteria/0/judgements/0/0/1" << QJsonValue("5:1")
+                                               << "criteria[0].judgements[0][0][1]: not the reciprocal of [1][0]";
+    QTest::newRow("a key twice") << "" << QJsonValue(R"({"format": "kalvo-model", "version": 1, "solutions": [],
+        "criteria": [{"name": "A", "name": "B", "level": 0, "kind": null}]})")
+                                 << "criteria[0]: the key \"name\" is given twice";
     QTest::newRow("taken: a participant without a weight (1)") << "participants/1/weight" << QJsonValue(QJsonValue::Undefined) << "";
     QTest::newRow("taken: weight 0") << "participants/1/weight" << QJsonValue(0) << "";
     QTest::newRow("taken: no participants, no judgements")
@@ -104,7 +123,7 @@ void TestModelJson::faultsNameTheirPlace_data()
     QTest::newRow("name on two lines") << "solutions/1" << QJsonValue("A\nB") << "solutions[1]: a name must be on one line";
     QTest::newRow("other format") << "format" << QJsonValue("kalvo-model-extras") << "format: not \"kalvo-model\": not a Kalvo model";
     QTest::newRow("negative weight") << "participants" << QJsonValue(QJsonArray{QJsonObject{{"name", "Ana"}, {"weight", -1}}})
-                                     << "participants[0].weight: not a weight of 0 or more";
+                                     << "participants[0].weight: not a weight from 0 to 1000000";
 }
 
 // A spoiled document is refused with the place of its fault; the model stays.
@@ -130,9 +149,11 @@ void TestModelJson::faultsNameTheirPlace()
     QJsonObject spoiled = ExampleDocument();
     for (const QString &each : pointer.split(QLatin1Char('|')))
         spoiled = put(spoiled, each.split(QLatin1Char('/'))).toObject();
+    // No pointer: the value is the whole document, as its bytes.
+    const QByteArray bytes = pointer.isEmpty() ? value.toString().toUtf8() : QJsonDocument(spoiled).toJson();
     TModel model;
     const QByteArray before = Files(model);
-    QCOMPARE(ErrorOf([&] { ModelFromJson(model, QJsonDocument(spoiled).toJson()); }), message);
+    QCOMPARE(ErrorOf([&] { ModelFromJson(model, bytes); }), message);
     if (!message.isEmpty()) {
         QCOMPARE(Files(model), before);
         return;

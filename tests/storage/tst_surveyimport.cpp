@@ -42,8 +42,23 @@ void TestSurveyImport::surveys_data()
     QTest::newRow("answers that leave items loose") << QByteArray("Ime;Nakup avtomobila: Stroški : Varnost\nAna;3:1\n")
                                                     << "Nobena primerjava ne povezuje »Udobje«, »Prtljažnik« z ostalimi"
                                                     << QList<double>();
-    QTest::newRow("weights 1.5 and 1,5, none, 0; an empty line between rows")
-        << Header + "Ana;1.5;3:1;1;1\r\n\r\nBine;1,5;1;1;1\r\nCene;;1:2;2:1;1\r\nDana;0;1;1;1\r\n" << ""
+    const QByteArray ana = "Ana;1;3:1;1;1\r\n";
+    QTest::newRow("a name over two lines") << Header + "\"Marija\nNovak\";1;3:1;5:1;1:2\r\n" << "vrstica 2, stolpec »Ime«: ime vsebuje kontrolni znak"
+                                           << QList<double>();
+    QTest::newRow("9:1:1") << Header + "Ana;1;9:1:1;1;1\r\n" << "»9:1:1« ni razmerje" << QList<double>();
+    QTest::newRow("a pair asked twice") << Header.chopped(2) + ";Nakup avtomobila: Stroški : Varnost\r\n" + ana
+                                        << "stolpec z istim imenom je že prej" << QList<double>();
+    QTest::newRow("a pair asked both ways") << Header.chopped(2) + ";Nakup avtomobila: Varnost : Stroški\r\n" + ana
+                                            << "ta par sprašuje že stolpec" << QList<double>();
+    QTest::newRow("a column twice") << QByteArray("Ime;Utež;Utež\r\nAna;1;1\r\n") << "stolpec »Utež«: stolpec z istim imenom" << QList<double>();
+    QTest::newRow("a name twice") << Header + ana + ana << "vrstica 3, stolpec »Ime«: »Ana« je že v vrstici 2" << QList<double>();
+    QTest::newRow("fields beyond the header") << Header + "Ana;1;3:1;1;1;7\r\n" << "vrstica 2: polj je 6, glava pa jih ima 5"
+                                              << QList<double>();
+    QTest::newRow("NUL in the text") << Header + QByteArray("An\0a;1;3:1;1;1\r\n", 17) << "znak NUL" << QList<double>();
+    QTest::newRow("every weight 0") << Header + "Ana;0;3:1;1;1\r\nBine;0;1;1;1\r\n" << "vse uteži so 0" << QList<double>();
+    QTest::newRow("a quote never closed") << Header + "\"Ana;1;3:1;1;1\r\n" << "narekovaj, odprt v vrstici 2" << QList<double>();
+    QTest::newRow("weights 1.5 and 1,5, none, 0; a quoted separator; an empty line between rows")
+        << Header + "Ana;1.5;3:1;1;1\r\n\r\n\"Novak; Bine\";1,5;1;1;1\r\nCene;;1:2;2:1;1\r\nDana;0;1;1;1\r\n" << ""
         << QList<double>{1.5, 1.5, 1.0, 0.0};
 }
 
@@ -68,6 +83,7 @@ void TestSurveyImport::surveys()
     for (const TParticipant &participant : model.Participants)
         taken << participant.Weight;
     QCOMPARE(taken, weights);
+    QCOMPARE(model.Participants[1].Name, QStringLiteral("Novak; Bine"));
     QCOMPARE(model.Tree.FirstNode()->Matrix->Judges[2][1][0], QStringLiteral("1:2"));   // Cene's Stroški : Varnost
 }
 
