@@ -65,6 +65,7 @@ void BM_LoadProject(benchmark::State &state)
     TModel model;
     for (auto _ : state) {
         LoadProject(model, name);
+        AnalyzeAll(model);
         benchmark::DoNotOptimize(model.Solutions.data());
     }
     state.SetComplexityN(state.range(0));

@@ -97,12 +97,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TModel model;
     model.SetMethod(!(flags & 2));
     model.SetDebugMode((flags & 4) != 0);
-    bool replaced = false;
     try {
-        LoadProjectFrom(model, QStringLiteral("fuzz"), set, &replaced);
+        (void)LoadProjectFrom(model, QStringLiteral("fuzz"), set);
     } catch (const EKalvoError &) {
-        if (!replaced)
-            return 0;   // refused whole, as it should be; a synthesis error goes on
+        return 0;   // refused whole, as it should be
+    }
+    try {
+        AnalyzeAll(model);   // as opening runs it; an error of the synthesis goes on
+    } catch (const EKalvoError &) {
     }
     // A survey's answers to this model: read whole or refused, never a crash.
     if (const QByteArray survey = Part(input, 5); !survey.isEmpty())

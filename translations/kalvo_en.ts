@@ -134,18 +134,6 @@ No change of one weight changes the best solution.
 </translation>
     </message>
     <message>
-        <source>Nobena preiskana sprememba ne doseže CR 0,1; to so tiste, ki ga najbolj znižajo.
-</source>
-        <translation>No change searched reaches CR 0.1; these lower it most.
-</translation>
-    </message>
-    <message>
-        <source>Potrebnih je več kot dve spremembi; morda obstaja krajša pot.
-</source>
-        <translation>More than two changes are needed; there may be a shorter way.
-</translation>
-    </message>
-    <message>
         <source>Izpisa ni mogoče zapisati na standardni izhod.</source>
         <translation>The output cannot be written to standard output.</translation>
     </message>
@@ -645,6 +633,14 @@ No change of one weight changes the best solution.
     <message>
         <source>vse uteži so 0: nihče ne presoja.</source>
         <translation>every weight is 0: nobody judges.</translation>
+    </message>
+    <message>
+        <source>Nobena preiskana sprememba ne doseže CR %1; to so tiste, ki ga najbolj znižajo.</source>
+        <translation>No change searched reaches CR %1; these lower it most.</translation>
+    </message>
+    <message>
+        <source>Potrebnih je več kot dve spremembi; morda obstaja krajša pot.</source>
+        <translation>More than two changes are needed; there may be a shorter way.</translation>
     </message>
 </context>
 <context>
@@ -1189,14 +1185,6 @@ No change of one weight changes the best solution.
     <message>
         <source>CR je danes %1, po teh spremembah bo %2.</source>
         <translation>CR is %1 today; after these changes it will be %2.</translation>
-    </message>
-    <message>
-        <source> Nobena preiskana sprememba ne doseže 0,1; te ga znižajo najbolj.</source>
-        <translation> No change searched reaches 0.1; these lower it most.</translation>
-    </message>
-    <message>
-        <source> Potrebnih je več kot dve spremembi; morda obstaja krajša pot.</source>
-        <translation> More than two changes are needed; there may be a shorter way.</translation>
     </message>
     <message>
         <source> Predlogi so le predlogi: presodite jih sami.</source>

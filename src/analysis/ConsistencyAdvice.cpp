@@ -1,6 +1,7 @@
 #include "analysis/ConsistencyAdvice.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "matrix/Completion.h"
 #include "matrix/KalvoError.h"
@@ -330,3 +331,15 @@ TConsistencyAdvice Advise(const TMatrix &matrix, bool exactMethod)
 }
 
 } // namespace
+
+QString AdviceCaveat(const TConsistencyAdvice &advice)
+{
+    if (advice.Changes.empty())
+        return QString();
+    if (!advice.Reached)
+        return QCoreApplication::translate("Kalvo", "Nobena preiskana sprememba ne doseže CR %1; to so tiste, ki ga najbolj znižajo.")
+            .arg(QLocale().toString(AcceptableCR));
+    if (!advice.Fewest)
+        return QCoreApplication::translate("Kalvo", "Potrebnih je več kot dve spremembi; morda obstaja krajša pot.");
+    return QString();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+
 #include "matrix/Matrix.h"
 #include "matrix/Conversions.h"
 #include "model/JudgementChange.h"
@@ -36,3 +37,8 @@ double ScreeningCR(const TMatrix &matrix, bool exactMethod);
 
 // Writes the changes into the matrix (both cells of each), as the ratio dialog would.
 void ApplyAdvice(TMatrix &matrix, const std::vector<TJudgementChange> &changes);
+
+// What a reader of the advice must know besides the changes, or "": that no change
+// searched reaches the acceptable CR (those given lower it most), or that more
+// than two changes are needed (a shorter way may exist).
+QString AdviceCaveat(const TConsistencyAdvice &advice);

@@ -70,6 +70,3 @@ std::vector<double> ScoresAt(const TCriterionSensitivity &criterion, double x);
 // without keeping them: memory stays linear in the solutions.
 void ForEachCrossing(const TCriterionSensitivity &criterion, const std::function<void(const TCrossing &)> &visit);
 
-// Ranks 1, 2, ... by score, highest first; equal scores (within rounding) share
-// the better rank (1, 1, 3).
-std::vector<int> Ranks(const std::vector<double> &scores);

@@ -6,6 +6,7 @@
 #include "matrix/KalvoError.h"
 #include "model/Group.h"
 #include "model/NodePath.h"
+#include "analysis/Ranking.h"
 #include "analysis/SynthesisCache.h"
 #include "matrix/Completion.h"
 #include "matrix/GroupJudgement.h"
@@ -146,7 +147,7 @@ void PrepareGroupMatrices(const TModel &model, TCriterionNode *start, int partic
                 m.Given = AggregateJudgements({&own}, {1.0}, m.Order);
             });
         else
-            WithContext([node] { return CriterionPlace(node); }, [&] { m.Given = AggregateJudgements(m, weights); });
+            WithContext([node] { return CriterionPlace(node); }, [&] { m.Given = GroupAggregate(model, m); });
     }
 }
 
@@ -248,15 +249,6 @@ void KeepShared(TSynthesisCache &shared, const TSynthesisCache &run, TCriterionN
 
 } // namespace
 
-std::vector<int> RanksOf(const std::vector<double> &scores)
-{
-    std::vector<int> ranks(scores.size(), 1);
-    for (size_t i = 0; i < scores.size(); ++i)
-        for (double other : scores)
-            if (other > scores[i])
-                ++ranks[i];
-    return ranks;
-}
 
 void AnalyzeAll(TModel &model, int participant)
 {
@@ -270,7 +262,7 @@ void AnalyzeAll(TModel &model, int participant)
         PrepareGroupMatrices(model, start, int(p));
         try {
             TSynthesisCache run = shared;
-            ranks[p] = RanksOf(ScoresUnder(model, start, run));
+            ranks[p] = CompetitionRanks(ScoresUnder(model, start, run));
             KeepShared(shared, run, start);
         } catch (const EKalvoError &) {
             ranks[p].clear();

@@ -51,8 +51,5 @@ void PrepareGroupMatrices(const TModel &model, TCriterionNode *start, int partic
 // comparison graph apart: its weights are not determined.
 void CheckComparisonGraphs(const TModel &model, TCriterionNode *start);
 
-// Competition ranks of scores, highest first: equal scores share a rank (1, 2, 2, 4).
-std::vector<int> RanksOf(const std::vector<double> &scores);
-
 // Nearest integer, halves to even, within the int range.
 int RoundHalfEven(double value);

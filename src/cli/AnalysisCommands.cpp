@@ -41,19 +41,6 @@ bool ParseAnalysis(QCommandLineParser &parser, const QStringList &arguments, TLo
     return true;
 }
 
-// A matrix's blank pairs as computed (a group's aggregate's), or none when it has
-// none (or texts that are no ratio).
-std::optional<TCompletion> CompletionOf(const TMatrix *m)
-{
-    if (!m)
-        return std::nullopt;
-    try {
-        return BlankPairsOf(*m);
-    } catch (const EKalvoError &) {
-        return std::nullopt;
-    }
-}
-
 QJsonValue Pair(int r, int c)
 {
     return QJsonArray{r + 1, c + 1};
@@ -79,7 +66,7 @@ QJsonObject CriterionJson(const TCriterionNode *node)
     }
     QJsonArray blank, completed;
     QJsonValue next;
-    if (const std::optional<TCompletion> completion = CompletionOf(m)) {
+    if (const std::optional<TCompletion> completion = m ? TryBlankPairsOf(*m) : std::nullopt) {
         for (const auto &[r, c] : completion->Blank()) {
             blank.append(Pair(r, c));
             if (completion->Connected())
@@ -129,7 +116,7 @@ QString Table(const TModel &model, const TCriterionNode *start)
     for (size_t i = 0; i < model.Status.Panels.size(); ++i)
         out += QStringLiteral("%1: %2\n").arg(i).arg(TerminalSafe(model.Status.Panels[i]));
     // Blank pairs of the start criterion: each completed cell marked with "*".
-    if (const std::optional<TCompletion> completion = CompletionOf(start ? start->Matrix.get() : nullptr)) {
+    if (const std::optional<TCompletion> completion = start && start->Matrix ? TryBlankPairsOf(*start->Matrix) : std::nullopt) {
         out += QLatin1Char('\n') + TerminalSafe(model.Status.BlankPairs) + QLatin1Char('\n');
         for (const auto &[r, c] : completion->Blank())
             out += QStringLiteral("(%1, %2)* %3\n").arg(r + 1).arg(c + 1)
@@ -269,10 +256,8 @@ QString AdviceText(const TModel &model, const TCriterionNode *node, const TConsi
         out += QStringLiteral("  %1 : %2  %3 → %4\n")
                    .arg(TerminalSafe(items.value(c.Row - 1)), TerminalSafe(items.value(c.Col - 1)), c.From, c.To);
     out += QCoreApplication::translate("Kalvo", "CR po spremembah: %1\n").arg(FormatFloat4(a.CRAfter));
-    if (!a.Reached)
-        out += QCoreApplication::translate("Kalvo", "Nobena preiskana sprememba ne doseže CR 0,1; to so tiste, ki ga najbolj znižajo.\n");
-    else if (!a.Fewest)
-        out += QCoreApplication::translate("Kalvo", "Potrebnih je več kot dve spremembi; morda obstaja krajša pot.\n");
+    if (const QString caveat = AdviceCaveat(a); !caveat.isEmpty())
+        out += caveat + QLatin1Char('\n');
     return out;
 }
 

@@ -94,21 +94,27 @@ void LoadModel(TModel &model, const TLoadOptions &options)
     // not create an empty model set on disk.
     if (!ModelExists(options.Model))
         throw EKalvoError(EKalvoError::ekFile, QCoreApplication::translate("Kalvo", "Modela »%1« ni.").arg(options.Model));
-    bool replaced = false;
+    for (const QString &note : LoadProject(model, options.Model))
+        PrintError(note + QLatin1Char('\n'));
+    // The synthesis opening runs at the root. When only it fails, the user still
+    // works on the rest of the model, as in the program.
+    std::optional<EKalvoError> failure;
     try {
-        LoadProject(model, options.Model, &replaced);
+        AnalyzeAll(model);
     } catch (const EKalvoError &e) {
-        // The model came in whole and only its closing synthesis failed: as in the
-        // program, the user still works on the rest of it.
-        if (!replaced || (!options.HasNode && !options.KeepGoing && !options.Failure))
-            throw;
-        if (!options.HasNode && options.Failure)
-            *options.Failure = RefreshResults(model);
-        else
-            PrintError(e.message() + QLatin1Char('\n'));
+        failure = e;
     }
-    if (!options.HasNode)
+    if (!options.HasNode) {
+        if (failure && options.Failure)
+            *options.Failure = RefreshResults(model);
+        else if (failure && !options.KeepGoing)
+            throw *failure;
+        else if (failure)
+            PrintError(failure->message() + QLatin1Char('\n'));
         return;
+    }
+    if (failure)
+        PrintError(failure->message() + QLatin1Char('\n'));
     TCriterionNode *node = FindNode(model.Tree, options.Node);
     if (!node)
         throw EKalvoError(EKalvoError::ekFormat, QCoreApplication::translate("Kalvo", "Kriterija »%1« ni v modelu.").arg(options.Node));

@@ -2,10 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "matrix/Conversions.h"
 #include "matrix/FloatMath.h"
 #include "matrix/KalvoError.h"
-#include "matrix/Matrix.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,17 +11,6 @@
 #include <numeric>
 
 namespace {
-
-// The logarithm of a judged cell's value; its error names the cell as Compute does.
-double LogValue(const TMatrix &matrix, int r, int c)
-{
-    return WithContext([=] { return CellPlace(r, c); }, [&] {
-        const double value = RatioToFloat(matrix.RatioText(c, r));
-        if (!(value > 0.0) || !std::isfinite(value))
-            throw EKalvoError::invalidOp();
-        return std::log(value);
-    });
-}
 
 int Root(std::vector<int> &parent, int i)
 {
@@ -69,34 +56,6 @@ std::vector<double> Inverse(std::vector<double> a, int m)
 
 } // namespace
 
-bool IsBlankPair(const TMatrix &matrix, int r, int c)
-{
-    return matrix.Kind == ckRelative && r != c && (matrix.RatioText(c, r).isEmpty() || matrix.RatioText(r, c).isEmpty());
-}
-
-bool HasBlankPairs(const TMatrix &matrix)
-{
-    if (matrix.Kind != ckRelative)
-        return false;
-    for (const auto &column : matrix.Ratios)
-        for (const QString &text : column)
-            if (text.isEmpty())
-                return true;
-    return false;
-}
-
-std::optional<TCompletion> BlankPairsOf(const TMatrix &matrix)
-{
-    std::optional<TCompletion> completion;
-    if (!matrix.Given.empty())
-        completion.emplace(matrix.Order, matrix.Given);
-    else if (HasBlankPairs(matrix))
-        completion.emplace(matrix);
-    if (completion && completion->Blank().empty())
-        completion.reset();
-    return completion;
-}
-
 QString DisconnectedMessage(const QStringList &items)
 {
     QStringList quoted;
@@ -125,12 +84,6 @@ QString CompletedRatioText(double value)
     if (value >= 1.0)
         return QStringLiteral("%1:1000").arg(qint64(std::min(std::round(value * 1000.0), most)));
     return QStringLiteral("1000:%1").arg(qint64(std::min(std::round(1000.0 / value), most)));
-}
-
-TCompletion::TCompletion(const TMatrix &matrix) : FOrder(std::max(matrix.Order, 0))
-{
-    Build([&](int r, int c) { return IsBlankPair(matrix, r, c); },
-          [&](int r, int c) { return LogValue(matrix, r, c); });
 }
 
 TCompletion::TCompletion(int order, const std::vector<double> &values) : FOrder(std::max(order, 0))

@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-class TMatrix;
-
 // A ratio matrix with blank pairs (both mirrored cells empty: not compared),
 // completed from the judged ones. The judged pairs form the comparison graph;
 // while it is connected the logarithmic least squares weights are unique
@@ -22,9 +20,8 @@ class TMatrix;
 class TCompletion
 {
 public:
-    // Reads the judged cells (a text that is no ratio throws, naming its cell).
-    explicit TCompletion(const TMatrix &matrix);
-    // From values a(r, c), row-major; a pair with a value that is not above 0 is blank.
+    // From values a(r, c), row-major; a pair with a value that is not above 0 is
+    // blank (a matrix's judged values: JudgedValues, matrix/Matrix.h).
     TCompletion(int order, const std::vector<double> &values);
 
     int Order() const { return FOrder; }
@@ -58,12 +55,6 @@ private:
     std::optional<std::pair<int, int>> FNext;
 };
 
-// Whether the pair (r, c) of a ratio matrix is blank: a mirrored cell is empty.
-bool IsBlankPair(const TMatrix &matrix, int r, int c);
-bool HasBlankPairs(const TMatrix &matrix);
-// The blank pairs of a matrix as it is computed: the group's aggregate (Given)
-// when it has one, else its own texts'; nothing when it has none.
-std::optional<TCompletion> BlankPairsOf(const TMatrix &matrix);
 // "Primerjave ne povežejo »C«, »D« z ostalimi postavkami …": the weights of a
 // matrix whose comparison graph falls apart are not determined.
 QString DisconnectedMessage(const QStringList &items);

@@ -191,7 +191,7 @@ void TMatrix::CompleteBlankPairs()
     const bool given = !Given.empty();
     if (!given && !HasBlankPairs(*this))
         return;
-    const TCompletion completion = given ? TCompletion(Order, Given) : TCompletion(*this);
+    const TCompletion completion = given ? TCompletion(Order, Given) : CompletionOf(*this);
     if (completion.Blank().empty())
         return;
     if (!completion.Connected())
@@ -495,4 +495,84 @@ void TMatrix::PutItem(qint32 index, TMatrixItem item)
         PoweredMatrix.insert(at(PoweredMatrix), std::vector<double>(PoweredMatrix.front().size(), 0.0));
     }
     ++Order;
+}
+
+bool IsBlankPair(const TMatrix &matrix, int r, int c)
+{
+    return matrix.Kind == ckRelative && r != c && (matrix.RatioText(c, r).isEmpty() || matrix.RatioText(r, c).isEmpty());
+}
+
+bool HasBlankPairs(const TMatrix &matrix)
+{
+    if (matrix.Kind != ckRelative)
+        return false;
+    for (const auto &column : matrix.Ratios)
+        for (const QString &text : column)
+            if (text.isEmpty())
+                return true;
+    return false;
+}
+
+std::vector<double> JudgedValues(const TMatrix &matrix)
+{
+    const int n = std::max(matrix.Order, 0);
+    std::vector<double> values(size_t(n) * size_t(n), 0.0);
+    auto value = [&](int r, int c) {
+        return WithContext([=] { return CellPlace(r, c); }, [&] {
+            const double x = RatioToFloat(matrix.RatioText(c, r));
+            if (!(x > 0.0) || !std::isfinite(x))
+                throw EKalvoError::invalidOp();
+            return x;
+        });
+    };
+    for (int r = 0; r < n; ++r) {
+        values[size_t(r) * n + r] = 1.0;
+        for (int c = r + 1; c < n; ++c) {
+            if (IsBlankPair(matrix, r, c))
+                continue;
+            values[size_t(r) * n + c] = value(r, c);
+            values[size_t(c) * n + r] = value(c, r);
+        }
+    }
+    return values;
+}
+
+TCompletion CompletionOf(const TMatrix &matrix)
+{
+    return TCompletion(matrix.Order, JudgedValues(matrix));
+}
+
+std::optional<TCompletion> TryCompletion(const TMatrix &matrix)
+{
+    try {
+        return CompletionOf(matrix);
+    } catch (const EKalvoError &) {
+        return std::nullopt;
+    }
+}
+
+namespace {
+
+std::optional<TCompletion> BlankPairs(const TMatrix &matrix, bool tolerant)
+{
+    std::optional<TCompletion> completion;
+    if (!matrix.Given.empty())
+        completion.emplace(matrix.Order, matrix.Given);
+    else if (HasBlankPairs(matrix))
+        completion = tolerant ? TryCompletion(matrix) : CompletionOf(matrix);
+    if (completion && completion->Blank().empty())
+        completion.reset();
+    return completion;
+}
+
+} // namespace
+
+std::optional<TCompletion> BlankPairsOf(const TMatrix &matrix)
+{
+    return BlankPairs(matrix, false);
+}
+
+std::optional<TCompletion> TryBlankPairsOf(const TMatrix &matrix)
+{
+    return BlankPairs(matrix, true);
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "matrix/Completion.h"
+
 #include <QString>
 #include <QtGlobal>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // How a criterion's priority vector is obtained. Stored as these numbers in the
@@ -147,3 +150,20 @@ private:
     void CompleteBlankPairs();   // Completed, or the error of a comparison graph that falls apart
     void ComputeConsistency();   // lambda, CI, CR and the cell of largest deviation
 };
+
+// Whether the pair (r, c) of a ratio matrix is blank: a mirrored cell is empty.
+bool IsBlankPair(const TMatrix &matrix, int r, int c);
+bool HasBlankPairs(const TMatrix &matrix);
+// The values a(r, c) of the judged cells, row-major, 0 for a blank pair: what a
+// completion reads. A text that is no ratio, or not above 0, throws, naming its
+// cell (pairs in row-major order, each cell before its mirror).
+std::vector<double> JudgedValues(const TMatrix &matrix);
+// The completion of the judged cells (throws as JudgedValues), or none when a
+// judged text is no ratio (the synthesis reports that).
+TCompletion CompletionOf(const TMatrix &matrix);
+std::optional<TCompletion> TryCompletion(const TMatrix &matrix);
+// The blank pairs of a matrix as it is computed: the group's aggregate (Given)
+// when it has one, else its own texts'; nothing when it has none. A judged text
+// that is no ratio throws (BlankPairsOf) or gives none (TryBlankPairsOf).
+std::optional<TCompletion> BlankPairsOf(const TMatrix &matrix);
+std::optional<TCompletion> TryBlankPairsOf(const TMatrix &matrix);

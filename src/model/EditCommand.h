@@ -20,6 +20,7 @@ struct TEditCommand
     TModelChange Change = TModelChange::Judgements;
     bool ChangesFiles = true;     // false for the mark, which no file holds
     bool Advice = false;          // consistency advice applied
+    int Participant = -1;         // whose judgements it changes; -1: the model's own, or not judgements
     std::vector<int> Node;        // the criterion the edit concerns, if any
     std::vector<int> SelectedBefore, SelectedAfter;
     std::function<void(TModel &)> Redo;

@@ -60,7 +60,7 @@ void TGridContent::ShowGroup(const TModel &model, const TMatrix &m)
     // A text that is no ratio is reported by the synthesis; the cells stay empty until then.
     std::vector<double> values;
     try {
-        values = AggregateJudgements(m, ParticipantWeights(model));
+        values = GroupAggregate(model, m);
     } catch (const EKalvoError &) {
         values.assign(size_t(m.Order) * size_t(m.Order), 0.0);
     }
@@ -84,11 +84,7 @@ void TGridContent::ShowCompletion(const TMatrix &m)
 {
     // A judged text that is no ratio is reported by the synthesis; until it is
     // mended the blank cells stay empty, as while the graph falls apart.
-    std::optional<TCompletion> completion;
-    try {
-        completion.emplace(m);
-    } catch (const EKalvoError &) {
-    }
+    const std::optional<TCompletion> completion = TryCompletion(m);
     for (int r = 0; r < m.Order; ++r)
         for (int c = 0; c < m.Order; ++c)
             if (IsBlankPair(m, r, c)) {

@@ -21,6 +21,11 @@ std::vector<double> ParticipantWeights(const TModel &model)
     return weights;
 }
 
+std::vector<double> GroupAggregate(const TModel &model, const TMatrix &matrix)
+{
+    return AggregateJudgements(matrix, ParticipantWeights(model));
+}
+
 TGroup GroupOf(const TModel &model)
 {
     TGroup group;

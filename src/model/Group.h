@@ -21,6 +21,9 @@ struct TGroup
 QString ParticipantCount(int count);
 // Each participant's weight, in order.
 std::vector<double> ParticipantWeights(const TModel &model);
+// The group's values of a matrix it judges (AggregateJudgements by the
+// participants' weights): what the synthesis computes and the .MAT holds.
+std::vector<double> GroupAggregate(const TModel &model, const TMatrix &matrix);
 // The model's group as it is.
 TGroup GroupOf(const TModel &model);
 // Throws, naming the criterion, its loose items and a pair that joins them, when

@@ -76,31 +76,6 @@ void TModel::MarkSolution(int index)
     MarkedSolution = index;
 }
 
-void TModel::RemoveMarkedSolution()
-{
-    if (Solutions.empty())
-        return;
-    const int index = qBound(0, MarkedSolution, SolutionCount() - 1);
-    Solutions.erase(Solutions.begin() + index);
-    for (TCriterionNode *node : Tree.Nodes())
-        if (!node->HasChildren() && node->Matrix)
-            node->Matrix->RemoveItem(index);
-    MarkSolution(0);
-}
-
-void TModel::RemoveAllSolutions()
-{
-    Solutions.clear();
-}
-
-void TModel::AddCriterion(const QString &name, TCriterionKind kind)
-{
-    if (!Tree.IsEmpty())
-        Tree.AddSelectedChild(name, SolutionCount(), kind);
-    else
-        Tree.AddRoot(name, SolutionCount(), kind);
-}
-
 void TModel::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind)
 {
     if (!node)
@@ -111,12 +86,6 @@ void TModel::EditCriterion(TCriterionNode *node, const QString &name, TCriterion
     FitNodeMatrix(node);
 }
 
-void TModel::RenameCriterion(TCriterionNode *node, const QString &name)
-{
-    if (node)
-        node->Name = name;
-}
-
 void TModel::NewModel(const QString &name)
 {
     SubcriterionBars.clear();
@@ -125,7 +94,7 @@ void TModel::NewModel(const QString &name)
     KnownFileStamp.clear();
     Tree.DeleteAllNodes();
     Tree.AddRoot(name, 0, ckRelative);
-    RemoveAllSolutions();
+    Solutions.clear();
     Participants.clear();
     Tree.Select(Tree.FirstNode());
 }

@@ -75,20 +75,9 @@ public:
     // that a relative leaf could not compare (beyond MaxRelativeOrder) is refused.
     void AddSolution(const QString &name);
     void MarkSolution(int index);
-    // Removes the marked solution, with its row and column in every leaf matrix,
-    // and marks the first row.
-    void RemoveMarkedSolution();
-    // Removes every solution; the marked index stays as it was.
-    void RemoveAllSolutions();
-
-    // "Dodaj kriterij": a last child of the selected criterion (a root when the tree
-    // is empty) whose matrix compares the solutions, of the kind chosen.
-    void AddCriterion(const QString &name, TCriterionKind kind);
     // The criterion dialog's edit: a new name and kind. Both sets of judgements
     // (ratio texts and measured values) stay, so switching back loses nothing.
     void EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind);
-    // A name edited in place in the tree.
-    void RenameCriterion(TCriterionNode *node, const QString &name);
     // "Nov model": a root named name without a matrix, no solutions, no bars, the
     // name as the file name; the root is selected.
     void NewModel(const QString &name);

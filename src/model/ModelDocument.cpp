@@ -7,6 +7,7 @@
 #include "matrix/Conversions.h"
 #include "matrix/GroupJudgement.h"
 #include "model/NodePath.h"
+#include "storage/ModelFiles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -108,7 +109,7 @@ TModelDocument::~TModelDocument() = default;
 
 // --- The history ------------------------------------------------------------------
 
-void TModelDocument::Run(std::unique_ptr<TEditCommand> command)
+bool TModelDocument::Run(std::unique_ptr<TEditCommand> command)
 {
     // Every refusal is checked before a command is made: its first run changes
     // the model whole, as its runs after an undo do.
@@ -132,11 +133,58 @@ void TModelDocument::Run(std::unique_ptr<TEditCommand> command)
     // The history first: a view that fails while it redraws leaves the captions right.
     emit HistoryChanged();
     Notify(*FHistory.back());
+    return true;
 }
 
 void TModelDocument::Notify(const TEditCommand &command)
 {
+    FChangedParticipant = command.Participant;
+    if (command.Change == TModelChange::Group)
+        KeepParticipant();
     emit Changed(command.Change, command.Node.empty() ? nullptr : FModel.Tree.NodeAt(command.Node));
+}
+
+void TModelDocument::KeepParticipant()
+{
+    if (FParticipant >= int(FModel.Participants.size()))
+        SetParticipant(-1);   // the one whose judgements were shown is gone
+}
+
+bool TModelDocument::SetParticipant(int participant)
+{
+    participant = std::max(participant, -1);
+    if (participant == FParticipant || participant >= int(FModel.Participants.size()))
+        return false;
+    FParticipant = participant;
+    emit ViewChanged(TViewChange::Participant);
+    return true;
+}
+
+bool TModelDocument::Select(TCriterionNode *node)
+{
+    if (node == FModel.Tree.Selected())
+        return false;
+    FModel.Tree.Select(node);
+    emit ViewChanged(TViewChange::Selection);
+    return true;
+}
+
+bool TModelDocument::SetMethod(bool exact)
+{
+    if (exact == FModel.ExactMethod)
+        return false;
+    FModel.SetMethod(exact);
+    emit ViewChanged(TViewChange::Method);
+    return true;
+}
+
+bool TModelDocument::SetDebugMode(bool on)
+{
+    if (on == FModel.DebugMode)
+        return false;
+    FModel.SetDebugMode(on);
+    emit ViewChanged(TViewChange::Debug);
+    return true;
 }
 
 QString TModelDocument::UndoText() const
@@ -213,6 +261,19 @@ void TModelDocument::NewModel(const QString &name)
     emit Changed(TModelChange::Model, FModel.Tree.FirstNode());
 }
 
+QStringList TModelDocument::Open(const QString &fileName)
+{
+    const QStringList notes = LoadProject(FModel, fileName);
+    ModelReplaced();
+    return notes;
+}
+
+void TModelDocument::Save(const QString &fileName)
+{
+    SaveProject(FModel, fileName);
+    SetClean();
+}
+
 void TModelDocument::ModelReplaced()
 {
     FParticipant = -1;
@@ -227,12 +288,11 @@ void TModelDocument::ModelReplaced()
 
 // --- Judgements -------------------------------------------------------------------
 
-void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text,
+bool TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text,
                                 bool advice)
 {
     if (FParticipant >= 0 && node->Matrix && !node->Matrix->Judges.empty()) {
-        EditJudgements(node, std::move(cells), text);
-        return;
+        return EditJudgements(node, std::move(cells), text);
     }
     CheckRatiosEditable(node);
     const bool created = !node->Matrix;
@@ -243,7 +303,7 @@ void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChan
     cells.erase(std::remove_if(cells.begin(), cells.end(), [](const TJudgementChange &c) { return c.From == c.To; }),
                 cells.end());
     if (cells.empty())
-        return;
+        return false;
     auto command = std::make_unique<TEditCommand>();
     command->Text = text;
     command->Advice = advice;
@@ -263,7 +323,7 @@ void TModelDocument::EditRatios(TCriterionNode *node, std::vector<TJudgementChan
         for (const TJudgementChange &c : cells)
             n->Matrix->Ratios[size_t(c.Col - 1)][size_t(c.Row - 1)] = c.From;
     };
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
 void TModelDocument::CheckRatiosEditable(const TCriterionNode *node) const
@@ -276,7 +336,7 @@ void TModelDocument::CheckRatiosEditable(const TCriterionNode *node) const
 }
 
 // A participant's own judgements of a group's matrix.
-void TModelDocument::EditJudgements(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text)
+bool TModelDocument::EditJudgements(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text)
 {
     TMatrix *m = node->Matrix.get();
     const size_t p = size_t(FParticipant);
@@ -288,10 +348,11 @@ void TModelDocument::EditJudgements(TCriterionNode *node, std::vector<TJudgement
     cells.erase(std::remove_if(cells.begin(), cells.end(), [](const TJudgementChange &c) { return c.From == c.To; }),
                 cells.end());
     if (cells.empty())
-        return;
+        return false;
     auto command = std::make_unique<TEditCommand>();
     command->Text = FModel.Participants[p].Name + QStringLiteral(": ") + text;
     command->Node = PathOf(node);
+    command->Participant = int(p);
     auto write = [path = command->Node, p, cells](bool redo) {
         return [path, p, cells, redo](TModel &model) {
             TJudgeTexts &texts = model.Tree.NodeAt(path)->Matrix->Judges[p];
@@ -301,36 +362,36 @@ void TModelDocument::EditJudgements(TCriterionNode *node, std::vector<TJudgement
     };
     command->Redo = write(true);
     command->Undo = write(false);
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
-void TModelDocument::EditPair(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror,
+bool TModelDocument::EditPair(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror,
                               const QString &caption)
 {
     if (!node)
-        return;
+        return false;
     const int n = FModel.ItemCount(node);
     if ((node->Matrix && node->Matrix->Kind != ckRelative) || c == r || c < 1 || r < 1 || c > n || r > n)
-        return;
+        return false;
     CheckPair(clicked, mirror);
     const QStringList items = FModel.ItemNames(node);
-    EditRatios(node, {{r, c, {}, clicked}, {c, r, {}, mirror}}, caption.arg(items.value(r - 1), items.value(c - 1)));
+    return EditRatios(node, {{r, c, {}, clicked}, {c, r, {}, mirror}}, caption.arg(items.value(r - 1), items.value(c - 1)));
 }
 
-void TModelDocument::SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror)
+bool TModelDocument::SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror)
 {
-    EditPair(node, c, r, clicked, mirror, QCoreApplication::translate("Kalvo", "razmerje %1 : %2"));
+    return EditPair(node, c, r, clicked, mirror, QCoreApplication::translate("Kalvo", "razmerje %1 : %2"));
 }
 
-void TModelDocument::SetBlank(TCriterionNode *node, int c, int r)
+bool TModelDocument::SetBlank(TCriterionNode *node, int c, int r)
 {
-    EditPair(node, c, r, QString(), QString(), QCoreApplication::translate("Kalvo", "ni primerjano %1 : %2"));
+    return EditPair(node, c, r, QString(), QString(), QCoreApplication::translate("Kalvo", "ni primerjano %1 : %2"));
 }
 
-void TModelDocument::ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes)
+bool TModelDocument::ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes)
 {
     if (!node || (node->Matrix && node->Matrix->Kind != ckRelative))
-        return;
+        return false;
     const int n = FModel.ItemCount(node);
     std::vector<TJudgementChange> cells;
     for (const TJudgementChange &change : changes) {
@@ -340,17 +401,17 @@ void TModelDocument::ApplyAdvice(TCriterionNode *node, const std::vector<TJudgem
         cells.push_back({change.Row, change.Col, {}, change.To});
         cells.push_back({change.Col, change.Row, {}, ReciprocalText(change.To)});
     }
-    EditRatios(node, cells, QCoreApplication::translate("Kalvo", "predlogi za doslednost %1").arg(node->Name), true);
+    return EditRatios(node, cells, QCoreApplication::translate("Kalvo", "predlogi za doslednost %1").arg(node->Name), true);
 }
 
-void TModelDocument::SetValue(TCriterionNode *node, int r, const QString &text)
+bool TModelDocument::SetValue(TCriterionNode *node, int r, const QString &text)
 {
     if (!node || !node->Matrix || node->Matrix->Kind == ckRelative || r < 1 || r > node->Matrix->Order)
-        return;
+        return false;
     const QString before = node->Matrix->AbsoluteValues[size_t(r - 1)];
     const bool wasUntyped = node->Matrix->IsUntyped(r - 1);
     if (before == text && !wasUntyped)
-        return;
+        return false;
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "vrednost %1").arg(FModel.ItemNames(node).value(r - 1));
     command->Node = PathOf(node);
@@ -365,12 +426,12 @@ void TModelDocument::SetValue(TCriterionNode *node, int r, const QString &text)
     };
     command->Redo = write(text, false);
     command->Undo = write(before, wasUntyped);
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
 // --- Criteria ---------------------------------------------------------------------
 
-void TModelDocument::AddCriterion(TCriterionNode *parent, const QString &name, TCriterionKind kind)
+bool TModelDocument::AddCriterion(TCriterionNode *parent, const QString &name, TCriterionKind kind)
 {
     const qint32 order = FModel.SolutionCount();
     if (kind == ckRelative && order > MaxRelativeOrder)
@@ -400,7 +461,7 @@ void TModelDocument::AddCriterion(TCriterionNode *parent, const QString &name, T
         if (p)
             p->Matrix = Restored(before);
     };
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
 bool TModelDocument::RemoveCriterion(TCriterionNode *node)
@@ -440,12 +501,12 @@ bool TModelDocument::RemoveCriterion(TCriterionNode *node)
     return true;
 }
 
-void TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind)
+bool TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind)
 {
     if (!node)
-        return;
+        return false;
     if (node->Matrix && node->Name == name && node->Matrix->Kind == kind)
-        return;
+        return false;
     if (kind == ckRelative && FModel.ItemCount(node) > MaxRelativeOrder)
         throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(FModel.ItemCount(node)))
             .AddContext(CriterionPlace(node));
@@ -465,13 +526,13 @@ void TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TC
         if (newMatrix)
             n->Matrix = Restored(before);
     };
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
-void TModelDocument::RenameCriterion(TCriterionNode *node, const QString &name)
+bool TModelDocument::RenameCriterion(TCriterionNode *node, const QString &name)
 {
     if (!node || node->Name == name)
-        return;
+        return false;
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "preimenuj kriterij %1").arg(name);
     command->Change = TModelChange::Criterion;
@@ -481,12 +542,12 @@ void TModelDocument::RenameCriterion(TCriterionNode *node, const QString &name)
     };
     command->Redo = rename(name);
     command->Undo = rename(node->Name);
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
 // --- Solutions --------------------------------------------------------------------
 
-void TModelDocument::AddSolution(const QString &name)
+bool TModelDocument::AddSolution(const QString &name)
 {
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "dodaj rešitev %1").arg(name);
@@ -512,13 +573,13 @@ void TModelDocument::AddSolution(const QString &name)
         model.Solutions.pop_back();
         model.MarkedSolution = mark;
     };
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
-void TModelDocument::RenameSolution(int index, const QString &name)
+bool TModelDocument::RenameSolution(int index, const QString &name)
 {
     if (index < 0 || index >= FModel.SolutionCount() || FModel.Solutions[size_t(index)].Name == name)
-        return;
+        return false;
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "preimenuj rešitev %1").arg(name);
     command->Change = TModelChange::Solutions;
@@ -527,13 +588,13 @@ void TModelDocument::RenameSolution(int index, const QString &name)
     };
     command->Redo = rename(name);
     command->Undo = rename(FModel.Solutions[size_t(index)].Name);
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
-void TModelDocument::MarkSolution(int index)
+bool TModelDocument::MarkSolution(int index)
 {
     if (index == FModel.MarkedSolution)
-        return;
+        return false;
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "označi rešitev %1")
                         .arg(index >= 0 && index < FModel.SolutionCount() ? FModel.Solutions[size_t(index)].Name
@@ -542,13 +603,13 @@ void TModelDocument::MarkSolution(int index)
     command->ChangesFiles = false;
     command->Redo = [index](TModel &model) { model.MarkSolution(index); };
     command->Undo = [before = FModel.MarkedSolution](TModel &model) { model.MarkSolution(before); };
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
-void TModelDocument::RemoveSolution(int index)
+bool TModelDocument::RemoveSolution(int index)
 {
     if (index < 0 || index >= FModel.SolutionCount())
-        return;
+        return false;
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "odstrani rešitev %1").arg(FModel.Solutions[size_t(index)].Name);
     command->Change = TModelChange::Solutions;
@@ -575,13 +636,13 @@ void TModelDocument::RemoveSolution(int index)
         taken->Items.clear();
         model.MarkSolution(mark);
     };
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
-void TModelDocument::RemoveAllSolutions()
+bool TModelDocument::RemoveAllSolutions()
 {
     if (FModel.Solutions.empty())
-        return;
+        return false;
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "odstrani vse rešitve");
     command->Change = TModelChange::Solutions;
@@ -610,12 +671,12 @@ void TModelDocument::RemoveAllSolutions()
         model.Solutions.swap(taken->Solutions);
         taken->Solutions.clear();
     };
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
 // --- The group ------------------------------------------------------------------
 
-void TModelDocument::AddParticipant(const QString &name, double weight)
+bool TModelDocument::AddParticipant(const QString &name, double weight)
 {
     std::vector<TParticipant> after = FModel.Participants;
     after.push_back({name, weight});
@@ -653,17 +714,17 @@ void TModelDocument::AddParticipant(const QString &name, double weight)
                 m.Judges.pop_back();
         }
     };
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
-void TModelDocument::EditParticipant(int index, const QString &name, double weight)
+bool TModelDocument::EditParticipant(int index, const QString &name, double weight)
 {
     if (index < 0 || size_t(index) >= FModel.Participants.size())
-        return;
+        return false;
     const TParticipant before = FModel.Participants[size_t(index)];
     const TParticipant after{name, weight};
     if (after == before)
-        return;
+        return false;
     std::vector<TParticipant> group = FModel.Participants;
     group[size_t(index)] = after;
     CheckWeights(group);
@@ -678,25 +739,25 @@ void TModelDocument::EditParticipant(int index, const QString &name, double weig
     };
     command->Redo = set(after);
     command->Undo = set(before);
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
-void TModelDocument::RenameParticipant(int index, const QString &name)
+bool TModelDocument::RenameParticipant(int index, const QString &name)
 {
-    if (index >= 0 && size_t(index) < FModel.Participants.size())
-        EditParticipant(index, name, FModel.Participants[size_t(index)].Weight);
+    return index >= 0 && size_t(index) < FModel.Participants.size()
+        && EditParticipant(index, name, FModel.Participants[size_t(index)].Weight);
 }
 
-void TModelDocument::SetParticipantWeight(int index, double weight)
+bool TModelDocument::SetParticipantWeight(int index, double weight)
 {
-    if (index >= 0 && size_t(index) < FModel.Participants.size())
-        EditParticipant(index, FModel.Participants[size_t(index)].Name, weight);
+    return index >= 0 && size_t(index) < FModel.Participants.size()
+        && EditParticipant(index, FModel.Participants[size_t(index)].Name, weight);
 }
 
-void TModelDocument::RemoveParticipant(int index)
+bool TModelDocument::RemoveParticipant(int index)
 {
     if (index < 0 || size_t(index) >= FModel.Participants.size())
-        return;
+        return false;
     std::vector<TParticipant> rest = FModel.Participants;
     rest.erase(rest.begin() + index);
     CheckWeights(rest);
@@ -742,10 +803,10 @@ void TModelDocument::RemoveParticipant(int index)
         }
         taken->Matrices.clear();
     };
-    Run(std::move(command));
+    return Run(std::move(command));
 }
 
-void TModelDocument::ReplaceGroup(const TGroup &group, const QString &text)
+bool TModelDocument::ReplaceGroup(const TGroup &group, const QString &text)
 {
     // A group after which the results would not compute is refused whole.
     CheckWeights(group.Participants);
@@ -755,5 +816,5 @@ void TModelDocument::ReplaceGroup(const TGroup &group, const QString &text)
     command->Change = TModelChange::Group;
     command->Redo = [group](TModel &model) { SetGroup(model, group); };
     command->Undo = [before = GroupOf(FModel)](TModel &model) { SetGroup(model, before); };
-    Run(std::move(command));
+    return Run(std::move(command));
 }

@@ -5,6 +5,7 @@
 #include "model/JudgementChange.h"
 #include "model/Model.h"
 #include "model/ModelChange.h"
+#include "model/ViewChange.h"
 
 #include <QObject>
 
@@ -24,58 +25,75 @@ public:
     explicit TModelDocument(QObject *parent = nullptr);
     ~TModelDocument() override;
 
+    // The model for reading; only the core's readers, tests and the results object
+    // (which writes the derived results into it) take it to change.
     TModel &Model() { return FModel; }
     const TModel &Model() const { return FModel; }
 
-    // --- Edits: each is one command; an edit that is refused throws before
-    // anything changes, and one that would change nothing adds no command.
+    // --- What the window shows: outside the history; each emits ViewChanged when
+    // it changes something and says whether it did.
     // Whose judgements the ratio edits below change: a participant's (from 0) in a
-    // matrix the group judges, or the matrix's own (-1). Not part of the history.
-    void SetParticipant(int participant) { FParticipant = participant; }
+    // matrix the group judges, or the matrix's own (-1).
+    bool SetParticipant(int participant);
     int Participant() const { return FParticipant; }
+    // The selected criterion (the synthesis' start).
+    bool Select(TCriterionNode *node);
+    bool SetMethod(bool exact);
+    bool SetDebugMode(bool on);
+    // Whose judgements the last edit, undo or redo changed (-1: the model's own, or
+    // not judgements), so that results can recompute that participant's alone.
+    int ChangedParticipant() const { return FChangedParticipant; }
+
+    // --- Edits: each is one command; an edit that is refused throws before
+    // anything changes, and one that would change nothing adds no command and
+    // returns false.
     // Throws the refusal when the ratio edits cannot change node's matrix: a group's
     // matrix while no participant is shown (it is their aggregate).
     void CheckRatiosEditable(const TCriterionNode *node) const;
     // Grid cell (c, r) of node's ratio matrix and its mirror, as the ratio dialog answers.
-    void SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror);
+    bool SetRatio(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror);
     // The measured value of grid row r (from 1) of node's absolute matrix.
-    void SetValue(TCriterionNode *node, int r, const QString &text);
+    bool SetValue(TCriterionNode *node, int r, const QString &text);
     // Leaves the pair of grid cell (c, r) and its mirror not compared (blank).
-    void SetBlank(TCriterionNode *node, int c, int r);
+    bool SetBlank(TCriterionNode *node, int c, int r);
     // Consistency advice: both cells of every change.
-    void ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes);
+    bool ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes);
     // A last child of parent (a top-level node without one) comparing the solutions.
-    void AddCriterion(TCriterionNode *parent, const QString &name, TCriterionKind kind);
+    bool AddCriterion(TCriterionNode *parent, const QString &name, TCriterionKind kind);
     // Removes a criterion with its subtree; the parent becomes selected. A
     // top-level node is not removed (false).
     bool RemoveCriterion(TCriterionNode *node);
-    void EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind);
-    void RenameCriterion(TCriterionNode *node, const QString &name);
-    void AddSolution(const QString &name);
-    void RenameSolution(int index, const QString &name);
-    void MarkSolution(int index);
-    void RemoveSolution(int index);
-    void RemoveAllSolutions();
+    bool EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind);
+    bool RenameCriterion(TCriterionNode *node, const QString &name);
+    bool AddSolution(const QString &name);
+    bool RenameSolution(int index, const QString &name);
+    bool MarkSolution(int index);
+    bool RemoveSolution(int index);
+    bool RemoveAllSolutions();
     // The group. The first participant takes over every ratio matrix's judgements
     // (the results stay as they were); later ones start with none. Removing the
     // last gives the model their judgements back as its own.
-    void AddParticipant(const QString &name, double weight);
+    bool AddParticipant(const QString &name, double weight);
     // A participant's name and weight at once: one edit.
-    void EditParticipant(int index, const QString &name, double weight);
-    void RenameParticipant(int index, const QString &name);
-    void SetParticipantWeight(int index, double weight);
-    void RemoveParticipant(int index);
+    bool EditParticipant(int index, const QString &name, double weight);
+    bool RenameParticipant(int index, const QString &name);
+    bool SetParticipantWeight(int index, double weight);
+    bool RemoveParticipant(int index);
     // A whole group at once (a survey read): one edit. A group whose judgements
     // would leave a matrix's pairs apart is refused (CheckGroupDetermines).
-    void ReplaceGroup(const TGroup &group, const QString &text);
+    bool ReplaceGroup(const TGroup &group, const QString &text);
 
     // --- Not edits: they replace the model and start a new history.
     void NewModel(const QString &name);
+    // Reads the set fileName names into the model (all or nothing: a refused set
+    // leaves the model and its history as they were) and returns what the reader
+    // has to tell (storage/ModelFiles' notes).
+    QStringList Open(const QString &fileName);
+    // Writes the model's set (all or nothing) and marks the history clean.
+    void Save(const QString &fileName);
     // After the model was replaced in place (a file read into it): its matrices
     // fitted to their items, a new history.
     void ModelReplaced();
-    // The selected criterion (the synthesis' start); not part of the history.
-    void Select(TCriterionNode *node) { FModel.Tree.Select(node); }
 
     // --- The history.
     bool CanUndo() const { return FIndex > 0; }
@@ -100,20 +118,24 @@ signals:
     // node: the criterion the edit concerns (after an undo, the one it concerned), or none.
     void Changed(TModelChange change, TCriterionNode *node);
     void HistoryChanged();
+    void ViewChanged(TViewChange change);
 
 private:
-    void Run(std::unique_ptr<TEditCommand> command);
+    bool Run(std::unique_ptr<TEditCommand> command);
     void Notify(const TEditCommand &command);
-    void EditRatios(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text,
+    bool EditRatios(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text,
                     bool advice = false);
 
-    void EditJudgements(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text);
+    bool EditJudgements(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text);
+    // The shown participant is one the group has (after a group edit, undo or redo).
+    void KeepParticipant();
     // Grid cell (c, r) and its mirror; caption names the items with %1 and %2.
-    void EditPair(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror,
+    bool EditPair(TCriterionNode *node, int c, int r, const QString &clicked, const QString &mirror,
                   const QString &caption);
 
     TModel FModel;
     int FParticipant = -1;
+    int FChangedParticipant = -1;
     std::vector<std::unique_ptr<TEditCommand>> FHistory;
     int FIndex = 0;    // commands before it are done, from it on undone
     int FClean = 0;    // the index at which the model was as its files; -1 when gone

@@ -1,6 +1,6 @@
 #include "report/ResultsTables.h"
 
-#include "analysis/Synthesis.h"
+#include "analysis/Ranking.h"
 #include "model/Model.h"
 #include "model/NodePath.h"
 
@@ -65,7 +65,7 @@ std::vector<TResultsTable> ResultsTables(const TModel &model, bool matrices)
     std::vector<double> scores;
     for (const TSolution &solution : model.Solutions)
         scores.push_back(solution.Score);
-    const std::vector<int> ranks = RanksOf(scores);
+    const std::vector<int> ranks = CompetitionRanks(scores);
     for (int k = 0; k < model.SolutionCount(); ++k) {
         std::vector<QVariant> row{model.Solutions[size_t(k)].Name, model.Solutions[size_t(k)].Score,
                                   ranks[size_t(k)]};

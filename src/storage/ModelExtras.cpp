@@ -5,7 +5,6 @@
 #include "matrix/Completion.h"
 #include "matrix/GroupJudgement.h"
 #include "matrix/KalvoError.h"
-#include "matrix/Messages.h"
 #include "model/Model.h"
 #include "model/NodePath.h"
 
@@ -92,8 +91,9 @@ bool IsExtras(const QByteArray &bytes)
     return document.isObject() && document.object().value(QStringLiteral("format")).toString() == Format;
 }
 
-void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
+QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
 {
+    QStringList notes;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
@@ -134,7 +134,7 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
         const QString nodePath = entry.value(QStringLiteral("path")).toString();
         TCriterionNode *node = size_t(index.toInt()) < nodes.size() ? nodes[size_t(index.toInt())] : nullptr;
         if (!node || NodePath(node) != nodePath || !node->Matrix || node->Matrix->Kind != ckRelative) {
-            ShowMessage(QCoreApplication::translate("Kalvo", "Datoteka »%1«: %2 (»%3«) se ne ujema s kriterijem na tem mestu; "
+            notes << (QCoreApplication::translate("Kalvo", "Datoteka »%1«: %2 (»%3«) se ne ujema s kriterijem na tem mestu; "
                                        "njegovi neprimerjani pari so izpuščeni.")
                             .arg(QFileInfo(path).absoluteFilePath(), where, EKalvoError::Quote(nodePath)));
             continue;
@@ -198,4 +198,5 @@ void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path)
                 }
         }
     }
+    return notes;
 }

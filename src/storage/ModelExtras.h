@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class TModel;
 
@@ -25,6 +26,6 @@ QByteArray EmptyExtras();
 bool IsExtras(const QByteArray &bytes);
 // Makes the pairs the companion names blank. Bytes that are not such a document,
 // or a pair outside its matrix, throw a format error naming the file and what is
-// wrong; an entry whose path is not that of the node at its index is passed over
-// with a warning.
-void ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path);
+// wrong; an entry whose path is not that of the node at its index is passed over,
+// and the note saying so is returned.
+QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &path);

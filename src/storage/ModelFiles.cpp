@@ -5,8 +5,6 @@
 #include "matrix/KalvoError.h"
 #include "matrix/Completion.h"
 #include "matrix/GroupJudgement.h"
-#include "matrix/Messages.h"
-#include "analysis/Synthesis.h"
 #include "storage/FileSetCommit.h"
 #include "storage/ModelExtras.h"
 #include "storage/TextFiles.h"
@@ -95,11 +93,10 @@ private:
 // no completion).
 void GroupMatrixLines(const TModel &model, const TMatrix &m, TLineWriter &out)
 {
-    const std::vector<double> weights = ParticipantWeights(model);
     std::vector<double> group;
     std::optional<TCompletion> completion;
     try {
-        group = AggregateJudgements(m, weights);
+        group = GroupAggregate(model, m);
         completion.emplace(m.Order, group);
     } catch (const EKalvoError &) {
     }
@@ -140,11 +137,7 @@ QByteArray MatrixBytes(const TModel &model)
             // companion says which pairs are blank.
             // No completion (the graph falls apart, or a judged text is no ratio):
             // "1" there, as for a new cell; the save itself never fails on it.
-            std::optional<TCompletion> completion;
-            try {
-                completion.emplace(m);
-            } catch (const EKalvoError &) {
-            }
+            const std::optional<TCompletion> completion = TryCompletion(m);
             const bool completed = completion && completion->Connected();
             for (qint32 c = 0; c < m.Order; ++c)
                 for (qint32 r = 0; r < m.Order; ++r)
@@ -197,12 +190,12 @@ void ReadCriteria(TCriteriaTree &tree, const QStringList &lines, const QString &
     }
 }
 
-void ReadMatrices(TModel &model, const QStringList &lines, const QString &path)
+void ReadMatrices(TModel &model, const QStringList &lines, const QString &path, QStringList &notes)
 {
     const QString decimal = DecimalSeparator();
     const QString foreign = ForeignSeparator();
     if (foreign.isEmpty()) {
-        ShowMessage(BadDecimalSeparatorMessage());
+        notes << BadDecimalSeparatorMessage();
         return;
     }
 
@@ -356,18 +349,18 @@ private:
 
 // What an interrupted save left is finished or dropped, and told: the set is then
 // the one saved, or the one before, whole. Under the set's lock.
-void Recover(const QString &base)
+void Recover(const QString &base, QStringList &notes)
 {
     const QStringList targets{base + KrtExtension, base + MatExtension, base + RstExtension, ExtrasPath(base)};
     const QString name = QFileInfo(base).fileName();
     switch (RecoverFileSet(JournalPath(base), targets)) {
     case TRecovery::Finished:
-        ShowMessage(QCoreApplication::translate("Kalvo", "Shranjevanje modela »%1« je bilo prekinjeno, ko so bile datoteke "
+        notes << (QCoreApplication::translate("Kalvo", "Shranjevanje modela »%1« je bilo prekinjeno, ko so bile datoteke "
                                                          "že zapisane; zdaj je dokončano: model je tak, kot je bil shranjen.")
                         .arg(name));
         break;
     case TRecovery::Undone:
-        ShowMessage(QCoreApplication::translate("Kalvo", "Shranjevanje modela »%1« je bilo prekinjeno, preden so bile datoteke "
+        notes << (QCoreApplication::translate("Kalvo", "Shranjevanje modela »%1« je bilo prekinjeno, preden so bile datoteke "
                                                          "zapisane; model je tak, kot je bil pred njim.")
                         .arg(name));
         break;
@@ -424,14 +417,15 @@ TModelSetBytes EncodeProject(const TModel &model)
     return set;
 }
 
-void SaveProject(TModel &model, const QString &fileName)
+QStringList SaveProject(TModel &model, const QString &fileName)
 {
     const QString base = BaseName(fileName);
     // Everything is encoded before anything is written, so a name that cannot be
     // stored stops the save with every file untouched.
     TModelSetBytes set = EncodeProject(model);
     const TSetLock lock(fileName);
-    Recover(base);
+    QStringList notes;
+    Recover(base, notes);
     std::vector<std::pair<QString, QByteArray>> files{{base + KrtExtension, set.Criteria},
                                     {base + RstExtension, set.Solutions},
                                     {base + MatExtension, set.Matrices}};
@@ -455,13 +449,14 @@ void SaveProject(TModel &model, const QString &fileName)
     CommitFileSet(JournalPath(base), files);
     model.KnownFileSet = AbsoluteBaseName(fileName);
     model.KnownFileStamp = Stamp(set);
+    return notes;
 }
 
 namespace {
 
 // Mirrored cells that disagree (only a file can bring them) make CR meaningless:
 // told once per open, naming each criterion and its first such pair.
-void WarnNonReciprocal(const TModel &model)
+void WarnNonReciprocal(const TModel &model, QStringList &notes)
 {
     QStringList places;
     for (const TCriterionNode *node : model.Tree.Nodes())
@@ -469,49 +464,59 @@ void WarnNonReciprocal(const TModel &model)
             if (const QString pair = NonReciprocalPair(*node->Matrix); !pair.isEmpty())
                 places << QCoreApplication::translate("Kalvo", "Kriterij »%1«: %2").arg(EKalvoError::Quote(NodePath(node)), pair);
     if (!places.isEmpty())
-        ShowMessage(QCoreApplication::translate("Kalvo", "Sodbe v zrcalnih celicah si morajo biti obratne (3:1 in 1:3), "
+        notes << QCoreApplication::translate("Kalvo", "Sodbe v zrcalnih celicah si morajo biti obratne (3:1 in 1:3), "
                                    "te pa niso, zato CR zanje ne pove ničesar:\n")
-                    + places.join(QLatin1Char('\n')));
+                    + places.join(QLatin1Char('\n'));
 }
 
 } // namespace
 
-void LoadProject(TModel &model, const QString &fileName, bool *replaced)
+void CreateMissingPartners(const QString &fileName)
+{
+    const QString base = BaseName(fileName);
+    if (!QFileInfo::exists(PartnerPath(base, KrtExtension)))
+        WriteOne(base + KrtExtension, {base});
+    if (!QFileInfo::exists(PartnerPath(base, RstExtension)))
+        WriteOne(base + RstExtension, {});
+    if (!QFileInfo::exists(PartnerPath(base, MatExtension)))
+        WriteOne(base + MatExtension, {});
+}
+
+QStringList LoadProject(TModel &model, const QString &fileName)
 {
     const QString base = BaseName(fileName);
     TModelSetBytes set;
     set.CriteriaPath = PartnerPath(base, KrtExtension);
     set.SolutionsPath = PartnerPath(base, RstExtension);
     set.MatrixPath = PartnerPath(base, MatExtension);
-    if (!QFileInfo::exists(set.CriteriaPath))
-        WriteOne(set.CriteriaPath, {base});
-    if (!QFileInfo::exists(set.SolutionsPath))
-        WriteOne(set.SolutionsPath, {});
-    if (!QFileInfo::exists(set.MatrixPath))
-        WriteOne(set.MatrixPath, {});
+    QStringList notes;
     {
         const TSetLock lock(fileName);   // the files of one save, not of two
-        Recover(base);
-        set.Criteria = ReadFileBytes(set.CriteriaPath);
-        set.Matrices = ReadFileBytes(set.MatrixPath);
-        set.Solutions = ReadFileBytes(set.SolutionsPath);
+        Recover(base, notes);
+        // A partner that is not there reads as what opening it in the window
+        // would create: the criteria a root named after the set, the rest empty.
+        auto read = [](const QString &path, const QByteArray &missing) {
+            return QFileInfo::exists(path) ? ReadFileBytes(path) : missing;
+        };
+        set.Criteria = read(set.CriteriaPath, EncodeLines({base}));
+        set.Matrices = read(set.MatrixPath, QByteArray());
+        set.Solutions = read(set.SolutionsPath, QByteArray());
         set.ExtrasPath = ExtrasPath(base);
         if (QFileInfo::exists(set.ExtrasPath)) {
             set.Extras = ReadFileBytes(set.ExtrasPath);
             set.ExtrasForeign = !IsExtras(set.Extras);
             if (set.ExtrasForeign)
-                ShowMessage(QCoreApplication::translate("Kalvo", "Datoteka »%1« ni dodatek modela Kalvo: model je prebran brez nje, "
-                                                                 "shranjevanje pa je ne nadomesti.")
-                                .arg(QFileInfo(set.ExtrasPath).absoluteFilePath()));
+                notes << QCoreApplication::translate("Kalvo", "Datoteka »%1« ni dodatek modela Kalvo: model je prebran brez nje, "
+                                                              "shranjevanje pa je ne nadomesti.")
+                             .arg(QFileInfo(set.ExtrasPath).absoluteFilePath());
         }
     }
-    LoadProjectFrom(model, fileName, set, replaced);
+    return notes + LoadProjectFrom(model, fileName, set);
 }
 
-void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set, bool *replaced)
+QStringList LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set)
 {
-    if (replaced)
-        *replaced = false;
+    QStringList notes;
     // The set is read into a model of its own: a fault anywhere in it, or
     // running out of memory, leaves the current model exactly as it was.
     TModel fresh;
@@ -520,10 +525,10 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
     try {
         fresh.Tree.DeleteAllNodes();
         ReadCriteria(fresh.Tree, SplitLines(DecodeWindows1250(set.Criteria)), set.CriteriaPath);
-        ReadMatrices(fresh, SplitLines(DecodeWindows1250(set.Matrices)), set.MatrixPath);
+        ReadMatrices(fresh, SplitLines(DecodeWindows1250(set.Matrices)), set.MatrixPath, notes);
         // The companion decides which pairs are blank, whatever the .MAT holds there.
         if (!set.Extras.isEmpty() && !set.ExtrasForeign)
-            ApplyExtras(fresh, set.Extras, set.ExtrasPath);
+            notes << ApplyExtras(fresh, set.Extras, set.ExtrasPath);
         // The solutions come in before the root is fitted, so that a root comparing
         // solutions is fitted against the loaded ones and keeps its stored cells.
         ReadSolutions(fresh, SplitLines(DecodeWindows1250(set.Solutions)), set.SolutionsPath);
@@ -538,10 +543,8 @@ void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetByte
     fresh.KnownFileSet = AbsoluteBaseName(fileName);
     fresh.KnownFileStamp = Stamp(set);
     model.Swap(fresh);
-    if (replaced)
-        *replaced = true;
-    WarnNonReciprocal(model);
-    AnalyzeAll(model);
+    WarnNonReciprocal(model, notes);
+    return notes;
 }
 
 QStringList ModelSetFiles(const QString &fileName)
@@ -589,9 +592,11 @@ void SaveMatrix(const TModel &model, const QString &fileName)
     WriteFiles({{fileName, MatrixBytes(model)}});
 }
 
-void LoadMatrix(TModel &model, const QString &fileName)
+QStringList LoadMatrix(TModel &model, const QString &fileName)
 {
-    ReadMatrices(model, ReadLines(fileName), fileName);
+    QStringList notes;
+    ReadMatrices(model, ReadLines(fileName), fileName, notes);
+    return notes;
 }
 
 void SaveSolutions(const TModel &model, const QString &fileName)

@@ -26,13 +26,21 @@ bool ModelExists(const QString &fileName);
 // the set. Saving and reading take a lock on the set (base name + ".lock", Qt's
 // QLockFile), so that two programs' saves never interleave and a read never sees
 // half of a save; a set locked for longer than SetLockWaitMs is an error.
-void SaveProject(TModel &model, const QString &fileName);
-// Replaces the model with the set's content (missing partners are created), selects
-// the first node, sets ProjectFileName and runs the synthesis. The set is read
-// whole into a model of its own first: a file that cannot be read, a fault inside
-// a file or a lack of memory leaves the model exactly as it was. Only the closing
-// synthesis may fail after the model was replaced; *replaced tells which.
-void LoadProject(TModel &model, const QString &fileName, bool *replaced = nullptr);
+// Returns what the save has to tell: an interrupted earlier save it finished or dropped.
+QStringList SaveProject(TModel &model, const QString &fileName);
+// Replaces the model with the set's content, selects the first node and sets
+// ProjectFileName. The set is read whole into a model of its own first: a file
+// that cannot be read, a fault inside a file or a lack of memory leaves the model
+// exactly as it was. A partner that is not there reads as what opening it in the
+// window creates (CreateMissingPartners): reading writes nothing. Nothing is
+// computed (the caller runs the synthesis). Returns what the reader has to tell:
+// an interrupted save finished or dropped, a file of the companion's name that is
+// not one, a foreign decimal separator, a companion entry passed over, mirrored
+// cells that are not reciprocal.
+QStringList LoadProject(TModel &model, const QString &fileName);
+// "Odpri model" on a file whose partners are missing creates them: the criteria
+// with one root named after the file, the matrices and solutions empty.
+void CreateMissingPartners(const QString &fileName);
 
 // The three files' bytes and the paths their errors name.
 struct TModelSetBytes
@@ -49,7 +57,7 @@ struct TModelSetBytes
 // only when the model needs one.
 TModelSetBytes EncodeProject(const TModel &model);
 // LoadProject after the files were read.
-void LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set, bool *replaced = nullptr);
+QStringList LoadProjectFrom(TModel &model, const QString &fileName, const TModelSetBytes &set);
 
 inline constexpr int SetLockWaitMs = 1000;   // a save takes milliseconds; no command may freeze longer
 
@@ -74,7 +82,7 @@ QString OutOfMemoryMessage();
 void SaveCriteria(const TModel &model, const QString &fileName);
 void LoadCriteria(TModel &model, const QString &fileName);
 void SaveMatrix(const TModel &model, const QString &fileName);
-void LoadMatrix(TModel &model, const QString &fileName);
+QStringList LoadMatrix(TModel &model, const QString &fileName);
 void SaveSolutions(const TModel &model, const QString &fileName);
 void LoadSolutions(TModel &model, const QString &fileName);
 

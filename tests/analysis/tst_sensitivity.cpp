@@ -1,4 +1,5 @@
 #include "TestMain.h"
+#include "analysis/Ranking.h"
 #include "analysis/Sensitivity.h"
 #include "analysis/Synthesis.h"
 #include "ModelFixtures.h"
@@ -265,7 +266,7 @@ void TestSensitivity::ranks()
 {
     QFETCH(QList<double>, scores);
     QFETCH(QList<int>, ranks);
-    const std::vector<int> got = Ranks(std::vector<double>(scores.begin(), scores.end()));
+    const std::vector<int> got = CompetitionRanks(std::vector<double>(scores.begin(), scores.end()));
     QCOMPARE(QList<int>(got.begin(), got.end()), ranks);
 }
 

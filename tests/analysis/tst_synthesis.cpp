@@ -1,5 +1,6 @@
 #include "TestMain.h"
 #include "ModelFixtures.h"
+#include "analysis/Ranking.h"
 #include "analysis/Synthesis.h"
 #include "matrix/Completion.h"
 #include "matrix/GroupJudgement.h"
@@ -394,7 +395,7 @@ void TestSynthesis::participantsOwnRankingAndStatus()
         } catch (const EKalvoError &) {
             determined = false;
         }
-        const std::vector<int> ranks = determined ? RanksOf(scores) : std::vector<int>(3, 0);
+        const std::vector<int> ranks = determined ? CompetitionRanks(scores) : std::vector<int>(3, 0);
         for (size_t k = 0; k < 3; ++k)
             QCOMPARE(group.Solutions[k].Ranks.at(p), ranks[k]);
         if (int(p) != selected)

@@ -99,7 +99,7 @@ void TestCompletion::publishedCases()
     QFETCH(int, blankRow);
     QFETCH(int, blankCol);
     QFETCH(double, completed);
-    const TCompletion completion(Upper(order, upper));
+    const TCompletion completion = CompletionOf(Upper(order, upper));
     QVERIFY(completion.Connected());
     for (int i = 0; i < order; ++i)
         QVERIFY2(std::fabs(completion.Weights()[size_t(i)] - weights[i]) < 5e-5, qPrintable(QString::number(i)));
@@ -135,7 +135,7 @@ void TestCompletion::randomGraphsAgainstIteration()
                 m.Ratios[size_t(r)][size_t(c)] = ReciprocalText(text);
                 edges.push_back({double(r), double(c), std::log(RatioToFloat(text))});
             }
-        const TCompletion completion(m);
+        const TCompletion completion = CompletionOf(m);
         QVERIFY(completion.Connected());
         const std::vector<double> y = Iterate(n, edges, 0, std::vector<double>(size_t(n), 0.0), true);
         double sum = 0.0;
@@ -186,7 +186,7 @@ void TestCompletion::disconnectedGraph()
     QFETCH(int, nextRow);
     QFETCH(int, nextCol);
     TMatrix m = Upper(order, upper);
-    const TCompletion completion(m);
+    const TCompletion completion = CompletionOf(m);
     QVERIFY(!completion.Connected());
     QCOMPARE(completion.LooseItems(), loose);
     QCOMPARE(completion.NextPair(), std::make_optional(std::make_pair(nextRow, nextCol)));

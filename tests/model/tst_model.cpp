@@ -1,4 +1,5 @@
 #include "TestMain.h"
+#include "model/ModelDocument.h"
 #include "model/Model.h"
 #include "ModelFixtures.h"
 #include "model/NodePath.h"
@@ -143,27 +144,28 @@ void TestModel::removingACriterionRemovesItsSubtree()
 
 void TestModel::solutions()
 {
-    TModel model;
+    TModelDocument document;
+    const TModel &model = document.Model();
     for (const char *name : {"A", "B", "C"})
-        model.AddSolution(QString::fromLatin1(name));
+        document.AddSolution(QString::fromLatin1(name));
     QCOMPARE(model.MarkedSolution, 2);   // adding marks the new row
-    model.MarkSolution(1);
-    model.RemoveMarkedSolution();
+    document.MarkSolution(1);
+    document.RemoveSolution(1);
     QCOMPARE(model.ItemNames(model.Tree.FirstNode()), (QStringList{"A", "C"}));
     QCOMPARE(model.MarkedSolution, 0);
-    model.MarkSolution(1);
-    model.RemoveAllSolutions();
+    document.MarkSolution(1);
+    document.RemoveAllSolutions();
     QCOMPARE(model.SolutionCount(), 0);
     QCOMPARE(model.MarkedSolution, 1);   // "remove all" leaves the mark alone
-    model.RemoveMarkedSolution();        // nothing to remove
-    QCOMPARE(model.SolutionCount(), 0);
-    model.AddSolution(QString());        // any text, the empty one included
+    QVERIFY(!document.RemoveSolution(0));   // nothing to remove
+    document.AddSolution(QString());        // any text, the empty one included
     QCOMPARE(model.SolutionCount(), 1);
 }
 
 void TestModel::removingASolutionKeepsJudgementsWithTheirItems()
 {
-    TModel model;
+    TModelDocument document;
+    TModel &model = document.Model();
     for (const char *name : {"A", "B", "C", "D"})
         model.AddSolution(QString::fromLatin1(name));
     TCriterionNode *root = model.Tree.FirstNode();
@@ -178,8 +180,7 @@ void TestModel::removingASolutionKeepsJudgementsWithTheirItems()
     model.FitNodeMatrix(root);
     root->Matrix->Ratios[1][0] = QStringLiteral("9:1");      // the root compares criteria, not solutions
 
-    model.MarkSolution(1);
-    model.RemoveMarkedSolution();   // B goes
+    document.RemoveSolution(1);   // B goes
     QCOMPARE(ratios->Matrix->Order, 3);
     QCOMPARE(ratios->Matrix->Ratios[1][0], QStringLiteral("4:1"));
     QCOMPARE(ratios->Matrix->Ratios[2][1], QStringLiteral("1:6"));
@@ -188,8 +189,7 @@ void TestModel::removingASolutionKeepsJudgementsWithTheirItems()
     QCOMPARE(root->Matrix->Order, 3);
     QCOMPARE(root->Matrix->Ratios[1][0], QStringLiteral("9:1"));
 
-    model.MarkSolution(2);
-    model.RemoveMarkedSolution();   // D goes; the lagging leaf never had it
+    document.RemoveSolution(2);   // D goes; the lagging leaf never had it
     QCOMPARE(lagging->Matrix->Order, 1);
     QCOMPARE(values->Matrix->AbsoluteValues, (std::vector<QString>{"10", "30"}));
 }

@@ -1,5 +1,7 @@
 #include "ui/analysis/FormObcutljivost.h"
 
+#include "analysis/Ranking.h"
+
 #include "matrix/KalvoError.h"
 #include "matrix/Conversions.h"
 #include "model/Model.h"
@@ -127,7 +129,7 @@ bool TFormObcutljivost::NothingToRank() const
 {
     if (FResult.Scores.empty())
         return true;
-    const std::vector<int> ranks = Ranks(FResult.Scores);
+    const std::vector<int> ranks = CompetitionRanks(FResult.Scores);
     return std::all_of(ranks.begin(), ranks.end(), [](int rank) { return rank == 1; });
 }
 
@@ -368,7 +370,7 @@ void TFormObcutljivost::ShowWeight()
     }
     // The followed solutions in their order at x, with ranks among all (ties share one).
     const std::vector<double> scores = ScoresAt(c, x);
-    const std::vector<int> ranks = Ranks(scores);
+    const std::vector<int> ranks = CompetitionRanks(scores);
     std::vector<int> shown = FResult.Followed;
     std::stable_sort(shown.begin(), shown.end(), [&](int a, int b) { return ranks[size_t(a)] < ranks[size_t(b)]; });
     QStringList lines;

@@ -63,10 +63,8 @@ void TFormPredlogi::Show(const TConsistencyAdvice &advice, const QStringList &it
         text = tr("CR je %1: sodbe so dovolj dosledne, predlogov ni.").arg(FormatFloat4(advice.CR));
     } else {
         text = tr("CR je danes %1, po teh spremembah bo %2.").arg(FormatFloat4(advice.CR), FormatFloat4(advice.CRAfter));
-        if (!advice.Reached)
-            text += tr(" Nobena preiskana sprememba ne doseže 0,1; te ga znižajo najbolj.");
-        else if (!advice.Fewest)
-            text += tr(" Potrebnih je več kot dve spremembi; morda obstaja krajša pot.");
+        if (const QString caveat = AdviceCaveat(advice); !caveat.isEmpty())
+            text += QLatin1Char(' ') + caveat;
         text += tr(" Predlogi so le predlogi: presodite jih sami.");
     }
     Summary->setText(text);

@@ -50,15 +50,10 @@ QString TProjectCommands::ChooseFile(QFileDialog *dialog)
 
 void TProjectCommands::Open(const QString &fileName)
 {
-    bool replaced = false;
-    try {
-        LoadProject(Document.Model(), fileName, &replaced);
-    } catch (...) {
-        if (!replaced)
-            throw;
-        // Only the closing synthesis failed: the views refresh and show why.
-    }
-    Document.ModelReplaced();
+    CreateMissingPartners(fileName);
+    const QStringList notes = Document.Open(fileName);
+    if (!notes.isEmpty())
+        TModalHost::Message(FWindow, QStringLiteral("Kalvo"), notes.join(QStringLiteral("\n\n")));
 }
 
 void TProjectCommands::OpenStart(const QString &fileName)
@@ -86,9 +81,13 @@ bool TProjectCommands::SaveTo(const QString &fileName)
     if (SetChangedOnDisk(model, fileName)
         && !replace(tr("Model »%1« je bil medtem spremenjen. Ga želite nadomestiti?")))
         return false;
-    const bool saved = RunGuarded(FWindow, [&] { SaveProject(model, fileName); });
-    if (saved)
+    QStringList notes;
+    const bool saved = RunGuarded(FWindow, [&] {
+        notes = SaveProject(model, fileName);
         Document.SetClean();
+    });
+    if (!notes.isEmpty())
+        TModalHost::Message(FWindow, QStringLiteral("Kalvo"), notes.join(QStringLiteral("\n\n")));
     return saved;
 }
 
