@@ -19,7 +19,7 @@ double HeapMegabytes()
 // solutions added and removed, a criterion added and removed.
 void Edit(TModelDocument &document, int i)
 {
-    TModel &model = document.Model();
+    TModel &model = document.WritableModel();
     TCriterionNode *root = model.Tree.FirstNode();
     TCriterionNode *group = root->Child((i / 8) % 8);   // what case 6 adds, case 7 removes
     TCriterionNode *leaf = group->Child(i % 7);
@@ -37,9 +37,9 @@ void Edit(TModelDocument &document, int i)
 
 void Prepare(TModelDocument &document, int solutions)
 {
-    BuildGeneratedModel(document.Model(), solutions);
+    BuildGeneratedModel(document.WritableModel(), solutions);
     document.ModelReplaced();
-    AnalyzeAll(document.Model());
+    AnalyzeAll(document.WritableModel());
 }
 
 // 100 edits: the heap they leave in the history (the model's own size changes little).
@@ -64,9 +64,9 @@ void BM_UndoRedoWithRefresh(benchmark::State &state)
     Edit(document, int(state.range(1)));
     for (auto _ : state) {
         document.Undo();
-        AnalyzeAll(document.Model());
+        AnalyzeAll(document.WritableModel());
         document.Redo();
-        AnalyzeAll(document.Model());
+        AnalyzeAll(document.WritableModel());
     }
 }
 
@@ -85,9 +85,9 @@ void BM_RemoveAllUndoRedo(benchmark::State &state)
     document.RemoveAllSolutions();
     for (auto _ : state) {
         document.Undo();
-        AnalyzeAll(document.Model());
+        AnalyzeAll(document.WritableModel());
         document.Redo();
-        AnalyzeAll(document.Model());
+        AnalyzeAll(document.WritableModel());
     }
 }
 

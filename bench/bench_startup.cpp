@@ -103,7 +103,7 @@ void BM_SensitivityChartRedraw(benchmark::State &state) { SensitivityWindow(stat
 void BM_WindowUndoRedo(benchmark::State &state)
 {
     TModelDocument document;
-    BuildGeneratedModel(document.Model(), int(state.range(0)));
+    BuildGeneratedModel(document.WritableModel(), int(state.range(0)));
     document.ModelReplaced();
     TFormKalvo form(document);
     form.show();

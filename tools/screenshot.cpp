@@ -10,6 +10,7 @@
 #include "model/NodePath.h"
 #include "storage/Language.h"
 
+#include <utility>
 #include <QAction>
 #include <QApplication>
 #include <QTimer>
@@ -27,7 +28,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     TModelDocument document;
-    TModel &model = document.Model();
+    const TModel &model = std::as_const(document).Model();
     TFormKalvo form(document);
     form.show();
     form.Run([&] { form.OpenModel(args.at(1)); });

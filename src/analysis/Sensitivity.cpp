@@ -1,5 +1,6 @@
 #include "analysis/Sensitivity.h"
 
+#include <utility>
 #include <QCoreApplication>
 
 #include "analysis/Synthesis.h"
@@ -153,11 +154,17 @@ std::vector<double> ScoresAt(const TCriterionSensitivity &criterion, double x)
 
 TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node, int followed)
 {
+    if (node && node->HasChildren())
+        model.FitNodeMatrix(node);
+    return AnalyzeSensitivity(std::as_const(model), node, followed);
+}
+
+TSensitivity AnalyzeSensitivity(const TModel &model, TCriterionNode *node, int followed)
+{
     if (!node || !node->HasChildren())
         throw EKalvoError(EKalvoError::ekInvalidOp,
                           QCoreApplication::translate("Kalvo", "Kriterij »%1« nima podkriterijev: občutljivosti ni mogoče izračunati.")
                               .arg(node ? EKalvoError::Quote(NodePath(node)) : QString()));
-    model.FitNodeMatrix(node);
     const int m = node->ChildCount();
     const int n = model.SolutionCount();
     TSynthesisCache cache;

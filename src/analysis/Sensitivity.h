@@ -61,6 +61,8 @@ struct TSensitivity
 // How many of the best solutions a sensitivity analysis follows.
 inline constexpr int FollowedSolutions = 10;
 
+TSensitivity AnalyzeSensitivity(const TModel &model, TCriterionNode *node, int followed = FollowedSolutions);
+// The same for a model read from files, whose node matrix may not fit its items yet.
 TSensitivity AnalyzeSensitivity(TModel &model, TCriterionNode *node, int followed = FollowedSolutions);
 
 // The scores when sub-criterion i has weight x, from the lines.

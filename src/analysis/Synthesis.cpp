@@ -250,7 +250,7 @@ void KeepShared(TSynthesisCache &shared, const TSynthesisCache &run, TCriterionN
 } // namespace
 
 
-void AnalyzeAll(TModel &model, int participant)
+void AnalyzeAll(TModel &model, int participant, TParticipantRanksMemo *memo)
 {
     TCriterionNode *start = model.Tree.Selected() ? model.Tree.Selected() : model.Tree.FirstNode();
 
@@ -258,7 +258,13 @@ void AnalyzeAll(TModel &model, int participant)
     // do not determine weights (their pairs fall apart) has none.
     std::vector<std::vector<int>> ranks(model.Participants.size());
     TSynthesisCache shared;   // what every participant's run shares is computed once
+    if (memo && memo->Ranks.size() != model.Participants.size())
+        memo->Ranks.assign(model.Participants.size(), std::nullopt);
     for (size_t p = 0; p < model.Participants.size(); ++p) {
+        if (memo && memo->Ranks[p]) {
+            ranks[p] = *memo->Ranks[p];
+            continue;
+        }
         PrepareGroupMatrices(model, start, int(p));
         try {
             TSynthesisCache run = shared;
@@ -267,6 +273,8 @@ void AnalyzeAll(TModel &model, int participant)
         } catch (const EKalvoError &) {
             ranks[p].clear();
         }
+        if (memo)
+            memo->Ranks[p] = ranks[p];
     }
     // The shown participant's status line is their own matrix's, whatever they have
     // judged below it.
@@ -295,10 +303,10 @@ void AnalyzeAll(TModel &model, int participant)
     ComputeSubcriterionBars(model);
 }
 
-std::optional<EKalvoError> RefreshResults(TModel &model, int participant)
+std::optional<EKalvoError> RefreshResults(TModel &model, int participant, TParticipantRanksMemo *memo)
 {
     try {
-        AnalyzeAll(model, participant);
+        AnalyzeAll(model, participant, memo);
         model.Undetermined = false;
         return std::nullopt;
     } catch (const EKalvoError &e) {
@@ -322,7 +330,7 @@ std::optional<EKalvoError> RefreshResults(TModel &model, int participant)
         const qsizetype end = message.indexOf(QLatin1Char('\n'));
         model.Status.BlankPairs = end < 0 ? message : message.mid(end + 1) + QStringLiteral(": ") + message.left(end);
         const std::optional<TCompletion> completion =
-            start && start->Matrix ? BlankPairsOf(*start->Matrix) : std::nullopt;
+            start && start->Matrix ? TryBlankPairsOf(*start->Matrix) : std::nullopt;
         if (completion && !completion->Connected())
             if (const auto next = completion->NextPair()) {
                 model.Status.NextRow = next->first + 1;

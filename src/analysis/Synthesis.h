@@ -4,6 +4,7 @@
 #include "model/Model.h"
 
 #include <optional>
+#include <vector>
 
 class TSynthesisCache;
 
@@ -20,7 +21,23 @@ double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *c
 // throws before any score, the status line or the bars change. A group's model
 // also gives each solution its rank by each participant's judgements alone; with
 // a participant selected, the status line and the blank pairs are theirs.
-void AnalyzeAll(TModel &model, int participant = -1);
+// With a memo, a participant whose ranking it holds is not computed again, and
+// the ones computed are kept in it.
+struct TParticipantRanksMemo;
+void AnalyzeAll(TModel &model, int participant = -1, TParticipantRanksMemo *memo = nullptr);
+
+// Each participant's own ranking under the start criterion (empty: their pairs
+// do not determine weights), kept between refreshes by whoever knows which
+// participant's judgements an edit changed.
+struct TParticipantRanksMemo {
+    std::vector<std::optional<std::vector<int>>> Ranks;   // none: not known
+    void ForgetAll() { Ranks.clear(); }
+    void Forget(int participant)
+    {
+        if (participant >= 0 && size_t(participant) < Ranks.size())
+            Ranks[size_t(participant)].reset();
+    }
+};
 
 // The refresh the window shows: AnalyzeAll, and when a computation fails, results
 // that say so rather than the last ones: no scores, no ranks, bars at 0, the start
@@ -28,7 +45,7 @@ void AnalyzeAll(TModel &model, int participant = -1);
 // on the line under the grid (for pairs that fall apart: the loose items and a
 // pair that joins them, which a double-click asks when it is the start's).
 // Returns the error, if any.
-std::optional<EKalvoError> RefreshResults(TModel &model, int participant = -1);
+std::optional<EKalvoError> RefreshResults(TModel &model, int participant = -1, TParticipantRanksMemo *memo = nullptr);
 
 // The sub-criterion bars of the selected node from its current weights; with no
 // node selected the bars stay as they were.

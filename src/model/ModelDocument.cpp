@@ -268,10 +268,11 @@ QStringList TModelDocument::Open(const QString &fileName)
     return notes;
 }
 
-void TModelDocument::Save(const QString &fileName)
+QStringList TModelDocument::Save(const QString &fileName)
 {
-    SaveProject(FModel, fileName);
+    const QStringList notes = SaveProject(FModel, fileName);
     SetClean();
+    return notes;
 }
 
 void TModelDocument::ModelReplaced()

@@ -25,10 +25,11 @@ public:
     explicit TModelDocument(QObject *parent = nullptr);
     ~TModelDocument() override;
 
-    // The model for reading; only the core's readers, tests and the results object
-    // (which writes the derived results into it) take it to change.
-    TModel &Model() { return FModel; }
+    // The model, for reading: the views change it only through the edits below.
     const TModel &Model() const { return FModel; }
+    // The model to write into: for the results object (the derived results), the
+    // core's readers and tests; never a view.
+    TModel &WritableModel() { return FModel; }
 
     // --- What the window shows: outside the history; each emits ViewChanged when
     // it changes something and says whether it did.
@@ -89,8 +90,9 @@ public:
     // leaves the model and its history as they were) and returns what the reader
     // has to tell (storage/ModelFiles' notes).
     QStringList Open(const QString &fileName);
-    // Writes the model's set (all or nothing) and marks the history clean.
-    void Save(const QString &fileName);
+    // Writes the model's set (all or nothing), marks the history clean and returns
+    // what the writer has to tell.
+    QStringList Save(const QString &fileName);
     // After the model was replaced in place (a file read into it): its matrices
     // fitted to their items, a new history.
     void ModelReplaced();

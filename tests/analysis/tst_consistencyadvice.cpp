@@ -217,7 +217,7 @@ void TestConsistencyAdvice::greedyAndUnreachable()
 void TestConsistencyAdvice::modelApplyAndUndo()
 {
     TModelDocument document;
-    TModel &model = document.Model();
+    TModel &model = document.WritableModel();
     TCriterionNode *root = model.Tree.FirstNode();
     root->Name = QStringLiteral("Koren");
     AddCriteria(model, root, {"A", "B", "C"});

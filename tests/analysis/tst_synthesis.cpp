@@ -542,7 +542,7 @@ void TestSynthesis::aNewItemOfAGroupNamesWhoShouldJudgeIt()
     document.AddParticipant(QStringLiteral("Ana"), 1.0);
     document.AddParticipant(QStringLiteral("Bine"), 1.0);
     document.AddSolution(QStringLiteral("C"));
-    const std::optional<EKalvoError> error = RefreshResults(document.Model());
+    const std::optional<EKalvoError> error = RefreshResults(document.WritableModel());
     QVERIFY(error && error->kind() == EKalvoError::ekUndetermined);
     QVERIFY2(error->message().contains(QStringLiteral("»C«"))
                  && error->message().contains(QStringLiteral("Naslednja primerjava: »A« : »C«"))

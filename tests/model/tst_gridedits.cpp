@@ -78,7 +78,7 @@ void TestGridEdits::answers()
 void TestGridEdits::ratioAnswerGoesTheRightWayRound()
 {
     TModelDocument document;
-    TModel &model = document.Model();
+    TModel &model = document.WritableModel();
     AddCriteria(model, model.Tree.FirstNode(), {"A", "B", "C"});
     TCriterionNode *root = model.Tree.FirstNode();
     const TRatioAnswer answer = RatioAnswer(5, 16);   // 4:1 for A against B

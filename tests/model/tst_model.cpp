@@ -145,7 +145,7 @@ void TestModel::removingACriterionRemovesItsSubtree()
 void TestModel::solutions()
 {
     TModelDocument document;
-    const TModel &model = document.Model();
+    const TModel &model = document.WritableModel();
     for (const char *name : {"A", "B", "C"})
         document.AddSolution(QString::fromLatin1(name));
     QCOMPARE(model.MarkedSolution, 2);   // adding marks the new row
@@ -165,7 +165,7 @@ void TestModel::solutions()
 void TestModel::removingASolutionKeepsJudgementsWithTheirItems()
 {
     TModelDocument document;
-    TModel &model = document.Model();
+    TModel &model = document.WritableModel();
     for (const char *name : {"A", "B", "C", "D"})
         model.AddSolution(QString::fromLatin1(name));
     TCriterionNode *root = model.Tree.FirstNode();

@@ -34,7 +34,7 @@ bool SelectionIsInTree(const TModel &model)
 // One random edit of any kind; false when the dice chose one that does not apply.
 bool RandomEdit(TModelDocument &document, QRandomGenerator &dice)
 {
-    TModel &model = document.Model();
+    TModel &model = document.WritableModel();
     const auto nodes = model.Tree.Nodes();
     TCriterionNode *node = nodes[dice.bounded(int(nodes.size()))];
     const QString name = QStringLiteral("N%1").arg(dice.bounded(100));
@@ -230,7 +230,7 @@ void TestModelDocument::refusedEditChangesNothing()
 {
     TModelDocument document;
     document.NewModel(QStringLiteral("Velik"));
-    TModel &model = document.Model();
+    TModel &model = document.WritableModel();
     for (int k = 0; k <= MaxRelativeOrder; ++k)
         model.Solutions.push_back(TSolution{QStringLiteral("R%1").arg(k), 0.0, QStringLiteral(" "), {}});
     TCriterionNode *root = model.Tree.FirstNode();
@@ -251,7 +251,7 @@ void TestModelDocument::groupEditsMeanWhatTheySay()
     document.NewModel(QStringLiteral("Koren"));
     for (const char *name : {"A", "B", "C"})
         document.AddSolution(QString::fromLatin1(name));
-    TModel &model = document.Model();
+    TModel &model = document.WritableModel();
     TCriterionNode *root = model.Tree.FirstNode();
     document.SetRatio(root, 2, 1, QStringLiteral("2:1"), QStringLiteral("1:2"));
     document.AddCriterion(root, QStringLiteral("K"), ckRelative);

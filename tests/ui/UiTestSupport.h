@@ -17,7 +17,7 @@ class TStringGrid;
 struct TWindow
 {
     TModelDocument Document;
-    TModel &Model = Document.Model();
+    TModel &Model = Document.WritableModel();
     TFormKalvo Form{Document};
 
     TWindow();

@@ -36,7 +36,7 @@
 #include <algorithm>
 #include <numeric>
 
-TFormObcutljivost::TFormObcutljivost(TModel &model, QWidget *parent)
+TFormObcutljivost::TFormObcutljivost(const TModel &model, QWidget *parent)
     : QMainWindow(parent), Model(model)
 {
     setObjectName(QStringLiteral("FormObcutljivost"));

@@ -26,7 +26,7 @@ class TFormObcutljivost : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit TFormObcutljivost(TModel &model, QWidget *parent = nullptr);
+    explicit TFormObcutljivost(const TModel &model, QWidget *parent = nullptr);
 
     // Recomputes for the selected criterion (or the first) and draws again.
     void Refresh();
@@ -54,7 +54,7 @@ private:
     // Heading and ranking for a model with nothing to rank (no solutions, or all equal).
     bool NothingToRank() const;
 
-    TModel &Model;
+    const TModel &Model;
     TSensitivity FResult;
     QStackedWidget *FPages;
     QLabel *FSentence;

@@ -28,7 +28,7 @@
 #include "ui/analysis/FormObcutljivost.h"
 #include "ui/mainwindow/StatusLineView.h"
 #include "ui/mainwindow/StringGrid.h"
-#include "analysis/Synthesis.h"
+#include "analysis/ModelResults.h"
 #include "ui/dialogs/FormNewModel.h"
 #include "ui/dialogs/FormRazmerje.h"
 #include "ui/dialogs/FormUdelezenci.h"
@@ -58,7 +58,7 @@ static void InitResources()
 }
 
 TFormKalvo::TFormKalvo(TModelDocument &document, QWidget *parent)
-    : QMainWindow(parent), Document(document), Model(document.Model())
+    : QMainWindow(parent), Document(document), Model(std::as_const(document).Model())
 {
     InitResources();
     setObjectName(QStringLiteral("FormKalvo"));
@@ -73,7 +73,17 @@ TFormKalvo::TFormKalvo(TModelDocument &document, QWidget *parent)
     CreateStatusLine();
 
     FProject = std::make_unique<TProjectCommands>(Document, this);
+    // The start: its root selected; without a matrix yet it leaves the grid empty.
+    Document.Select(Model.Tree.FirstNode());
+    // The model's own views redraw first, then the results follow and their views.
     connect(&Document, &TModelDocument::Changed, this, &TFormKalvo::ModelChanged);
+    connect(&Document, &TModelDocument::ViewChanged, this, &TFormKalvo::ViewChanged);
+    FResults = new TModelResults(Document, this);
+    connect(FResults, &TModelResults::Updated, this, &TFormKalvo::ShowResults);
+    connect(FResults, &TModelResults::Failed, this, [this](const QString &message) {
+        TModalHost::Message(this, QStringLiteral("Kalvo"), message, QMessageBox::Ok, QMessageBox::Ok,
+                            QMessageBox::Critical);
+    });
     connect(&Document, &TModelDocument::HistoryChanged, this, &TFormKalvo::ShowHistory);
     ShowHistory();
 
@@ -275,8 +285,6 @@ void TFormKalvo::ShowResults()
     BlankPairs->setText(notes.join(QStringLiteral(". ")));
     BlankPairs->setVisible(!notes.isEmpty());
     ShowAwaitingValues();
-    if (FSensitivity && FSensitivity->isVisible())
-        FSensitivity->Refresh();   // it follows the model
 }
 
 void TFormKalvo::FitHeights(int needed)
@@ -297,10 +305,9 @@ void TFormKalvo::FitHeights(int needed)
 }
 
 // Every edit, undo and redo ends here: each view redraws the part the change
-// touched, then the synthesis runs once.
+// touched (the results have followed already).
 void TFormKalvo::ModelChanged(TModelChange change, TCriterionNode *node)
 {
-    ++FChanges;
     switch (change) {
     case TModelChange::Mark:
         Panel2->SyncRows(Model);
@@ -326,7 +333,28 @@ void TFormKalvo::ModelChanged(TModelChange change, TCriterionNode *node)
     tv_kriteriji->ShowCurrent(Model.Tree.Selected());
     Panel2->SyncRows(Model);
     RefillGrid();
-    AnalyzeAll();
+}
+
+void TFormKalvo::ViewChanged(TViewChange change)
+{
+    switch (change) {
+    case TViewChange::Selection:
+        tv_kriteriji->ShowCurrent(Model.Tree.Selected());
+        RefillGrid();
+        break;
+    case TViewChange::Participant: {
+        const QSignalBlocker quiet(Udelezenec);
+        Udelezenec->setCurrentIndex(Document.Participant() + 1);
+        RefillGrid();
+        break;
+    }
+    case TViewChange::Method:
+        (Model.ExactMethod ? Natannametoda1 : Priblinametoda1)->setChecked(true);
+        break;
+    case TViewChange::Debug:
+        Debug1->setChecked(Model.DebugMode);
+        break;
+    }
 }
 
 // The participant selector: "Skupina" and each participant, shown for a group's model.
@@ -337,8 +365,6 @@ void TFormKalvo::ShowParticipants()
     Udelezenec->addItem(tr("Skupina"));
     for (const TParticipant &participant : Model.Participants)
         Udelezenec->addItem(participant.Name);
-    if (size_t(Document.Participant() + 1) > Model.Participants.size())
-        Document.SetParticipant(-1);   // the one whose judgements were shown is gone
     Udelezenec->setCurrentIndex(Document.Participant() + 1);
     FParticipantAction->setVisible(!Model.Participants.empty());
 }
@@ -357,28 +383,6 @@ void TFormKalvo::ShowHistory()
 
 // --- Model operations ---------------------------------------------------------
 
-// The results follow the model: when its weights are not determined the views say
-// so (no box: the line under the grid tells why and which pair to ask); any other
-// failure is shown as well.
-void TFormKalvo::AnalyzeAll()
-{
-    const std::optional<EKalvoError> error = RefreshResults(Document.Model(), Document.Participant());
-    ShowResults();
-    if (error && error->kind() != EKalvoError::ekUndetermined)
-        throw *error;
-}
-
-void TFormKalvo::tv_kriterijiChange(TCriterionNode *node)
-{
-    bool shown = false;
-    const TGridContent grid = TGridContent::Fill(Model, node, &shown, Document.Participant());
-    tv_kriteriji->setToolTip(grid.TreeTooltip);
-    if (!shown)
-        return;
-    sg_matrika->Show(grid);
-    AnalyzeAll();
-}
-
 // The grid shows the selected criterion as the model holds it now.
 void TFormKalvo::RefillGrid()
 {
@@ -392,7 +396,6 @@ void TFormKalvo::RefillGrid()
 void TFormKalvo::tv_kriterijiCurrentChanged(TCriterionNode *node)
 {
     Document.Select(node);
-    tv_kriterijiChange(node);
 }
 
 void TFormKalvo::OznaciResitevKlik(int row)
@@ -423,7 +426,7 @@ void TFormKalvo::sg_matrikaDblClick()
         return;
     const int c = sg_matrika->Col();
     const int r = sg_matrika->Row();
-    const int changes = FChanges;
+    bool changed = false;
     if ((!node->Matrix || node->Matrix->Kind == ckRelative) && c != r) {
         Document.CheckRatiosEditable(node);   // before the dialog, not after the answer
         // From the model's texts (the shown participant's): a blank pair from equal importance.
@@ -433,14 +436,14 @@ void TFormKalvo::sg_matrikaDblClick()
         const int result = TModalHost::Exec(*FormRazmerje());
         if (result == QDialog::Accepted) {
             const TRatioAnswer answer = RatioAnswer(FormRazmerje()->Position(), FormRazmerje()->TrackMax());
-            Document.SetRatio(node, c, r, answer.Clicked, answer.Mirror);
+            changed = Document.SetRatio(node, c, r, answer.Clicked, answer.Mirror);
         } else if (result == TFormRazmerje::BlankResult) {
-            Document.SetBlank(node, c, r);
+            changed = Document.SetBlank(node, c, r);
         }
     }
-    if (FChanges == changes) {   // no edit: the grid and the results are shown afresh all the same
+    if (!changed) {   // no edit: the grid and the results shown afresh all the same
         RefillGrid();
-        AnalyzeAll();
+        FResults->Recompute();
     }
 }
 
@@ -528,8 +531,6 @@ void TFormKalvo::GoToAwaitingValue()
         if (leaves.empty())
             continue;
         Document.Select(leaves.front());
-        tv_kriteriji->ShowCurrent(leaves.front());
-        tv_kriterijiChange(leaves.front());
         sg_matrika->setCurrentCell(k, 0);
         sg_matrika->setFocus();
         sg_matrikaClick();
@@ -545,12 +546,12 @@ void TFormKalvo::tv_kriterijiDblClick()
     FormPopup_kriterij()->Edit1->setText(node->Name);
     FormPopup_kriterij()->SetItemIndex(node->Matrix ? int(node->Matrix->Kind) : int(ckRelative));
     FormPopup_kriterij()->setWindowTitle(tr("Popravi kriterij"));
-    const int changes = FChanges;
-    if (TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted)
-        Document.EditCriterion(node, FormPopup_kriterij()->Edit1->text(),
-                               TCriterionKind(FormPopup_kriterij()->ItemIndex()));
-    if (FChanges == changes)
-        tv_kriterijiChange(node);
+    if (TModalHost::Exec(*FormPopup_kriterij()) != QDialog::Accepted
+        || !Document.EditCriterion(node, FormPopup_kriterij()->Edit1->text(),
+                                   TCriterionKind(FormPopup_kriterij()->ItemIndex()))) {
+        RefillGrid();   // no edit: shown afresh all the same
+        FResults->Recompute();
+    }
 }
 
 // --- Commands -----------------------------------------------------------------
@@ -579,7 +580,7 @@ void TFormKalvo::DodajKriterij()
         return;
     }
     RebuildTree();
-    tv_kriterijiChange();
+    RefillGrid();
 }
 
 void TFormKalvo::IzlociKriterij()
@@ -618,22 +619,17 @@ void TFormKalvo::OdstraniVse()
 
 void TFormKalvo::NatancnaMetoda()
 {
-    Document.Model().SetMethod(true);
-    Natannametoda1->setChecked(true);
-    AnalyzeAll();
+    Document.SetMethod(true);
 }
 
 void TFormKalvo::PribliznaMetoda()
 {
-    Document.Model().SetMethod(false);
-    Priblinametoda1->setChecked(true);
-    AnalyzeAll();
+    Document.SetMethod(false);
 }
 
 void TFormKalvo::Debug()
 {
-    Document.Model().SetDebugMode(!Model.DebugMode);
-    Debug1->setChecked(Model.DebugMode);
+    Document.SetDebugMode(!Model.DebugMode);
 }
 
 void TFormKalvo::Pomoc()
@@ -674,8 +670,13 @@ void TFormKalvo::IzpisResitev()
 
 void TFormKalvo::Obcutljivost()
 {
-    if (!FSensitivity)
-        FSensitivity = new TFormObcutljivost(Document.Model(), this);
+    if (!FSensitivity) {
+        FSensitivity = new TFormObcutljivost(Model, this);
+        connect(FResults, &TModelResults::Updated, FSensitivity, [this] {
+            if (FSensitivity->isVisible())
+                FSensitivity->Refresh();
+        });
+    }
     FSensitivity->ShowFront();
 }
 
@@ -785,9 +786,6 @@ void TFormKalvo::NovModel()
     if (TModalHost::Exec(*FormNewModel()) == QDialog::Accepted)
         Document.NewModel(FormNewModel()->Edit1->text());
     Document.Select(Model.Tree.FirstNode());
-    RebuildTree();
-    tv_kriterijiChange();
-    AnalyzeAll();
 }
 
 void TFormKalvo::OdpriModel()
@@ -824,15 +822,14 @@ void TFormKalvo::showEvent(QShowEvent *event)
     // control of a desktop does. A root that has no matrix yet (the start) gets
     // none: the grid stays empty and the status line says nothing of a 0x0 matrix.
     tv_kriteriji->setFocus();
-    Document.Model().SetDebugMode(false);
-    Debug1->setChecked(false);
+    Document.SetDebugMode(false);
     TCriterionNode *first = Model.Tree.FirstNode();
-    if (!tv_kriteriji->currentItem() && first) {
-        Document.Select(first);
-        tv_kriteriji->ShowCurrent(first);
-        if (first->Matrix)
-            Run([this] { tv_kriterijiChange(); });
-    }
+    if (!tv_kriteriji->currentItem() && first)
+        Run([this, first] {
+            tv_kriteriji->ShowCurrent(first);
+            if (!Document.Select(first) && first->Matrix)
+                RefillGrid();
+        });
 }
 
 void TFormKalvo::closeEvent(QCloseEvent *event)
@@ -872,6 +869,6 @@ bool TFormKalvo::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (watched == Splitter2->handle(1) && event->type() == QEvent::MouseButtonRelease)
-        Run([this] { AnalyzeAll(); });   // Splitter2Moved: the end of a drag
+        Run([this] { FResults->Recompute(); });   // the end of a drag: computed and placed afresh
     return QMainWindow::eventFilter(watched, event);
 }

@@ -28,6 +28,8 @@ class TGridContent;
 class THelpViewer;
 class TModel;
 class TModelDocument;
+class TModelResults;
+enum class TViewChange;
 enum class TModelChange;
 class TProjectCommands;
 class TResultsPanel;
@@ -48,6 +50,8 @@ public:
     TModelDocument &Document;
     // The document's model, for reading; edits go through Document.
     const TModel &Model;
+    // What the window shows of the results comes from here alone.
+    TModelResults &Results() const { return *FResults; }
 
     // Controls, by their design names.
     QToolBar *ToolBar1;
@@ -121,6 +125,7 @@ private:
 
     // Views of the model.
     void ModelChanged(TModelChange change, TCriterionNode *node);
+    void ViewChanged(TViewChange change);
     void ShowHistory();
     void ShowParticipants();
     void RebuildTree();
@@ -128,8 +133,6 @@ private:
     void FitHeights(int needed);
 
     // Model operations of the window.
-    void AnalyzeAll();
-    void tv_kriterijiChange(TCriterionNode *node = nullptr);
     void RefillGrid();
     void OznaciResitevKlik(int row);
     void sg_matrikaClick();
@@ -195,7 +198,7 @@ private:
     QActionGroup *FMethods;
     QWidget *FReportButton = nullptr;
     QAction *FParticipantAction = nullptr;
-    int FChanges = 0;         // notifications so far: a command that made no edit still redraws
+    TModelResults *FResults = nullptr;
     QPoint FTypedCell;        // the cell whose editor is open, (0, 0) when none
     QString FTypedSoFar;      // the number its editor held last
     class QScrollArea *FResultsScroll = nullptr;

@@ -224,8 +224,6 @@ void TFormKalvo::CreateToolBar()
     connect(Udelezenec, &QComboBox::currentIndexChanged, this, [this](int index) {
         Run([this, index] {
             Document.SetParticipant(index - 1);
-            RefillGrid();
-            AnalyzeAll();   // the status line and blank pairs are the shown participant's
         });
     });
     for (QAction *action : ToolBar1->actions())

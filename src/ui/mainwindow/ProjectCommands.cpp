@@ -73,7 +73,7 @@ bool TProjectCommands::SaveTo(const QString &fileName)
                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Question)
                == QMessageBox::Yes;
     };
-    TModel &model = Document.Model();
+    const TModel &model = Document.Model();
     if (SavingReplacesOtherSet(model, fileName)
         && !replace(tr("Model »%1« že obstaja. Ga želite nadomestiti?")))
         return false;
@@ -83,8 +83,7 @@ bool TProjectCommands::SaveTo(const QString &fileName)
         return false;
     QStringList notes;
     const bool saved = RunGuarded(FWindow, [&] {
-        notes = SaveProject(model, fileName);
-        Document.SetClean();
+        notes = Document.Save(fileName);
     });
     if (!notes.isEmpty())
         TModalHost::Message(FWindow, QStringLiteral("Kalvo"), notes.join(QStringLiteral("\n\n")));
