@@ -11,6 +11,7 @@
 #include <QChartView>
 #include <QPixmap>
 
+#include <QComboBox>
 #include <QSlider>
 
 #include <QApplication>
@@ -116,8 +117,79 @@ void BM_WindowUndoRedo(benchmark::State &state)
     }
 }
 
+// A group's model: 200 participants judge 10 ratio matrices of order 9 (the root
+// and its nine criteria, each over nine measured leaves) of five solutions.
+void BuildGroupModel(TModelDocument &document)
+{
+    document.NewModel(QStringLiteral("Skupina"));
+    TCriterionNode *root = document.Model().Tree.FirstNode();
+    for (int k = 0; k < 5; ++k)
+        document.AddSolution(QStringLiteral("Rešitev %1").arg(k + 1));
+    for (int i = 0; i < 9; ++i) {
+        document.AddCriterion(root, QStringLiteral("Kriterij %1").arg(i + 1), ckRelative);
+        for (int j = 0; j < 9; ++j)
+            document.AddCriterion(root->Child(i), QStringLiteral("Merilo %1.%2").arg(i + 1).arg(j + 1), ckMoreIsBetter);
+    }
+    for (int p = 0; p < 200; ++p)
+        document.AddParticipant(QStringLiteral("Udeleženec %1").arg(p + 1), 1.0 + p % 3);
+    quint32 seed = 7;
+    for (TCriterionNode *node : document.WritableModel().Tree.Nodes()) {
+        TMatrix *m = node->Matrix.get();
+        if (!m || m->Kind != ckRelative)
+            continue;
+        for (TJudgeTexts &judge : m->Judges)
+            for (int r = 0; r < m->Order; ++r)
+                for (int c = r + 1; c < m->Order; ++c) {
+                    seed = seed * 1103515245u + 12345u;
+                    const int v = 1 + int(seed >> 16) % 9;
+                    judge[size_t(r)][size_t(c)] = QStringLiteral("%1:1").arg(v);
+                    judge[size_t(c)][size_t(r)] = QStringLiteral("1:%1").arg(v);
+                }
+    }
+    document.ModelReplaced();
+}
+
+// In the window on that model, with participant 7 shown: one of their ratio
+// edits, one undo, or one switch of the shown participant, each with the
+// results and every view that follows them.
+void GroupWindow(benchmark::State &state, int what)
+{
+    TModelDocument document;
+    BuildGroupModel(document);
+    TFormKalvo form(document);
+    form.show();
+    QApplication::processEvents();
+    document.SetParticipant(7);
+    TCriterionNode *criterion = document.Model().Tree.FirstNode()->Child(3);
+    int i = 0;
+    for (auto _ : state) {
+        ++i;
+        switch (what) {
+        case 0:
+            document.SetRatio(criterion, 2, 1, QStringLiteral("%1:1").arg(2 + i % 7), QStringLiteral("1:%1").arg(2 + i % 7));
+            break;
+        case 1:
+            state.PauseTiming();
+            document.SetRatio(criterion, 3, 1, QStringLiteral("%1:1").arg(2 + i % 7), QStringLiteral("1:%1").arg(2 + i % 7));
+            state.ResumeTiming();
+            form.Razveljavi1->trigger();
+            break;
+        case 2:
+            form.Udelezenec->setCurrentIndex(1 + i % 200);
+            break;
+        }
+    }
+}
+
+void BM_GroupParticipantEdit(benchmark::State &state) { GroupWindow(state, 0); }
+void BM_GroupUndo(benchmark::State &state) { GroupWindow(state, 1); }
+void BM_GroupParticipantSwitch(benchmark::State &state) { GroupWindow(state, 2); }
+
 } // namespace
 
+BENCHMARK(BM_GroupParticipantEdit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupUndo)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupParticipantSwitch)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowUndoRedo)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SensitivityChartRedraw)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SensitivityOpen)->Arg(1000)->Unit(benchmark::kMillisecond);

@@ -69,31 +69,68 @@ TRatioAnswer RatioAnswer(int position, int trackMax)
     return answer;
 }
 
-TTypedValue TypeAbsoluteValue(const TCriterionNode *node, int r, const QString &text, QString *restored, bool final)
+namespace {
+
+TTypedValue KindOf(const TCriterionNode *node, int r, const QString &value, bool final)
 {
-    if (text.isEmpty() || !node)
+    if (value.isEmpty() || !node)
         return TTypedValue::Ignored;
     if (!node->Matrix || node->Matrix->Kind == ckRelative)
         return TTypedValue::Relative;
-    const TMatrix &m = *node->Matrix;
-    if (r < 1 || r > m.Order)
+    if (r < 1 || r > node->Matrix->Order)
         return TTypedValue::Ignored;
-    const QString value = NormalizeTypedValue(text);
-    if (restored)
-        *restored = m.AbsoluteValues[size_t(r - 1)];
     if (IsFloat(value)) {
         const double number = StrToFloat(value);
         if (number <= 0.0)
             return !final ? TTypedValue::Incomplete : number == 0.0 ? TTypedValue::Zero : TTypedValue::Negative;
-        if (!final)
-            return TTypedValue::Typing;
-        if (restored)
-            *restored = value;
-        return TTypedValue::Stored;
+        return final ? TTypedValue::Stored : TTypedValue::Typing;
     }
     if (!final && IsFloat(value + QLatin1Char('0')))
         return TTypedValue::Incomplete;
     return TTypedValue::Restored;
+}
+
+} // namespace
+
+TTypedEntry TypeAbsoluteValue(const TCriterionNode *node, int r, const QString &text, bool final)
+{
+    const QString value = NormalizeTypedValue(text);
+    TTypedEntry entry;
+    entry.Kind = KindOf(node, r, value, final);
+    entry.Text = text;
+    if (entry.Kind == TTypedValue::Ignored || entry.Kind == TTypedValue::Relative)
+        return entry;
+    entry.Stored = node->Matrix->AbsoluteValues[size_t(r - 1)];
+    switch (entry.Kind) {
+    case TTypedValue::Typing:
+    case TTypedValue::Stored:
+        entry.Text = value;
+        break;
+    case TTypedValue::Zero:
+        entry.Text = entry.Stored;
+        entry.Message = ZeroValueMessage();
+        break;
+    case TTypedValue::Negative:
+        entry.Text = entry.Stored;
+        entry.Message = NegativeValueMessage();
+        break;
+    case TTypedValue::Restored:
+        entry.Text = entry.Stored;
+        entry.Message = NotANumberMessage(text);
+        break;
+    default:
+        break;
+    }
+    return entry;
+}
+
+void CheckAbsoluteValue(const QString &text)
+{
+    if (!IsFloat(text))
+        throw EKalvoError(EKalvoError::ekConvert, NotANumberMessage(text));
+    const double number = StrToFloat(text);
+    if (number <= 0.0)
+        throw EKalvoError(EKalvoError::ekConvert, number == 0.0 ? ZeroValueMessage() : NegativeValueMessage());
 }
 
 QString NormalizeTypedValue(const QString &text)

@@ -45,17 +45,30 @@ enum class TTypedValue {
     Incomplete   // the start of a number ("-", ",", "1e"): kept while typing goes on
 };
 
+// What the grid shows for a typed text: its kind, the cell's text (for Stored,
+// the value to store; for a refusal, the value stored before), the message to
+// show (a box for Zero and Negative, a hint for Restored) and the value the
+// model holds now.
+struct TTypedEntry {
+    TTypedValue Kind = TTypedValue::Ignored;
+    QString Text;
+    QString Message;
+    QString Stored;
+};
+
 // Checks the text typed into grid row r of node's absolute column; when the
 // editor closes (final) on a good number, Stored says to store it (the caller
 // makes the edit): one finished cell is one edit, and a refused value leaves the
-// value the cell had before the editing began. For Restored, Zero and Negative,
-// *restored receives the stored value; for Stored, the value to store. While typing goes on the start
+// value the cell had before the editing began. While typing goes on the start
 // of a number is left alone, so that "-3", ",5" or "0,5" can be typed; zero
-// ("-0" too) and negative values are refused when the editor closes on them. The separator that is not the locale's is taken as
-// the decimal separator ("2.5" under ","). *undone, when given, says why a
-// character was undone.
-TTypedValue TypeAbsoluteValue(const TCriterionNode *node, int r, const QString &text,
-                              QString *restored = nullptr, bool final = false);
+// ("-0" too) and negative values are refused when the editor closes on them. The
+// separator that is not the locale's is taken as the decimal separator ("2.5"
+// under ",").
+TTypedEntry TypeAbsoluteValue(const TCriterionNode *node, int r, const QString &text, bool final = false);
+
+// Throws the message the grid would show when text is no value a measured
+// criterion may hold (not a number, zero or below).
+void CheckAbsoluteValue(const QString &text);
 
 // The typed text with the foreign decimal separator made the locale's (only when
 // the text has none of the locale's own).

@@ -1,4 +1,5 @@
 #include "model/ModelDocument.h"
+#include "model/GridEdits.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -409,6 +410,7 @@ bool TModelDocument::SetValue(TCriterionNode *node, int r, const QString &text)
 {
     if (!node || !node->Matrix || node->Matrix->Kind == ckRelative || r < 1 || r > node->Matrix->Order)
         return false;
+    CheckAbsoluteValue(text);
     const QString before = node->Matrix->AbsoluteValues[size_t(r - 1)];
     const bool wasUntyped = node->Matrix->IsUntyped(r - 1);
     if (before == text && !wasUntyped)

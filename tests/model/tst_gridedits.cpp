@@ -129,12 +129,24 @@ void TestGridEdits::typedValues()
     TCriterionNode node(QStringLiteral("K"));
     node.Matrix = std::make_unique<TMatrix>(2, TCriterionKind(kind));
     node.Matrix->AbsoluteValues = {"5", "7"};
-    QString restored;
-    QCOMPARE(int(TypeAbsoluteValue(&node, 2, text, &restored)), result);
-    QCOMPARE(int(TypeAbsoluteValue(&node, 2, text, &restored, true)), closing);
+    QCOMPARE(int(TypeAbsoluteValue(&node, 2, text).Kind), result);
+    const TTypedEntry entry = TypeAbsoluteValue(&node, 2, text, true);
+    QCOMPARE(int(entry.Kind), closing);
     QCOMPARE(node.Matrix->AbsoluteValues[1], QStringLiteral("7"));   // the caller makes the edit
-    if (kind != ckRelative && !text.isEmpty())
-        QCOMPARE(restored, stored);   // the value to store, or the one that stays
+    if (kind == ckRelative || text.isEmpty())
+        return;
+    QCOMPARE(entry.Text, stored);   // the value to store, or the one that stays
+    // A refusal says why; the document refuses the same texts.
+    QCOMPARE(entry.Message.isEmpty(), closing == int(TTypedValue::Stored));
+    bool refused = false;
+    try {
+        CheckAbsoluteValue(text);
+    } catch (const EKalvoError &e) {
+        refused = true;
+        if (closing == int(TTypedValue::Zero) || closing == int(TTypedValue::Negative))
+            QCOMPARE(e.message(), entry.Message);
+    }
+    QCOMPARE(refused, closing != int(TTypedValue::Stored) || text != stored);
 }
 
 void TestGridEdits::fillRelativeLeaf()

@@ -2,12 +2,16 @@
 #include "matrix/KalvoError.h"
 #include "model/Group.h"
 #include "model/ModelDocument.h"
+#include "analysis/ModelResults.h"
+#include "analysis/Synthesis.h"
 #include "storage/ModelFiles.h"
 #include "storage/ModelJson.h"
 
 #include <QRandomGenerator>
+#include <QSignalSpy>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -23,6 +27,26 @@ QByteArray FilesThroughJson(const TModel &model)
     TModel copy;
     ModelFromJson(copy, ModelToJson(model));
     return Files(copy);
+}
+
+// What the results object keeps (computed only where an edit touched) is what a
+// computation from scratch gives.
+QStringList Shown(const TModel &model)
+{
+    QStringList shown{model.Status.Panels[1], model.Status.Panels[2], model.Status.BlankPairs};
+    for (const TSolution &solution : model.Solutions) {
+        shown << solution.ValueText;
+        for (int rank : solution.Ranks)
+            shown << QString::number(rank);
+    }
+    return shown;
+}
+
+bool ResultsAreFresh(TModelDocument &document)
+{
+    const QStringList kept = Shown(document.Model());
+    RefreshResults(document.WritableModel(), document.Participant());
+    return Shown(document.Model()) == kept;
 }
 
 bool SelectionIsInTree(const TModel &model)
@@ -55,6 +79,9 @@ bool RandomEdit(TModelDocument &document, QRandomGenerator &dice)
             document.SetParticipantWeight(dice.bounded(people), double(dice.bounded(4)));
         if (dice.bounded(2) == 0)
             document.SetParticipant(int(model.Participants.size()) > 0 ? dice.bounded(int(model.Participants.size())) : -1);
+        // What is shown changes too: the start criterion, the method.
+        document.Select(node);
+        document.SetMethod(dice.bounded(2) == 0);
         return true;
     }
     case 0:
@@ -72,8 +99,14 @@ bool RandomEdit(TModelDocument &document, QRandomGenerator &dice)
     case 2:
         if (!node->Matrix || node->Matrix->Kind == ckRelative || node->Matrix->Order == 0)
             return false;
-        document.SetValue(node, 1 + dice.bounded(node->Matrix->Order), QString::number(1 + dice.bounded(50)));
+    {
+        // Now and then a text that is no value: refused, nothing changes.
+        static const QStringList bad = {"0", "-3", "abc", ""};
+        const int pick = dice.bounded(12);
+        document.SetValue(node, 1 + dice.bounded(node->Matrix->Order),
+                          pick < int(bad.size()) ? bad[pick] : QString::number(pick));
         return true;
+    }
     case 3:
         if (nodes.size() > 8)
             return false;
@@ -130,6 +163,8 @@ class TestModelDocument : public QObject
 
 private slots:
     void undoAndRedoGiveTheSameFiles();
+    void eachEditSignalsOnce_data();
+    void eachEditSignalsOnce();
     void historyAndCleanState();
     void refusedEditChangesNothing();
     void groupEditsMeanWhatTheySay();
@@ -142,9 +177,11 @@ void TestModelDocument::undoAndRedoGiveTheSameFiles()
     for (quint32 sequence = 1; sequence <= 300; ++sequence) {
         QRandomGenerator dice(sequence);
         TModelDocument document;
+        TModelResults results(document);
         document.NewModel(QStringLiteral("P"));
         QList<QByteArray> files{Files(document.Model())};
         while (files.size() <= 16) {
+            QVERIFY(ResultsAreFresh(document));
             const int before = document.HistorySize();
             bool made = false;
             try {
@@ -188,6 +225,85 @@ void TestModelDocument::undoAndRedoGiveTheSameFiles()
         document.Undo();
         QVERIFY2(Files(document.Model()) == branch, where(-1));
     }
+}
+
+// Each kind of edit: one Changed of its kind and criterion, one new result; none
+// for an edit that changes nothing; one each for its undo and redo.
+void TestModelDocument::eachEditSignalsOnce_data()
+{
+    using TEdit = std::function<bool(TModelDocument &, TCriterionNode *root)>;
+    QTest::addColumn<TEdit>("edit");
+    QTest::addColumn<int>("change");   // -1: no edit
+    QTest::addColumn<bool>("atRoot");
+    const int judgements = int(TModelChange::Judgements), tree = int(TModelChange::Tree),
+              criterion = int(TModelChange::Criterion), solutions = int(TModelChange::Solutions),
+              group = int(TModelChange::Group);
+    QTest::newRow("ratio") << TEdit([](TModelDocument &d, TCriterionNode *n) { return d.SetRatio(n, 2, 1, "3:1", "1:3"); })
+                           << judgements << true;
+    QTest::newRow("ratio as it is") << TEdit([](TModelDocument &d, TCriterionNode *n) { return d.SetRatio(n, 2, 1, "1", "1"); })
+                                    << -1 << true;
+    QTest::newRow("blank pair") << TEdit([](TModelDocument &d, TCriterionNode *n) { return d.SetBlank(n, 3, 1); })
+                                << judgements << true;
+    QTest::newRow("value") << TEdit([](TModelDocument &d, TCriterionNode *n) { return d.SetValue(n->Child(1), 1, "4"); })
+                           << judgements << false;
+    QTest::newRow("criterion added") << TEdit([](TModelDocument &d, TCriterionNode *n) {
+        return d.AddCriterion(n->Child(0), "Nov", ckRelative); }) << tree << false;
+    QTest::newRow("criterion removed") << TEdit([](TModelDocument &d, TCriterionNode *n) { return d.RemoveCriterion(n->Child(2)); })
+                                       << tree << true;
+    QTest::newRow("renamed") << TEdit([](TModelDocument &d, TCriterionNode *n) { return d.RenameCriterion(n->Child(0), "Druga"); })
+                             << criterion << false;
+    QTest::newRow("renamed as it is") << TEdit([](TModelDocument &d, TCriterionNode *n) { return d.RenameCriterion(n->Child(0), "A"); })
+                                      << -1 << false;
+    QTest::newRow("solution added") << TEdit([](TModelDocument &d, TCriterionNode *) { return d.AddSolution("Z"); })
+                                    << solutions << false;
+    QTest::newRow("solution removed") << TEdit([](TModelDocument &d, TCriterionNode *) { return d.RemoveSolution(0); })
+                                      << solutions << false;
+    QTest::newRow("participant added") << TEdit([](TModelDocument &d, TCriterionNode *) { return d.AddParticipant("Ana", 1); })
+                                       << group << false;
+}
+
+void TestModelDocument::eachEditSignalsOnce()
+{
+    using TEdit = std::function<bool(TModelDocument &, TCriterionNode *root)>;
+    QFETCH(TEdit, edit);
+    QFETCH(int, change);
+    QFETCH(bool, atRoot);
+    TModelDocument document;
+    TModelResults results(document);
+    document.NewModel(QStringLiteral("R"));
+    TCriterionNode *root = document.Model().Tree.FirstNode();
+    document.AddSolution(QStringLiteral("X"));
+    document.AddSolution(QStringLiteral("Y"));
+    document.AddCriterion(root, QStringLiteral("A"), ckRelative);
+    document.AddCriterion(root, QStringLiteral("B"), ckMoreIsBetter);
+    document.AddCriterion(root, QStringLiteral("C"), ckRelative);
+    document.Select(root);
+
+    QSignalSpy changed(&document, &TModelDocument::Changed);
+    QSignalSpy updated(&results, &TModelResults::Updated);
+    const auto once = [&](const char *what) {
+        QVERIFY2(changed.size() == 1 && updated.size() == 1, what);
+        QCOMPARE(changed.first().at(0).value<TModelChange>(), TModelChange(change));
+        if (atRoot)
+            QCOMPARE(changed.first().at(1).value<TCriterionNode *>(), document.Model().Tree.FirstNode());
+        changed.clear();
+        updated.clear();
+    };
+    QCOMPARE(edit(document, root), change >= 0);
+    if (change < 0) {
+        QCOMPARE(changed.size(), 0);
+        QCOMPARE(updated.size(), 0);
+        return;
+    }
+    once("the edit");
+    document.Undo();
+    once("its undo");
+    document.Redo();
+    once("its redo");
+    // A switch of what is shown: one new result, no Changed.
+    QVERIFY(document.SetMethod(false));
+    QCOMPARE(changed.size(), 0);
+    QCOMPARE(updated.size(), 1);
 }
 
 void TestModelDocument::historyAndCleanState()

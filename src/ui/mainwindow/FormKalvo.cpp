@@ -95,6 +95,7 @@ TFormKalvo::TFormKalvo(TModelDocument &document, QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 
     RebuildTree();
+    ShowParticipants();
 }
 
 TFormKalvo::~TFormKalvo()
@@ -449,41 +450,39 @@ void TFormKalvo::sg_matrikaDblClick()
 
 void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool final)
 {
-    QString stored;
     TCriterionNode *node = Model.Tree.Selected();
-    const TTypedValue result = TypeAbsoluteValue(node, r, text, &stored, final);
+    const TTypedEntry entry = TypeAbsoluteValue(node, r, text, final);
     // What the editor held last that was a number: an undone character goes back to it.
     if (!final && FTypedCell != QPoint(c, r)) {
         FTypedCell = QPoint(c, r);
-        FTypedSoFar = stored;
+        FTypedSoFar = entry.Stored;
     }
     if (final)
         FTypedCell = QPoint();
-    switch (result) {
+    switch (entry.Kind) {
     case TTypedValue::Ignored:
     case TTypedValue::Incomplete:
     case TTypedValue::Relative:
         return;
     case TTypedValue::Typing:
-        FTypedSoFar = NormalizeTypedValue(text);
-        if (FTypedSoFar != text)
-            sg_matrika->SetCellAndEditor(c, r, FTypedSoFar);
+        FTypedSoFar = entry.Text;
+        if (entry.Text != text)
+            sg_matrika->SetCellAndEditor(c, r, entry.Text);
         return;
     case TTypedValue::Zero:
     case TTypedValue::Negative:
-        sg_matrika->SetCellAndEditor(c, r, stored);
-        TModalHost::MessageLater(this, ZeroValueCaption(),
-                                 result == TTypedValue::Zero ? ZeroValueMessage() : NegativeValueMessage());
+        sg_matrika->SetCellAndEditor(c, r, entry.Text);
+        TModalHost::MessageLater(this, ZeroValueCaption(), entry.Message);
         return;
     case TTypedValue::Restored:
-        sg_matrika->SetCellAndEditor(c, r, final ? stored : FTypedSoFar);
+        sg_matrika->SetCellAndEditor(c, r, final ? entry.Text : FTypedSoFar);
         if (!final)
-            sg_matrika->ShowHint(c, r, NotANumberMessage(text));
+            sg_matrika->ShowHint(c, r, entry.Message);
         return;
     case TTypedValue::Stored:
-        if (stored != text)
-            sg_matrika->SetCellAndEditor(c, r, stored);
-        Document.SetValue(node, r, stored);   // one finished cell, one edit
+        if (entry.Text != text)
+            sg_matrika->SetCellAndEditor(c, r, entry.Text);
+        Document.SetValue(node, r, entry.Text);   // one finished cell, one edit
         return;
     }
 }
