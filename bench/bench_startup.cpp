@@ -6,7 +6,7 @@
 #include "model/ModelDocument.h"
 #include "GeneratedModel.h"
 #include "ui/report/ReportView.h"
-#include "ui/analysis/FormObcutljivost.h"
+#include "ui/analysis/SensitivityWindow.h"
 
 #include <QChartView>
 #include <QPixmap>
@@ -66,7 +66,7 @@ void SensitivityWindow(benchmark::State &state, bool wholeChart)
 {
     TModel model;
     BuildFlatModel(model, int(state.range(0)));
-    TFormObcutljivost window(model);
+    TSensitivityWindow window(model);
     window.resize(760, 560);
     window.ShowFront();
     QApplication::processEvents();
@@ -76,7 +76,7 @@ void SensitivityWindow(benchmark::State &state, bool wholeChart)
             QPixmap frame = window.Chart->grab();
             benchmark::DoNotOptimize(&frame);
         } else {
-            window.Utez->setValue(value = (value + 37) % 1000);
+            window.WeightSlider->setValue(value = (value + 37) % 1000);
             QApplication::processEvents();
         }
     }
@@ -88,7 +88,7 @@ void BM_SensitivityOpen(benchmark::State &state)
     TModel model;
     BuildFlatModel(model, int(state.range(0)));
     for (auto _ : state) {
-        TFormObcutljivost window(model);
+        TSensitivityWindow window(model);
         window.resize(760, 560);
         window.ShowFront();
         QPixmap frame = window.grab();
@@ -112,8 +112,8 @@ void BM_WindowUndoRedo(benchmark::State &state)
     TCriterionNode *leaf = document.Model().Tree.FirstNode()->Child(0)->Child(0);
     document.SetValue(leaf, 1, QStringLiteral("5"));
     for (auto _ : state) {
-        form.Razveljavi1->trigger();
-        form.Uveljavi1->trigger();
+        form.UndoAction->trigger();
+        form.RedoAction->trigger();
     }
 }
 
@@ -172,10 +172,10 @@ void GroupWindow(benchmark::State &state, int what)
             state.PauseTiming();
             document.SetRatio(criterion, 3, 1, QStringLiteral("%1:1").arg(2 + i % 7), QStringLiteral("1:%1").arg(2 + i % 7));
             state.ResumeTiming();
-            form.Razveljavi1->trigger();
+            form.UndoAction->trigger();
             break;
         case 2:
-            form.Udelezenec->setCurrentIndex(1 + i % 200);
+            form.ParticipantSelector->setCurrentIndex(1 + i % 200);
             break;
         }
     }

@@ -4,7 +4,7 @@
 #include "ui/common/KalvoApplication.h"
 #include "ui/mainwindow/CriteriaTreeView.h"
 #include "ui/mainwindow/FormKalvo.h"
-#include "ui/analysis/FormObcutljivost.h"
+#include "ui/analysis/SensitivityWindow.h"
 #include "model/ModelDocument.h"
 #include "ui/report/ReportView.h"
 #include "model/NodePath.h"
@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
             form.tv_kriteriji->setCurrentItem(form.ItemOf(node));
     const bool sensitivity = args.contains(QStringLiteral("--sensitivity"));
     if (sensitivity)
-        form.Obcutljivost1->trigger();
+        form.SensitivityAction->trigger();
     QTimer::singleShot(800, &form, [&] {
         QWidget *shown = sensitivity ? static_cast<QWidget *>(form.Sensitivity()) : &form;
         const bool saved = shown->grab().save(args.at(2));

@@ -675,6 +675,94 @@ No change of one weight changes the best solution.
     </message>
 </context>
 <context>
+    <name>TAdviceDialog</name>
+    <message>
+        <source>Predlogi za doslednost</source>
+        <translation>Consistency advice</translation>
+    </message>
+    <message>
+        <source>Uporabi</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Prekliči</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Razveljavi zadnje predloge</source>
+        <translation>Undo the last advice</translation>
+    </message>
+    <message>
+        <source>CR je %1: sodbe so dovolj dosledne, predlogov ni.</source>
+        <translation>CR is %1: the judgements are consistent enough, there is no advice.</translation>
+    </message>
+    <message>
+        <source>CR je danes %1, po teh spremembah bo %2.</source>
+        <translation>CR is %1 today; after these changes it will be %2.</translation>
+    </message>
+    <message>
+        <source> Predlogi so le predlogi: presodite jih sami.</source>
+        <translation> Advice is only advice: judge it yourself.</translation>
+    </message>
+    <message>
+        <source>Uteži: </source>
+        <translation>Weights: </translation>
+    </message>
+</context>
+<context>
+    <name>TAnalysisHandler</name>
+    <message>
+        <source>Uvozi anketo</source>
+        <translation>Import survey</translation>
+    </message>
+    <message>
+        <source>Anketa (*.csv *.CSV)</source>
+        <translation>Survey (*.csv *.CSV)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>uvozi anketo %1 (%2)</source>
+        <translation>import survey %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Jezik se spremeni ob naslednjem zagonu programa.</source>
+        <translation>The language changes when the program starts again.</translation>
+    </message>
+</context>
+<context>
+    <name>TCriterionHandler</name>
+    <message>
+        <source>Dodaj kriterij</source>
+        <translation>Add criterion</translation>
+    </message>
+    <message>
+        <source>Popravi kriterij</source>
+        <translation>Edit criterion</translation>
+    </message>
+</context>
+<context>
+    <name>TFileHandler</name>
+    <message>
+        <source>Izvozi rezultate</source>
+        <translation>Export results</translation>
+    </message>
+    <message>
+        <source>Preglednica Excel (*.xlsx)</source>
+        <translation>Excel spreadsheet (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Preglednica Excel z matrikami (*.xlsx)</source>
+        <translation>Excel spreadsheet with matrices (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Besedilo CSV (*.csv)</source>
+        <translation>CSV text (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>TFormIzpis</name>
     <message>
         <source>Izpis</source>
@@ -760,52 +848,12 @@ No change of one weight changes the best solution.
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <source>Popravi kriterij</source>
-        <translation>Edit criterion</translation>
-    </message>
-    <message>
         <source>Dodaj kriterij</source>
         <translation>Add criterion</translation>
     </message>
     <message>
         <source>Dodaj rešitev</source>
         <translation>Add solution</translation>
-    </message>
-    <message>
-        <source>Preimenuj rešitev</source>
-        <translation>Rename solution</translation>
-    </message>
-    <message>
-        <source>Uvozi anketo</source>
-        <translation>Import survey</translation>
-    </message>
-    <message>
-        <source>Anketa (*.csv *.CSV)</source>
-        <translation>Survey (*.csv *.CSV)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>All files (*)</translation>
-    </message>
-    <message>
-        <source>Preglednica Excel (*.xlsx)</source>
-        <translation>Excel spreadsheet (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Preglednica Excel z matrikami (*.xlsx)</source>
-        <translation>Excel spreadsheet with matrices (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Besedilo CSV (*.csv)</source>
-        <translation>CSV text (*.csv)</translation>
-    </message>
-    <message>
-        <source>Izvozi rezultate</source>
-        <translation>Export results</translation>
-    </message>
-    <message>
-        <source>Jezik se spremeni ob naslednjem zagonu programa.</source>
-        <translation>The language changes when the program starts again.</translation>
     </message>
     <message>
         <source>&amp;Nov model</source>
@@ -1008,10 +1056,6 @@ No change of one weight changes the best solution.
         <translation>Whose judgements the grid shows and edits</translation>
     </message>
     <message>
-        <source>uvozi anketo %1 (%2)</source>
-        <translation>import survey %1 (%2)</translation>
-    </message>
-    <message>
         <source>Dvoklik odpre prvo vrednost, ki še ni vnesena</source>
         <translation>Double-click opens the first value not typed yet</translation>
     </message>
@@ -1033,97 +1077,6 @@ No change of one weight changes the best solution.
     <message>
         <source>Preklici</source>
         <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>TFormObcutljivost</name>
-    <message>
-        <source>Občutljivost</source>
-        <translation>Sensitivity</translation>
-    </message>
-    <message>
-        <source>Podkriterij:</source>
-        <translation>Sub-criterion:</translation>
-    </message>
-    <message>
-        <source>Shrani sliko</source>
-        <translation>Save picture</translation>
-    </message>
-    <message>
-        <source>Utež:</source>
-        <translation>Weight:</translation>
-    </message>
-    <message>
-        <source>Današnja utež</source>
-        <translation>Today&apos;s weight</translation>
-    </message>
-    <message>
-        <source>Kriterij »%1« nima podkriterijev, zato občutljivosti uteži ni. Izberite kriterij s podkriteriji.</source>
-        <translation>Criterion “%1” has no sub-criteria, so there is no sensitivity of weights. Choose a criterion with sub-criteria.</translation>
-    </message>
-    <message>
-        <source>%1: ni rešitev, zato ni česa razvrstiti.</source>
-        <translation>%1: there are no solutions, so there is nothing to rank.</translation>
-    </message>
-    <message>
-        <source>%1: vse rešitve so enako dobre, zato ni česa razvrstiti.</source>
-        <translation>%1: all solutions are equally good, so there is nothing to rank.</translation>
-    </message>
-    <message>
-        <source>%1: najbolj občutljiv je »%2«; z utežjo %3 namesto %4 bi bila najboljša rešitev »%5«.</source>
-        <translation>%1: the most sensitive is “%2”; with the weight %3 instead of %4 the best solution would be “%5”.</translation>
-    </message>
-    <message>
-        <source>%1: nobena sprememba ene uteži ne spremeni najboljše rešitve.</source>
-        <translation>%1: no change of one weight changes the best solution.</translation>
-    </message>
-    <message>
-        <source>»%1« ostane najboljša pri uteži od %2 do %3.</source>
-        <translation>“%1” stays the best at weights from %2 to %3.</translation>
-    </message>
-    <message>
-        <source> Pod %1 jo prehiti »%2«.</source>
-        <translation> Below %1, “%2” overtakes it.</translation>
-    </message>
-    <message>
-        <source> Nad %1 jo prehiti »%2«.</source>
-        <translation> Above %1, “%2” overtakes it.</translation>
-    </message>
-    <message>
-        <source>Ocene rešitev po uteži kriterija »%1«</source>
-        <translation>Scores of the solutions by the weight of criterion “%1”</translation>
-    </message>
-    <message>
-        <source>Utež</source>
-        <translation>Weight</translation>
-    </message>
-    <message>
-        <source>Ocena</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Zamenjave</source>
-        <translation>Changes of place</translation>
-    </message>
-    <message>
-        <source>Pri uteži %1 se zamenjata »%2« in »%3«.</source>
-        <translation>At the weight %1, “%2” and “%3” change places.</translation>
-    </message>
-    <message>
-        <source>Ni rešitev, zato ni česa razvrstiti.</source>
-        <translation>There are no solutions, so there is nothing to rank.</translation>
-    </message>
-    <message>
-        <source>Vse rešitve so enako dobre, zato ni česa razvrstiti.</source>
-        <translation>All solutions are equally good, so there is nothing to rank.</translation>
-    </message>
-    <message>
-        <source>Pri uteži %1 (danes %2): %3</source>
-        <translation>At the weight %1 (today %2): %3</translation>
-    </message>
-    <message>
-        <source> (izmed %1 rešitev)</source>
-        <translation> (of %1 solutions)</translation>
     </message>
 </context>
 <context>
@@ -1161,41 +1114,6 @@ No change of one weight changes the best solution.
     </message>
 </context>
 <context>
-    <name>TFormPredlogi</name>
-    <message>
-        <source>Predlogi za doslednost</source>
-        <translation>Consistency advice</translation>
-    </message>
-    <message>
-        <source>Uporabi</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
-        <source>Prekliči</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Razveljavi zadnje predloge</source>
-        <translation>Undo the last advice</translation>
-    </message>
-    <message>
-        <source>CR je %1: sodbe so dovolj dosledne, predlogov ni.</source>
-        <translation>CR is %1: the judgements are consistent enough, there is no advice.</translation>
-    </message>
-    <message>
-        <source>CR je danes %1, po teh spremembah bo %2.</source>
-        <translation>CR is %1 today; after these changes it will be %2.</translation>
-    </message>
-    <message>
-        <source> Predlogi so le predlogi: presodite jih sami.</source>
-        <translation> Advice is only advice: judge it yourself.</translation>
-    </message>
-    <message>
-        <source>Uteži: </source>
-        <translation>Weights: </translation>
-    </message>
-</context>
-<context>
     <name>TFormRazmerje</name>
     <message>
         <source>Razmerje</source>
@@ -1219,7 +1137,25 @@ No change of one weight changes the best solution.
     </message>
 </context>
 <context>
-    <name>TFormUdelezenci</name>
+    <name>THelpViewer</name>
+    <message>
+        <source>Kalvo - pomoč</source>
+        <translation>Kalvo - help</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Pomoči ni mogoče odpreti&lt;/h3&gt;&lt;p&gt;Datoteke »%1« ni mogoče odpreti: %2&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;The help cannot be opened&lt;/h3&gt;&lt;p&gt;The file “%1” cannot be opened: %2&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>TNameDialog</name>
+    <message>
+        <source>Ime ne sme biti prazno.</source>
+        <translation>The name must not be empty.</translation>
+    </message>
+</context>
+<context>
+    <name>TParticipantsDialog</name>
     <message>
         <source>Udeleženci</source>
         <translation>Participants</translation>
@@ -1251,24 +1187,6 @@ No change of one weight changes the best solution.
     <message>
         <source>%1 (utež %2)</source>
         <translation>%1 (weight %2)</translation>
-    </message>
-</context>
-<context>
-    <name>THelpViewer</name>
-    <message>
-        <source>Kalvo - pomoč</source>
-        <translation>Kalvo - help</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Pomoči ni mogoče odpreti&lt;/h3&gt;&lt;p&gt;Datoteke »%1« ni mogoče odpreti: %2&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;The help cannot be opened&lt;/h3&gt;&lt;p&gt;The file “%1” cannot be opened: %2&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>TNameDialog</name>
-    <message>
-        <source>Ime ne sme biti prazno.</source>
-        <translation>The name must not be empty.</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1277,108 @@ No change of one weight changes the best solution.
 </source>
         <translation>Rank by each participant&apos;s judgements:
 </translation>
+    </message>
+</context>
+<context>
+    <name>TSensitivityWindow</name>
+    <message>
+        <source>Občutljivost</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>SubcriterionChoice:</source>
+        <translation>Sub-criterion:</translation>
+    </message>
+    <message>
+        <source>Shrani sliko</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Utež:</source>
+        <translation>Weight:</translation>
+    </message>
+    <message>
+        <source>Današnja utež</source>
+        <translation>Today&apos;s weight</translation>
+    </message>
+    <message>
+        <source>Kriterij »%1« nima podkriterijev, zato občutljivosti uteži ni. Izberite kriterij s podkriteriji.</source>
+        <translation>Criterion “%1” has no sub-criteria, so there is no sensitivity of weights. Choose a criterion with sub-criteria.</translation>
+    </message>
+    <message>
+        <source>%1: ni rešitev, zato ni česa razvrstiti.</source>
+        <translation>%1: there are no solutions, so there is nothing to rank.</translation>
+    </message>
+    <message>
+        <source>%1: vse rešitve so enako dobre, zato ni česa razvrstiti.</source>
+        <translation>%1: all solutions are equally good, so there is nothing to rank.</translation>
+    </message>
+    <message>
+        <source>%1: najbolj občutljiv je »%2«; z utežjo %3 namesto %4 bi bila najboljša rešitev »%5«.</source>
+        <translation>%1: the most sensitive is “%2”; with the weight %3 instead of %4 the best solution would be “%5”.</translation>
+    </message>
+    <message>
+        <source>%1: nobena sprememba ene uteži ne spremeni najboljše rešitve.</source>
+        <translation>%1: no change of one weight changes the best solution.</translation>
+    </message>
+    <message>
+        <source>»%1« ostane najboljša pri uteži od %2 do %3.</source>
+        <translation>“%1” stays the best at weights from %2 to %3.</translation>
+    </message>
+    <message>
+        <source> Pod %1 jo prehiti »%2«.</source>
+        <translation> Below %1, “%2” overtakes it.</translation>
+    </message>
+    <message>
+        <source> Nad %1 jo prehiti »%2«.</source>
+        <translation> Above %1, “%2” overtakes it.</translation>
+    </message>
+    <message>
+        <source>Ocene rešitev po uteži kriterija »%1«</source>
+        <translation>Scores of the solutions by the weight of criterion “%1”</translation>
+    </message>
+    <message>
+        <source>Utež</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Zamenjave</source>
+        <translation>Changes of place</translation>
+    </message>
+    <message>
+        <source>Pri uteži %1 se zamenjata »%2« in »%3«.</source>
+        <translation>At the weight %1, “%2” and “%3” change places.</translation>
+    </message>
+    <message>
+        <source>Ni rešitev, zato ni česa razvrstiti.</source>
+        <translation>There are no solutions, so there is nothing to rank.</translation>
+    </message>
+    <message>
+        <source>Vse rešitve so enako dobre, zato ni česa razvrstiti.</source>
+        <translation>All solutions are equally good, so there is nothing to rank.</translation>
+    </message>
+    <message>
+        <source>Pri uteži %1 (danes %2): %3</source>
+        <translation>At the weight %1 (today %2): %3</translation>
+    </message>
+    <message>
+        <source> (izmed %1 rešitev)</source>
+        <translation> (of %1 solutions)</translation>
+    </message>
+</context>
+<context>
+    <name>TSolutionHandler</name>
+    <message>
+        <source>Dodaj rešitev</source>
+        <translation>Add solution</translation>
+    </message>
+    <message>
+        <source>Preimenuj rešitev</source>
+        <translation>Rename solution</translation>
     </message>
 </context>
 <context>

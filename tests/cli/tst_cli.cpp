@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -806,14 +807,18 @@ void TestCli::killedImportLeavesOneWholeSet()
         whole[i] = SetBytes(alone);
     }
     const QString base = dir.filePath(QStringLiteral("skupni"));
+    // The moments fall within what one whole import takes on this machine.
+    QElapsedTimer clock;
+    clock.start();
     QCOMPARE(RunCli({"import", documents[0], "-o", base}).ExitCode, 0);
+    const int span = std::max(1000, int(clock.nsecsElapsed() / 1000));
     QRandomGenerator dice(29);
     int killed = 0, finished = 0, undone = 0;
     for (int run = 0; run < 250; ++run) {
         QProcess import;
         import.start(QStringLiteral(KALVO_CLI), {"import", "--force", documents[run % 2], "-o", base});
         QVERIFY(import.waitForStarted());
-        QThread::usleep(dice.bounded(40000));
+        QThread::usleep(dice.bounded(span));
         ::kill(pid_t(import.processId()), SIGKILL);
         QVERIFY(import.waitForFinished(60000));
         killed += import.exitStatus() == QProcess::CrashExit ? 1 : 0;

@@ -462,7 +462,7 @@ void TestGrid::blankPairs()
     QVERIFY(!w.Grid()->item(1, 0)->font().italic());
     QVERIFY(line->isVisible());
     QCOMPARE(line->text(), QStringLiteral("Neprimerjani pari: 1. Naslednja primerjava: »Prvi« : »Tretji«"));
-    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: ni primerjano Prvi : Tretji"));
+    QCOMPARE(w.Form.UndoAction->text(), QStringLiteral("&Razveljavi: ni primerjano Prvi : Tretji"));
 
     // The line's double-click asks that pair; the answer fills it again.
     TRatioSeen seen;
@@ -477,7 +477,7 @@ void TestGrid::blankPairs()
 
     // "Ni primerjano" in the ratio dialog, and Ctrl+Z takes it back.
     TModalHost::PushAnswer([](QWidget *dialog) {
-        QTest::mouseClick(static_cast<TFormRazmerje *>(dialog)->NiPrimerjano, Qt::LeftButton);
+        QTest::mouseClick(static_cast<TFormRazmerje *>(dialog)->BlankButton, Qt::LeftButton);
     });
     w.DoubleClickCell(2, 1);
     QVERIFY(w.Selected().Ratios[1][0].isEmpty());
@@ -497,7 +497,7 @@ void TestGrid::groupParticipants()
     WriteGroupModelSet(base, {"Koren", "\tA", "\tB"}, {"Ana", "Bine"}, {"1", "1", "1", "1"});
     TWindow w;
     w.Form.Run([&] { w.Form.OpenModel(base); });
-    QComboBox *who = w.Form.Udelezenec;
+    QComboBox *who = w.Form.ParticipantSelector;
     QCOMPARE(who->count(), 3);
     QTRY_VERIFY(who->isVisible());
     QCOMPARE(w.Score(0), QStringLiteral("0,4330"));   // A : B is the geometric mean of 3 and 1
@@ -528,7 +528,7 @@ void TestGrid::groupParticipants()
     AnswerRatio(nullptr, {Qt::Key_Home});   // 9:1
     w.DoubleClickCell(2, 1);
     QCOMPARE(w.Grid()->Cell(2, 1), QStringLiteral("9:1"));
-    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: Ana: razmerje A : B"));
+    QCOMPARE(w.Form.UndoAction->text(), QStringLiteral("&Razveljavi: Ana: razmerje A : B"));
     QCOMPARE(w.Score(0), QStringLiteral("0,3750"));   // A : B now 3, the mean of 9 and 1
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w.Score(0), QStringLiteral("0,4330"));
@@ -566,7 +566,7 @@ void TestGrid::groupAsEachParticipantJudges()
     QCOMPARE(log.size(), 1);
     QVERIFY2(log.first().contains(QStringLiteral("presoja skupina")), qPrintable(log.first()));
 
-    QComboBox *who = w.Form.Udelezenec;
+    QComboBox *who = w.Form.ParticipantSelector;
     QTRY_VERIFY(who->isVisible());
     who->setFocus();
     QTest::keyClick(who, Qt::Key_Down);
@@ -583,7 +583,7 @@ void TestGrid::groupAsEachParticipantJudges()
     QCOMPARE(seen.Position, 8);   // equal importance, not the completed value
     QCOMPARE(seen.Max, 16);
     QCOMPARE(w.Model.Tree.FirstNode()->Matrix->Judges[1][2][0], QStringLiteral("1:3"));
-    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: Bine: razmerje A : C"));
+    QCOMPARE(w.Form.UndoAction->text(), QStringLiteral("&Razveljavi: Bine: razmerje A : C"));
 }
 
 // Pairs deleted until Prtljažnik is compared with nothing: no box, but every view
@@ -609,7 +609,7 @@ void TestGrid::weightsNotDetermined()
                  qPrintable(w.Form.BlankPairs->text()));
     };
     notDetermined();
-    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: ni primerjano Udobje : Prtljažnik"));
+    QCOMPARE(w.Form.UndoAction->text(), QStringLiteral("&Razveljavi: ni primerjano Udobje : Prtljažnik"));
     QCOMPARE(log, QStringList());
     TModalHost::ClearAnswers();
     AnswerFile(dir.filePath(QStringLiteral("narazen")));

@@ -122,8 +122,8 @@ void TestLanguage::noSlovenianInTheEnglishWindows()
     QStringList texts;
     CollectTexts(&w.Form, texts);
     // As Ann: her status line, and the ratio dialog from a double click on a cell.
-    w.Form.Udelezenec->setFocus();
-    QTest::keyClick(w.Form.Udelezenec, Qt::Key_Down);
+    w.Form.ParticipantSelector->setFocus();
+    QTest::keyClick(w.Form.ParticipantSelector, Qt::Key_Down);
     CollectTexts(&w.Form, texts);
     RecordAndClose(&texts);
     w.DoubleClickCell(2, 1);

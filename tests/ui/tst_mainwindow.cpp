@@ -10,8 +10,8 @@
 #include "ui/dialogs/FormPopup.h"
 #include "ui/dialogs/FormPopup_kriterij.h"
 #include "ui/mainwindow/ResultsPanel.h"
-#include "ui/analysis/FormPredlogi.h"
-#include "ui/analysis/FormObcutljivost.h"
+#include "ui/analysis/AdviceDialog.h"
+#include "ui/analysis/SensitivityWindow.h"
 #include "ui/mainwindow/StringGrid.h"
 #include "analysis/Synthesis.h"
 #include "storage/TextFiles.h"
@@ -323,7 +323,7 @@ void TestMainWindow::exportsFromTheFileMenu()
     TWindow w;
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
     AnswerFile(FDir.filePath(file));
-    ClickMenuItem(w.Form, "Datoteka1", picture ? w.Form.Izvozisliko1 : w.Form.Izvozirezultate1);
+    ClickMenuItem(w.Form, "Datoteka1", picture ? w.Form.ExportPictureAction : w.Form.ExportResultsAction);
     QTRY_VERIFY(QFile::exists(FDir.filePath(file)));
     QFile written(FDir.filePath(file));
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -576,12 +576,12 @@ void TestMainWindow::sensitivityWindow()
 {
     TWindow w;
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
-    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Obcutljivost1);
-    TFormObcutljivost *window = w.Form.Sensitivity();
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.SensitivityAction);
+    TSensitivityWindow *window = w.Form.Sensitivity();
     QVERIFY(window && window->isVisible());
     // The most critical sub-criterion comes first; one line per solution, the marker, the crossings.
-    QCOMPARE(window->Podkriterij->count(), 4);
-    QCOMPARE(window->Podkriterij->currentText(), QStringLiteral("Prtljažnik"));
+    QCOMPARE(window->SubcriterionChoice->count(), 4);
+    QCOMPARE(window->SubcriterionChoice->currentText(), QStringLiteral("Prtljažnik"));
     QVERIFY(window->Heading->text().contains(QStringLiteral("»Prtljažnik«")));
     const QList<QAbstractSeries *> series = window->Chart->chart()->series();
     QCOMPARE(series.size(), 3 + 1 + 1);
@@ -611,25 +611,25 @@ void TestMainWindow::sensitivityWindow()
     QTest::qWait(50);
     QTest::mouseMove(window->Chart->viewport(), at);
     QTRY_VERIFY2(QToolTip::text().contains(QStringLiteral("se zamenjata")), qPrintable(QToolTip::text()));
-    QCOMPARE(window->Utez->value(), 88);   // today's weight 0,0882
+    QCOMPARE(window->WeightSlider->value(), 88);   // today's weight 0,0882
     const QString before = w.Score(1);
     QVERIFY2(window->Ranking->text().startsWith(QStringLiteral("Pri uteži 0,0882 (danes 0,0882): 1. Corolla ") + before),
              qPrintable(window->Ranking->text()));   // today's scores at today's weight
 
     // The slider shows the scores at another weight; the model keeps its own.
-    window->Utez->setFocus();
-    QTest::keyClick(window->Utez, Qt::Key_End);
+    window->WeightSlider->setFocus();
+    QTest::keyClick(window->WeightSlider, Qt::Key_End);
     QCOMPARE(window->SliderWeight(), 1.0);
     QVERIFY2(window->Ranking->text().startsWith(QStringLiteral("Pri uteži 1,0000 (danes 0,0882): 1. Octavia 0,4425")),
              qPrintable(window->Ranking->text()));
     QCOMPARE(w.Score(1), before);
-    QTest::mouseClick(window->Ponastavi, Qt::LeftButton);
-    QCOMPARE(window->Utez->value(), 88);
+    QTest::mouseClick(window->ResetButton, Qt::LeftButton);
+    QCOMPARE(window->WeightSlider->value(), 88);
 
     // It follows the selection: another criterion with sub-criteria, then a leaf.
     w.ClickNode(QStringLiteral("Stroški"));
-    QVERIFY(window->Podkriterij->findText(QStringLiteral("Prtljažnik")) < 0);
-    QVERIFY(window->Podkriterij->count() > 0);
+    QVERIFY(window->SubcriterionChoice->findText(QStringLiteral("Prtljažnik")) < 0);
+    QVERIFY(window->SubcriterionChoice->count() > 0);
     w.ClickNode(QStringLiteral("Prtljažnik"));
     QVERIFY(window->findChild<QLabel *>(QStringLiteral("Sentence"))->isVisible());
 
@@ -640,7 +640,7 @@ void TestMainWindow::sensitivityWindow()
         name->setText(FDir.filePath(QStringLiteral("graf.png")));
         QTest::keyClick(name, Qt::Key_Return);
     });
-    QTest::mouseClick(window->ShraniSliko, Qt::LeftButton);
+    QTest::mouseClick(window->SavePictureButton, Qt::LeftButton);
     QImage image(FDir.filePath(QStringLiteral("graf.png")));
     QVERIFY(!image.isNull() && image.width() > 100);
 }
@@ -660,8 +660,8 @@ void TestMainWindow::sensitivityOfManyOrNoSolutions()
                   QStringList{"0", "2", "1", "1:2", "2:1", "1"} + first + second, solutions);
     TWindow w;
     w.Form.Run([&] { w.Form.OpenModel(FDir.filePath(QStringLiteral("velik"))); });
-    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Obcutljivost1);
-    TFormObcutljivost *window = w.Form.Sensitivity();
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.SensitivityAction);
+    TSensitivityWindow *window = w.Form.Sensitivity();
     int named = 0;
     QSet<QString> labels;
     for (QLegendMarker *marker : window->Chart->chart()->legend()->markers())
@@ -710,7 +710,7 @@ void TestMainWindow::consistencyAdvice()
     QString weights;
     bool marked = false;
     TModalHost::PushAnswer([&](QWidget *dialog) {
-        auto *form = static_cast<TFormPredlogi *>(dialog);
+        auto *form = static_cast<TAdviceDialog *>(dialog);
         for (int i = 0; i < form->Changes->count(); ++i)
             seen << form->Changes->item(i)->text();
         seen << form->Summary->text();
@@ -739,22 +739,22 @@ void TestMainWindow::consistencyAdvice()
     // Applied from the menu: the status line shows what the dialog promised.
     QString promised;
     TModalHost::PushAnswer([&](QWidget *dialog) {
-        auto *form = static_cast<TFormPredlogi *>(dialog);
+        auto *form = static_cast<TAdviceDialog *>(dialog);
         promised = form->Summary->text().section(QStringLiteral("bo "), 1).left(6);
         QTest::mouseClick(form->Uporabi, Qt::LeftButton);
     });
-    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Predlogi1);
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.AdviceAction);
     QCOMPARE(w.Status(4), QStringLiteral("CR= ") + promised);
     QVERIFY(!w.Model.Status.Emphasis);
     QVERIFY(w.Grid()->item(0, 0)->background().style() == Qt::NoBrush);   // marks gone
 
     // Taken back in one step.
     TModalHost::PushAnswer([](QWidget *dialog) {
-        auto *form = static_cast<TFormPredlogi *>(dialog);
-        QVERIFY(form->Razveljavi->isVisible());
-        QTest::mouseClick(form->Razveljavi, Qt::LeftButton);
+        auto *form = static_cast<TAdviceDialog *>(dialog);
+        QVERIFY(form->UndoButton->isVisible());
+        QTest::mouseClick(form->UndoButton, Qt::LeftButton);
     });
-    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Predlogi1);
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.AdviceAction);
     QCOMPARE(w.Status(4), QStringLiteral("CR= 0,1407"));
     w.Key(Qt::Key_Y, Qt::ControlModifier);   // the advice is an edit like any other
     QCOMPARE(w.Status(4), QStringLiteral("CR= ") + promised);

@@ -2,7 +2,7 @@
 #include "UiTestSupport.h"
 #include "storage/ModelFiles.h"
 #include "ui/dialogs/FormPopup.h"
-#include "ui/dialogs/FormUdelezenci.h"
+#include "ui/dialogs/ParticipantsDialog.h"
 #include "ui/mainwindow/ResultsPanel.h"
 #include "ui/mainwindow/StringGrid.h"
 #include "ui/dialogs/FormRazmerje.h"
@@ -141,19 +141,19 @@ void TestUndo::everyEditUndoesAndRedoes()
     QFETCH(QString, caption);
     TWindow w;
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
-    QVERIFY(!w.Form.Razveljavi1->isEnabled() && !w.Form.Uveljavi1->isEnabled());
+    QVERIFY(!w.Form.UndoAction->isEnabled() && !w.Form.RedoAction->isEnabled());
     GoTo(w, edit);
     const QStringList before = Seen(w);
     MakeEdit(w, edit);
     const QStringList after = Seen(w);
     QVERIFY(after != before);
-    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: ") + caption);
-    QVERIFY(w.Form.Razveljavi1->isEnabled() && !w.Form.Uveljavi1->isEnabled());
+    QCOMPARE(w.Form.UndoAction->text(), QStringLiteral("&Razveljavi: ") + caption);
+    QVERIFY(w.Form.UndoAction->isEnabled() && !w.Form.RedoAction->isEnabled());
 
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Seen(w), before);
-    QCOMPARE(w.Form.Uveljavi1->text(), QStringLiteral("&Uveljavi: ") + caption);
-    QVERIFY(!w.Form.Razveljavi1->isEnabled() && w.Form.Uveljavi1->isEnabled());
+    QCOMPARE(w.Form.RedoAction->text(), QStringLiteral("&Uveljavi: ") + caption);
+    QVERIFY(!w.Form.UndoAction->isEnabled() && w.Form.RedoAction->isEnabled());
     w.Key(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(Seen(w), after);
     w.Key(Qt::Key_Z, Qt::ControlModifier);
@@ -199,36 +199,36 @@ void TestUndo::participantsDialog()
     w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
     const QString score = w.Score(1);
     TModalHost::PushAnswer([](QWidget *dialog) {
-        auto *form = static_cast<TFormUdelezenci *>(dialog);
+        auto *form = static_cast<TParticipantsDialog *>(dialog);
         QTest::keyClicks(form->Ime, QStringLiteral("Ana"));
         QTest::mouseClick(form->Dodaj, Qt::LeftButton);
         form->Ime->clear();
         QTest::keyClicks(form->Ime, QStringLiteral("Bine"));
-        form->Utez->selectAll();
-        QTest::keyClicks(form->Utez, QStringLiteral("2"));
+        form->WeightSlider->selectAll();
+        QTest::keyClicks(form->WeightSlider, QStringLiteral("2"));
         QTest::mouseClick(form->Dodaj, Qt::LeftButton);
         QCOMPARE(form->List->count(), 2);
         // The fields show the one just added: "Spremeni" changes Bine, in one edit.
         QCOMPARE(form->Ime->text(), QStringLiteral("Bine"));
         form->Ime->selectAll();
         QTest::keyClicks(form->Ime, QStringLiteral("Bojan"));
-        form->Utez->selectAll();
-        QTest::keyClicks(form->Utez, QStringLiteral("3"));
+        form->WeightSlider->selectAll();
+        QTest::keyClicks(form->WeightSlider, QStringLiteral("3"));
         QTest::mouseClick(form->Spremeni, Qt::LeftButton);
         QTest::mouseClick(form->Zapri, Qt::LeftButton);
     });
-    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Udelezenci1);
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.ParticipantsAction);
     QCOMPARE(w.Model.Participants, (std::vector<TParticipant>{{"Ana", 1.0}, {"Bojan", 3.0}}));
     QCOMPARE(w.Score(1), score);   // Bojan has judged nothing: the group is Ana, who is the model
-    QTRY_VERIFY(w.Form.Udelezenec->isVisible());
-    QCOMPARE(w.Form.Udelezenec->count(), 3);
-    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: popravi udeleženca Bojan"));
+    QTRY_VERIFY(w.Form.ParticipantSelector->isVisible());
+    QCOMPARE(w.Form.ParticipantSelector->count(), 3);
+    QCOMPARE(w.Form.UndoAction->text(), QStringLiteral("&Razveljavi: popravi udeleženca Bojan"));
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w.Model.Participants, (std::vector<TParticipant>{{"Ana", 1.0}, {"Bine", 2.0}}));
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(w.Model.Participants.empty());
-    QTRY_VERIFY(!w.Form.Udelezenec->isVisible());
+    QTRY_VERIFY(!w.Form.ParticipantSelector->isVisible());
     QCOMPARE(w.Score(1), score);
 }
 
@@ -253,7 +253,7 @@ void TestUndo::surveyFromTheWindow()
         QStringList log;
         AnswerFile(dir.filePath(QString::fromLatin1(file)));
         AnswerAndRecord(&log);
-        ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Uvozianketo1);
+        ClickMenuItem(w.Form, "Vrednotenje1", w.Form.ImportSurveyAction);
         QCOMPARE(log.size(), 1);
         QVERIFY2(log.first().contains(QString::fromUtf8(why)), qPrintable(log.first()));
         QVERIFY(w.Model.Participants.empty());
@@ -262,10 +262,10 @@ void TestUndo::surveyFromTheWindow()
     }
 
     AnswerFile(dir.filePath(QStringLiteral("dobra.csv")));
-    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Uvozianketo1);
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.ImportSurveyAction);
     QCOMPARE(w.Model.Participants.size(), size_t(2));
-    QTRY_VERIFY(w.Form.Udelezenec->isVisible());
-    QCOMPARE(w.Form.Razveljavi1->text(), QStringLiteral("&Razveljavi: uvozi anketo dobra.csv (2 udeleženca)"));
+    QTRY_VERIFY(w.Form.ParticipantSelector->isVisible());
+    QCOMPARE(w.Form.UndoAction->text(), QStringLiteral("&Razveljavi: uvozi anketo dobra.csv (2 udeleženca)"));
     w.Key(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(w.Model.Participants.empty());
 }

@@ -68,15 +68,15 @@ TFormRazmerje::TFormRazmerje(QWidget *parent)
     SpinEdit1->setValue(6);
     SpinEdit1->hide();
 
-    NiPrimerjano = new QPushButton(tr("Ni primerjano"), this);
-    NiPrimerjano->setObjectName(QStringLiteral("NiPrimerjano"));
-    NiPrimerjano->setFont(QFont(QStringLiteral("Tahoma"), 8));
-    NiPrimerjano->setGeometry(14, 100, 86, 22);   // the right of the surface still confirms by a click
-    NiPrimerjano->setToolTip(tr("Para ne primerjam: utež se dopolni iz ostalih primerjav"));
+    BlankButton = new QPushButton(tr("Ni primerjano"), this);
+    BlankButton->setObjectName(QStringLiteral("BlankButton"));
+    BlankButton->setFont(QFont(QStringLiteral("Tahoma"), 8));
+    BlankButton->setGeometry(14, 100, 86, 22);   // the right of the surface still confirms by a click
+    BlankButton->setToolTip(tr("Para ne primerjam: utež se dopolni iz ostalih primerjav"));
     // Enter keeps confirming the scale; the button takes a click.
-    NiPrimerjano->setAutoDefault(false);
-    NiPrimerjano->setFocusPolicy(Qt::NoFocus);
-    connect(NiPrimerjano, &QPushButton::clicked, this, [this] { done(BlankResult); });
+    BlankButton->setAutoDefault(false);
+    BlankButton->setFocusPolicy(Qt::NoFocus);
+    connect(BlankButton, &QPushButton::clicked, this, [this] { done(BlankResult); });
 
     connect(TrackBar1, &QSlider::valueChanged, this, &TFormRazmerje::TrackBar1Change);
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &TFormRazmerje::SpinEdit1Change);

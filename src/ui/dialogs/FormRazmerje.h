@@ -30,7 +30,7 @@ public:
     QLabel *Label8;      // hidden
     QSlider *TrackBar1;
     QSpinBox *SpinEdit1; // hidden step field, 2..100
-    QPushButton *NiPrimerjano;   // leaves the pair blank: the dialog's result is BlankResult
+    QPushButton *BlankButton;   // leaves the pair blank: the dialog's result is BlankResult
     static constexpr int BlankResult = 2;
 
     void SetTrackMax(int max);

@@ -11,29 +11,25 @@
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
 #include "ui/common/ModalHost.h"
-#include "ui/common/WidgetPicture.h"
-#include "ui/common/SaveFileChoice.h"
-#include "ui/common/KalvoApplication.h"
-#include "storage/Language.h"
-#include "report/ResultsTables.h"
-#include "report/ResultsWorkbook.h"
 #include "model/Model.h"
 #include "model/ModelDocument.h"
-#include "matrix/Completion.h"
 #include "ui/dialogs/FormPopup.h"
 #include "ui/mainwindow/ProjectCommands.h"
 #include "ui/dialogs/FormPopup_kriterij.h"
 #include "ui/mainwindow/ResultsPanel.h"
-#include "ui/analysis/FormPredlogi.h"
-#include "ui/analysis/FormObcutljivost.h"
+#include "ui/analysis/AdviceDialog.h"
+#include "ui/analysis/SensitivityWindow.h"
 #include "ui/mainwindow/StatusLineView.h"
 #include "ui/mainwindow/StringGrid.h"
 #include "analysis/ModelResults.h"
+#include "ui/mainwindow/AnalysisHandler.h"
+#include "ui/mainwindow/CriterionHandler.h"
+#include "ui/mainwindow/EditHandler.h"
+#include "ui/mainwindow/JudgementHandler.h"
+#include "ui/mainwindow/FileHandler.h"
+#include "ui/mainwindow/SolutionHandler.h"
 #include "ui/dialogs/FormNewModel.h"
 #include "ui/dialogs/FormRazmerje.h"
-#include "ui/dialogs/FormUdelezenci.h"
-#include "storage/SurveyImport.h"
-#include "storage/TextFiles.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -66,6 +62,12 @@ TFormKalvo::TFormKalvo(TModelDocument &document, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/kalvo.svg")));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
 
+    FFile = new TFileHandler(*this);
+    FEdit = new TEditHandler(*this);
+    FCriteria = new TCriterionHandler(*this);
+    FSolutions = new TSolutionHandler(*this);
+    FAnalysis = new TAnalysisHandler(*this);
+    FJudgements = new TJudgementHandler(*this);
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -132,9 +134,9 @@ void TFormKalvo::CreateCentralArea()
     connect(tv_kriteriji, &TCriteriaTreeView::NodeSelected, this,
             [this](TCriterionNode *node) { Run([this, node] { tv_kriterijiCurrentChanged(node); }); });
     connect(tv_kriteriji, &TCriteriaTreeView::NodeRenamed, this, [this](TCriterionNode *node, const QString &name) {
-        Run([&] { Document.RenameCriterion(node, name); });
+        Run([&] { FCriteria->Rename(node, name); });
     });
-    connect(tv_kriteriji, &TCriteriaTreeView::DblClick, this, [this] { Run([this] { tv_kriterijiDblClick(); }); });
+    connect(tv_kriteriji, &TCriteriaTreeView::DblClick, this, [this] { Run([this] { FCriteria->Edit(); }); });
 
     // The grid with the blank pairs' line under it.
     auto *gridArea = new QWidget(Splitter2);
@@ -165,12 +167,12 @@ void TFormKalvo::CreateCentralArea()
     sg_matrika->setToolTip(tr("Prikaz razmerja"));
     connect(sg_matrika, &TStringGrid::CellSelected, this, [this] { Run([this] { sg_matrikaClick(); }); });
     connect(sg_matrika, &TStringGrid::Exited, this, [this] { Run([this] { sg_matrikaExit(); }); });
-    connect(sg_matrika, &TStringGrid::DblClick, this, [this] { Run([this] { sg_matrikaDblClick(); }); });
-    connect(sg_matrika, &TStringGrid::DeletePressed, this, [this] { Run([this] { sg_matrikaDelete(); }); });
-    connect(sg_matrika, &TStringGrid::EditorClosed, this, [this] { FTypedCell = QPoint(); });
+    connect(sg_matrika, &TStringGrid::DblClick, this, [this] { Run([this] { FJudgements->AskRatio(); }); });
+    connect(sg_matrika, &TStringGrid::DeletePressed, this, [this] { Run([this] { FJudgements->LeaveBlank(); }); });
+    connect(sg_matrika, &TStringGrid::EditorClosed, this, [this] { FJudgements->EditorClosed(); });
     connect(sg_matrika, &TStringGrid::EditText, this,
             [this](int c, int r, const QString &text, bool final) {
-                Run([=, this] { sg_matrikaSetEditText(c, r, text, final); });
+                Run([=, this] { FJudgements->Type(c, r, text, final); });
             });
 
     Splitter2->setSizes({160, 833 - 164});
@@ -179,7 +181,7 @@ void TFormKalvo::CreateCentralArea()
 
     Panel2 = new TResultsPanel;
     Panel2->SetRowMenu(popup_resitve);
-    connect(Panel2, &TResultsPanel::RowClicked, this, &TFormKalvo::OznaciResitevKlik);
+    connect(Panel2, &TResultsPanel::RowClicked, this, [this](int row) { Run([this, row] { FSolutions->Mark(row); }); });
     FResultsScroll = Panel2->InScrollArea(central);
     // Panel1 takes whatever the results leave: 380 of the first window's 609.
     FResultsScroll->setFixedHeight(229);
@@ -193,7 +195,7 @@ void TFormKalvo::CreateStatusLine()
 {
     FStatusLine = new TStatusLineView(this);
     setStatusBar(FStatusLine);
-    connect(FStatusLine, &TStatusLineView::AdviceRequested, Predlogi1, &QAction::trigger);
+    connect(FStatusLine, &TStatusLineView::AdviceRequested, AdviceAction, &QAction::trigger);
     std::copy(std::begin(FStatusLine->Panels), std::end(FStatusLine->Panels), StatusPanels);
 }
 
@@ -231,9 +233,9 @@ TFormPopup_kriterij *TFormKalvo::FormPopup_kriterij()
     return Once(FFormPopup_kriterij, [this] { return new TFormPopup_kriterij(this); });
 }
 
-TFormPredlogi *TFormKalvo::FormPredlogi()
+TAdviceDialog *TFormKalvo::AdviceDialog()
 {
-    return Once(FFormPredlogi, [this] { return new TFormPredlogi(this); });
+    return Once(FAdviceDialog, [this] { return new TAdviceDialog(this); });
 }
 
 TAboutBox *TFormKalvo::AboutBox()
@@ -244,7 +246,7 @@ TAboutBox *TFormKalvo::AboutBox()
 TFormIzpis *TFormKalvo::frmIzpis()
 {
     // A window of its own, not owned by the main window; the main window ends it.
-    return Once(FReport, [this] { return new TFormIzpis(Model, AboutBox(), [this] { Pomoc(); }); });
+    return Once(FReport, [this] { return new TFormIzpis(Model, AboutBox(), [this] { FAnalysis->Help(); }); });
 }
 
 QFileDialog *TFormKalvo::OpenDialog()
@@ -344,8 +346,8 @@ void TFormKalvo::ViewChanged(TViewChange change)
         RefillGrid();
         break;
     case TViewChange::Participant: {
-        const QSignalBlocker quiet(Udelezenec);
-        Udelezenec->setCurrentIndex(Document.Participant() + 1);
+        const QSignalBlocker quiet(ParticipantSelector);
+        ParticipantSelector->setCurrentIndex(Document.Participant() + 1);
         RefillGrid();
         break;
     }
@@ -361,12 +363,12 @@ void TFormKalvo::ViewChanged(TViewChange change)
 // The participant selector: "Skupina" and each participant, shown for a group's model.
 void TFormKalvo::ShowParticipants()
 {
-    const QSignalBlocker quiet(Udelezenec);
-    Udelezenec->clear();
-    Udelezenec->addItem(tr("Skupina"));
+    const QSignalBlocker quiet(ParticipantSelector);
+    ParticipantSelector->clear();
+    ParticipantSelector->addItem(tr("Skupina"));
     for (const TParticipant &participant : Model.Participants)
-        Udelezenec->addItem(participant.Name);
-    Udelezenec->setCurrentIndex(Document.Participant() + 1);
+        ParticipantSelector->addItem(participant.Name);
+    ParticipantSelector->setCurrentIndex(Document.Participant() + 1);
     FParticipantAction->setVisible(!Model.Participants.empty());
 }
 
@@ -376,10 +378,10 @@ void TFormKalvo::ShowHistory()
     auto caption = [](const QString &command, const QString &edit) {
         return edit.isEmpty() ? command : command + QStringLiteral(": ") + edit;
     };
-    Razveljavi1->setEnabled(Document.CanUndo());
-    Razveljavi1->setText(caption(tr("&Razveljavi"), Document.UndoText()));
-    Uveljavi1->setEnabled(Document.CanRedo());
-    Uveljavi1->setText(caption(tr("&Uveljavi"), Document.RedoText()));
+    UndoAction->setEnabled(Document.CanUndo());
+    UndoAction->setText(caption(tr("&Razveljavi"), Document.UndoText()));
+    RedoAction->setEnabled(Document.CanRedo());
+    RedoAction->setText(caption(tr("&Uveljavi"), Document.RedoText()));
 }
 
 // --- Model operations ---------------------------------------------------------
@@ -399,11 +401,6 @@ void TFormKalvo::tv_kriterijiCurrentChanged(TCriterionNode *node)
     Document.Select(node);
 }
 
-void TFormKalvo::OznaciResitevKlik(int row)
-{
-    Run([this, row] { Document.MarkSolution(row); });
-}
-
 // --- The comparison grid -------------------------------------------------------
 
 void TFormKalvo::sg_matrikaClick()
@@ -420,89 +417,9 @@ void TFormKalvo::sg_matrikaExit()
     sg_matrika->SetTyping(false);
 }
 
-void TFormKalvo::sg_matrikaDblClick()
-{
-    TCriterionNode *node = Model.Tree.Selected();
-    if (!node)
-        return;
-    const int c = sg_matrika->Col();
-    const int r = sg_matrika->Row();
-    bool changed = false;
-    if ((!node->Matrix || node->Matrix->Kind == ckRelative) && c != r) {
-        Document.CheckRatiosEditable(node);   // before the dialog, not after the answer
-        // From the model's texts (the shown participant's): a blank pair from equal importance.
-        const QStringList items = Model.ItemNames(node);
-        FormRazmerje()->Prepare(node->Name, items.value(r - 1), items.value(c - 1),
-                                PresetForPair(Model, node, c, r, Document.Participant()));
-        const int result = TModalHost::Exec(*FormRazmerje());
-        if (result == QDialog::Accepted) {
-            const TRatioAnswer answer = RatioAnswer(FormRazmerje()->Position(), FormRazmerje()->TrackMax());
-            changed = Document.SetRatio(node, c, r, answer.Clicked, answer.Mirror);
-        } else if (result == TFormRazmerje::BlankResult) {
-            changed = Document.SetBlank(node, c, r);
-        }
-    }
-    if (!changed) {   // no edit: the grid and the results shown afresh all the same
-        RefillGrid();
-        FResults->Recompute();
-    }
-}
 
-void TFormKalvo::sg_matrikaSetEditText(int c, int r, const QString &text, bool final)
-{
-    TCriterionNode *node = Model.Tree.Selected();
-    const TTypedEntry entry = TypeAbsoluteValue(node, r, text, final);
-    // What the editor held last that was a number: an undone character goes back to it.
-    if (!final && FTypedCell != QPoint(c, r)) {
-        FTypedCell = QPoint(c, r);
-        FTypedSoFar = entry.Stored;
-    }
-    if (final)
-        FTypedCell = QPoint();
-    switch (entry.Kind) {
-    case TTypedValue::Ignored:
-    case TTypedValue::Incomplete:
-    case TTypedValue::Relative:
-        return;
-    case TTypedValue::Typing:
-        FTypedSoFar = entry.Text;
-        if (entry.Text != text)
-            sg_matrika->SetCellAndEditor(c, r, entry.Text);
-        return;
-    case TTypedValue::Zero:
-    case TTypedValue::Negative:
-        sg_matrika->SetCellAndEditor(c, r, entry.Text);
-        TModalHost::MessageLater(this, ZeroValueCaption(), entry.Message);
-        return;
-    case TTypedValue::Restored:
-        sg_matrika->SetCellAndEditor(c, r, final ? entry.Text : FTypedSoFar);
-        if (!final)
-            sg_matrika->ShowHint(c, r, entry.Message);
-        return;
-    case TTypedValue::Stored:
-        if (entry.Text != text)
-            sg_matrika->SetCellAndEditor(c, r, entry.Text);
-        Document.SetValue(node, r, entry.Text);   // one finished cell, one edit
-        return;
-    }
-}
 
-// Delete on a ratio cell leaves its pair not compared.
-void TFormKalvo::sg_matrikaDelete()
-{
-    TCriterionNode *node = Model.Tree.Selected();
-    if (node && (!node->Matrix || node->Matrix->Kind == ckRelative))
-        Document.SetBlank(node, sg_matrika->Col(), sg_matrika->Row());
-}
 
-// The pair the blank pairs' line names, in the ratio dialog.
-void TFormKalvo::AskNextPair()
-{
-    if (Model.Status.NextRow <= 0)
-        return;
-    sg_matrika->setCurrentCell(Model.Status.NextRow - 1, Model.Status.NextCol - 1);
-    sg_matrikaDblClick();
-}
 
 // The latest solution whose measured values are still the placeholder: which criteria.
 void TFormKalvo::ShowAwaitingValues()
@@ -522,249 +439,7 @@ void TFormKalvo::ShowAwaitingValues()
     AwaitingValues->hide();
 }
 
-// The first measured value not typed yet: its criterion selected, its cell current.
-void TFormKalvo::GoToAwaitingValue()
-{
-    for (int k = Model.SolutionCount() - 1; k >= 0; --k) {
-        const std::vector<TCriterionNode *> leaves = Model.AwaitingValues(k);
-        if (leaves.empty())
-            continue;
-        Document.Select(leaves.front());
-        sg_matrika->setCurrentCell(k, 0);
-        sg_matrika->setFocus();
-        sg_matrikaClick();
-        return;
-    }
-}
 
-void TFormKalvo::tv_kriterijiDblClick()
-{
-    TCriterionNode *node = Model.Tree.Selected();
-    if (!node)
-        return;
-    FormPopup_kriterij()->Edit1->setText(node->Name);
-    FormPopup_kriterij()->SetItemIndex(node->Matrix ? int(node->Matrix->Kind) : int(ckRelative));
-    FormPopup_kriterij()->setWindowTitle(tr("Popravi kriterij"));
-    if (TModalHost::Exec(*FormPopup_kriterij()) != QDialog::Accepted
-        || !Document.EditCriterion(node, FormPopup_kriterij()->Edit1->text(),
-                                   TCriterionKind(FormPopup_kriterij()->ItemIndex()))) {
-        RefillGrid();   // no edit: shown afresh all the same
-        FResults->Recompute();
-    }
-}
-
-// --- Commands -----------------------------------------------------------------
-
-void TFormKalvo::Razveljavi()
-{
-    Document.Undo();
-}
-
-void TFormKalvo::Uveljavi()
-{
-    Document.Redo();
-}
-
-void TFormKalvo::DodajKriterij()
-{
-    FormPopup_kriterij()->setWindowTitle(tr("Dodaj kriterij"));
-    FormPopup_kriterij()->Edit1->clear();
-    const bool accepted = TModalHost::Exec(*FormPopup_kriterij()) == QDialog::Accepted;
-    TCriterionNode *parent = Model.Tree.Selected();
-    // The tree shows the first criterion selected after the command, added or not.
-    Document.Select(Model.Tree.FirstNode());
-    if (accepted) {
-        Document.AddCriterion(Model.Tree.IsEmpty() ? nullptr : parent, FormPopup_kriterij()->Edit1->text(),
-                              TCriterionKind(FormPopup_kriterij()->ItemIndex()));
-        return;
-    }
-    RebuildTree();
-    RefillGrid();
-}
-
-void TFormKalvo::IzlociKriterij()
-{
-    Document.RemoveCriterion(Model.Tree.Selected());
-}
-
-void TFormKalvo::DodajResitev()
-{
-    FormPopup()->setWindowTitle(tr("Dodaj rešitev"));
-    if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted)
-        Document.AddSolution(FormPopup()->Edit1->text());
-}
-
-void TFormKalvo::PreimenujResitev()
-{
-    const int index = Model.MarkedSolution;
-    if (index < 0 || index >= Model.SolutionCount())
-        return;
-    FormPopup()->setWindowTitle(tr("Preimenuj rešitev"));
-    FormPopup()->Edit1->setText(Model.Solutions[size_t(index)].Name);
-    if (TModalHost::Exec(*FormPopup()) == QDialog::Accepted)
-        Document.RenameSolution(index, FormPopup()->Edit1->text());
-    FormPopup()->Edit1->clear();
-}
-
-void TFormKalvo::OdstraniResitev()
-{
-    Document.RemoveSolution(Model.MarkedSolution);
-}
-
-void TFormKalvo::OdstraniVse()
-{
-    Document.RemoveAllSolutions();
-}
-
-void TFormKalvo::NatancnaMetoda()
-{
-    Document.SetMethod(true);
-}
-
-void TFormKalvo::PribliznaMetoda()
-{
-    Document.SetMethod(false);
-}
-
-void TFormKalvo::Debug()
-{
-    Document.SetDebugMode(!Model.DebugMode);
-}
-
-void TFormKalvo::Pomoc()
-{
-    if (!FHelp)
-        FHelp = new THelpViewer(this);
-    FHelp->ShowContents(TKalvoApplication::Language() == QLatin1String("en") ? QStringLiteral("Kalvo_en.hlp")
-                                                                             : QStringLiteral("Kalvo.hlp"));
-}
-
-void TFormKalvo::Vizitka()
-{
-    TModalHost::Exec(*AboutBox());
-}
-
-// The report commands: the file in the current directory, built, then shown.
-void TFormKalvo::ShowReport(void (TFormIzpis::*builder)(const QString &), const QString &fileName)
-{
-    const QString path = QDir::current().filePath(fileName);
-    (frmIzpis()->*builder)(path);
-    frmIzpis()->ShowReport(path);
-}
-
-void TFormKalvo::IzpisModela()
-{
-    ShowReport(&TFormIzpis::WriteModelReport, QStringLiteral("Model.htm"));
-}
-
-void TFormKalvo::IzpisKriterija()
-{
-    ShowReport(&TFormIzpis::WriteCriterionReport, QStringLiteral("Kriteriji.htm"));
-}
-
-void TFormKalvo::IzpisResitev()
-{
-    ShowReport(&TFormIzpis::WriteSolutionsReport, QStringLiteral("Resitve.htm"));
-}
-
-void TFormKalvo::Obcutljivost()
-{
-    if (!FSensitivity) {
-        FSensitivity = new TFormObcutljivost(Model, this);
-        connect(FResults, &TModelResults::Updated, FSensitivity, [this] {
-            if (FSensitivity->isVisible())
-                FSensitivity->Refresh();
-        });
-    }
-    FSensitivity->ShowFront();
-}
-
-void TFormKalvo::Predlogi()
-{
-    TCriterionNode *node = Model.Tree.Selected();
-    if (!node)
-        return;
-    std::unique_ptr<TMatrix> scratch;
-    const TConsistencyAdvice advice = AdviseConsistency(Model.FittedMatrix(node, scratch), Model.ExactMethod);
-    // The take-back button is a shortcut to the undo of advice just applied here.
-    FormPredlogi()->Show(advice, Model.ItemNames(node), Document.CanUndoAdvice(node));
-    sg_matrika->MarkCells(AdviceCells(advice));   // while the dialog is open
-    const int answer = TModalHost::Exec(*FormPredlogi());
-    sg_matrika->MarkCells({});
-    if (answer == TFormPredlogi::UndoResult)
-        Document.Undo();
-    else if (answer == QDialog::Accepted)
-        Document.ApplyAdvice(node, advice.Changes);
-}
-
-void TFormKalvo::Udelezenci()
-{
-    if (!FFormUdelezenci)
-        FFormUdelezenci = new TFormUdelezenci(Document, this);
-    FFormUdelezenci->Refresh();
-    TModalHost::Exec(*FFormUdelezenci);
-}
-
-void TFormKalvo::UvoziAnketo()
-{
-    if (!FSurveyDialog) {
-        FSurveyDialog = new QFileDialog(this, tr("Uvozi anketo"));
-        FSurveyDialog->setObjectName(QStringLiteral("SurveyDialog"));
-        FSurveyDialog->setOption(QFileDialog::DontUseNativeDialog);
-        FSurveyDialog->setFileMode(QFileDialog::ExistingFile);
-        FSurveyDialog->setNameFilters({tr("Anketa (*.csv *.CSV)"), tr("All files (*)")});
-    }
-    if (TModalHost::Exec(*FSurveyDialog) != QDialog::Accepted || FSurveyDialog->selectedFiles().isEmpty())
-        return;
-    const QString file = FSurveyDialog->selectedFiles().constFirst();
-    // Read whole first: a faulty survey is told and changes nothing.
-    const TGroup group = ReadSurvey(Model, ReadFileBytes(file), file);
-    WithContext([&] { return SurveyPlace(file); }, [&] {
-        Document.ReplaceGroup(group, tr("uvozi anketo %1 (%2)")
-                                         .arg(QFileInfo(file).fileName(), ParticipantCount(int(group.Participants.size()))));
-    });
-}
-
-// The results under the selected criterion as a spreadsheet: .xlsx (with a sheet
-// per ratio matrix when that filter is chosen) or .csv.
-void TFormKalvo::IzvoziRezultate()
-{
-    if (!FExportDialog) {
-        FExportDialog = new QFileDialog(this, tr("Izvozi rezultate"));
-        FExportDialog->setObjectName(QStringLiteral("ExportDialog"));
-        FExportDialog->setOption(QFileDialog::DontUseNativeDialog);
-        FExportDialog->setAcceptMode(QFileDialog::AcceptSave);
-        FExportDialog->setNameFilters({tr("Preglednica Excel (*.xlsx)"), tr("Preglednica Excel z matrikami (*.xlsx)"),
-                                       tr("Besedilo CSV (*.csv)")});
-    }
-    int filter = 0;
-    const QString file = ChooseSaveFile(*FExportDialog, {QStringLiteral(".xlsx"), QStringLiteral(".xlsx"),
-                                                         QStringLiteral(".csv")}, &filter);
-    if (file.isEmpty())
-        return;
-    const std::vector<TResultsTable> tables = ResultsTables(Model, filter == 1);   // with matrices
-    if (filter == 2)
-        WriteFiles({{file, ResultsCsv(tables)}});
-    else
-        WriteResultsWorkbook(tables, file);
-}
-
-void TFormKalvo::IzvoziSliko()
-{
-    if (!FPictureDialog)
-        FPictureDialog = MakePictureDialog(this, QStringLiteral("PictureDialog"));
-    bool svg = false;
-    const QString file = ChoosePictureFile(*FPictureDialog, &svg);
-    if (!file.isEmpty())
-        SaveWidgetPicture(Panel2, file, svg, Model.Tree.FirstNode() ? Model.Tree.FirstNode()->Name : QString());
-}
-
-void TFormKalvo::IzberiJezik(const QString &language)
-{
-    RememberLanguage(language);
-    if (language != TKalvoApplication::Language())
-        TModalHost::Message(this, QStringLiteral("Kalvo"), tr("Jezik se spremeni ob naslednjem zagonu programa."));
-}
 
 // --- Project lifecycle ----------------------------------------------------------
 
@@ -776,42 +451,6 @@ void TFormKalvo::OpenModel(const QString &fileName)
 void TFormKalvo::OpenStartModel(const QString &fileName)
 {
     FProject->OpenStart(fileName);
-}
-
-void TFormKalvo::NovModel()
-{
-    if (!FProject->MayDropChanges())
-        return;
-    if (TModalHost::Exec(*FormNewModel()) == QDialog::Accepted)
-        Document.NewModel(FormNewModel()->Edit1->text());
-    Document.Select(Model.Tree.FirstNode());
-}
-
-void TFormKalvo::OdpriModel()
-{
-    if (!FProject->MayDropChanges())
-        return;
-    const QString file = FProject->ChooseFile(OpenDialog());
-    if (!file.isEmpty())
-        OpenModel(file);
-}
-
-void TFormKalvo::Shrani()
-{
-    FProject->SaveTo(Model.ProjectFileName);
-}
-
-void TFormKalvo::ShraniKot()
-{
-    const QString file = FProject->ChooseFile(SaveDialog());
-    if (file.isEmpty() || !FProject->SaveTo(file))
-        return;
-    OpenModel(file);
-}
-
-void TFormKalvo::Izhod()
-{
-    close();   // the close question, before anything is written
 }
 
 void TFormKalvo::showEvent(QShowEvent *event)
@@ -841,10 +480,10 @@ void TFormKalvo::closeEvent(QCloseEvent *event)
     event->accept();
     if (FReport)
         FReport->close();
-    if (FSensitivity)
-        FSensitivity->close();
-    if (FHelp)
-        FHelp->close();
+    if (TSensitivityWindow *sensitivity = Sensitivity())
+        sensitivity->close();
+    if (QWidget *help = HelpViewer())
+        help->close();
 }
 
 bool TFormKalvo::event(QEvent *event)
@@ -860,14 +499,24 @@ bool TFormKalvo::eventFilter(QObject *watched, QEvent *event)
     if (watched == FReportButton && event->type() == QEvent::ToolTip)
         return true;
     if (watched == BlankPairs && event->type() == QEvent::MouseButtonDblClick) {
-        Run([this] { AskNextPair(); });
+        Run([this] { FJudgements->AskNextPair(); });
         return true;
     }
     if (watched == AwaitingValues && event->type() == QEvent::MouseButtonDblClick) {
-        Run([this] { GoToAwaitingValue(); });
+        Run([this] { FJudgements->GoToAwaitingValue(); });
         return true;
     }
     if (watched == Splitter2->handle(1) && event->type() == QEvent::MouseButtonRelease)
         Run([this] { FResults->Recompute(); });   // the end of a drag: computed and placed afresh
     return QMainWindow::eventFilter(watched, event);
+}
+
+TSensitivityWindow *TFormKalvo::Sensitivity() const
+{
+    return FAnalysis->SensitivityWindow();
+}
+
+THelpViewer *TFormKalvo::HelpViewer() const
+{
+    return FAnalysis->HelpViewer();
 }

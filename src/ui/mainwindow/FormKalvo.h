@@ -68,16 +68,16 @@ public:
     // solution's placeholders): which criteria; a double-click goes to the first.
     QLabel *AwaitingValues;
     // In the tool bar for a group's model: whose judgements the grid shows and edits.
-    class QComboBox *Udelezenec;
+    class QComboBox *ParticipantSelector;
     QMenu *popup_kriteriji;
     QMenu *popup_resitve;
 
     // One action per command, shared by menu, tool bar and pop-up menus.
-    QAction *Novmodel1, *Izbiramodela1, *Shrani1, *Shranjevanjmodela1, *Izvozirezultate1, *Izvozisliko1, *Izhod1;
-    QAction *Razveljavi1, *Uveljavi1;
+    QAction *Novmodel1, *Izbiramodela1, *Shrani1, *Shranjevanjmodela1, *ExportResultsAction, *ExportPictureAction, *Izhod1;
+    QAction *UndoAction, *RedoAction;
     QAction *Dodaj1, *Izloi1;
     QAction *Dodaj2, *Preimenuj1, *Odstrani1, *Odstranivse1;
-    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *Obcutljivost1, *Predlogi1, *Udelezenci1, *Uvozianketo1;
+    QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *SensitivityAction, *AdviceAction, *ParticipantsAction, *ImportSurveyAction;
     QAction *HelpContentsItem, *Debug1, *HelpAboutItem;
 
     // The dialogs and the report window, each made on its first use and reused:
@@ -87,7 +87,7 @@ public:
     TFormNewModel *FormNewModel();
     TFormRazmerje *FormRazmerje();
     TFormPopup_kriterij *FormPopup_kriterij();
-    class TFormPredlogi *FormPredlogi();
+    class TAdviceDialog *AdviceDialog();
     TAboutBox *AboutBox();
     TFormIzpis *frmIzpis();
     QFileDialog *OpenDialog();
@@ -95,8 +95,9 @@ public:
     // Whether the report window has been made (it is not before the first report).
     bool HasReportWindow() const { return FReport != nullptr; }
 
-    THelpViewer *HelpViewer() const { return FHelp; }
-    class TFormObcutljivost *Sensitivity() const { return FSensitivity; }
+    THelpViewer *HelpViewer() const;
+    class TSensitivityWindow *Sensitivity() const;
+    TProjectCommands &Project() const { return *FProject; }
     QTreeWidgetItem *ItemOf(const TCriterionNode *node) const;
 
     // Opens a model as "Odpri model" does after its dialog.
@@ -108,6 +109,12 @@ public:
     // Runs one command; a conversion, arithmetic or file error of it is shown in
     // a message box and the program goes on.
     void Run(const std::function<void()> &command);
+
+    // The views the command handlers redraw when a command made no edit.
+    void RebuildTree();
+    void RefillGrid();
+    // A click on a cell: a measured value's cell is typed into.
+    void sg_matrikaClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -121,85 +128,41 @@ private:
     void CreateToolBar();
     void CreateCentralArea();
     void CreateStatusLine();
-    void Bind(QAction *action, void (TFormKalvo::*handler)());
+    void Bind(QAction *action, const std::function<void()> &handler);
 
     // Views of the model.
     void ModelChanged(TModelChange change, TCriterionNode *node);
     void ViewChanged(TViewChange change);
     void ShowHistory();
     void ShowParticipants();
-    void RebuildTree();
     void ShowResults();
     void FitHeights(int needed);
 
-    // Model operations of the window.
-    void RefillGrid();
-    void OznaciResitevKlik(int row);
-    void sg_matrikaClick();
-    void sg_matrikaExit();
-    void sg_matrikaDblClick();
-    void sg_matrikaSetEditText(int c, int r, const QString &text, bool final);
-    void sg_matrikaDelete();
-    void AskNextPair();
-    void ShowAwaitingValues();
-    void GoToAwaitingValue();
-    void tv_kriterijiDblClick();
+    // The grid and the lines under it.
     void tv_kriterijiCurrentChanged(TCriterionNode *node);
+    void sg_matrikaExit();
+    void ShowAwaitingValues();
 
-    // Command handlers, named after the commands they serve.
-    void NovModel();
-    void OdpriModel();
-    void Shrani();
-    void ShraniKot();
-    void Izhod();
-    void Razveljavi();
-    void Uveljavi();
-    void DodajKriterij();
-    void IzlociKriterij();
-    void DodajResitev();
-    void PreimenujResitev();
-    void OdstraniResitev();
-    void OdstraniVse();
-    void NatancnaMetoda();
-    void PribliznaMetoda();
-    void Debug();
-    void IzpisModela();
-    void IzpisKriterija();
-    void IzpisResitev();
-    void Obcutljivost();          // the sensitivity window
-    void Predlogi();              // consistency advice
-    void Udelezenci();            // the group's participants
-    void UvoziAnketo();           // a survey's answers as the group
-    void IzvoziRezultate();       // the results as a spreadsheet (.xlsx, .csv)
-    void IzvoziSliko();           // the results panel as a picture (PNG, SVG)
-    void IzberiJezik(const QString &language);   // the interface language from the next start
-    void Pomoc();
-    void Vizitka();
-
-    void ShowReport(void (TFormIzpis::*builder)(const QString &), const QString &fileName);
-
-    THelpViewer *FHelp = nullptr;
+    class TFileHandler *FFile = nullptr;
+    class TEditHandler *FEdit = nullptr;
+    class TCriterionHandler *FCriteria = nullptr;
+    class TSolutionHandler *FSolutions = nullptr;
+    class TAnalysisHandler *FAnalysis = nullptr;
+    class TJudgementHandler *FJudgements = nullptr;
     TFormPopup *FFormPopup = nullptr;
     TFormNewModel *FFormNewModel = nullptr;
     TFormRazmerje *FFormRazmerje = nullptr;
     TFormPopup_kriterij *FFormPopup_kriterij = nullptr;
-    class TFormPredlogi *FFormPredlogi = nullptr;
-    class TFormUdelezenci *FFormUdelezenci = nullptr;
+    class TAdviceDialog *FAdviceDialog = nullptr;
     TAboutBox *FAboutBox = nullptr;
     TFormIzpis *FReport = nullptr;
     QFileDialog *FOpenDialog = nullptr;
     QFileDialog *FSaveDialog = nullptr;
-    QFileDialog *FSurveyDialog = nullptr;
-    QFileDialog *FExportDialog = nullptr;
-    QFileDialog *FPictureDialog = nullptr;
-    class TFormObcutljivost *FSensitivity = nullptr;
     std::unique_ptr<TProjectCommands> FProject;
     class TStatusLineView *FStatusLine = nullptr;
     QActionGroup *FMethods;
     QWidget *FReportButton = nullptr;
     QAction *FParticipantAction = nullptr;
     TModelResults *FResults = nullptr;
-    QPoint FTypedCell;        // the cell whose editor is open, (0, 0) when none
-    QString FTypedSoFar;      // the number its editor held last
     class QScrollArea *FResultsScroll = nullptr;
 };

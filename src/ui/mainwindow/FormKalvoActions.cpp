@@ -5,6 +5,11 @@
 #include "model/ModelDocument.h"
 #include "ui/common/CommandRunner.h"
 #include "ui/common/KalvoApplication.h"
+#include "ui/mainwindow/AnalysisHandler.h"
+#include "ui/mainwindow/CriterionHandler.h"
+#include "ui/mainwindow/EditHandler.h"
+#include "ui/mainwindow/FileHandler.h"
+#include "ui/mainwindow/SolutionHandler.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -27,9 +32,9 @@ QWidget *Gap(int width)
 
 } // namespace
 
-void TFormKalvo::Bind(QAction *action, void (TFormKalvo::*handler)())
+void TFormKalvo::Bind(QAction *action, const std::function<void()> &handler)
 {
-    connect(action, &QAction::triggered, this, [this, handler] { Run([this, handler] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
 }
 
 void TFormKalvo::CreateActions()
@@ -42,46 +47,46 @@ void TFormKalvo::CreateActions()
         QKeySequence shortcut;
         const char *hint;
         const char *icon;
-        void (TFormKalvo::*handler)();
+        std::function<void()> handler;
     } commands[] = {
         {&Novmodel1, "Novmodel1", QT_TRANSLATE_NOOP("TFormKalvo", "&Nov model"), Qt::CTRL | Qt::Key_N, QT_TRANSLATE_NOOP("TFormKalvo", "Nov model"), "new",
-         &TFormKalvo::NovModel},
+         [this] { FFile->NewModel(); }},
         {&Izbiramodela1, "Izbiramodela1", QT_TRANSLATE_NOOP("TFormKalvo", "&Odpri model"), Qt::CTRL | Qt::Key_O, QT_TRANSLATE_NOOP("TFormKalvo", "Odpri model"), "open",
-         &TFormKalvo::OdpriModel},
-        {&Shrani1, "Shrani1", QT_TRANSLATE_NOOP("TFormKalvo", "&Shrani"), Qt::CTRL | Qt::Key_S, QT_TRANSLATE_NOOP("TFormKalvo", "Shrani model"), "save", &TFormKalvo::Shrani},
+         [this] { FFile->Open(); }},
+        {&Shrani1, "Shrani1", QT_TRANSLATE_NOOP("TFormKalvo", "&Shrani"), Qt::CTRL | Qt::Key_S, QT_TRANSLATE_NOOP("TFormKalvo", "Shrani model"), "save", [this] { FFile->Save(); }},
         {&Shranjevanjmodela1, "Shranjevanjmodela1", QT_TRANSLATE_NOOP("TFormKalvo", "&Shrani model kot"), Qt::CTRL | Qt::ALT | Qt::Key_S,
-         QT_TRANSLATE_NOOP("TFormKalvo", "Shrani model kot"), "saveas", &TFormKalvo::ShraniKot},
-        {&Izvozirezultate1, "Izvozirezultate1", QT_TRANSLATE_NOOP("TFormKalvo", "&Izvozi rezultate..."), {}, nullptr, nullptr,
-         &TFormKalvo::IzvoziRezultate},
-        {&Izvozisliko1, "Izvozisliko1", QT_TRANSLATE_NOOP("TFormKalvo", "Izvozi s&liko rezultatov..."), {}, nullptr, nullptr, &TFormKalvo::IzvoziSliko},
-        {&Izhod1, "Izhod1", QT_TRANSLATE_NOOP("TFormKalvo", "I&zhod"), Qt::CTRL | Qt::Key_X, nullptr, nullptr, &TFormKalvo::Izhod},
-        {&Razveljavi1, "Razveljavi1", QT_TRANSLATE_NOOP("TFormKalvo", "&Razveljavi"), Qt::CTRL | Qt::Key_Z, QT_TRANSLATE_NOOP("TFormKalvo", "Razveljavi"), "undo",
-         &TFormKalvo::Razveljavi},
-        {&Uveljavi1, "Uveljavi1", QT_TRANSLATE_NOOP("TFormKalvo", "&Uveljavi"), Qt::CTRL | Qt::Key_Y, QT_TRANSLATE_NOOP("TFormKalvo", "Uveljavi"), "redo", &TFormKalvo::Uveljavi},
-        {&Dodaj1, "Dodaj1", QT_TRANSLATE_NOOP("TFormKalvo", "&Dodaj"), Qt::CTRL | Qt::Key_D, QT_TRANSLATE_NOOP("TFormKalvo", "Dodaj kriterij"), "addcriterion", &TFormKalvo::DodajKriterij},
+         QT_TRANSLATE_NOOP("TFormKalvo", "Shrani model kot"), "saveas", [this] { FFile->SaveAs(); }},
+        {&ExportResultsAction, "ExportResultsAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Izvozi rezultate..."), {}, nullptr, nullptr,
+         [this] { FFile->ExportResults(); }},
+        {&ExportPictureAction, "ExportPictureAction", QT_TRANSLATE_NOOP("TFormKalvo", "Izvozi s&liko rezultatov..."), {}, nullptr, nullptr, [this] { FFile->ExportPicture(); }},
+        {&Izhod1, "Izhod1", QT_TRANSLATE_NOOP("TFormKalvo", "I&zhod"), Qt::CTRL | Qt::Key_X, nullptr, nullptr, [this] { FFile->Exit(); }},
+        {&UndoAction, "UndoAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Razveljavi"), Qt::CTRL | Qt::Key_Z, QT_TRANSLATE_NOOP("TFormKalvo", "Razveljavi"), "undo",
+         [this] { FEdit->Undo(); }},
+        {&RedoAction, "RedoAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Uveljavi"), Qt::CTRL | Qt::Key_Y, QT_TRANSLATE_NOOP("TFormKalvo", "Uveljavi"), "redo", [this] { FEdit->Redo(); }},
+        {&Dodaj1, "Dodaj1", QT_TRANSLATE_NOOP("TFormKalvo", "&Dodaj"), Qt::CTRL | Qt::Key_D, QT_TRANSLATE_NOOP("TFormKalvo", "Dodaj kriterij"), "addcriterion", [this] { FCriteria->Add(); }},
         {&Izloi1, "Izloi1", QT_TRANSLATE_NOOP("TFormKalvo", "&Izloci"), Qt::CTRL | Qt::Key_I, QT_TRANSLATE_NOOP("TFormKalvo", "Izloci kriterij"), "removecriterion",
-         &TFormKalvo::IzlociKriterij},
-        {&Dodaj2, "Dodaj2", QT_TRANSLATE_NOOP("TFormKalvo", "&Dodaj"), Qt::CTRL | Qt::Key_R, QT_TRANSLATE_NOOP("TFormKalvo", "Dodaj rešitev"), "addsolution", &TFormKalvo::DodajResitev},
-        {&Preimenuj1, "Preimenuj1", QT_TRANSLATE_NOOP("TFormKalvo", "&Preimenuj"), {}, nullptr, nullptr, &TFormKalvo::PreimenujResitev},
+         [this] { FCriteria->Remove(); }},
+        {&Dodaj2, "Dodaj2", QT_TRANSLATE_NOOP("TFormKalvo", "&Dodaj"), Qt::CTRL | Qt::Key_R, QT_TRANSLATE_NOOP("TFormKalvo", "Dodaj rešitev"), "addsolution", [this] { FSolutions->Add(); }},
+        {&Preimenuj1, "Preimenuj1", QT_TRANSLATE_NOOP("TFormKalvo", "&Preimenuj"), {}, nullptr, nullptr, [this] { FSolutions->Rename(); }},
         {&Odstrani1, "Odstrani1", QT_TRANSLATE_NOOP("TFormKalvo", "&Odstrani"), Qt::CTRL | Qt::Key_E, QT_TRANSLATE_NOOP("TFormKalvo", "Odstrani rešitev"), "removesolution",
-         &TFormKalvo::OdstraniResitev},
+         [this] { FSolutions->Remove(); }},
         {&Odstranivse1, "Odstranivse1", QT_TRANSLATE_NOOP("TFormKalvo", "Odstrani &vse"), Qt::CTRL | Qt::Key_G, nullptr, nullptr,
-         &TFormKalvo::OdstraniVse},
-        {&Natannametoda1, "Natannametoda1", QT_TRANSLATE_NOOP("TFormKalvo", "Natancna metoda"), {}, nullptr, nullptr, &TFormKalvo::NatancnaMetoda},
+         [this] { FSolutions->RemoveAll(); }},
+        {&Natannametoda1, "Natannametoda1", QT_TRANSLATE_NOOP("TFormKalvo", "Natancna metoda"), {}, nullptr, nullptr, [this] { FAnalysis->ExactMethod(); }},
         {&Priblinametoda1, "Priblinametoda1", QT_TRANSLATE_NOOP("TFormKalvo", "Približna metoda"), {}, nullptr, nullptr,
-         &TFormKalvo::PribliznaMetoda},
-        {&Model1, "Model1", QT_TRANSLATE_NOOP("TFormKalvo", "Model"), {}, nullptr, "report", &TFormKalvo::IzpisModela},
-        {&Izbran1, "Izbran1", QT_TRANSLATE_NOOP("TFormKalvo", "Kriterij"), {}, nullptr, nullptr, &TFormKalvo::IzpisKriterija},
-        {&Izbran2, "Izbran2", QT_TRANSLATE_NOOP("TFormKalvo", "Rešitev"), {}, nullptr, nullptr, &TFormKalvo::IzpisResitev},
-        {&Obcutljivost1, "Obcutljivost1", QT_TRANSLATE_NOOP("TFormKalvo", "&Občutljivost"), {}, nullptr, nullptr, &TFormKalvo::Obcutljivost},
-        {&Predlogi1, "Predlogi1", QT_TRANSLATE_NOOP("TFormKalvo", "&Predlogi za doslednost"), {}, QT_TRANSLATE_NOOP("TFormKalvo", "Predlogi za doslednost"), nullptr,
-         &TFormKalvo::Predlogi},
-        {&Udelezenci1, "Udelezenci1", QT_TRANSLATE_NOOP("TFormKalvo", "&Udeleženci"), {}, nullptr, nullptr, &TFormKalvo::Udelezenci},
-        {&Uvozianketo1, "Uvozianketo1", QT_TRANSLATE_NOOP("TFormKalvo", "Uvozi &anketo..."), {}, nullptr, nullptr, &TFormKalvo::UvoziAnketo},
+         [this] { FAnalysis->ApproximateMethod(); }},
+        {&Model1, "Model1", QT_TRANSLATE_NOOP("TFormKalvo", "Model"), {}, nullptr, "report", [this] { FAnalysis->ModelReport(); }},
+        {&Izbran1, "Izbran1", QT_TRANSLATE_NOOP("TFormKalvo", "Kriterij"), {}, nullptr, nullptr, [this] { FAnalysis->CriterionReport(); }},
+        {&Izbran2, "Izbran2", QT_TRANSLATE_NOOP("TFormKalvo", "Rešitev"), {}, nullptr, nullptr, [this] { FAnalysis->SolutionsReport(); }},
+        {&SensitivityAction, "SensitivityAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Občutljivost"), {}, nullptr, nullptr, [this] { FAnalysis->Sensitivity(); }},
+        {&AdviceAction, "AdviceAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Predlogi za doslednost"), {}, QT_TRANSLATE_NOOP("TFormKalvo", "Predlogi za doslednost"), nullptr,
+         [this] { FAnalysis->Advice(); }},
+        {&ParticipantsAction, "ParticipantsAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Udeleženci"), {}, nullptr, nullptr, [this] { FAnalysis->Participants(); }},
+        {&ImportSurveyAction, "ImportSurveyAction", QT_TRANSLATE_NOOP("TFormKalvo", "Uvozi &anketo..."), {}, nullptr, nullptr, [this] { FAnalysis->ImportSurvey(); }},
         {&HelpContentsItem, "HelpContentsItem", QT_TRANSLATE_NOOP("TFormKalvo", "V&sebina"), Qt::Key_F1, QT_TRANSLATE_NOOP("TFormKalvo", "Pomoc"), "help",
-         &TFormKalvo::Pomoc},
-        {&Debug1, "Debug1", QT_TRANSLATE_NOOP("TFormKalvo", "Debug"), {}, nullptr, nullptr, &TFormKalvo::Debug},
-        {&HelpAboutItem, "HelpAboutItem", QT_TRANSLATE_NOOP("TFormKalvo", "&Vizitka"), {}, nullptr, nullptr, &TFormKalvo::Vizitka},
+         [this] { FAnalysis->Help(); }},
+        {&Debug1, "Debug1", QT_TRANSLATE_NOOP("TFormKalvo", "Debug"), {}, nullptr, nullptr, [this] { FAnalysis->ToggleDebug(); }},
+        {&HelpAboutItem, "HelpAboutItem", QT_TRANSLATE_NOOP("TFormKalvo", "&Vizitka"), {}, nullptr, nullptr, [this] { FAnalysis->About(); }},
     };
     for (const auto &command : commands) {
         auto *action = new QAction(tr(command.caption), this);
@@ -96,9 +101,9 @@ void TFormKalvo::CreateActions()
         Bind(action, command.handler);
     }
     // The desktop's own undo and redo icons where it has them.
-    Razveljavi1->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), Razveljavi1->icon()));
-    Uveljavi1->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), Uveljavi1->icon()));
-    Uveljavi1->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+    UndoAction->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), UndoAction->icon()));
+    RedoAction->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), RedoAction->icon()));
+    RedoAction->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     HelpContentsItem->setStatusTip(tr("Display the help contents screen"));
     HelpAboutItem->setStatusTip(tr("Informacije o programu"));
 
@@ -121,13 +126,13 @@ void TFormKalvo::CreateMenus()
     datoteka->setObjectName(QStringLiteral("Datoteka1"));
     datoteka->addActions({Novmodel1, Izbiramodela1, Shrani1, Shranjevanjmodela1});
     datoteka->addSeparator();
-    datoteka->addActions({Izvozirezultate1, Izvozisliko1});
+    datoteka->addActions({ExportResultsAction, ExportPictureAction});
     datoteka->addSeparator();
     datoteka->addAction(Izhod1);
 
     QMenu *urejanje = menuBar()->addMenu(tr("&Urejanje"));
     urejanje->setObjectName(QStringLiteral("Urejanje1"));
-    urejanje->addActions({Razveljavi1, Uveljavi1});
+    urejanje->addActions({UndoAction, RedoAction});
 
     QMenu *kriterij = menuBar()->addMenu(tr("&Kriterij"));
     kriterij->setObjectName(QStringLiteral("Kriterij1"));
@@ -147,9 +152,9 @@ void TFormKalvo::CreateMenus()
     izpisi->setObjectName(QStringLiteral("Izpisi1"));
     izpisi->addActions({Model1, Izbran1, Izbran2});
     analiza->addSeparator();
-    analiza->addActions({Obcutljivost1, Predlogi1});
+    analiza->addActions({SensitivityAction, AdviceAction});
     analiza->addSeparator();
-    analiza->addActions({Udelezenci1, Uvozianketo1});
+    analiza->addActions({ParticipantsAction, ImportSurveyAction});
 
     QMenu *pomoc = menuBar()->addMenu(tr("&Pomoc"));
     pomoc->setObjectName(QStringLiteral("HelpMenu"));
@@ -165,7 +170,7 @@ void TFormKalvo::CreateMenus()
         item->setChecked(TKalvoApplication::Language() == QLatin1String(code));
         languages->addAction(item);
         const QString language = QString::fromLatin1(code);
-        connect(item, &QAction::triggered, this, [this, language] { Run([&] { IzberiJezik(language); }); });
+        connect(item, &QAction::triggered, this, [this, language] { Run([&] { FAnalysis->ChooseLanguage(language); }); });
     }
     pomoc->addSeparator();
     pomoc->addAction(Debug1);
@@ -203,7 +208,7 @@ void TFormKalvo::CreateToolBar()
     ToolBar1->addWidget(Gap(35));
     ToolBar1->addActions({Shrani1, Shranjevanjmodela1});
     ToolBar1->addWidget(Gap(23));
-    ToolBar1->addActions({Razveljavi1, Uveljavi1});
+    ToolBar1->addActions({UndoAction, RedoAction});
     ToolBar1->addWidget(Gap(23));
     ToolBar1->addActions({Dodaj1, Izloi1});
     ToolBar1->addWidget(Gap(23));
@@ -215,13 +220,13 @@ void TFormKalvo::CreateToolBar()
     ToolBar1->addWidget(Gap(23));
     ToolBar1->addAction(HelpContentsItem);
     ToolBar1->addWidget(Gap(23));
-    Udelezenec = new QComboBox;
-    Udelezenec->setObjectName(QStringLiteral("Udelezenec"));
-    Udelezenec->setToolTip(tr("Čigave sodbe kaže in ureja mreža"));
-    Udelezenec->setMinimumContentsLength(12);
-    FParticipantAction = ToolBar1->addWidget(Udelezenec);
+    ParticipantSelector = new QComboBox;
+    ParticipantSelector->setObjectName(QStringLiteral("ParticipantSelector"));
+    ParticipantSelector->setToolTip(tr("Čigave sodbe kaže in ureja mreža"));
+    ParticipantSelector->setMinimumContentsLength(12);
+    FParticipantAction = ToolBar1->addWidget(ParticipantSelector);
     FParticipantAction->setVisible(false);
-    connect(Udelezenec, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(ParticipantSelector, &QComboBox::currentIndexChanged, this, [this](int index) {
         Run([this, index] {
             Document.SetParticipant(index - 1);
         });

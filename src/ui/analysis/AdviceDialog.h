@@ -12,12 +12,12 @@ class QPushButton;
 // criterion's matrix acceptable, with the item names of each cell, today's CR and
 // the CR after them. "Uporabi" accepts (the window applies them), "Prekliči"
 // changes nothing. Modal, made once and reused.
-class TFormPredlogi : public QDialog
+class TAdviceDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFormPredlogi(QWidget *parent = nullptr);
+    explicit TAdviceDialog(QWidget *parent = nullptr);
 
     // Fills the dialog for an advice on a matrix comparing items; canUndo offers
     // "Razveljavi" for the changes applied last time.
@@ -30,7 +30,7 @@ public:
     QLabel *Weights;   // each item's weight now and after the changes
     QPushButton *Uporabi;
     QPushButton *Preklici;
-    QPushButton *Razveljavi;
+    QPushButton *UndoButton;
 };
 
 // The grid cells (column, row) an advice changes, each with its mirror, to be

@@ -14,19 +14,19 @@ class TModelDocument;
 // with their weight; "Dodaj" adds one from the name and weight fields,
 // "Spremeni" gives the selected one that name and weight, "Odstrani" removes it.
 // Each is one undoable edit of the document; the dialog holds no state of its own.
-class TFormUdelezenci : public QDialog
+class TParticipantsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TFormUdelezenci(TModelDocument &document, QWidget *parent = nullptr);
+    TParticipantsDialog(TModelDocument &document, QWidget *parent = nullptr);
 
     // Shows the document's participants again.
     void Refresh();
 
     QListWidget *List;
     QLineEdit *Ime;
-    QDoubleSpinBox *Utez;
+    QDoubleSpinBox *WeightSlider;
     QPushButton *Dodaj, *Spremeni, *Odstrani, *Zapri;
 
 private:

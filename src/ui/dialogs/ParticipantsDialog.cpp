@@ -1,4 +1,4 @@
-#include "ui/dialogs/FormUdelezenci.h"
+#include "ui/dialogs/ParticipantsDialog.h"
 
 #include "model/ModelDocument.h"
 #include "ui/common/CommandRunner.h"
@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFormUdelezenci::TFormUdelezenci(TModelDocument &document, QWidget *parent)
+TParticipantsDialog::TParticipantsDialog(TModelDocument &document, QWidget *parent)
     : QDialog(parent), Document(document)
 {
-    setObjectName(QStringLiteral("FormUdelezenci"));
+    setObjectName(QStringLiteral("ParticipantsDialog"));
     setWindowTitle(tr("Udeleženci"));
     auto *layout = new QVBoxLayout(this);
     List = new QListWidget(this);
@@ -23,13 +23,13 @@ TFormUdelezenci::TFormUdelezenci(TModelDocument &document, QWidget *parent)
     auto *fields = new QFormLayout;
     Ime = new QLineEdit(this);
     Ime->setObjectName(QStringLiteral("Ime"));
-    Utez = new QDoubleSpinBox(this);
-    Utez->setObjectName(QStringLiteral("Utez"));
-    Utez->setRange(0.0, 1000.0);
-    Utez->setDecimals(2);
-    Utez->setValue(1.0);
+    WeightSlider = new QDoubleSpinBox(this);
+    WeightSlider->setObjectName(QStringLiteral("WeightSlider"));
+    WeightSlider->setRange(0.0, 1000.0);
+    WeightSlider->setDecimals(2);
+    WeightSlider->setValue(1.0);
     fields->addRow(tr("Ime:"), Ime);
-    fields->addRow(tr("Utež:"), Utez);
+    fields->addRow(tr("Utež:"), WeightSlider);
     layout->addLayout(fields);
     auto *buttons = new QHBoxLayout;
     Dodaj = new QPushButton(tr("Dodaj"), this);
@@ -47,15 +47,15 @@ TFormUdelezenci::TFormUdelezenci(TModelDocument &document, QWidget *parent)
         if (row < 0 || size_t(row) >= people.size())
             return;
         Ime->setText(people[size_t(row)].Name);
-        Utez->setValue(people[size_t(row)].Weight);
+        WeightSlider->setValue(people[size_t(row)].Weight);
     });
     connect(Dodaj, &QPushButton::clicked, this, [this] {
         // The one just added is the one the fields then show.
-        Act([this] { Document.AddParticipant(Ime->text().trimmed(), Utez->value()); }, -1);
+        Act([this] { Document.AddParticipant(Ime->text().trimmed(), WeightSlider->value()); }, -1);
     });
     connect(Spremeni, &QPushButton::clicked, this, [this] {
         const int row = List->currentRow();
-        Act([this, row] { Document.EditParticipant(row, Ime->text().trimmed(), Utez->value()); }, row);
+        Act([this, row] { Document.EditParticipant(row, Ime->text().trimmed(), WeightSlider->value()); }, row);
     });
     connect(Odstrani, &QPushButton::clicked, this, [this] {
         const int row = List->currentRow();
@@ -64,7 +64,7 @@ TFormUdelezenci::TFormUdelezenci(TModelDocument &document, QWidget *parent)
     connect(Zapri, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TFormUdelezenci::Act(const std::function<void()> &edit, int rowAfter)
+void TParticipantsDialog::Act(const std::function<void()> &edit, int rowAfter)
 {
     // A participant needs a name: an empty one is refused where it is typed.
     if (sender() != Odstrani && Ime->text().trimmed().isEmpty()) {
@@ -76,7 +76,7 @@ void TFormUdelezenci::Act(const std::function<void()> &edit, int rowAfter)
     List->setCurrentRow(std::min(rowAfter < 0 ? List->count() - 1 : rowAfter, List->count() - 1));
 }
 
-void TFormUdelezenci::Refresh()
+void TParticipantsDialog::Refresh()
 {
     List->clear();
     for (const TParticipant &participant : Document.Model().Participants)

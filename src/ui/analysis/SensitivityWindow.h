@@ -21,12 +21,12 @@ class TModel;
 // slider chooses (today's weight at first) with the scores and the ranking there.
 // The model is never changed: the slider only reads the lines. Not modal, one at
 // a time; the main window asks it to follow the model after every refresh.
-class TFormObcutljivost : public QMainWindow
+class TSensitivityWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFormObcutljivost(const TModel &model, QWidget *parent = nullptr);
+    explicit TSensitivityWindow(const TModel &model, QWidget *parent = nullptr);
 
     // Recomputes for the selected criterion (or the first) and draws again.
     void Refresh();
@@ -37,12 +37,12 @@ public:
 
     QLabel *Heading;             // the most critical sub-criterion, or a plain sentence
     QLabel *Interval;            // the weights that keep the top solution, and who overtakes
-    QComboBox *Podkriterij;      // the sub-criterion whose weight moves
+    QComboBox *SubcriterionChoice;      // the sub-criterion whose weight moves
     QChartView *Chart;
-    QSlider *Utez;               // the weight, 0..1000 thousandths
+    QSlider *WeightSlider;               // the weight, 0..1000 thousandths
     QLabel *Ranking;             // the followed solutions' scores and ranks at the slider's weight
-    QPushButton *Ponastavi;      // back to today's weight
-    QPushButton *ShraniSliko;    // the chart as PNG or SVG
+    QPushButton *ResetButton;      // back to today's weight
+    QPushButton *SavePictureButton;    // the chart as PNG or SVG
     QFileDialog *SaveDialog;
 
 private:

@@ -1,4 +1,4 @@
-#include "ui/analysis/FormObcutljivost.h"
+#include "ui/analysis/SensitivityWindow.h"
 
 #include "analysis/Ranking.h"
 
@@ -36,10 +36,10 @@
 #include <algorithm>
 #include <numeric>
 
-TFormObcutljivost::TFormObcutljivost(const TModel &model, QWidget *parent)
+TSensitivityWindow::TSensitivityWindow(const TModel &model, QWidget *parent)
     : QMainWindow(parent), Model(model)
 {
-    setObjectName(QStringLiteral("FormObcutljivost"));
+    setObjectName(QStringLiteral("SensitivityWindow"));
     setWindowTitle(tr("Občutljivost"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlag(Qt::Window);
@@ -58,13 +58,13 @@ TFormObcutljivost::TFormObcutljivost(const TModel &model, QWidget *parent)
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(tr("Podkriterij:"), page));
-    Podkriterij = new QComboBox(page);
-    Podkriterij->setObjectName(QStringLiteral("Podkriterij"));
-    top->addWidget(Podkriterij, 1);
-    ShraniSliko = new QPushButton(tr("Shrani sliko"), page);
-    ShraniSliko->setObjectName(QStringLiteral("ShraniSliko"));
-    top->addWidget(ShraniSliko);
+    top->addWidget(new QLabel(tr("SubcriterionChoice:"), page));
+    SubcriterionChoice = new QComboBox(page);
+    SubcriterionChoice->setObjectName(QStringLiteral("SubcriterionChoice"));
+    top->addWidget(SubcriterionChoice, 1);
+    SavePictureButton = new QPushButton(tr("Shrani sliko"), page);
+    SavePictureButton->setObjectName(QStringLiteral("SavePictureButton"));
+    top->addWidget(SavePictureButton);
     pageLayout->addLayout(top);
     Interval = new QLabel(page);
     Interval->setObjectName(QStringLiteral("Interval"));
@@ -80,13 +80,13 @@ TFormObcutljivost::TFormObcutljivost(const TModel &model, QWidget *parent)
     pageLayout->addWidget(Chart, 1);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(new QLabel(tr("Utež:"), page));
-    Utez = new QSlider(Qt::Horizontal, page);
-    Utez->setObjectName(QStringLiteral("Utez"));
-    Utez->setRange(0, 1000);
-    bottom->addWidget(Utez, 1);
-    Ponastavi = new QPushButton(tr("Današnja utež"), page);
-    Ponastavi->setObjectName(QStringLiteral("Ponastavi"));
-    bottom->addWidget(Ponastavi);
+    WeightSlider = new QSlider(Qt::Horizontal, page);
+    WeightSlider->setObjectName(QStringLiteral("WeightSlider"));
+    WeightSlider->setRange(0, 1000);
+    bottom->addWidget(WeightSlider, 1);
+    ResetButton = new QPushButton(tr("Današnja utež"), page);
+    ResetButton->setObjectName(QStringLiteral("ResetButton"));
+    bottom->addWidget(ResetButton);
     pageLayout->addLayout(bottom);
     Ranking = new QLabel(page);
     Ranking->setObjectName(QStringLiteral("Ranking"));
@@ -105,27 +105,27 @@ TFormObcutljivost::TFormObcutljivost(const TModel &model, QWidget *parent)
 
     SaveDialog = MakePictureDialog(this, QStringLiteral("SaveDialog"));
 
-    connect(Podkriterij, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(SubcriterionChoice, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!FFilling)
             ShowCriterion(index);
     });
     // A user's move leaves today's exact weight for the slider's thousandths.
-    connect(Utez, &QSlider::actionTriggered, this, [this] { FAtToday = false; });
-    connect(Utez, &QSlider::valueChanged, this, &TFormObcutljivost::ShowWeight);
-    connect(Ponastavi, &QPushButton::clicked, this, [this] {
-        const int index = Podkriterij->currentIndex();
+    connect(WeightSlider, &QSlider::actionTriggered, this, [this] { FAtToday = false; });
+    connect(WeightSlider, &QSlider::valueChanged, this, &TSensitivityWindow::ShowWeight);
+    connect(ResetButton, &QPushButton::clicked, this, [this] {
+        const int index = SubcriterionChoice->currentIndex();
         if (index >= 0 && size_t(index) < FResult.Criteria.size())
             ShowToday(FResult.Criteria[size_t(index)]);
     });
-    connect(ShraniSliko, &QPushButton::clicked, this, &TFormObcutljivost::SaveImage);
+    connect(SavePictureButton, &QPushButton::clicked, this, &TSensitivityWindow::SaveImage);
 }
 
-QString TFormObcutljivost::Name(int solution) const
+QString TSensitivityWindow::Name(int solution) const
 {
     return size_t(solution) < Model.Solutions.size() ? Model.Solutions[size_t(solution)].Name : QString();
 }
 
-bool TFormObcutljivost::NothingToRank() const
+bool TSensitivityWindow::NothingToRank() const
 {
     if (FResult.Scores.empty())
         return true;
@@ -133,7 +133,7 @@ bool TFormObcutljivost::NothingToRank() const
     return std::all_of(ranks.begin(), ranks.end(), [](int rank) { return rank == 1; });
 }
 
-void TFormObcutljivost::ShowFront()
+void TSensitivityWindow::ShowFront()
 {
     Refresh();
     show();
@@ -141,25 +141,25 @@ void TFormObcutljivost::ShowFront()
     activateWindow();
 }
 
-double TFormObcutljivost::SliderWeight() const
+double TSensitivityWindow::SliderWeight() const
 {
-    const int index = Podkriterij->currentIndex();
+    const int index = SubcriterionChoice->currentIndex();
     if (FAtToday && index >= 0 && size_t(index) < FResult.Criteria.size())
         return FResult.Criteria[size_t(index)].Weight;
-    return Utez->value() / 1000.0;
+    return WeightSlider->value() / 1000.0;
 }
 
-void TFormObcutljivost::ShowToday(const TCriterionSensitivity &criterion)
+void TSensitivityWindow::ShowToday(const TCriterionSensitivity &criterion)
 {
     FAtToday = true;
     const int today = int(std::lround(criterion.Weight * 1000));
-    if (Utez->value() != today)
-        Utez->setValue(today);
+    if (WeightSlider->value() != today)
+        WeightSlider->setValue(today);
     else
         ShowWeight();
 }
 
-void TFormObcutljivost::Refresh()
+void TSensitivityWindow::Refresh()
 {
     TCriterionNode *node = Model.Tree.Selected() ? Model.Tree.Selected() : Model.Tree.FirstNode();
     FResult = TSensitivity();
@@ -180,11 +180,11 @@ void TFormObcutljivost::Refresh()
         return;
     }
     FPages->setCurrentIndex(0);
-    const QString previous = Podkriterij->currentText();
+    const QString previous = SubcriterionChoice->currentText();
     FFilling = true;
-    Podkriterij->clear();
+    SubcriterionChoice->clear();
     for (const TCriterionSensitivity &c : FResult.Criteria)
-        Podkriterij->addItem(c.Node->Name);
+        SubcriterionChoice->addItem(c.Node->Name);
     FFilling = false;
     if (FResult.Scores.empty()) {
         Heading->setText(tr("%1: ni rešitev, zato ni česa razvrstiti.").arg(node->Name));
@@ -200,11 +200,11 @@ void TFormObcutljivost::Refresh()
         Heading->setText(tr("%1: nobena sprememba ene uteži ne spremeni najboljše rešitve.").arg(node->Name));
     }
     // The same sub-criterion as before while it is there; the most critical one first.
-    int index = Podkriterij->findText(previous);
+    int index = SubcriterionChoice->findText(previous);
     if (index < 0)
         index = std::max(FResult.Critical, 0);
     FFilling = true;
-    Podkriterij->setCurrentIndex(index);
+    SubcriterionChoice->setCurrentIndex(index);
     FFilling = false;
     ShowCriterion(index);
 }
@@ -230,7 +230,7 @@ QString ChartText(const QString &text)
 
 } // namespace
 
-void TFormObcutljivost::ShowCriterion(int index)
+void TSensitivityWindow::ShowCriterion(int index)
 {
     QChart *chart = Chart->chart();
     chart->removeAllSeries();
@@ -354,9 +354,9 @@ void TFormObcutljivost::ShowCriterion(int index)
     ShowToday(c);
 }
 
-void TFormObcutljivost::ShowWeight()
+void TSensitivityWindow::ShowWeight()
 {
-    const int index = Podkriterij->currentIndex();
+    const int index = SubcriterionChoice->currentIndex();
     if (!FMarker || index < 0 || size_t(index) >= FResult.Criteria.size())
         return;
     const TCriterionSensitivity &c = FResult.Criteria[size_t(index)];
@@ -383,7 +383,7 @@ void TFormObcutljivost::ShowWeight()
     Ranking->setText(text);
 }
 
-void TFormObcutljivost::SaveImage()
+void TSensitivityWindow::SaveImage()
 {
     bool svg = false;
     const QString file = ChoosePictureFile(*SaveDialog, &svg);

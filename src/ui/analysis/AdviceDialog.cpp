@@ -1,4 +1,4 @@
-#include "ui/analysis/FormPredlogi.h"
+#include "ui/analysis/AdviceDialog.h"
 
 #include "matrix/Conversions.h"
 #include "ui/common/Fonts.h"
@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFormPredlogi::TFormPredlogi(QWidget *parent)
+TAdviceDialog::TAdviceDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FormPredlogi"));
+    setObjectName(QStringLiteral("AdviceDialog"));
     setWindowTitle(tr("Predlogi za doslednost"));
     auto *layout = new QVBoxLayout(this);
     Summary = new QLabel(this);
@@ -33,9 +33,9 @@ TFormPredlogi::TFormPredlogi(QWidget *parent)
     Uporabi->setObjectName(QStringLiteral("Uporabi"));
     Preklici = buttons->addButton(tr("Prekliči"), QDialogButtonBox::RejectRole);
     Preklici->setObjectName(QStringLiteral("Preklici"));
-    Razveljavi = buttons->addButton(tr("Razveljavi zadnje predloge"), QDialogButtonBox::ResetRole);
-    Razveljavi->setObjectName(QStringLiteral("Razveljavi"));
-    connect(Razveljavi, &QPushButton::clicked, this, [this] { done(UndoResult); });
+    UndoButton = buttons->addButton(tr("Razveljavi zadnje predloge"), QDialogButtonBox::ResetRole);
+    UndoButton->setObjectName(QStringLiteral("UndoButton"));
+    connect(UndoButton, &QPushButton::clicked, this, [this] { done(UndoResult); });
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -52,9 +52,9 @@ std::vector<std::pair<int, int>> AdviceCells(const TConsistencyAdvice &advice)
     return cells;
 }
 
-void TFormPredlogi::Show(const TConsistencyAdvice &advice, const QStringList &items, bool canUndo)
+void TAdviceDialog::Show(const TConsistencyAdvice &advice, const QStringList &items, bool canUndo)
 {
-    Razveljavi->setVisible(canUndo);
+    UndoButton->setVisible(canUndo);
     Changes->clear();
     for (const TJudgementChange &c : advice.Changes)
         Changes->addItem(QStringLiteral("%1 : %2  %3 → %4").arg(items.value(c.Row - 1), items.value(c.Col - 1), c.From, c.To));
