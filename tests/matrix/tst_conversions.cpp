@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-class TestUnitTools : public QObject
+class TestConversions : public QObject
 {
     Q_OBJECT
 
@@ -24,7 +24,7 @@ private slots:
     void formatFloat4();
 };
 
-void TestUnitTools::parseRatio_data()
+void TestConversions::parseRatio_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("numerator");
@@ -42,7 +42,7 @@ void TestUnitTools::parseRatio_data()
     QTest::newRow("largest 32-bit term") << "2147483647:1" << 2147483647 << 1;
 }
 
-void TestUnitTools::parseRatio()
+void TestConversions::parseRatio()
 {
     QFETCH(QString, text);
     QFETCH(int, numerator);
@@ -52,7 +52,7 @@ void TestUnitTools::parseRatio()
     QCOMPARE(r.Denominator, denominator);
 }
 
-void TestUnitTools::parseRatioFailures_data()
+void TestConversions::parseRatioFailures_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
@@ -66,14 +66,14 @@ void TestUnitTools::parseRatioFailures_data()
     QTest::newRow("second term beyond 32 bits") << "1:2147483648" << "'2147483648' is not a valid integer value";
 }
 
-void TestUnitTools::parseRatioFailures()
+void TestConversions::parseRatioFailures()
 {
     QFETCH(QString, text);
     QFETCH(QString, message);
     QCOMPARE(ErrorOf([&] { ParseRatio(text); }), message);
 }
 
-void TestUnitTools::ratioToFloat_data()
+void TestConversions::ratioToFloat_data()
 {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("text");
@@ -100,7 +100,7 @@ void TestUnitTools::ratioToFloat_data()
                                    << "'1.250,5' is not a valid floating point value";
 }
 
-void TestUnitTools::ratioToFloat()
+void TestConversions::ratioToFloat()
 {
     QFETCH(QString, separator);
     QFETCH(QString, text);
@@ -113,7 +113,7 @@ void TestUnitTools::ratioToFloat()
         QCOMPARE(result, value);
 }
 
-void TestUnitTools::strToFloat_data()
+void TestConversions::strToFloat_data()
 {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("text");
@@ -148,7 +148,7 @@ void TestUnitTools::strToFloat_data()
     QTest::newRow("too small for a double reads as zero") << "." << "0.001e-999" << true << 0.0;
 }
 
-void TestUnitTools::strToFloat()
+void TestConversions::strToFloat()
 {
     QFETCH(QString, separator);
     QFETCH(QString, text);
@@ -164,7 +164,7 @@ void TestUnitTools::strToFloat()
                              : QStringLiteral("'%1' is not a valid floating point value").arg(text));
 }
 
-void TestUnitTools::strToInt_data()
+void TestConversions::strToInt_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
@@ -180,7 +180,7 @@ void TestUnitTools::strToInt_data()
     QTest::newRow("ratio text") << "1:3" << false << 0;
 }
 
-void TestUnitTools::strToInt()
+void TestConversions::strToInt()
 {
     QFETCH(QString, text);
     QFETCH(bool, accepted);
@@ -191,7 +191,7 @@ void TestUnitTools::strToInt()
     QCOMPARE(result, value);
 }
 
-void TestUnitTools::formatFloat4_data()
+void TestConversions::formatFloat4_data()
 {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<double>("value");
@@ -215,7 +215,7 @@ void TestUnitTools::formatFloat4_data()
     QTest::newRow("negative infinite") << "," << -std::numeric_limits<double>::infinity() << "-INF";
 }
 
-void TestUnitTools::formatFloat4()
+void TestConversions::formatFloat4()
 {
     QFETCH(QString, separator);
     QFETCH(double, value);
@@ -224,5 +224,5 @@ void TestUnitTools::formatFloat4()
     QCOMPARE(FormatFloat4(value), text);
 }
 
-KALVO_TEST_GUILESS_MAIN(TestUnitTools)
-#include "tst_unittools.moc"
+KALVO_TEST_GUILESS_MAIN(TestConversions)
+#include "tst_conversions.moc"

@@ -1,5 +1,8 @@
 #include "TestMain.h"
 #include "report/Reports.h"
+#include "report/ResultsTables.h"
+#include "storage/ModelFiles.h"
+#include "LocaleScope.h"
 #include "ModelFixtures.h"
 #include "analysis/Synthesis.h"
 #include "TestSupport.h"
@@ -39,7 +42,7 @@ QStringList SplitCrLf(const QByteArray &bytes)
 
 } // namespace
 
-class TestIzpis : public QObject
+class TestReports : public QObject
 {
     Q_OBJECT
 
@@ -58,9 +61,11 @@ private slots:
     void barCells();
     void windows1250AndEscapedNames();
     void writesTheFile();
+    void resultsTables_data();
+    void resultsTables();
 };
 
-void TestIzpis::emptyModelReportIsElevenLines()
+void TestReports::emptyModelReportIsElevenLines()
 {
     TModel model;
     QCOMPARE(SplitCrLf(ModelReport(model)),
@@ -71,7 +76,7 @@ void TestIzpis::emptyModelReportIsElevenLines()
     QVERIFY(ModelReport(model).endsWith("</HTML>\r\n"));
 }
 
-void TestIzpis::lineCounts_data()
+void TestReports::lineCounts_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("kind");
@@ -84,7 +89,7 @@ void TestIzpis::lineCounts_data()
     }
 }
 
-void TestIzpis::lineCounts()
+void TestReports::lineCounts()
 {
     QFETCH(int, n);
     QFETCH(int, kind);
@@ -99,7 +104,7 @@ void TestIzpis::lineCounts()
     QVERIFY(CriterionReport(model).endsWith("</BODY>\r\n</HTML>\r\n"));
 }
 
-void TestIzpis::modelReportOfALeafRootLabelsSolutions()
+void TestReports::modelReportOfALeafRootLabelsSolutions()
 {
     TModel model;
     Build(model, 2, false);
@@ -110,7 +115,7 @@ void TestIzpis::modelReportOfALeafRootLabelsSolutions()
                                            "<TD><center>3:1</center></TD>", "</TR>"}));
 }
 
-void TestIzpis::criterionReportHeadings()
+void TestReports::criterionReportHeadings()
 {
     // A relative leaf: plain column headings, bold row labels.
     TModel leaf;
@@ -128,7 +133,7 @@ void TestIzpis::criterionReportHeadings()
     QCOMPARE(lines.at(5), QStringLiteral("<TD><B><center>K1</center></B></TD>"));
 }
 
-void TestIzpis::debugTablesInOrder()
+void TestReports::debugTablesInOrder()
 {
     TLocaleScope locale(QStringLiteral(","));
     TModel model;
@@ -173,7 +178,7 @@ QList<QStringList> DebugRows(const QStringList &lines, const QString &heading)
     return rows;
 }
 
-void TestIzpis::debugTableCellsAtTheirPositions()
+void TestReports::debugTableCellsAtTheirPositions()
 {
     TLocaleScope locale(QStringLiteral(","));
     TModel model;
@@ -197,7 +202,7 @@ void TestIzpis::debugTableCellsAtTheirPositions()
         }
 }
 
-void TestIzpis::noSelectionFallsBackToTheModelReport()
+void TestReports::noSelectionFallsBackToTheModelReport()
 {
     TModel model;
     Build(model, 2, true);
@@ -205,7 +210,7 @@ void TestIzpis::noSelectionFallsBackToTheModelReport()
     QCOMPARE(CriterionReport(model), ModelReport(model));
 }
 
-void TestIzpis::absoluteReport()
+void TestReports::absoluteReport()
 {
     TModel model;
     model.SetDebugMode(true);
@@ -220,7 +225,7 @@ void TestIzpis::absoluteReport()
                           "</TABLE>", "</BODY>", "</HTML>"}));
 }
 
-void TestIzpis::solutionsReport()
+void TestReports::solutionsReport()
 {
     TLocaleScope locale(QStringLiteral(","));
     TModel model;
@@ -237,7 +242,7 @@ void TestIzpis::solutionsReport()
     QVERIFY(report.endsWith("</BODY></HTML>"));
 }
 
-void TestIzpis::barCells_data()
+void TestReports::barCells_data()
 {
     QTest::addColumn<double>("score");
     QTest::addColumn<int>("cells");
@@ -251,13 +256,13 @@ void TestIzpis::barCells_data()
     QTest::newRow("huge ends") << 1e300 << 10000;
 }
 
-void TestIzpis::barCells()
+void TestReports::barCells()
 {
     QFETCH(double, score);
     QTEST(BarCellCount(score), "cells");
 }
 
-void TestIzpis::windows1250AndEscapedNames()
+void TestReports::windows1250AndEscapedNames()
 {
     TModel model;
     Build(model, 1, true);
@@ -284,7 +289,7 @@ void TestIzpis::windows1250AndEscapedNames()
     QVERIFY(ModelReport(model).contains("<TD><center>?mega</center></TD>"));
 }
 
-void TestIzpis::writesTheFile()
+void TestReports::writesTheFile()
 {
     QTemporaryDir dir;
     TModel model;
@@ -298,5 +303,52 @@ void TestIzpis::writesTheFile()
     QVERIFY2(error.contains(QStringLiteral("Resitve.htm")), qPrintable(error));
 }
 
-KALVO_TEST_GUILESS_MAIN(TestIzpis)
-#include "tst_izpis.moc"
+KALVO_TEST_GUILESS_MAIN(TestReports)
+// The car example's results as tables and CSV, in process: the columns, a rank
+// per solution by competition ranking, the sheet per ratio matrix, and the CSV's
+// separator following the locale.
+void TestReports::resultsTables_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<bool>("matrices");
+    QTest::newRow("comma, no matrices") << "," << false;
+    QTest::newRow("point, matrices") << "." << true;
+}
+
+void TestReports::resultsTables()
+{
+    QFETCH(QString, separator);
+    QFETCH(bool, matrices);
+    TLocaleScope locale(separator);
+    TModel model;
+    LoadProject(model, QStringLiteral(KALVO_EXAMPLES_DIR "/Avto"));
+    AnalyzeAll(model);
+    const std::vector<TResultsTable> tables = ResultsTables(model, matrices);
+    QStringList names;
+    for (const TResultsTable &table : tables) {
+        names << table.Name;
+        for (const auto &row : table.Rows)
+            QCOMPARE(row.size(), table.Rows.front().size());   // every row as wide as the header
+    }
+    QCOMPARE(names.mid(0, 3), (QStringList{"Rezultati", "Uteži", "Model"}));
+    QCOMPARE(names.size() > 3, matrices);
+    const TResultsTable &results = tables.front();
+    QCOMPARE(results.Rows.front().at(2).toString(), QStringLiteral("Mesto"));
+    QCOMPARE(int(results.Rows.size()), model.SolutionCount() + 1);
+    double sum = 0;
+    for (size_t k = 1; k < results.Rows.size(); ++k) {
+        sum += results.Rows[k].at(1).toDouble();
+        int better = 0;
+        for (size_t j = 1; j < results.Rows.size(); ++j)
+            better += results.Rows[j].at(1).toDouble() > results.Rows[k].at(1).toDouble() + 1e-12 ? 1 : 0;
+        QCOMPARE(results.Rows[k].at(2).toInt(), better + 1);
+    }
+    QVERIFY(qAbs(sum - 1.0) < 1e-9);
+    const QByteArray csv = ResultsCsv(tables);
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+    const QString first = QString::fromUtf8(csv.mid(3, csv.indexOf("\r\n") - 3));
+    QVERIFY2(first.startsWith(separator == QLatin1String(",") ? QStringLiteral("Rešitev;") : QStringLiteral("Rešitev,")),
+             qPrintable(first));
+}
+
+#include "tst_reports.moc"

@@ -59,7 +59,7 @@ std::vector<double> PrincipalEigenvector(const TMatrix &m)
 
 } // namespace
 
-class TestMatrika : public QObject
+class TestMatrix : public QObject
 {
     Q_OBJECT
 
@@ -90,7 +90,7 @@ private slots:
 };
 
 
-void TestMatrika::setOrderGrowsAndShrinksAtTheEnd()
+void TestMatrix::setOrderGrowsAndShrinksAtTheEnd()
 {
     TMatrix m = Relative(2, {QStringLiteral("3:1")});
     m.AbsoluteValues = {QStringLiteral("5"), QStringLiteral("")};
@@ -116,7 +116,7 @@ void TestMatrika::setOrderGrowsAndShrinksAtTheEnd()
     QCOMPARE(m.AbsoluteValues.size(), size_t(2));
 }
 
-void TestMatrika::setOrderRoundTripKeepsTexts()
+void TestMatrix::setOrderRoundTripKeepsTexts()
 {
     TMatrix m = Relative(4, {"3:1", "1:5", "7:1", "2:1", "1:9", "4:1"});
     const auto ratios = m.Ratios;
@@ -125,7 +125,7 @@ void TestMatrika::setOrderRoundTripKeepsTexts()
     QCOMPARE(m.Ratios, ratios);
 }
 
-void TestMatrika::absoluteKinds_data()
+void TestMatrix::absoluteKinds_data()
 {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("kind");
@@ -141,7 +141,7 @@ void TestMatrika::absoluteKinds_data()
                                    << QStringList{"0.750000", "0.250000"};
 }
 
-void TestMatrika::absoluteKinds()
+void TestMatrix::absoluteKinds()
 {
     QFETCH(QString, separator);
     QFETCH(int, kind);
@@ -160,7 +160,7 @@ void TestMatrika::absoluteKinds()
     QCOMPARE(m.MaxDCol, 3);
 }
 
-void TestMatrika::workedExamples_data()
+void TestMatrix::workedExamples_data()
 {
     QTest::addColumn<bool>("exact");
     QTest::addColumn<QStringList>("upper");
@@ -178,7 +178,7 @@ void TestMatrika::workedExamples_data()
         << QStringList{"0.6571", "0.1466", "0.1963"} << "3.1632" << "0.0816" << "0.1407" << "3.3471" << 3 << 1;
 }
 
-void TestMatrika::workedExamples()
+void TestMatrix::workedExamples()
 {
     QFETCH(bool, exact);
     QFETCH(QStringList, upper);
@@ -198,7 +198,7 @@ void TestMatrika::workedExamples()
     QTEST(int(m.MaxDCol), "maxdCol");
 }
 
-void TestMatrika::poweredMatrixEntries()
+void TestMatrix::poweredMatrixEntries()
 {
     TMatrix m = Relative(3, {"3:1", "5:1", "1:2"});
     m.ComputeExact();
@@ -215,14 +215,14 @@ void TestMatrika::poweredMatrixEntries()
     QCOMPARE(m.PoweredMatrix, powered);
 }
 
-void TestMatrika::orderOneAndTwo_data()
+void TestMatrix::orderOneAndTwo_data()
 {
     QTest::addColumn<bool>("exact");
     QTest::newRow("approximate") << false;
     QTest::newRow("exact") << true;
 }
 
-void TestMatrika::orderOneAndTwo()
+void TestMatrix::orderOneAndTwo()
 {
     QFETCH(bool, exact);
     const bool exactMethod = exact;
@@ -248,12 +248,12 @@ void TestMatrika::orderOneAndTwo()
     QVERIFY(std::fabs(two.CR) < 1e-12);
 }
 
-void TestMatrika::orderAboveTenWarnsAndLeavesCrZero_data()
+void TestMatrix::orderAboveTenWarnsAndLeavesCrZero_data()
 {
     orderOneAndTwo_data();
 }
 
-void TestMatrika::orderAboveTenWarnsAndLeavesCrZero()
+void TestMatrix::orderAboveTenWarnsAndLeavesCrZero()
 {
     QFETCH(bool, exact);
     const bool exactMethod = exact;
@@ -275,7 +275,7 @@ void TestMatrika::orderAboveTenWarnsAndLeavesCrZero()
     QCOMPARE(recorder.Messages.size(), 1);
 }
 
-void TestMatrika::randomIndexByOrder_data()
+void TestMatrix::randomIndexByOrder_data()
 {
     QTest::addColumn<int>("order");
     QTest::addColumn<double>("index");
@@ -284,7 +284,7 @@ void TestMatrika::randomIndexByOrder_data()
         QTest::newRow(QByteArray::number(n)) << n << published[n - 3];
 }
 
-void TestMatrika::randomIndexByOrder()
+void TestMatrix::randomIndexByOrder()
 {
     QFETCH(int, order);
     QFETCH(double, index);
@@ -302,7 +302,7 @@ void TestMatrika::randomIndexByOrder()
     }
 }
 
-void TestMatrika::failures_data()
+void TestMatrix::failures_data()
 {
     QTest::addColumn<bool>("exact");
     QTest::addColumn<int>("kind");
@@ -339,7 +339,7 @@ void TestMatrika::failures_data()
                                                  << "'2.5' is not a valid floating point value\nvrednost 1";
 }
 
-void TestMatrika::failures()
+void TestMatrix::failures()
 {
     QFETCH(bool, exact);
     QFETCH(int, kind);
@@ -355,7 +355,7 @@ void TestMatrika::failures()
     QCOMPARE(ErrorOf([&] { m.Compute(exactMethod); }), message);
 }
 
-void TestMatrika::failureKeepsLaterFields()
+void TestMatrix::failureKeepsLaterFields()
 {
     // A zero numerator passes the vector and lambda steps and fails in the deviation
     // search: CI and CR are new, MaxD has been reset, the cell is still the old one.
@@ -381,7 +381,7 @@ void TestMatrika::failureKeepsLaterFields()
     QCOMPARE(a.Vector, (std::vector<double>{4.0, 0.2, 0.3}));
 }
 
-void TestMatrika::unknownKindComputesNothing()
+void TestMatrix::unknownKindComputesNothing()
 {
     TMatrix m(2, TCriterionKind(7));
     m.Vector = {0.4, 0.6};
@@ -391,7 +391,7 @@ void TestMatrika::unknownKindComputesNothing()
     QCOMPARE(m.Lambda, 3.0);
 }
 
-void TestMatrika::orderZeroDoesNothing()
+void TestMatrix::orderZeroDoesNothing()
 {
     for (TCriterionKind kind : {ckRelative, ckLessIsBetter, ckMoreIsBetter})
         for (bool exact : {false, true}) {
@@ -404,7 +404,7 @@ void TestMatrika::orderZeroDoesNothing()
         }
 }
 
-void TestMatrika::consistentMatricesGiveTheirWeights()
+void TestMatrix::consistentMatricesGiveTheirWeights()
 {
     QRandomGenerator random(20261207);
     for (int trial = 0; trial < 200; ++trial) {
@@ -432,7 +432,7 @@ void TestMatrika::consistentMatricesGiveTheirWeights()
     }
 }
 
-void TestMatrika::exactMatchesPrincipalEigenvector()
+void TestMatrix::exactMatchesPrincipalEigenvector()
 {
     // Judgements as people give them: the scale value nearest to the true ratio,
     // often one step off. (Three squarings do not settle arbitrary random tables.)
@@ -461,7 +461,7 @@ void TestMatrika::exactMatchesPrincipalEigenvector()
     }
 }
 
-void TestMatrika::removeItemDropsItsRowAndColumn()
+void TestMatrix::removeItemDropsItsRowAndColumn()
 {
     TMatrix m = Relative(3, {"3:1", "5:1", "1:2"});
     m.AbsoluteValues = {"10", "20", "30"};
@@ -477,7 +477,7 @@ void TestMatrika::removeItemDropsItsRowAndColumn()
     QCOMPARE(m.Order, 2);
 }
 
-void TestMatrika::switchingKindsKeepsBothSets()
+void TestMatrix::switchingKindsKeepsBothSets()
 {
     TMatrix m = Relative(3, {"3:1", "5:1", "1:2"});
     m.Kind = ckMoreIsBetter;
@@ -503,7 +503,7 @@ void TestMatrika::switchingKindsKeepsBothSets()
 }
 
 // The edges of the limits: each is one step from the other side.
-void TestMatrika::boundaries()
+void TestMatrix::boundaries()
 {
     TMatrix largest(MaxRelativeOrder, ckRelative);
     QCOMPARE(largest.Order, 200);
@@ -514,5 +514,5 @@ void TestMatrika::boundaries()
     QCOMPARE(EKalvoError::Quote(sixty + QLatin1Char('y')), sixty + QChar(0x2026));
 }
 
-KALVO_TEST_GUILESS_MAIN(TestMatrika)
-#include "tst_matrika.moc"
+KALVO_TEST_GUILESS_MAIN(TestMatrix)
+#include "tst_matrix.moc"

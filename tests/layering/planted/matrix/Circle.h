@@ -1,0 +1,2 @@
+// Planted for the layering test: a circle of two units.
+#include "matrix/Other.h"

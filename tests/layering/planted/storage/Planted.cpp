@@ -1,0 +1,2 @@
+// Planted for the layering test: storage must not include analysis.
+#include "analysis/Synthesis.h"
