@@ -642,6 +642,18 @@ No change of one weight changes the best solution.
         <source>Potrebnih je več kot dve spremembi; morda obstaja krajša pot.</source>
         <translation>More than two changes are needed; there may be a shorter way.</translation>
     </message>
+    <message>
+        <source>idealni način</source>
+        <translation>ideal mode</translation>
+    </message>
+    <message>
+        <source>distributivni način</source>
+        <translation>distributive mode</translation>
+    </message>
+    <message>
+        <source>&quot;mode&quot; ni &quot;distributive&quot; ali &quot;ideal&quot;.</source>
+        <translation>&quot;mode&quot; is neither &quot;distributive&quot; nor &quot;ideal&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -1062,6 +1074,22 @@ No change of one weight changes the best solution.
     <message>
         <source>Rešitev »%1« še nima vnesenih vrednosti (za zdaj 1): %2</source>
         <translation>Solution “%1” has values not typed yet (1 for now): %2</translation>
+    </message>
+    <message>
+        <source>Idealni način: vsak list deli deleže z najboljšim</source>
+        <translation>Ideal mode: each leaf divides its shares by the best one</translation>
+    </message>
+    <message>
+        <source>Distributivni način: deleži vsakega lista se seštejejo v 1</source>
+        <translation>Distributive mode: the shares of each leaf add up to 1</translation>
+    </message>
+    <message>
+        <source>&amp;Distributivni način</source>
+        <translation>&amp;Distributive mode</translation>
+    </message>
+    <message>
+        <source>&amp;Idealni način</source>
+        <translation>&amp;Ideal mode</translation>
     </message>
 </context>
 <context>

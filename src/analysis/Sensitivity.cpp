@@ -176,7 +176,7 @@ TSensitivity AnalyzeSensitivity(const TModel &model, TCriterionNode *node, int f
         Analyze(node, 0, model.ExactMethod, &cache);
     for (int i = 0; i < m; ++i)
         for (int k = 0; k < n; ++k)
-            under[size_t(i)][size_t(k)] = Analyze(node->Child(i), k, model.ExactMethod, &cache);
+            under[size_t(i)][size_t(k)] = Analyze(node->Child(i), k, model.ExactMethod, &cache, model.IdealMode);
     const std::vector<double> &vector = node->Matrix->Vector;
     auto weight = [&](int i) { return size_t(i) < vector.size() ? vector[size_t(i)] : 0.0; };
 

@@ -14,6 +14,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -46,7 +47,17 @@ int RoundHalfEven(double value)
     return int(rounded);
 }
 
-double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache)
+double LeafContribution(const TMatrix &leaf, int k, bool idealMode)
+{
+    if (k < 0 || size_t(k) >= leaf.Vector.size())
+        return 0.0;
+    if (!idealMode)
+        return leaf.Vector[size_t(k)];
+    const double best = *std::max_element(leaf.Vector.begin(), leaf.Vector.end());
+    return Divide(leaf.Vector[size_t(k)], best);
+}
+
+double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache, bool idealMode)
 {
     if (!node || !node->Matrix)
         return 0.0;
@@ -58,14 +69,12 @@ double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *c
         // By index: walking siblings one by one costs a search each, quadratic in the children.
         for (qint32 i = 0; i < m.Order; ++i) {
             const double weight = size_t(i) < m.Vector.size() ? m.Vector[size_t(i)] : 0.0;
-            s = Checked(s + Checked(Analyze(node->Child(i), k, exactMethod, cache) * weight));
+            s = Checked(s + Checked(Analyze(node->Child(i), k, exactMethod, cache, idealMode) * weight));
         }
         return s;
     }
     // A leaf weighs the solutions; a solution its vector does not reach yet counts 0.
-    if (k < 0 || size_t(k) >= m.Vector.size())
-        return 0.0;
-    return m.Vector[size_t(k)];
+    return LeafContribution(m, k, idealMode);
 }
 
 TStatusLine StatusFor(const TCriterionNode *node)
@@ -178,7 +187,8 @@ namespace {
 
 // Analyze for every solution at once: a node's scores are its children's, weighed,
 // in the same order of sums (so the same numbers), without a walk per solution.
-std::vector<double> ScoresOfAll(TCriterionNode *node, size_t solutions, bool exactMethod, TSynthesisCache &cache)
+std::vector<double> ScoresOfAll(TCriterionNode *node, size_t solutions, bool exactMethod, TSynthesisCache &cache,
+                                bool idealMode)
 {
     std::vector<double> scores(solutions, 0.0);
     if (!node || !node->Matrix)
@@ -188,14 +198,20 @@ std::vector<double> ScoresOfAll(TCriterionNode *node, size_t solutions, bool exa
     if (node->HasChildren()) {
         for (qint32 i = 0; i < m.Order; ++i) {
             const double weight = size_t(i) < m.Vector.size() ? m.Vector[size_t(i)] : 0.0;
-            const std::vector<double> child = ScoresOfAll(node->Child(i), solutions, exactMethod, cache);
+            const std::vector<double> child = ScoresOfAll(node->Child(i), solutions, exactMethod, cache, idealMode);
             for (size_t k = 0; k < solutions; ++k)
                 scores[k] = Checked(scores[k] + Checked(child[k] * weight));
         }
         return scores;
     }
+    if (!idealMode) {
+        for (size_t k = 0; k < solutions && k < m.Vector.size(); ++k)
+            scores[k] = m.Vector[k];
+        return scores;
+    }
+    const double best = m.Vector.empty() ? 1.0 : *std::max_element(m.Vector.begin(), m.Vector.end());
     for (size_t k = 0; k < solutions && k < m.Vector.size(); ++k)
-        scores[k] = m.Vector[k];
+        scores[k] = Divide(m.Vector[k], best);
     return scores;
 }
 
@@ -224,6 +240,21 @@ std::optional<TStatusLine> ParticipantStatus(const TModel &model, const TCriteri
     return status;
 }
 
+// The scores from the totals: in the distributive mode the totals themselves (they
+// sum to 1 already), in the ideal mode the totals divided by their sum.
+std::vector<double> ScoresOfTotals(const std::vector<double> &totals, bool idealMode)
+{
+    if (!idealMode)
+        return totals;
+    double sum = 0.0;
+    for (double total : totals)
+        sum = Checked(sum + total);
+    std::vector<double> scores(totals.size());
+    for (size_t k = 0; k < totals.size(); ++k)
+        scores[k] = Divide(totals[k], sum);
+    return scores;
+}
+
 // Every solution's score under start from the matrices as they are prepared now;
 // a matrix the cache holds is not computed again.
 std::vector<double> ScoresUnder(TModel &model, TCriterionNode *start, TSynthesisCache &cache)
@@ -235,7 +266,7 @@ std::vector<double> ScoresUnder(TModel &model, TCriterionNode *start, TSynthesis
         ComputeOnce(start, model.ExactMethod, &cache);
     if (model.SolutionCount() == 0)
         return {};
-    return ScoresOfAll(start, size_t(model.SolutionCount()), model.ExactMethod, cache);
+    return ScoresOfAll(start, size_t(model.SolutionCount()), model.ExactMethod, cache, model.IdealMode);
 }
 
 // The matrices a run computed that no participant's judgements change (measured
@@ -268,7 +299,7 @@ void AnalyzeAll(TModel &model, int participant, TParticipantRanksMemo *memo)
         PrepareGroupMatrices(model, start, int(p));
         try {
             TSynthesisCache run = shared;
-            ranks[p] = CompetitionRanks(ScoresUnder(model, start, run));
+            ranks[p] = CompetitionRanks(ScoresUnder(model, start, run));   // totals rank as scores do
             KeepShared(shared, run, start);
         } catch (const EKalvoError &) {
             ranks[p].clear();
@@ -282,11 +313,13 @@ void AnalyzeAll(TModel &model, int participant, TParticipantRanksMemo *memo)
 
     // A group's matrices are the aggregate of its participants' judgements.
     PrepareGroupMatrices(model, start);
-    const std::vector<double> scores = ScoresUnder(model, start, shared);   // the last run: shared is its own
+    const std::vector<double> totals = ScoresUnder(model, start, shared);   // the last run: shared is its own
+    const std::vector<double> scores = ScoresOfTotals(totals, model.IdealMode);
 
     // Every computation succeeded: only now does anything the user sees change.
     for (int k = 0; k < model.SolutionCount(); ++k) {
         TSolution &solution = model.Solutions[size_t(k)];
+        solution.Total = totals[size_t(k)];
         solution.Score = scores[size_t(k)];
         solution.ValueText = FormatFloat4(solution.Score);
         solution.Ranks.clear();

@@ -13,7 +13,12 @@ class TSynthesisCache;
 // weight (a leaf gives weight k). A node without a matrix, a missing child and a
 // missing weight count 0. With a cache, each matrix is computed only the first
 // time it is reached.
-double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache = nullptr);
+// In the ideal mode a leaf gives each solution its share divided by the leaf's best.
+double Analyze(TCriterionNode *node, int k, bool exactMethod, TSynthesisCache *cache = nullptr, bool idealMode = false);
+
+// What a leaf's computed matrix gives solution k: its share, or in the ideal mode
+// its share divided by the best share; 0 for a solution the vector does not reach.
+double LeafContribution(const TMatrix &leaf, int k, bool idealMode);
 
 // The one refresh of everything derived: every solution's score under the
 // selected node (or the first node), the status line, and the sub-criterion bars

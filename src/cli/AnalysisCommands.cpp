@@ -31,8 +31,8 @@ const QCommandLineOption JsonOption(QStringLiteral("json"));
 // The options every analysis takes; false after a usage error.
 bool ParseAnalysis(QCommandLineParser &parser, const QStringList &arguments, TLoadOptions &load)
 {
-    parser.addOptions({ApproximateOption, NodeOption, JsonOption});
-    if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL")))
+    parser.addOptions({ApproximateOption, NodeOption, JsonOption, ModeOption});
+    if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL")) || !ReadMode(parser, load))
         return false;
     load.Model = parser.positionalArguments().constFirst();
     load.Node = parser.value(NodeOption);
@@ -86,7 +86,8 @@ QJsonObject AnalysisJson(const TModel &model, TCriterionNode *start)
 {
     QJsonArray solutions, status, criteria;
     for (const TSolution &s : model.Solutions)
-        solutions.append(QJsonObject{{QStringLiteral("name"), s.Name}, {QStringLiteral("score"), s.Score}});
+        solutions.append(QJsonObject{{QStringLiteral("name"), s.Name}, {QStringLiteral("score"), s.Score},
+                                     {QStringLiteral("total"), s.Total}});
     for (const QString &panel : model.Status.Panels)
         status.append(panel);
     for (const TCriterionNode *node : TCriteriaTree::Subtree(start))
@@ -94,6 +95,7 @@ QJsonObject AnalysisJson(const TModel &model, TCriterionNode *start)
     const TCriterionNode *root = model.Tree.FirstNode();
     return {{QStringLiteral("model"), root ? QJsonValue(root->Name) : QJsonValue()},
             {QStringLiteral("method"), MethodName(model)},
+            {QStringLiteral("mode"), ModeName(model)},
             {QStringLiteral("start"), start ? QJsonValue(NodePath(start)) : QJsonValue()},
             {QStringLiteral("solutions"), solutions},
             {QStringLiteral("status"), status},

@@ -85,6 +85,24 @@ int Guarded(const std::function<void()> &work)
     return 1;
 }
 
+const QCommandLineOption ModeOption(QStringLiteral("mode"), QString(), QStringLiteral("MODE"));
+
+bool ReadMode(const QCommandLineParser &parser, TLoadOptions &options)
+{
+    if (!parser.isSet(ModeOption))
+        return true;
+    options.Mode = parser.value(ModeOption);
+    if (options.Mode == QLatin1String("distributive") || options.Mode == QLatin1String("ideal"))
+        return true;
+    UsageError(QStringLiteral("--mode must be distributive or ideal"));
+    return false;
+}
+
+QString ModeName(const TModel &model)
+{
+    return model.IdealMode ? QStringLiteral("ideal") : QStringLiteral("distributive");
+}
+
 void LoadModel(TModel &model, const TLoadOptions &options)
 {
     SetMessageHandler([](const QString &text) { PrintError(text + QLatin1Char('\n')); });
@@ -96,6 +114,8 @@ void LoadModel(TModel &model, const TLoadOptions &options)
         throw EKalvoError(EKalvoError::ekFile, QCoreApplication::translate("Kalvo", "Modela »%1« ni.").arg(options.Model));
     for (const QString &note : LoadProject(model, options.Model))
         PrintError(note + QLatin1Char('\n'));
+    if (!options.Mode.isEmpty())
+        model.IdealMode = options.Mode == QLatin1String("ideal");
     // The synthesis opening runs at the root. When only it fails, the user still
     // works on the rest of the model, as in the program.
     std::optional<EKalvoError> failure;

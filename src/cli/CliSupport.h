@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
@@ -48,7 +50,12 @@ struct TLoadOptions
     // Where a failed synthesis goes instead of being thrown (the model then shows
     // that its weights are not determined); none: it is thrown.
     std::optional<EKalvoError> *Failure = nullptr;
+    QString Mode;           // "distributive" or "ideal" over the stored mode; empty: the stored one
 };
+// --mode distributive|ideal: the option, and its value read into options (false
+// after a usage error for any other value).
+extern const QCommandLineOption ModeOption;
+bool ReadMode(const QCommandLineParser &parser, TLoadOptions &options);
 // Loads the model set as opening it in the program does and selects the start
 // criterion (--node), computing it. A name that is not there is an error: nothing
 // is created on disk.
@@ -56,6 +63,7 @@ void LoadModel(TModel &model, const TLoadOptions &options);
 TCriterionNode *StartNode(const TModel &model);
 
 QString MethodName(const TModel &model);
+QString ModeName(const TModel &model);
 QJsonArray JsonNumbers(const std::vector<double> &values);
 // A name as a terminal may show it: control characters (escape sequences among
 // them) are written as \xNN instead of being obeyed.

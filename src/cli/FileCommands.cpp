@@ -39,7 +39,7 @@ int ReportCommand(const QStringList &arguments)
     const QCommandLineOption node(QStringLiteral("node"), QString(), QStringLiteral("PATH"));
     const QCommandLineOption debug(QStringLiteral("debug"));
     const QCommandLineOption approximate(QStringLiteral("approximate"));
-    parser.addOptions({node, debug, approximate, OutputOption});
+    parser.addOptions({node, debug, approximate, OutputOption, ModeOption});
     const QString kind = arguments.value(0);
     if (kind != QLatin1String("model") && kind != QLatin1String("criterion") && kind != QLatin1String("solutions"))
         return UsageError(QStringLiteral("the report must be model, criterion or solutions"));
@@ -47,10 +47,15 @@ int ReportCommand(const QStringList &arguments)
         return 2;
     if (!parser.isSet(OutputOption))
         return UsageError(QStringLiteral("-o FILE is missing"));
+    TLoadOptions mode;
+    if (!ReadMode(parser, mode))
+        return 2;
     return Guarded([&] {
         TModel model;
-        LoadModel(model, {parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
-                          parser.isSet(approximate), parser.isSet(debug), true});
+        TLoadOptions load{parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
+                          parser.isSet(approximate), parser.isSet(debug), true};
+        load.Mode = mode.Mode;
+        LoadModel(model, load);
         const QByteArray bytes = kind == QLatin1String("model") ? ModelReport(model)
             : kind == QLatin1String("criterion")                ? CriterionReport(model)
                                                                 : SolutionsReport(model);
@@ -80,7 +85,7 @@ int ExportCommand(const QStringList &arguments)
     const QCommandLineOption node(QStringLiteral("node"), QString(), QStringLiteral("PATH"));
     const QCommandLineOption approximate(QStringLiteral("approximate"));
     const QCommandLineOption matrices(QStringLiteral("matrices"));
-    parser.addOptions({format, node, approximate, matrices, OutputOption});
+    parser.addOptions({format, node, approximate, matrices, OutputOption, ModeOption});
     if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL")))
         return 2;
     const QString kind = parser.value(format);
@@ -91,10 +96,15 @@ int ExportCommand(const QStringList &arguments)
     const QString output = parser.value(OutputOption);
     if (kind == QLatin1String("xlsx") && output == QLatin1String("-"))
         return UsageError(QStringLiteral("a workbook is written to a file, not to standard output"));
+    TLoadOptions mode;
+    if (!ReadMode(parser, mode))
+        return 2;
     return Guarded([&] {
         TModel model;
-        LoadModel(model, {parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
-                          parser.isSet(approximate), false, kind == QLatin1String("json")});
+        TLoadOptions load{parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
+                          parser.isSet(approximate), false, kind == QLatin1String("json")};
+        load.Mode = mode.Mode;
+        LoadModel(model, load);
         if (kind == QLatin1String("json"))
             WriteTo(output, ModelToJson(model));
         else if (kind == QLatin1String("csv"))

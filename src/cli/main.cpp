@@ -14,13 +14,13 @@
 
 extern const char *const KalvoCliUsage;
 const char *const KalvoCliUsage =
-    "Usage: kalvo-cli analyze [--approximate] [--node PATH] [--json] MODEL\n"
-    "       kalvo-cli sensitivity [--approximate] [--node PATH] [--json] MODEL\n"
+    "Usage: kalvo-cli analyze [--approximate] [--mode MODE] [--node PATH] [--json] MODEL\n"
+    "       kalvo-cli sensitivity [--approximate] [--mode MODE] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli advise [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli group [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli import-survey MODEL SURVEY.csv\n"
-    "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] MODEL -o FILE\n"
-    "       kalvo-cli export --format xlsx|csv|json [--node PATH] [--approximate] [--matrices] MODEL -o FILE\n"
+    "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] [--mode MODE] MODEL -o FILE\n"
+    "       kalvo-cli export --format xlsx|csv|json [--node PATH] [--approximate] [--mode MODE] [--matrices] MODEL -o FILE\n"
     "       kalvo-cli import [--force] MODEL.json -o BASENAME\n"
     "       kalvo-cli --help | --version\n"
     "       (every command takes --lang en for English messages; LANGUAGE=en does the same)\n";
@@ -28,7 +28,7 @@ const char *const KalvoCliUsage =
 namespace {
 
 const char *const Help =
-    "kalvo-cli analyze [--approximate] [--node PATH] [--json] MODEL\n"
+    "kalvo-cli analyze [--approximate] [--mode MODE] [--node PATH] [--json] MODEL\n"
     "\n"
     "Loads the model file set MODEL (stan, stan.krt or stan.KRT all open stan.KRT,\n"
     "stan.MAT and stan.RST) exactly as opening it in Kalvo does, selects a criterion,\n"
@@ -38,8 +38,10 @@ const char *const Help =
     "                 the exact one (8th power of the matrix)\n"
     "  --node PATH    start at this criterion: names from the root joined by \"/\",\n"
     "                 for example \"Stanovanje/Lega\"; the root by default\n"
+    "  --mode MODE    distributive or ideal, over the mode the model keeps\n"
     "  --json         print a JSON document (UTF-8) instead of the table: model,\n"
-    "                 method, start, solutions [{name, score}], status [7 texts],\n"
+    "                 method, mode, start, solutions [{name, score, total}],\n"
+    "                 status [7 texts],\n"
     "                 criteria [{path, kind, order, vector, lambda, ci, cr, maxd,\n"
     "                 maxd_row, maxd_col, blank, completed, next_pair}] for the\n"
     "                 start criterion and every criterion below it (order null:\n"

@@ -114,6 +114,7 @@ void TModel::Reset()
     Tree.AddRoot(QString(), 0, ckRelative);
     Solutions.clear();
     Participants.clear();
+    IdealMode = false;
     MarkedSolution = 0;
     ProjectFileName.clear();
     KnownFileSet.clear();
@@ -128,6 +129,7 @@ void TModel::Swap(TModel &other)
     Tree.Swap(other.Tree);
     Solutions.swap(other.Solutions);
     Participants.swap(other.Participants);
+    std::swap(IdealMode, other.IdealMode);
     std::swap(MarkedSolution, other.MarkedSolution);
     ProjectFileName.swap(other.ProjectFileName);
     KnownFileSet.swap(other.KnownFileSet);

@@ -40,6 +40,11 @@ public:
     void SetMethod(bool exact) { ExactMethod = exact; }
     void SetDebugMode(bool on) { DebugMode = on; }
 
+    // How the leaves' shares add up: distributive (each leaf's shares sum to 1) or
+    // ideal (each leaf's shares divided by its best one, so that adding a copy of
+    // a solution keeps the others' order). A property of the model, stored with it.
+    bool IdealMode = false;
+
     // A group that judges the model: the ratio matrices that hold their
     // judgements (TMatrix::Judges, one per participant) compute from the group's
     // aggregate. Empty: one judge, the matrices' own texts.

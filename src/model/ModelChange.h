@@ -8,5 +8,6 @@ enum class TModelChange {
     Solutions,    // solutions added, removed or renamed (every leaf matrix with them)
     Mark,         // the marked solution alone: nothing to recompute
     Group,        // the participants: who they are and their weights
+    Mode,         // the distributive or the ideal mode
     Model         // the whole model replaced (new, opened)
 };

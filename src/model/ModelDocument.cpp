@@ -594,6 +594,19 @@ bool TModelDocument::RenameSolution(int index, const QString &name)
     return Run(std::move(command));
 }
 
+bool TModelDocument::SetIdealMode(bool ideal)
+{
+    if (FModel.IdealMode == ideal)
+        return false;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = ideal ? QCoreApplication::translate("Kalvo", "idealni način")
+                          : QCoreApplication::translate("Kalvo", "distributivni način");
+    command->Change = TModelChange::Mode;
+    command->Redo = [ideal](TModel &model) { model.IdealMode = ideal; };
+    command->Undo = [ideal](TModel &model) { model.IdealMode = !ideal; };
+    return Run(std::move(command));
+}
+
 bool TModelDocument::MarkSolution(int index)
 {
     if (index == FModel.MarkedSolution)

@@ -71,6 +71,8 @@ public:
     bool MarkSolution(int index);
     bool RemoveSolution(int index);
     bool RemoveAllSolutions();
+    // The distributive (false) or the ideal mode (true) of the synthesis.
+    bool SetIdealMode(bool ideal);
     // The group. The first participant takes over every ratio matrix's judgements
     // (the results stay as they were); later ones start with none. Removing the
     // last gives the model their judgements back as its own.

@@ -99,6 +99,8 @@ std::vector<TResultsTable> ResultsTables(const TModel &model, bool matrices)
         {QStringLiteral("Začetni kriterij"), start ? NodePath(start) : QString()},
         {QStringLiteral("Metoda"), model.ExactMethod ? QStringLiteral("natančna (8. potenca matrike)")
                                                      : QStringLiteral("približna (normirani stolpci)")},
+        {QStringLiteral("Način"), model.IdealMode ? QStringLiteral("idealni (deleži lista deljeni z najboljšim)")
+                                                  : QStringLiteral("distributivni (deleži lista se seštejejo v 1)")},
         {QStringLiteral("Označena rešitev"),
          marked >= 0 && marked < model.SolutionCount() ? model.Solutions[size_t(marked)].Name : QString()},
     }};

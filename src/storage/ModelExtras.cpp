@@ -21,11 +21,13 @@ namespace {
 
 const QString Format = QStringLiteral("kalvo-model-extras");
 
-QByteArray Document(const QJsonArray &criteria, const QJsonArray &participants = QJsonArray())
+QByteArray Document(const QJsonArray &criteria, const QJsonArray &participants = QJsonArray(), bool ideal = false)
 {
     QJsonObject root;
     root.insert(QStringLiteral("format"), Format);
     root.insert(QStringLiteral("version"), 1);
+    if (ideal)
+        root.insert(QStringLiteral("mode"), QStringLiteral("ideal"));
     if (!participants.isEmpty())
         root.insert(QStringLiteral("participants"), participants);
     root.insert(QStringLiteral("criteria"), criteria);
@@ -71,13 +73,13 @@ QByteArray EncodeExtras(const TModel &model)
         }
         criteria.append(entry);
     }
-    if (criteria.isEmpty() && model.Participants.empty())
+    if (criteria.isEmpty() && model.Participants.empty() && !model.IdealMode)
         return QByteArray();
     QJsonArray participants;
     for (const TParticipant &participant : model.Participants)
         participants.append(QJsonObject{{QStringLiteral("name"), participant.Name},
                                         {QStringLiteral("weight"), participant.Weight}});
-    return Document(criteria, participants);
+    return Document(criteria, participants, model.IdealMode);
 }
 
 QByteArray EmptyExtras()
@@ -105,6 +107,9 @@ QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &p
     if (!version.isDouble() || version.toDouble() != 1.0)
         throw Damaged(path, QCoreApplication::translate("Kalvo", "različica %1 ni znana (ta program bere različico 1).")
                                 .arg(version.toVariant().toString()));
+    const QJsonValue mode = root.value(QStringLiteral("mode"));
+    if (!mode.isUndefined() && mode != QJsonValue(QStringLiteral("ideal")) && mode != QJsonValue(QStringLiteral("distributive")))
+        throw Damaged(path, QCoreApplication::translate("Kalvo", "\"mode\" ni \"distributive\" ali \"ideal\"."));
     const QJsonValue criteria = root.value(QStringLiteral("criteria"));
     if (!criteria.isUndefined() && !criteria.isArray())
         throw Damaged(path, QCoreApplication::translate("Kalvo", "\"criteria\" ni seznam."));
@@ -198,5 +203,6 @@ QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &p
                 }
         }
     }
+    model.IdealMode = mode == QJsonValue(QStringLiteral("ideal"));
     return notes;
 }

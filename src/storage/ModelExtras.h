@@ -9,6 +9,7 @@ class TModel;
 // The companion of the model file set: base name + ".JSON", UTF-8, for what the
 // three files cannot hold. Version 1:
 //   {"format": "kalvo-model-extras", "version": 1,
+//    "mode": "ideal" (absent: distributive),
 //    "criteria": [{"index": K, "path": "Avto/Cena", "blank": [[r, c], ...]}]}
 // K is the node's position in tree order (its record in the .MAT), path its names
 // from the root joined by "/", and [r, c] (r < c, from 1) each blank pair.

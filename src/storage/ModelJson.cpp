@@ -245,6 +245,7 @@ QByteArray ModelToJson(const TModel &model)
                                         {QStringLiteral("weight"), participant.Weight}});
     return QJsonDocument(QJsonObject{{QStringLiteral("format"), Format},
                                      {QStringLiteral("version"), 1},
+                                     {QStringLiteral("mode"), model.IdealMode ? QStringLiteral("ideal") : QStringLiteral("distributive")},
                                      {QStringLiteral("criteria"), criteria},
                                      {QStringLiteral("solutions"), solutions},
                                      {QStringLiteral("participants"), participants}})
@@ -268,6 +269,10 @@ void ModelFromJson(TModel &model, const QByteArray &bytes)
 
     TModel built;
     built.Tree.DeleteAllNodes();
+    const QJsonValue mode = root.value(QStringLiteral("mode"));
+    if (!mode.isUndefined() && mode != QJsonValue(QStringLiteral("ideal")) && mode != QJsonValue(QStringLiteral("distributive")))
+        throw Fault(QStringLiteral("mode"), QStringLiteral("neither \"distributive\" nor \"ideal\""));
+    built.IdealMode = mode == QJsonValue(QStringLiteral("ideal"));
     const QJsonArray people = root.contains(QStringLiteral("participants"))
         ? Array(root.value(QStringLiteral("participants")), QStringLiteral("participants")) : QJsonArray();
     for (qsizetype p = 0; p < people.size(); ++p) {

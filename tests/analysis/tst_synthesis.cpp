@@ -48,6 +48,8 @@ class TestSynthesis : public QObject
 
 private slots:
     void aNewItemOfAGroupNamesWhoShouldJudgeIt();
+    void rankReversalAndTheIdealMode_data();
+    void rankReversalAndTheIdealMode();
     void workedExample_data();
     void workedExample();
     void startNodeDecidesTheComposition();
@@ -67,6 +69,64 @@ private slots:
     void roundHalfEven();
     void sharpEdges();
 };
+
+// Three criteria of equal weight over A, B, C (consistent judgements), then D, a
+// copy of B: the distributive mode puts B ahead of A before and A ahead of B
+// after; the ideal mode keeps B (= D) ahead of A, and A's and B's totals as they were.
+void TestSynthesis::rankReversalAndTheIdealMode_data()
+{
+    QTest::addColumn<bool>("ideal");
+    QTest::addColumn<bool>("copy");
+    QTest::addColumn<QList<double>>("scores");
+    QTest::addColumn<QList<double>>("totals");
+    const double third = 1.0 / 3.0;
+    QTest::newRow("distributive, A B C") << false << false
+        << QList<double>{(1.0 / 11 + 9.0 / 11 + 8.0 / 18) * third, (9.0 / 11 + 1.0 / 11 + 9.0 / 18) * third,
+                         (1.0 / 11 + 1.0 / 11 + 1.0 / 18) * third} << QList<double>{};
+    QTest::newRow("distributive, D copies B") << false << true
+        << QList<double>{(1.0 / 20 + 9.0 / 12 + 8.0 / 27) * third, (9.0 / 20 + 1.0 / 12 + 9.0 / 27) * third,
+                         (1.0 / 20 + 1.0 / 12 + 1.0 / 27) * third, (9.0 / 20 + 1.0 / 12 + 9.0 / 27) * third}
+        << QList<double>{};
+    const QList<double> totals{(1.0 / 9 + 1 + 8.0 / 9) * third, (1 + 1.0 / 9 + 1) * third, (1.0 / 9 + 1.0 / 9 + 1.0 / 9) * third};
+    const double sum3 = totals[0] + totals[1] + totals[2], sum4 = sum3 + totals[1];
+    QTest::newRow("ideal, A B C") << true << false
+        << QList<double>{totals[0] / sum3, totals[1] / sum3, totals[2] / sum3} << totals;
+    QTest::newRow("ideal, D copies B") << true << true
+        << QList<double>{totals[0] / sum4, totals[1] / sum4, totals[2] / sum4, totals[1] / sum4}
+        << (totals + QList<double>{totals[1]});
+}
+
+void TestSynthesis::rankReversalAndTheIdealMode()
+{
+    QFETCH(bool, ideal);
+    QFETCH(bool, copy);
+    QFETCH(QList<double>, scores);
+    QFETCH(QList<double>, totals);
+    TModel model;
+    model.IdealMode = ideal;
+    for (const char *name : {"A", "B", "C", "D"})
+        if (copy || name[0] != 'D')
+            model.AddSolution(QString::fromLatin1(name));
+    TCriterionNode *root = model.Tree.FirstNode();
+    AddCriteria(model, root, {"a", "b", "c"}, model.SolutionCount());
+    model.FitNodeMatrix(root);
+    const QStringList upper[2][3] = {
+        {{"1:9", "1:1", "9:1"}, {"9:1", "9:1", "1:1"}, {"8:9", "8:1", "9:1"}},
+        {{"1:9", "1:1", "1:9", "9:1", "1:1", "1:9"}, {"9:1", "9:1", "9:1", "1:1", "1:1", "1:1"},
+         {"8:9", "8:1", "8:9", "9:1", "1:1", "1:9"}}};
+    for (int i = 0; i < 3; ++i)
+        SetUpperRatios(*root->Child(i)->Matrix, upper[copy ? 1 : 0][i]);
+    model.Tree.Select(root);
+    AnalyzeAll(model);
+    for (int k = 0; k < model.SolutionCount(); ++k) {
+        QVERIFY2(std::fabs(model.Solutions[size_t(k)].Score - scores[k]) < 1e-12,
+                 qPrintable(QStringLiteral("%1: %2, not %3").arg(k).arg(model.Solutions[size_t(k)].Score, 0, 'g', 17).arg(scores[k], 0, 'g', 17)));
+        if (!totals.isEmpty())
+            QVERIFY(std::fabs(model.Solutions[size_t(k)].Total - totals[k]) < 1e-12);
+    }
+    // Who is ahead of whom: B over A, except distributively once D is there.
+    QCOMPARE(model.Solutions[1].Score > model.Solutions[0].Score, ideal || !copy);
+}
 
 void TestSynthesis::workedExample_data()
 {

@@ -137,8 +137,10 @@ bool RandomEdit(TModelDocument &document, QRandomGenerator &dice)
         document.RemoveSolution(dice.bounded(solutions));
         return true;
     case 10:
-        if (dice.bounded(4) != 0)
-            return false;
+        if (dice.bounded(2) != 0) {
+            document.SetIdealMode(!model.IdealMode);   // an edit only the companion holds
+            return true;
+        }
         document.RemoveAllSolutions();
         return true;
     case 11: {
@@ -258,6 +260,10 @@ void TestModelDocument::eachEditSignalsOnce_data()
                                     << solutions << false;
     QTest::newRow("solution removed") << TEdit([](TModelDocument &d, TCriterionNode *) { return d.RemoveSolution(0); })
                                       << solutions << false;
+    QTest::newRow("ideal mode") << TEdit([](TModelDocument &d, TCriterionNode *) { return d.SetIdealMode(true); })
+                                << int(TModelChange::Mode) << false;
+    QTest::newRow("distributive as it is") << TEdit([](TModelDocument &d, TCriterionNode *) { return d.SetIdealMode(false); })
+                                           << -1 << false;
     QTest::newRow("participant added") << TEdit([](TModelDocument &d, TCriterionNode *) { return d.AddParticipant("Ana", 1); })
                                        << group << false;
 }

@@ -246,6 +246,18 @@ void TestMainWindow::methodAndDebugSwitches()
     ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Natannametoda1);
     QCOMPARE(w.Form.Panel2->ValueLabel(0)->text(), exact);
 
+    // The ideal mode: one edit, undone with Ctrl+Z; the status line's tooltip names the mode.
+    w.ClickNode(QStringLiteral("Nakup avtomobila"));
+    const QString distributive = w.Form.Panel2->ValueLabel(0)->text();
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.IdealModeAction);
+    QVERIFY(w.Model.IdealMode && w.Form.IdealModeAction->isChecked());
+    QVERIFY(w.Form.Panel2->ValueLabel(0)->text() != distributive);
+    QVERIFY(w.Form.statusBar()->toolTip().startsWith(QStringLiteral("Idealni način")));
+    QVERIFY(w.Form.UndoAction->text().endsWith(QStringLiteral("idealni način")));
+    QTest::keyClick(&w.Form, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!w.Model.IdealMode && w.Form.DistributiveModeAction->isChecked());
+    QCOMPARE(w.Form.Panel2->ValueLabel(0)->text(), distributive);
+
     ClickMenuItem(w.Form, "HelpMenu", w.Form.Debug1);
     QVERIFY(w.Model.DebugMode);
     QVERIFY(w.Form.Debug1->isChecked());

@@ -19,6 +19,7 @@
 #include "ui/mainwindow/StringGrid.h"
 #include "ui/report/FormIzpis.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,6 +32,12 @@ void TAnalysisHandler::ExactMethod()
 void TAnalysisHandler::ApproximateMethod()
 {
     Document.SetMethod(false);
+}
+
+void TAnalysisHandler::SetMode(bool ideal)
+{
+    if (!Document.SetIdealMode(ideal))
+        (ideal ? Window.IdealModeAction : Window.DistributiveModeAction)->setChecked(true);
 }
 
 void TAnalysisHandler::ToggleDebug()

@@ -21,6 +21,8 @@ public:
     void ExactMethod();
     void ApproximateMethod();
     void ToggleDebug();
+    // The distributive or the ideal mode: one edit of the model.
+    void SetMode(bool ideal);
     void ModelReport();
     void CriterionReport();
     void SolutionsReport();

@@ -283,6 +283,8 @@ void TFormKalvo::ShowResults()
     Panel2->SyncRows(Model);
     FitHeights(Panel2->Layout(Model));
     FStatusLine->Show(Model.Status);
+    FStatusLine->setToolTip(Model.IdealMode ? tr("Idealni način: vsak list deli deleže z najboljšim")
+                                            : tr("Distributivni način: deleži vsakega lista se seštejejo v 1"));
     QStringList notes{Model.Status.Consensus, Model.Status.BlankPairs};
     notes.removeAll(QString());
     BlankPairs->setText(notes.join(QStringLiteral(". ")));
@@ -330,8 +332,10 @@ void TFormKalvo::ModelChanged(TModelChange change, TCriterionNode *node)
         break;
     case TModelChange::Judgements:
     case TModelChange::Solutions:
+    case TModelChange::Mode:
         break;
     }
+    (Model.IdealMode ? IdealModeAction : DistributiveModeAction)->setChecked(true);
     // An undo shows the criterion it took back.
     tv_kriteriji->ShowCurrent(Model.Tree.Selected());
     Panel2->SyncRows(Model);

@@ -81,6 +81,10 @@ void TFormKalvo::CreateActions()
         {&SensitivityAction, "SensitivityAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Občutljivost"), {}, nullptr, nullptr, [this] { FAnalysis->Sensitivity(); }},
         {&AdviceAction, "AdviceAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Predlogi za doslednost"), {}, QT_TRANSLATE_NOOP("TFormKalvo", "Predlogi za doslednost"), nullptr,
          [this] { FAnalysis->Advice(); }},
+        {&DistributiveModeAction, "DistributiveModeAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Distributivni način"), {}, nullptr, nullptr,
+         [this] { FAnalysis->SetMode(false); }},
+        {&IdealModeAction, "IdealModeAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Idealni način"), {}, nullptr, nullptr,
+         [this] { FAnalysis->SetMode(true); }},
         {&ParticipantsAction, "ParticipantsAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Udeleženci"), {}, nullptr, nullptr, [this] { FAnalysis->Participants(); }},
         {&ImportSurveyAction, "ImportSurveyAction", QT_TRANSLATE_NOOP("TFormKalvo", "Uvozi &anketo..."), {}, nullptr, nullptr, [this] { FAnalysis->ImportSurvey(); }},
         {&HelpContentsItem, "HelpContentsItem", QT_TRANSLATE_NOOP("TFormKalvo", "V&sebina"), Qt::Key_F1, QT_TRANSLATE_NOOP("TFormKalvo", "Pomoc"), "help",
@@ -113,6 +117,12 @@ void TFormKalvo::CreateActions()
         FMethods->addAction(method);
     }
     Natannametoda1->setChecked(true);
+    auto *modes = new QActionGroup(this);
+    for (QAction *mode : {DistributiveModeAction, IdealModeAction}) {
+        mode->setCheckable(true);
+        modes->addAction(mode);
+    }
+    DistributiveModeAction->setChecked(true);
     Debug1->setCheckable(true);
     // A group of its own draws the radio-style dot; it may be switched off again.
     auto *debugGroup = new QActionGroup(this);
@@ -147,6 +157,8 @@ void TFormKalvo::CreateMenus()
     QMenu *analiza = menuBar()->addMenu(tr("&Analiza"));
     analiza->setObjectName(QStringLiteral("Vrednotenje1"));
     analiza->addActions({Natannametoda1, Priblinametoda1});
+    analiza->addSeparator();
+    analiza->addActions({DistributiveModeAction, IdealModeAction});
     analiza->addSeparator();
     QMenu *izpisi = analiza->addMenu(tr("&Izpisi"));
     izpisi->setObjectName(QStringLiteral("Izpisi1"));
