@@ -654,6 +654,66 @@ No change of one weight changes the best solution.
         <source>&quot;mode&quot; ni &quot;distributive&quot; ali &quot;ideal&quot;.</source>
         <translation>&quot;mode&quot; is neither &quot;distributive&quot; nor &quot;ideal&quot;.</translation>
     </message>
+    <message>
+        <source>Odlično</source>
+        <translation>Excellent</translation>
+    </message>
+    <message>
+        <source>Zelo dobro</source>
+        <translation>Very good</translation>
+    </message>
+    <message>
+        <source>Dobro</source>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>Zadovoljivo</source>
+        <translation>Fair</translation>
+    </message>
+    <message>
+        <source>Slabo</source>
+        <translation>Poor</translation>
+    </message>
+    <message>
+        <source>Kriterij z ocenami nima podkriterijev.</source>
+        <translation>A ratings criterion has no sub-criteria.</translation>
+    </message>
+    <message>
+        <source>Ocene %1 ni na lestvici.</source>
+        <translation>Intensity %1 is not on the scale.</translation>
+    </message>
+    <message>
+        <source>ocena %1: %2</source>
+        <translation>rating %1: %2</translation>
+    </message>
+    <message>
+        <source>ni ocenjeno</source>
+        <translation>not rated</translation>
+    </message>
+    <message>
+        <source>dodaj oceno %1</source>
+        <translation>add intensity %1</translation>
+    </message>
+    <message>
+        <source>preimenuj oceno %1</source>
+        <translation>rename intensity %1</translation>
+    </message>
+    <message>
+        <source>Lestvica ocen ima vsaj dve oceni.</source>
+        <translation>A rating scale has at least two intensities.</translation>
+    </message>
+    <message>
+        <source>odstrani oceno %1</source>
+        <translation>remove intensity %1</translation>
+    </message>
+    <message>
+        <source>premakni oceno %1</source>
+        <translation>move intensity %1</translation>
+    </message>
+    <message>
+        <source>Datoteka »%1«: %2 (»%3«) se ne ujema s kriterijem na tem mestu; njegova lestvica ocen je izpuščena.</source>
+        <translation>File “%1”: %2 (“%3”) does not match the criterion at that place; its rating scale is left out.</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

@@ -49,6 +49,11 @@ int RoundHalfEven(double value)
 
 double LeafContribution(const TMatrix &leaf, int k, bool idealMode)
 {
+    if (leaf.IsRatings()) {
+        // Whatever the mode and the other solutions: the rated intensity's ideal value.
+        const std::vector<qint32> &ratings = leaf.Scale->Ratings;
+        return k >= 0 && size_t(k) < ratings.size() ? leaf.IdealValue(ratings[size_t(k)]) : 0.0;
+    }
     if (k < 0 || size_t(k) >= leaf.Vector.size())
         return 0.0;
     if (!idealMode)
@@ -204,6 +209,11 @@ std::vector<double> ScoresOfAll(TCriterionNode *node, size_t solutions, bool exa
         }
         return scores;
     }
+    if (m.IsRatings()) {
+        for (size_t k = 0; k < solutions; ++k)
+            scores[k] = LeafContribution(m, int(k), idealMode);
+        return scores;
+    }
     if (!idealMode) {
         for (size_t k = 0; k < solutions && k < m.Vector.size(); ++k)
             scores[k] = m.Vector[k];
@@ -240,16 +250,29 @@ std::optional<TStatusLine> ParticipantStatus(const TModel &model, const TCriteri
     return status;
 }
 
-// The scores from the totals: in the distributive mode the totals themselves (they
-// sum to 1 already), in the ideal mode the totals divided by their sum.
-std::vector<double> ScoresOfTotals(const std::vector<double> &totals, bool idealMode)
+bool HasRatingsUnder(TCriterionNode *start)
 {
-    if (!idealMode)
+    if (!start)
+        return false;
+    for (const TCriterionNode *node : TCriteriaTree::Subtree(start))
+        if (!node->HasChildren() && node->Matrix && node->Matrix->IsRatings())
+            return true;
+    return false;
+}
+
+// The scores from the totals: the totals themselves when they sum to 1 already
+// (the distributive mode without ratings), else the totals divided by their sum
+// (all 0 while nothing counts yet: no solution rated).
+std::vector<double> ScoresOfTotals(const std::vector<double> &totals, bool normalise)
+{
+    if (!normalise)
         return totals;
     double sum = 0.0;
     for (double total : totals)
         sum = Checked(sum + total);
-    std::vector<double> scores(totals.size());
+    std::vector<double> scores(totals.size(), 0.0);
+    if (sum == 0.0)
+        return scores;
     for (size_t k = 0; k < totals.size(); ++k)
         scores[k] = Divide(totals[k], sum);
     return scores;
@@ -314,7 +337,7 @@ void AnalyzeAll(TModel &model, int participant, TParticipantRanksMemo *memo)
     // A group's matrices are the aggregate of its participants' judgements.
     PrepareGroupMatrices(model, start);
     const std::vector<double> totals = ScoresUnder(model, start, shared);   // the last run: shared is its own
-    const std::vector<double> scores = ScoresOfTotals(totals, model.IdealMode);
+    const std::vector<double> scores = ScoresOfTotals(totals, model.IdealMode || HasRatingsUnder(start));
 
     // Every computation succeeded: only now does anything the user sees change.
     for (int k = 0; k < model.SolutionCount(); ++k) {

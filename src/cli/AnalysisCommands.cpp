@@ -63,6 +63,19 @@ QJsonObject CriterionJson(const TCriterionNode *node)
         out.insert(QStringLiteral("maxd"), m->MaxD);
         out.insert(QStringLiteral("maxd_row"), m->MaxDRow);
         out.insert(QStringLiteral("maxd_col"), m->MaxDCol);
+        if (m->IsRatings() && !node->HasChildren()) {
+            // The intensities' priorities and ideal values, and each solution's rating.
+            out.insert(QStringLiteral("kind"), QStringLiteral("ratings"));
+            QJsonArray intensities, ratings;
+            for (qint32 i = 0; i < m->Order; ++i)
+                intensities.append(QJsonObject{{QStringLiteral("name"), m->Scale->Intensities[size_t(i)]},
+                                               {QStringLiteral("vector"), size_t(i) < m->Vector.size() ? m->Vector[size_t(i)] : 0.0},
+                                               {QStringLiteral("ideal"), m->Vector.empty() ? 0.0 : m->IdealValue(i)}});
+            for (qint32 rating : m->Scale->Ratings)
+                ratings.append(rating < 0 ? QJsonValue() : QJsonValue(rating));
+            out.insert(QStringLiteral("intensities"), intensities);
+            out.insert(QStringLiteral("ratings"), ratings);
+        }
     }
     QJsonArray blank, completed;
     QJsonValue next;

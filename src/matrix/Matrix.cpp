@@ -576,3 +576,11 @@ std::optional<TCompletion> TryBlankPairsOf(const TMatrix &matrix)
 {
     return BlankPairs(matrix, true);
 }
+
+double TMatrix::IdealValue(qint32 intensity) const
+{
+    if (intensity < 0 || size_t(intensity) >= Vector.size())
+        return 0.0;
+    const double best = *std::max_element(Vector.begin(), Vector.end());
+    return Divide(Vector[size_t(intensity)], best);
+}

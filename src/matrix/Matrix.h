@@ -73,6 +73,16 @@ struct TMatrixItem
     double Weight = 0.0;
 };
 
+// A ratings leaf's scale: its matrix compares these intensities (by ratio texts,
+// or by a direct value each when the matrix measures "more is better"), and each
+// solution is rated with one of them (its index; -1: not rated). Ratings follow
+// the solutions, the intensities the matrix's items.
+struct TRatingScale
+{
+    std::vector<QString> Intensities;
+    std::vector<qint32> Ratings;
+};
+
 // The comparison matrix of one criterion node: the texts the user entered and
 // what is derived from them. Ratios[c][r] (column first) states how item r
 // relates to item c, so its value is the matrix entry a(r, c). Ratios holds
@@ -109,6 +119,12 @@ public:
     // A group's judgements: each participant's texts, following the items as
     // Ratios does; the group's matrix is their aggregate (Given), not Ratios.
     std::vector<TJudgeTexts> Judges;
+    // Set for a ratings leaf (see TRatingScale): the matrix's items are its intensities.
+    std::optional<TRatingScale> Scale;
+    bool IsRatings() const { return Scale.has_value(); }
+    // A ratings leaf's idealised value of intensity m (its share over the best
+    // share), from the last computation; 0 for none.
+    double IdealValue(qint32 intensity) const;
     // The value a(r, c) the last computation used: a given or completed value, or the text's.
     double CellValue(qint32 c, qint32 r) const;
 

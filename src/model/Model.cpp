@@ -1,5 +1,7 @@
 #include "model/Model.h"
 
+#include <QCoreApplication>
+
 #include "matrix/KalvoError.h"
 #include "model/NodePath.h"
 
@@ -10,7 +12,11 @@ TModel::TModel()
 
 int TModel::ItemCount(const TCriterionNode *node) const
 {
-    return node->HasChildren() ? node->ChildCount() : SolutionCount();
+    if (node->HasChildren())
+        return node->ChildCount();
+    if (node->Matrix && node->Matrix->IsRatings())
+        return int(node->Matrix->Scale->Intensities.size());
+    return SolutionCount();
 }
 
 QStringList TModel::ItemNames(const TCriterionNode *node) const
@@ -19,6 +25,9 @@ QStringList TModel::ItemNames(const TCriterionNode *node) const
     if (node->HasChildren()) {
         for (int i = 0; i < node->ChildCount(); ++i)
             names << node->Child(i)->Name;
+    } else if (node->Matrix && node->Matrix->IsRatings()) {
+        for (const QString &intensity : node->Matrix->Scale->Intensities)
+            names << intensity;
     } else {
         for (const TSolution &solution : Solutions)
             names << solution.Name;
@@ -36,6 +45,9 @@ void TModel::FitNodeMatrix(TCriterionNode *node)
             node->Matrix->SetOrder(n);
         else
             node->Matrix = std::make_unique<TMatrix>(n, ckRelative);
+        // A ratings leaf rates every solution: a new one is not rated yet.
+        if (node->Matrix->IsRatings() && !node->HasChildren())
+            node->Matrix->Scale->Ratings.resize(Solutions.size(), -1);
     });
 }
 
@@ -62,7 +74,7 @@ void TModel::AddSolution(const QString &name)
 {
     if (SolutionCount() + 1 > MaxRelativeOrder)
         for (TCriterionNode *node : Tree.Nodes())
-            if (!node->HasChildren() && node->Matrix && node->Matrix->Kind == ckRelative)
+            if (!node->HasChildren() && node->Matrix && node->Matrix->Kind == ckRelative && !node->Matrix->IsRatings())
                 throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(SolutionCount() + 1))
                     .AddContext(CriterionPlace(node));
     TSolution solution;
@@ -76,14 +88,52 @@ void TModel::MarkSolution(int index)
     MarkedSolution = index;
 }
 
-void TModel::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind)
+std::unique_ptr<TMatrix> DefaultRatingScale(int solutions)
+{
+    static const char *const names[] = {QT_TRANSLATE_NOOP("Kalvo", "Odlično"), QT_TRANSLATE_NOOP("Kalvo", "Zelo dobro"),
+                                        QT_TRANSLATE_NOOP("Kalvo", "Dobro"), QT_TRANSLATE_NOOP("Kalvo", "Zadovoljivo"),
+                                        QT_TRANSLATE_NOOP("Kalvo", "Slabo")};
+    auto m = std::make_unique<TMatrix>(5, ckRelative);
+    m->Scale = TRatingScale();
+    for (const char *name : names)
+        m->Scale->Intensities.push_back(QCoreApplication::translate("Kalvo", name));
+    m->Scale->Ratings.assign(size_t(solutions), -1);
+    // Each step down is worth about half as much again: a(r, c) = c - r + 1.
+    for (int r = 0; r < 5; ++r)
+        for (int c = r + 1; c < 5; ++c) {
+            m->Ratios[size_t(c)][size_t(r)] = QStringLiteral("%1:1").arg(c - r + 1);
+            m->Ratios[size_t(r)][size_t(c)] = QStringLiteral("1:%1").arg(c - r + 1);
+        }
+    return m;
+}
+
+void TModel::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind, bool ratings)
 {
     if (!node)
         return;
     FitNodeMatrix(node);
     node->Name = name;
-    node->Matrix->Kind = kind;
+    if (ratings && !node->HasChildren()) {
+        if (!node->Matrix->IsRatings())
+            node->Matrix = DefaultRatingScale(SolutionCount());
+        const bool direct = kind != ckRelative && node->Matrix->Kind == ckRelative;
+        node->Matrix->Kind = kind;
+        if (direct)
+            SetDirectValues(*node->Matrix);
+    } else {
+        node->Matrix->Scale.reset();
+        node->Matrix->Kind = kind;
+    }
     FitNodeMatrix(node);
+}
+
+void TModel::SetDirectValues(TMatrix &scale)
+{
+    // From the first intensity (the best) down: k, k - 1, ..., 1.
+    const int k = int(scale.Scale ? scale.Scale->Intensities.size() : 0);
+    scale.SetOrder(k);
+    for (int i = 0; i < k; ++i)
+        scale.AbsoluteValues[size_t(i)] = QString::number(k - i);
 }
 
 void TModel::NewModel(const QString &name)
@@ -103,7 +153,8 @@ std::vector<TCriterionNode *> TModel::AwaitingValues(int k) const
 {
     std::vector<TCriterionNode *> leaves;
     for (TCriterionNode *node : Tree.Nodes())
-        if (!node->HasChildren() && node->Matrix && node->Matrix->Kind != ckRelative && node->Matrix->IsUntyped(k))
+        if (!node->HasChildren() && node->Matrix && node->Matrix->Kind != ckRelative && !node->Matrix->IsRatings()
+            && node->Matrix->IsUntyped(k))
             leaves.push_back(node);
     return leaves;
 }

@@ -13,6 +13,10 @@
 // The decision model: the criteria tree, the solutions, the current file name and
 // what the last synthesis derived (scores, status line, sub-criterion bars).
 // It is the one place that holds names; views read them from here.
+// A new ratings leaf's scale: five intensities from "Odlično" to "Slabo", each step
+// down worth about half as much again, every solution not rated yet.
+std::unique_ptr<TMatrix> DefaultRatingScale(int solutions);
+
 class TModel
 {
 public:
@@ -82,7 +86,9 @@ public:
     void MarkSolution(int index);
     // The criterion dialog's edit: a new name and kind. Both sets of judgements
     // (ratio texts and measured values) stay, so switching back loses nothing.
-    void EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind);
+    void EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind, bool ratings = false);
+    // A ratings leaf's intensities given direct values, from the best down: k, ..., 1.
+    static void SetDirectValues(TMatrix &scale);
     // "Nov model": a root named name without a matrix, no solutions, no bars, the
     // name as the file name; the root is selected.
     void NewModel(const QString &name);

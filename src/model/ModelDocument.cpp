@@ -34,11 +34,22 @@ std::unique_ptr<TMatrix> Restored(const std::shared_ptr<const TMatrix> &saved)
 }
 
 // The leaves whose matrices compare the solutions.
+// The leaves whose matrices compare the solutions (a ratings leaf's compares its
+// intensities: RatingLeaves, whose ratings follow the solutions).
 std::vector<TCriterionNode *> SolutionMatrices(const TModel &model)
 {
     std::vector<TCriterionNode *> leaves;
     for (TCriterionNode *node : model.Tree.Nodes())
-        if (!node->HasChildren() && node->Matrix)
+        if (!node->HasChildren() && node->Matrix && !node->Matrix->IsRatings())
+            leaves.push_back(node);
+    return leaves;
+}
+
+std::vector<TCriterionNode *> RatingLeaves(const TModel &model)
+{
+    std::vector<TCriterionNode *> leaves;
+    for (TCriterionNode *node : model.Tree.Nodes())
+        if (!node->HasChildren() && node->Matrix && node->Matrix->IsRatings())
             leaves.push_back(node);
     return leaves;
 }
@@ -434,21 +445,26 @@ bool TModelDocument::SetValue(TCriterionNode *node, int r, const QString &text)
 
 // --- Criteria ---------------------------------------------------------------------
 
-bool TModelDocument::AddCriterion(TCriterionNode *parent, const QString &name, TCriterionKind kind)
+bool TModelDocument::AddCriterion(TCriterionNode *parent, const QString &name, TCriterionKind kind, bool ratings)
 {
     const qint32 order = FModel.SolutionCount();
-    if (kind == ckRelative && order > MaxRelativeOrder)
+    if (kind == ckRelative && !ratings && order > MaxRelativeOrder)
         throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(order));
+    if (parent && !parent->HasChildren() && parent->Matrix && parent->Matrix->IsRatings())
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QCoreApplication::translate("Kalvo", "Kriterij z ocenami nima podkriterijev.")).AddContext(CriterionPlace(parent));
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "dodaj kriterij %1").arg(name);
     command->Change = TModelChange::Tree;
     const TPath parentPath = parent ? PathOf(parent) : TPath();
     command->Node = parentPath;
     command->Node.push_back(parent ? parent->ChildCount() : FModel.Tree.TopLevelCount());
-    command->Redo = [parentPath, name, kind](TModel &model) {
+    command->Redo = [parentPath, name, kind, ratings](TModel &model) {
         TCriterionNode *p = model.Tree.NodeAt(parentPath);
         const qint32 order = model.SolutionCount();
-        auto matrix = p || order > 0 ? std::make_unique<TMatrix>(order, kind) : nullptr;
+        auto matrix = ratings ? DefaultRatingScale(order) : p || order > 0 ? std::make_unique<TMatrix>(order, kind) : nullptr;
+        if (ratings && kind != ckRelative)
+            model.SetDirectValues(*matrix);
         model.Tree.Append(p, name)->Matrix = std::move(matrix);
         if (p)
             model.FitNodeMatrix(p);   // it now compares its children
@@ -504,13 +520,18 @@ bool TModelDocument::RemoveCriterion(TCriterionNode *node)
     return true;
 }
 
-bool TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind)
+bool TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind, bool ratings)
 {
     if (!node)
         return false;
-    if (node->Matrix && node->Name == name && node->Matrix->Kind == kind)
+    ratings = ratings && !node->HasChildren();   // only a leaf rates the solutions
+    const bool wasRatings = node->Matrix && node->Matrix->IsRatings();
+    if (node->Matrix && node->Name == name && node->Matrix->Kind == kind && wasRatings == ratings)
         return false;
-    if (kind == ckRelative && FModel.ItemCount(node) > MaxRelativeOrder)
+    if (kind == ckRelative && !ratings && node->HasChildren() == false && FModel.SolutionCount() > MaxRelativeOrder)
+        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(FModel.SolutionCount()))
+            .AddContext(CriterionPlace(node));
+    if (kind == ckRelative && !ratings && FModel.ItemCount(node) > MaxRelativeOrder)
         throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(FModel.ItemCount(node)))
             .AddContext(CriterionPlace(node));
     auto command = std::make_unique<TEditCommand>();
@@ -518,9 +539,9 @@ bool TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TC
     command->Change = TModelChange::Criterion;
     command->Node = PathOf(node);
     // A new kind may grow or drop texts: the whole matrix comes back on undo.
-    const bool newMatrix = !node->Matrix || node->Matrix->Kind != kind;
-    command->Redo = [path = command->Node, name, kind](TModel &model) {
-        model.EditCriterion(model.Tree.NodeAt(path), name, kind);
+    const bool newMatrix = !node->Matrix || node->Matrix->Kind != kind || wasRatings != ratings;
+    command->Redo = [path = command->Node, name, kind, ratings](TModel &model) {
+        model.EditCriterion(model.Tree.NodeAt(path), name, kind, ratings);
     };
     command->Undo = [path = command->Node, oldName = node->Name, newMatrix,
                      before = newMatrix ? CopyOf(node) : nullptr](TModel &model) {
@@ -530,6 +551,112 @@ bool TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TC
             n->Matrix = Restored(before);
     };
     return Run(std::move(command));
+}
+
+bool TModelDocument::EditScale(TCriterionNode *node, const QString &text, const std::function<void(TMatrix &)> &change)
+{
+    if (!node || !node->Matrix || !node->Matrix->IsRatings())
+        return false;
+    auto after = std::make_shared<TMatrix>(*node->Matrix);
+    change(*after);
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = text;
+    command->Change = TModelChange::Judgements;
+    command->Node = PathOf(node);
+    auto put = [path = command->Node](std::shared_ptr<const TMatrix> matrix) {
+        return [path, matrix](TModel &model) { model.Tree.NodeAt(path)->Matrix = std::make_unique<TMatrix>(*matrix); };
+    };
+    command->Redo = put(after);
+    command->Undo = put(std::make_shared<const TMatrix>(*node->Matrix));
+    return Run(std::move(command));
+}
+
+bool TModelDocument::RateSolution(TCriterionNode *node, int solution, int intensity)
+{
+    if (!node || !node->Matrix || !node->Matrix->IsRatings() || solution < 0 || solution >= FModel.SolutionCount())
+        return false;
+    const TRatingScale &scale = *node->Matrix->Scale;
+    if (intensity < -1 || intensity >= int(scale.Intensities.size()))
+        throw EKalvoError(EKalvoError::ekInvalidOp, QCoreApplication::translate("Kalvo", "Ocene %1 ni na lestvici.").arg(intensity + 1))
+            .AddContext(CriterionPlace(node));
+    if (size_t(solution) < scale.Ratings.size() && scale.Ratings[size_t(solution)] == intensity)
+        return false;
+    const QString name = FModel.Solutions[size_t(solution)].Name;
+    return EditScale(node, QCoreApplication::translate("Kalvo", "ocena %1: %2")
+                               .arg(name, intensity < 0 ? QCoreApplication::translate("Kalvo", "ni ocenjeno")
+                                                        : scale.Intensities[size_t(intensity)]),
+                     [&](TMatrix &m) {
+                         m.Scale->Ratings.resize(size_t(FModel.SolutionCount()), -1);
+                         m.Scale->Ratings[size_t(solution)] = intensity;
+                     });
+}
+
+bool TModelDocument::AddIntensity(TCriterionNode *node, const QString &name)
+{
+    if (node && node->Matrix && node->Matrix->IsRatings() && node->Matrix->Order + 1 > MaxRelativeOrder)
+        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(node->Matrix->Order + 1)).AddContext(CriterionPlace(node));
+    return EditScale(node, QCoreApplication::translate("Kalvo", "dodaj oceno %1").arg(name), [&](TMatrix &m) {
+        m.Scale->Intensities.push_back(name);
+        m.SetOrder(m.Order + 1);
+    });
+}
+
+bool TModelDocument::RenameIntensity(TCriterionNode *node, int intensity, const QString &name)
+{
+    if (!node || !node->Matrix || !node->Matrix->IsRatings() || intensity < 0
+        || intensity >= node->Matrix->Order || node->Matrix->Scale->Intensities[size_t(intensity)] == name)
+        return false;
+    return EditScale(node, QCoreApplication::translate("Kalvo", "preimenuj oceno %1").arg(name),
+                     [&](TMatrix &m) { m.Scale->Intensities[size_t(intensity)] = name; });
+}
+
+bool TModelDocument::RemoveIntensity(TCriterionNode *node, int intensity)
+{
+    if (!node || !node->Matrix || !node->Matrix->IsRatings() || intensity < 0 || intensity >= node->Matrix->Order)
+        return false;
+    if (node->Matrix->Order <= 2)
+        throw EKalvoError(EKalvoError::ekInvalidOp,
+                          QCoreApplication::translate("Kalvo", "Lestvica ocen ima vsaj dve oceni.")).AddContext(CriterionPlace(node));
+    return EditScale(node, QCoreApplication::translate("Kalvo", "odstrani oceno %1").arg(node->Matrix->Scale->Intensities[size_t(intensity)]),
+                     [&](TMatrix &m) {
+                         m.RemoveItem(intensity);
+                         m.Scale->Intensities.erase(m.Scale->Intensities.begin() + intensity);
+                         for (qint32 &rating : m.Scale->Ratings)
+                             rating = rating == intensity ? -1 : rating > intensity ? rating - 1 : rating;
+                     });
+}
+
+bool TModelDocument::MoveIntensity(TCriterionNode *node, int from, int to)
+{
+    if (!node || !node->Matrix || !node->Matrix->IsRatings() || from == to || from < 0 || to < 0
+        || from >= node->Matrix->Order || to >= node->Matrix->Order)
+        return false;
+    return EditScale(node, QCoreApplication::translate("Kalvo", "premakni oceno %1").arg(node->Matrix->Scale->Intensities[size_t(from)]),
+                     [&](TMatrix &m) {
+                         // The items in their new order: order[new] = old.
+                         std::vector<int> order(size_t(m.Order));
+                         for (int i = 0; i < m.Order; ++i)
+                             order[size_t(i)] = i;
+                         order.erase(order.begin() + from);
+                         order.insert(order.begin() + to, from);
+                         const TMatrix before = m;
+                         for (int c = 0; c < m.Order; ++c) {
+                             if (size_t(c) < m.AbsoluteValues.size())
+                                 m.AbsoluteValues[size_t(c)] = before.AbsoluteValues[size_t(order[size_t(c)])];
+                             m.Scale->Intensities[size_t(c)] = before.Scale->Intensities[size_t(order[size_t(c)])];
+                             for (int r = 0; r < m.Order && size_t(c) < m.Ratios.size(); ++r)
+                                 if (size_t(r) < m.Ratios[size_t(c)].size())
+                                     m.Ratios[size_t(c)][size_t(r)] = before.RatioText(order[size_t(c)], order[size_t(r)]);
+                         }
+                         for (qint32 &rating : m.Scale->Ratings) {
+                             if (rating == from)
+                                 rating = to;
+                             else if (from < to && rating > from && rating <= to)
+                                 --rating;
+                             else if (from > to && rating >= to && rating < from)
+                                 ++rating;
+                         }
+                     });
 }
 
 bool TModelDocument::RenameCriterion(TCriterionNode *node, const QString &name)
@@ -573,6 +700,8 @@ bool TModelDocument::AddSolution(const QString &name)
         for (TCriterionNode *leaf : SolutionMatrices(model))
             if (leaf->Matrix->Order > last)
                 leaf->Matrix->RemoveItem(last);
+        for (TCriterionNode *leaf : RatingLeaves(model))
+            leaf->Matrix->Scale->Ratings.resize(size_t(last));
         model.Solutions.pop_back();
         model.MarkedSolution = mark;
     };
@@ -634,13 +763,22 @@ bool TModelDocument::RemoveSolution(int index)
     {
         TSolution Solution;
         std::vector<std::pair<TPath, TMatrixItem>> Items;
+        std::vector<std::pair<TPath, qint32>> Ratings;
     };
     auto taken = std::make_shared<TTaken>();
     command->Redo = [index, taken](TModel &model) {
         taken->Items.clear();
+        taken->Ratings.clear();
         for (TCriterionNode *leaf : SolutionMatrices(model))
             if (index < leaf->Matrix->Order)
                 taken->Items.emplace_back(PathOf(leaf), leaf->Matrix->TakeItem(index));
+        for (TCriterionNode *leaf : RatingLeaves(model)) {
+            std::vector<qint32> &ratings = leaf->Matrix->Scale->Ratings;
+            if (size_t(index) < ratings.size()) {
+                taken->Ratings.emplace_back(PathOf(leaf), ratings[size_t(index)]);
+                ratings.erase(ratings.begin() + index);
+            }
+        }
         taken->Solution = model.Solutions[size_t(index)];
         model.Solutions.erase(model.Solutions.begin() + index);
         model.MarkSolution(0);
@@ -649,7 +787,12 @@ bool TModelDocument::RemoveSolution(int index)
         model.Solutions.insert(model.Solutions.begin() + index, taken->Solution);
         for (auto &[path, item] : taken->Items)
             model.Tree.NodeAt(path)->Matrix->PutItem(index, std::move(item));
+        for (const auto &[path, rating] : taken->Ratings) {
+            std::vector<qint32> &ratings = model.Tree.NodeAt(path)->Matrix->Scale->Ratings;
+            ratings.insert(ratings.begin() + std::min<qsizetype>(index, qsizetype(ratings.size())), rating);
+        }
         taken->Items.clear();
+        taken->Ratings.clear();
         model.MarkSolution(mark);
     };
     return Run(std::move(command));
@@ -668,10 +811,16 @@ bool TModelDocument::RemoveAllSolutions()
     {
         std::vector<TSolution> Solutions;
         std::vector<std::pair<TPath, std::unique_ptr<TMatrix>>> Matrices;
+        std::vector<std::pair<TPath, std::vector<qint32>>> Ratings;
     };
     auto taken = std::make_shared<TTaken>();
     command->Redo = [taken](TModel &model) {
         taken->Matrices.clear();
+        taken->Ratings.clear();
+        for (TCriterionNode *leaf : RatingLeaves(model)) {
+            taken->Ratings.emplace_back(PathOf(leaf), std::move(leaf->Matrix->Scale->Ratings));
+            leaf->Matrix->Scale->Ratings.clear();
+        }
         for (TCriterionNode *leaf : SolutionMatrices(model)) {
             const TCriterionKind kind = leaf->Matrix->Kind;
             taken->Matrices.emplace_back(PathOf(leaf), std::move(leaf->Matrix));
@@ -683,7 +832,10 @@ bool TModelDocument::RemoveAllSolutions()
     command->Undo = [taken](TModel &model) {
         for (auto &[path, matrix] : taken->Matrices)
             model.Tree.NodeAt(path)->Matrix = std::move(matrix);
+        for (auto &[path, ratings] : taken->Ratings)
+            model.Tree.NodeAt(path)->Matrix->Scale->Ratings = std::move(ratings);
         taken->Matrices.clear();
+        taken->Ratings.clear();
         model.Solutions.swap(taken->Solutions);
         taken->Solutions.clear();
     };
@@ -710,7 +862,7 @@ bool TModelDocument::AddParticipant(const QString &name, double weight)
             if (!node->Matrix)
                 continue;
             TMatrix &m = *node->Matrix;
-            if (first && m.Kind == ckRelative) {
+            if (first && m.Kind == ckRelative && !m.IsRatings()) {   // a scale is the model's own
                 m.Judges = {m.Ratios};
             } else if (!first && !m.Judges.empty()) {
                 m.Judges.push_back(UnjudgedTexts(m.Judges.front().size()));

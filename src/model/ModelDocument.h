@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -60,11 +61,20 @@ public:
     // Consistency advice: both cells of every change.
     bool ApplyAdvice(TCriterionNode *node, const std::vector<TJudgementChange> &changes);
     // A last child of parent (a top-level node without one) comparing the solutions.
-    bool AddCriterion(TCriterionNode *parent, const QString &name, TCriterionKind kind);
+    // With ratings, a ratings leaf (kind: ckRelative compares its intensities,
+    // ckMoreIsBetter gives each a direct value) on the default scale.
+    bool AddCriterion(TCriterionNode *parent, const QString &name, TCriterionKind kind, bool ratings = false);
     // Removes a criterion with its subtree; the parent becomes selected. A
     // top-level node is not removed (false).
     bool RemoveCriterion(TCriterionNode *node);
-    bool EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind);
+    bool EditCriterion(TCriterionNode *node, const QString &name, TCriterionKind kind, bool ratings = false);
+    // A ratings leaf's scale and ratings; each one edit. A scale keeps at least
+    // two intensities; a removed intensity's solutions are no longer rated.
+    bool RateSolution(TCriterionNode *node, int solution, int intensity);
+    bool AddIntensity(TCriterionNode *node, const QString &name);
+    bool RenameIntensity(TCriterionNode *node, int intensity, const QString &name);
+    bool RemoveIntensity(TCriterionNode *node, int intensity);
+    bool MoveIntensity(TCriterionNode *node, int from, int to);
     bool RenameCriterion(TCriterionNode *node, const QString &name);
     bool AddSolution(const QString &name);
     bool RenameSolution(int index, const QString &name);
@@ -131,6 +141,9 @@ private:
                     bool advice = false);
 
     bool EditJudgements(TCriterionNode *node, std::vector<TJudgementChange> cells, const QString &text);
+    // One edit of a ratings leaf's matrix: change works on a copy (a refusal
+    // throws before anything changes); the copy replaces the matrix.
+    bool EditScale(TCriterionNode *node, const QString &text, const std::function<void(TMatrix &)> &change);
     // The shown participant is one the group has (after a group edit, undo or redo).
     void KeepParticipant();
     // Grid cell (c, r) and its mirror; caption names the items with %1 and %2.

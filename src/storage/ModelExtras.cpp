@@ -1,4 +1,5 @@
 #include "storage/ModelExtras.h"
+#include "storage/RatingScaleJson.h"
 
 #include <QCoreApplication>
 
@@ -48,6 +49,13 @@ QByteArray EncodeExtras(const TModel &model)
     const auto nodes = model.Tree.Nodes();
     for (size_t k = 0; k < nodes.size(); ++k) {
         const TMatrix *m = nodes[k]->Matrix.get();
+        if (m && m->IsRatings() && !nodes[k]->HasChildren()) {
+            // The scale and the ratings, which the .MAT holds only as the ideal values.
+            QJsonObject entry{{QStringLiteral("index"), int(k)}, {QStringLiteral("path"), NodePath(nodes[k])}};
+            InsertRatingScale(entry, *m);
+            criteria.append(entry);
+            continue;
+        }
         const bool group = m && m->Kind == ckRelative && !m->Judges.empty() && !model.Participants.empty();
         if (!m || (!HasBlankPairs(*m) && !group))
             continue;
@@ -129,6 +137,7 @@ QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &p
     model.Participants = participants;
     const auto nodes = model.Tree.Nodes();
     const QJsonArray entries = criteria.toArray();
+    std::vector<std::pair<TCriterionNode *, std::unique_ptr<TMatrix>>> scales;   // put in once all is read
     for (qsizetype e = 0; e < entries.size(); ++e) {
         const QString where = QStringLiteral("criteria[%1]").arg(e);
         const QJsonObject entry = entries.at(e).toObject();
@@ -138,6 +147,21 @@ QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &p
             throw Damaged(path, QCoreApplication::translate("Kalvo", "%1.index ni pozicija kriterija.").arg(where));
         const QString nodePath = entry.value(QStringLiteral("path")).toString();
         TCriterionNode *node = size_t(index.toInt()) < nodes.size() ? nodes[size_t(index.toInt())] : nullptr;
+        if (entry.contains(QStringLiteral("intensities"))) {
+            // A ratings leaf: the .MAT holds a measured record of the solutions there.
+            if (!node || NodePath(node) != nodePath || node->HasChildren() || !node->Matrix
+                || node->Matrix->Kind != ckMoreIsBetter || node->Matrix->Order != model.SolutionCount()) {
+                notes << QCoreApplication::translate("Kalvo", "Datoteka »%1«: %2 (»%3«) se ne ujema s kriterijem na tem mestu; "
+                                                              "njegova lestvica ocen je izpuščena.")
+                             .arg(QFileInfo(path).absoluteFilePath(), where, EKalvoError::Quote(nodePath));
+                continue;
+            }
+            scales.emplace_back(node, ReadRatingScale(entry, model.SolutionCount(), where,
+                                                      [&](const QString &place, const QString &what) {
+                                                          return Damaged(path, place + QStringLiteral(": ") + what);
+                                                      }));
+            continue;
+        }
         if (!node || NodePath(node) != nodePath || !node->Matrix || node->Matrix->Kind != ckRelative) {
             notes << (QCoreApplication::translate("Kalvo", "Datoteka »%1«: %2 (»%3«) se ne ujema s kriterijem na tem mestu; "
                                        "njegovi neprimerjani pari so izpuščeni.")
@@ -203,6 +227,8 @@ QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &p
                 }
         }
     }
+    for (auto &[node, scale] : scales)
+        node->Matrix = std::move(scale);
     model.IdealMode = mode == QJsonValue(QStringLiteral("ideal"));
     return notes;
 }

@@ -112,6 +112,27 @@ void GroupMatrixLines(const TModel &model, const TMatrix &m, TLineWriter &out)
         }
 }
 
+// A ratings leaf as the three files alone can hold it: a measured leaf ("more is
+// better") whose values are the solutions' ideal values (0: not rated); a scale
+// that cannot be computed (its pairs fall apart) writes 1 for every rated one.
+void RatingsLines(const TModel &model, const TMatrix &scale, TLineWriter &out)
+{
+    TMatrix computed = scale;
+    bool ok = true;
+    try {
+        computed.Compute(model.ExactMethod);
+    } catch (const EKalvoError &) {
+        ok = false;
+    }
+    out.Line(QString::number(qint32(ckMoreIsBetter)));
+    out.Line(QString::number(model.SolutionCount()));
+    for (int k = 0; k < model.SolutionCount(); ++k) {
+        const qint32 rating = size_t(k) < scale.Scale->Ratings.size() ? scale.Scale->Ratings[size_t(k)] : -1;
+        const double value = rating < 0 ? 0.0 : ok ? computed.IdealValue(rating) : 1.0;
+        out.Line(QString::number(value, 'g', 15).replace(QLatin1Char('.'), DecimalSeparator()));
+    }
+}
+
 QByteArray MatrixBytes(const TModel &model)
 {
     TLineWriter out;
@@ -123,6 +144,10 @@ QByteArray MatrixBytes(const TModel &model)
             out.Line(QString::number(qint32(ckRelative)));
             out.Line(QString::number(n));
             out.Lines("1", qsizetype(n) * n);
+            continue;
+        }
+        if (node->Matrix->IsRatings() && !node->HasChildren()) {
+            RatingsLines(model, *node->Matrix, out);
             continue;
         }
         std::unique_ptr<TMatrix> scratch;
@@ -526,12 +551,13 @@ QStringList LoadProjectFrom(TModel &model, const QString &fileName, const TModel
         fresh.Tree.DeleteAllNodes();
         ReadCriteria(fresh.Tree, SplitLines(DecodeWindows1250(set.Criteria)), set.CriteriaPath);
         ReadMatrices(fresh, SplitLines(DecodeWindows1250(set.Matrices)), set.MatrixPath, notes);
+        // The solutions come in before the root is fitted, so that a root comparing
+        // solutions is fitted against the loaded ones and keeps its stored cells,
+        // and before the companion, whose ratings rate them.
+        ReadSolutions(fresh, SplitLines(DecodeWindows1250(set.Solutions)), set.SolutionsPath);
         // The companion decides which pairs are blank, whatever the .MAT holds there.
         if (!set.Extras.isEmpty() && !set.ExtrasForeign)
             notes << ApplyExtras(fresh, set.Extras, set.ExtrasPath);
-        // The solutions come in before the root is fitted, so that a root comparing
-        // solutions is fitted against the loaded ones and keeps its stored cells.
-        ReadSolutions(fresh, SplitLines(DecodeWindows1250(set.Solutions)), set.SolutionsPath);
         TCriterionNode *first = fresh.Tree.FirstNode();
         fresh.Tree.Select(first);
         fresh.FitNodeMatrix(first);

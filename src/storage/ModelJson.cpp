@@ -1,4 +1,5 @@
 #include "storage/ModelJson.h"
+#include "storage/RatingScaleJson.h"
 
 #include "matrix/Conversions.h"
 #include "matrix/KalvoError.h"
@@ -155,9 +156,18 @@ void ReadCriterion(TModel &model, const QJsonObject &entry, TCriterionNode *node
                QStringLiteral("a criterion without a kind compares nothing"));
         return;
     }
+    if (kindValue == QJsonValue(QStringLiteral("ratings"))) {
+        Refuse(entry, {QStringLiteral("ratios"), QStringLiteral("values"), QStringLiteral("judgements")}, where,
+               QStringLiteral("a ratings criterion has intensities and ratings instead"));
+        node->Matrix = ReadRatingScale(entry, model.SolutionCount(), where,
+                                       [](const QString &place, const QString &what) { return Fault(place, what); });
+        return;
+    }
+    Refuse(entry, {QStringLiteral("intensities"), QStringLiteral("intensity_ratios"), QStringLiteral("ratings")}, where,
+           QStringLiteral("only a ratings criterion has intensities and ratings"));
     const std::optional<TCriterionKind> kind = KindNamed(kindValue.toString());
     if (!kind)
-        throw Fault(where + QStringLiteral(".kind"), QStringLiteral("not relative, less_is_better or more_is_better"));
+        throw Fault(where + QStringLiteral(".kind"), QStringLiteral("not relative, less_is_better, more_is_better or ratings"));
     if (*kind == ckRelative) {
         Refuse(entry, {QStringLiteral("values")}, where, QStringLiteral("a criterion of ratios has no measured values"));
         const QString place = where + QStringLiteral(".ratios");
@@ -219,6 +229,9 @@ QByteArray ModelToJson(const TModel &model)
         const TMatrix *m = node->Matrix ? &model.FittedMatrix(node, scratch) : nullptr;
         if (!m) {
             entry.insert(QStringLiteral("kind"), QJsonValue());
+        } else if (m->IsRatings() && !node->HasChildren()) {
+            entry.insert(QStringLiteral("kind"), QStringLiteral("ratings"));
+            InsertRatingScale(entry, *m);
         } else if (m->Kind == ckRelative) {
             entry.insert(QStringLiteral("kind"), KindName(m->Kind));
             entry.insert(QStringLiteral("ratios"), Rows(m->Ratios, m->Order));
@@ -317,6 +330,8 @@ void ModelFromJson(TModel &model, const QByteArray &bytes)
     const auto nodes = built.Tree.Nodes();
     for (size_t i = 0; i < nodes.size(); ++i) {
         const TMatrix *m = nodes[i]->Matrix.get();
+        if (m && m->IsRatings() && nodes[i]->HasChildren())
+            throw Fault(QStringLiteral("criteria[%1].kind").arg(i), QStringLiteral("a ratings criterion has no sub-criteria"));
         const int items = built.ItemCount(nodes[i]);
         if (m && m->Order != items)
             throw Fault(QStringLiteral("criteria[%1].%2").arg(i).arg(m->Kind == ckRelative ? QStringLiteral("ratios")

@@ -99,7 +99,7 @@ TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &pat
         TCriterionNode *node = colon < 0 ? nullptr : FindNode(model.Tree, title.left(colon));
         if (!node || items.size() != 2)
             throw fault(1, title, QCoreApplication::translate("Kalvo", "ni stolpec oblike »pot kriterija: A : B« za kriterij modela."));
-        if (!node->Matrix || node->Matrix->Kind != ckRelative)
+        if (!node->Matrix || node->Matrix->Kind != ckRelative || node->Matrix->IsRatings())
             throw fault(1, title, QCoreApplication::translate("Kalvo", "kriterij ne primerja po parih."));
         const QStringList names = model.ItemNames(node);
         const int a = int(names.indexOf(items.at(0))), b = int(names.indexOf(items.at(1)));

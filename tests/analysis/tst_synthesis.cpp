@@ -50,6 +50,8 @@ private slots:
     void aNewItemOfAGroupNamesWhoShouldJudgeIt();
     void rankReversalAndTheIdealMode_data();
     void rankReversalAndTheIdealMode();
+    void ratingsGiveEverySolutionItsIdealValue_data();
+    void ratingsGiveEverySolutionItsIdealValue();
     void workedExample_data();
     void workedExample();
     void startNodeDecidesTheComposition();
@@ -126,6 +128,63 @@ void TestSynthesis::rankReversalAndTheIdealMode()
     }
     // Who is ahead of whom: B over A, except distributively once D is there.
     QCOMPARE(model.Solutions[1].Score > model.Solutions[0].Score, ideal || !copy);
+}
+
+// Four categories compared 2, 4, 6 / 2, 4 / 2: every solution gets its category's
+// ideal value as its total, in either mode, whatever other solutions there are.
+void TestSynthesis::ratingsGiveEverySolutionItsIdealValue_data()
+{
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<bool>("ideal");
+    QTest::addColumn<QList<double>>("values");
+    QTest::newRow("exact method") << true << false << QList<double>{1, 0.5360, 0.2680, 0.1444};
+    QTest::newRow("approximate method") << false << false << QList<double>{1, 0.5375, 0.2688, 0.1450};
+    QTest::newRow("exact method, ideal mode") << true << true << QList<double>{1, 0.5360, 0.2680, 0.1444};
+}
+
+void TestSynthesis::ratingsGiveEverySolutionItsIdealValue()
+{
+    QFETCH(bool, exact);
+    QFETCH(bool, ideal);
+    QFETCH(QList<double>, values);
+    TModelDocument document;
+    document.NewModel(QStringLiteral("Izbor"));
+    TCriterionNode *root = document.Model().Tree.FirstNode();
+    for (const char *name : {"S1", "S2", "S3", "S4", "S5"})
+        document.AddSolution(QString::fromLatin1(name));
+    document.AddCriterion(root, QStringLiteral("Ocena"), ckRelative, true);
+    document.AddCriterion(root, QStringLiteral("Cena"), ckLessIsBetter);
+    TCriterionNode *leaf = root->Child(0);
+    while (leaf->Matrix->Order > 4)
+        QVERIFY(document.RemoveIntensity(leaf, 4));
+    const QStringList upper{"2:1", "4:1", "6:1", "2:1", "4:1", "2:1"};
+    for (int r = 0, i = 0; r < 4; ++r)
+        for (int c = r + 1; c < 4; ++c, ++i)
+            document.SetRatio(leaf, c + 1, r + 1, upper[i], ReciprocalText(upper[i]));
+    for (int k = 0; k < 4; ++k)
+        QVERIFY(document.RateSolution(leaf, k, k));   // S5 is not rated
+    document.SetMethod(exact);
+    document.SetIdealMode(ideal);
+    document.Select(leaf);
+    TModel &model = document.WritableModel();
+    AnalyzeAll(model);
+    for (int k = 0; k < 4; ++k)
+        QVERIFY2(std::fabs(model.Solutions[size_t(k)].Total - values[k]) < 5e-5,
+                 qPrintable(QStringLiteral("%1: %2").arg(k).arg(model.Solutions[size_t(k)].Total)));
+    QCOMPARE(model.Solutions[4].Total, 0.0);
+    double sum = 0;
+    for (const TSolution &solution : model.Solutions)
+        sum += solution.Score;
+    QVERIFY(std::fabs(sum - 1.0) < 1e-12);   // scores are the totals normalised
+    // Removing a solution, or adding one, leaves every other's total as it was.
+    QVERIFY(document.RemoveSolution(0));
+    AnalyzeAll(model);
+    for (int k = 0; k < 3; ++k)
+        QVERIFY(std::fabs(model.Solutions[size_t(k)].Total - values[k + 1]) < 5e-5);
+    QVERIFY(document.AddSolution(QStringLiteral("S6")));
+    AnalyzeAll(model);
+    for (int k = 0; k < 3; ++k)
+        QVERIFY(std::fabs(model.Solutions[size_t(k)].Total - values[k + 1]) < 5e-5);
 }
 
 void TestSynthesis::workedExample_data()

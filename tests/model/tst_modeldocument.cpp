@@ -49,6 +49,20 @@ bool ResultsAreFresh(TModelDocument &document)
     return Shown(document.Model()) == kept;
 }
 
+// The model's set written and read back (the companion with it): the same files.
+QByteArray FilesThroughSet(const TModel &model)
+{
+    TModelSetBytes set = EncodeProject(model);
+    set.CriteriaPath = QStringLiteral("m.KRT");
+    set.MatrixPath = QStringLiteral("m.MAT");
+    set.SolutionsPath = QStringLiteral("m.RST");
+    set.ExtrasPath = QStringLiteral("m.JSON");
+    TModel copy;
+    LoadProjectFrom(copy, QStringLiteral("m"), set);
+    copy.MarkSolution(model.MarkedSolution);
+    return Files(copy);
+}
+
 bool SelectionIsInTree(const TModel &model)
 {
     const auto nodes = model.Tree.Nodes();
@@ -115,7 +129,9 @@ bool RandomEdit(TModelDocument &document, QRandomGenerator &dice)
     case 4:
         return document.RemoveCriterion(node);
     case 5:
-        document.EditCriterion(node, dice.bounded(2) ? name : node->Name, TCriterionKind(dice.bounded(3)));
+        // Now and then a leaf rates the solutions, its intensities compared or given values.
+        document.EditCriterion(node, dice.bounded(2) ? name : node->Name, TCriterionKind(dice.bounded(3)),
+                               dice.bounded(3) == 0);
         return true;
     case 6:
         document.RenameCriterion(node, name);
@@ -126,6 +142,21 @@ bool RandomEdit(TModelDocument &document, QRandomGenerator &dice)
         document.AddSolution(name);
         return true;
     case 8:
+        if (node->Matrix && node->Matrix->IsRatings() && !node->HasChildren()) {
+            // The scale and the ratings: rate, add, rename, move or remove an intensity.
+            const int k = node->Matrix->Order;
+            switch (dice.bounded(5)) {
+            case 0:
+                if (solutions > 0)
+                    document.RateSolution(node, dice.bounded(solutions), dice.bounded(k + 1) - 1);
+                break;
+            case 1: document.AddIntensity(node, name); break;
+            case 2: document.RenameIntensity(node, dice.bounded(k), name); break;
+            case 3: document.MoveIntensity(node, dice.bounded(k), dice.bounded(k)); break;
+            default: document.RemoveIntensity(node, dice.bounded(k)); break;
+            }
+            return true;
+        }
         if (solutions == 0)
             return false;
         dice.bounded(2) ? document.RenameSolution(dice.bounded(solutions), name)
@@ -196,8 +227,10 @@ void TestModelDocument::undoAndRedoGiveTheSameFiles()
             }
             if (made && document.HistorySize() != before)
                 files << Files(document.Model());
-            if (made)
+            if (made) {
                 QCOMPARE(FilesThroughJson(document.Model()), Files(document.Model()));
+                QCOMPARE(FilesThroughSet(document.Model()), Files(document.Model()));
+            }
             else if (document.HistorySize() != before)
                 files.last() = Files(document.Model());   // marks merged into one edit
             QVERIFY(SelectionIsInTree(document.Model()));

@@ -118,7 +118,7 @@ void TestModelJson::faultsNameTheirPlace_data()
     QTest::newRow("ratio no ratio") << "criteria/0/ratios/1/2" << QJsonValue("2:x") << "criteria[0].ratios[1][2]: not a ratio";
     QTest::newRow("half a blank pair") << "criteria/0/ratios/1/2" << QJsonValue("") << "criteria[0].ratios[1][2]: a blank pair is blank both ways";
     QTest::newRow("short row") << "criteria/0/ratios/1" << QJsonValue(QJsonArray{"1"}) << "criteria[0].ratios[1]: 1 cells, not 4";
-    QTest::newRow("unknown kind") << "criteria/4/kind" << QJsonValue("better") << "criteria[4].kind: not relative, less_is_better or more_is_better";
+    QTest::newRow("unknown kind") << "criteria/4/kind" << QJsonValue("better") << "criteria[4].kind: not relative, less_is_better, more_is_better or ratings";
     QTest::newRow("level jumps") << "criteria/1/level" << QJsonValue(2) << "criteria[1].level: more than one level below the criterion before it";
     QTest::newRow("name on two lines") << "solutions/1" << QJsonValue("A\nB") << "solutions[1]: a name must be on one line";
     QTest::newRow("other format") << "format" << QJsonValue("kalvo-model-extras") << "format: not \"kalvo-model\": not a Kalvo model";
