@@ -1200,6 +1200,10 @@ No change of one weight changes the best solution.
         <source>Preklici</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Ocene</source>
+        <translation>Ratings</translation>
+    </message>
 </context>
 <context>
     <name>TFormRazmerje</name>
@@ -1233,6 +1237,17 @@ No change of one weight changes the best solution.
     <message>
         <source>&lt;h3&gt;Pomoči ni mogoče odpreti&lt;/h3&gt;&lt;p&gt;Datoteke »%1« ni mogoče odpreti: %2&lt;/p&gt;</source>
         <translation>&lt;h3&gt;The help cannot be opened&lt;/h3&gt;&lt;p&gt;The file “%1” cannot be opened: %2&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>TJudgementHandler</name>
+    <message>
+        <source>Dodaj oceno</source>
+        <translation>Add intensity</translation>
+    </message>
+    <message>
+        <source>Preimenuj oceno</source>
+        <translation>Rename intensity</translation>
     </message>
 </context>
 <context>
@@ -1341,6 +1356,57 @@ No change of one weight changes the best solution.
     <message>
         <source>Želite shraniti projekt pred izhodom?</source>
         <translation>Do you want to save the project before you exit?</translation>
+    </message>
+</context>
+<context>
+    <name>TRatingsPanel</name>
+    <message>
+        <source>Rešitev</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Dodaj oceno na konec lestvice</source>
+        <translation>Add an intensity at the end of the scale</translation>
+    </message>
+    <message>
+        <source>Preimenuj</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Preimenuj oceno v izbrani vrstici mreže</source>
+        <translation>Rename the intensity in the grid’s current row</translation>
+    </message>
+    <message>
+        <source>Odstrani</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Odstrani oceno v izbrani vrstici mreže</source>
+        <translation>Remove the intensity in the grid’s current row</translation>
+    </message>
+    <message>
+        <source>Premakni oceno v izbrani vrstici mreže gor</source>
+        <translation>Move the intensity in the grid’s current row up</translation>
+    </message>
+    <message>
+        <source>Premakni oceno v izbrani vrstici mreže dol</source>
+        <translation>Move the intensity in the grid’s current row down</translation>
+    </message>
+    <message>
+        <source>Neposredne vrednosti ocen</source>
+        <translation>Direct values of the intensities</translation>
+    </message>
+    <message>
+        <source>ni ocenjeno</source>
+        <translation>not rated</translation>
     </message>
 </context>
 <context>

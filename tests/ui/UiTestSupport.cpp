@@ -123,7 +123,9 @@ void AnswerCriterion(const QString &name, int kind, bool replaceName)
         if (replaceName)
             form->Edit1->clear();
         QTest::keyClicks(form->Edit1, name);
-        QTest::mouseClick(form->RG_Tip->findChildren<QRadioButton *>().at(kind), Qt::LeftButton);
+        // On the button's circle: a short label ("Ocene") leaves the button's middle empty.
+        QRadioButton *button = form->RG_Tip->findChildren<QRadioButton *>().at(kind);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
         QTest::mouseClick(form->Button1, Qt::LeftButton);
     });
 }

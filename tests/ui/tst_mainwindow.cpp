@@ -9,6 +9,8 @@
 #include "model/Model.h"
 #include "ui/dialogs/FormPopup.h"
 #include "ui/dialogs/FormPopup_kriterij.h"
+#include "ui/mainwindow/RatingsPanel.h"
+#include <QTableWidget>
 #include "ui/mainwindow/ResultsPanel.h"
 #include "ui/analysis/AdviceDialog.h"
 #include "ui/analysis/SensitivityWindow.h"
@@ -89,6 +91,7 @@ private slots:
     void consistencyAdvice();
     void theWindowKeepsItsSize();
     void sensitivityOfManyOrNoSolutions();
+    void ratingsLeafByMouseAndKeyboard();
 
 private:
     QTemporaryDir FDir;
@@ -792,6 +795,59 @@ void TestMainWindow::theWindowKeepsItsSize()
         QApplication::processEvents();
     }
     QCOMPARE(w.Form.size(), size);
+}
+
+// A ratings leaf made in the criterion dialog, its solutions rated by typing in
+// their drop-downs, its scale edited, undone and redone, saved and opened again.
+void TestMainWindow::ratingsLeafByMouseAndKeyboard()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    w.ClickNode(QStringLiteral("Nakup avtomobila"));
+    AnswerCriterion(QStringLiteral("Videz"), TFormPopup_kriterij::RatingsItem);
+    w.Key(Qt::Key_D, Qt::ControlModifier);
+    w.ClickNode(QStringLiteral("Videz"));
+    QVERIFY(w.Form.Ratings->isVisible());
+    QCOMPARE(w.Grid()->Cell(0, 1), QStringLiteral("Odlično"));   // the grid compares the intensities
+    const QString before = w.Score(0);
+
+    // Typing the first letter rates: "d" is "Dobro", one edit.
+    auto *choice = w.Form.Ratings->Solutions->cellWidget(0, 1);
+    choice->setFocus();
+    QTest::keyClick(choice, Qt::Key_D);
+    TCriterionNode *leaf = w.Model.Tree.Selected();
+    QCOMPARE(leaf->Matrix->Scale->Ratings[0], 2);
+    QVERIFY(w.Score(0) != before);
+    QVERIFY(w.Form.UndoAction->text().contains(QStringLiteral("Dobro")));
+    QTest::keyClick(&w.Form, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.Model.Tree.Selected()->Matrix->Scale->Ratings[0], -1);
+    QTest::keyClick(&w.Form, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(w.Model.Tree.Selected()->Matrix->Scale->Ratings[0], 2);
+
+    // The scale: a sixth intensity named in the name dialog, the first moved down.
+    AnswerName(QStringLiteral("Povprecno"));
+    QTest::mouseClick(w.Form.Ratings->AddButton, Qt::LeftButton);
+    QCOMPARE(w.Model.Tree.Selected()->Matrix->Order, 6);
+    QCOMPARE(w.Grid()->Cell(0, 6), QStringLiteral("Povprecno"));
+    w.ClickCell(2, 1);
+    QTest::mouseClick(w.Form.Ratings->DownButton, Qt::LeftButton);
+    QCOMPARE(w.Grid()->Cell(0, 2), QStringLiteral("Odlično"));
+    QCOMPARE(w.Model.Tree.Selected()->Matrix->Scale->Ratings[0], 2);   // still "Dobro"
+
+    // Saved as a new set and opened again: the scale and the ratings come back.
+    const QString saved = FDir.filePath(QStringLiteral("ocene"));
+    AnswerFile(saved);
+    ClickMenuItem(w.Form, "Datoteka1", w.Form.Shranjevanjmodela1);
+    TWindow again;
+    again.Form.Run([&] { again.Form.OpenModel(saved); });
+    again.ClickNode(QStringLiteral("Videz"));
+    const TMatrix &m = *again.Model.Tree.Selected()->Matrix;
+    QVERIFY(m.IsRatings());
+    QCOMPARE(m.Scale->Intensities.size(), size_t(6));
+    QCOMPARE(m.Scale->Ratings[0], 2);
+    again.ClickNode(QStringLiteral("Nakup avtomobila"));
+    w.ClickNode(QStringLiteral("Nakup avtomobila"));
+    QCOMPARE(again.Score(0), w.Score(0));
 }
 
 KALVO_TEST_MAIN(TestMainWindow)

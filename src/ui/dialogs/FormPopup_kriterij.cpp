@@ -11,17 +11,17 @@ TFormPopup_kriterij::TFormPopup_kriterij(QWidget *parent)
 {
     setObjectName(QStringLiteral("FormPopup_kriterij"));
     setWindowTitle(tr("Dodaj kriterij"));
-    setFixedSize(258, 180);
+    setFixedSize(258, 206);   // room for the fourth kind, "Ocene"
     move(436, 447);
     Edit1->setGeometry(16, 8, 225, 21);
 
     RG_Tip = new QGroupBox(tr(" Tip "), this);
     RG_Tip->setObjectName(QStringLiteral("RG_Tip"));
-    RG_Tip->setGeometry(16, 32, 225, 105);
+    RG_Tip->setGeometry(16, 32, 225, 131);
     FKinds = new QButtonGroup(this);
     const char *const items[] = {QT_TR_NOOP("Relativna razmerja"), QT_TR_NOOP("Absolutne vrednosti - manj je bolje"),
-                                 QT_TR_NOOP("Absolutne vrednosti - vec je bolje")};
-    for (int i = 0; i < 3; ++i) {
+                                 QT_TR_NOOP("Absolutne vrednosti - vec je bolje"), QT_TR_NOOP("Ocene")};
+    for (int i = 0; i < 4; ++i) {
         auto *button = new QRadioButton(tr(items[i]), RG_Tip);
         button->setGeometry(8, 20 + i * 26, 210, 20);
         FKinds->addButton(button, i);
@@ -30,11 +30,11 @@ TFormPopup_kriterij::TFormPopup_kriterij(QWidget *parent)
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(48, 144, 75, 25);
+    Button1->setGeometry(48, 170, 75, 25);
     Button1->setAutoDefault(false);
     Button2 = new QPushButton(tr("Preklici"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(136, 144, 75, 25);
+    Button2->setGeometry(136, 170, 75, 25);
     Button2->setAutoDefault(false);
     Button2->setFocusPolicy(Qt::ClickFocus);   // Tab passes it by
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

@@ -19,7 +19,9 @@ public:
     QPushButton *Button1;   // "OK"
     QPushButton *Button2;   // "Preklici"
 
-    // The chosen item of the kind group: 0, 1, 2 = relative, less, more is better.
+    // The chosen item of the kind group: 0, 1, 2 = relative, less, more is better,
+    // RatingsItem = ratings (a leaf rating the solutions on a scale).
+    static constexpr int RatingsItem = 3;
     int ItemIndex() const;
     void SetItemIndex(int index);
 

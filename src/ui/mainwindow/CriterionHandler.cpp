@@ -18,8 +18,9 @@ void TCriterionHandler::Add()
     // The tree shows the first criterion selected after the command, added or not.
     Document.Select(Model.Tree.FirstNode());
     if (accepted) {
+        const bool ratings = dialog->ItemIndex() == TFormPopup_kriterij::RatingsItem;
         Document.AddCriterion(Model.Tree.IsEmpty() ? nullptr : parent, dialog->Edit1->text(),
-                              TCriterionKind(dialog->ItemIndex()));
+                              ratings ? ckRelative : TCriterionKind(dialog->ItemIndex()), ratings);
         return;
     }
     Window.RebuildTree();
@@ -38,10 +39,15 @@ void TCriterionHandler::Edit()
         return;
     TFormPopup_kriterij *dialog = Window.FormPopup_kriterij();
     dialog->Edit1->setText(node->Name);
-    dialog->SetItemIndex(node->Matrix ? int(node->Matrix->Kind) : int(ckRelative));
+    const bool wasRatings = node->Matrix && node->Matrix->IsRatings();
+    dialog->SetItemIndex(wasRatings ? TFormPopup_kriterij::RatingsItem : node->Matrix ? int(node->Matrix->Kind) : int(ckRelative));
     dialog->setWindowTitle(tr("Popravi kriterij"));
-    if (TModalHost::Exec(*dialog) != QDialog::Accepted
-        || !Document.EditCriterion(node, dialog->Edit1->text(), TCriterionKind(dialog->ItemIndex()))) {
+    const bool accepted = TModalHost::Exec(*dialog) == QDialog::Accepted;
+    const bool ratings = dialog->ItemIndex() == TFormPopup_kriterij::RatingsItem;
+    // A ratings leaf kept as one keeps how its intensities are valued.
+    const TCriterionKind kind = !ratings ? TCriterionKind(dialog->ItemIndex())
+                                : wasRatings ? node->Matrix->Kind : ckRelative;
+    if (!accepted || !Document.EditCriterion(node, dialog->Edit1->text(), kind, ratings)) {
         Window.RefillGrid();   // no edit: shown afresh all the same
         Window.Results().Recompute();
     }

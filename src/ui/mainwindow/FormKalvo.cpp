@@ -16,6 +16,7 @@
 #include "ui/dialogs/FormPopup.h"
 #include "ui/mainwindow/ProjectCommands.h"
 #include "ui/dialogs/FormPopup_kriterij.h"
+#include "ui/mainwindow/RatingsPanel.h"
 #include "ui/mainwindow/ResultsPanel.h"
 #include "ui/analysis/AdviceDialog.h"
 #include "ui/analysis/SensitivityWindow.h"
@@ -143,8 +144,21 @@ void TFormKalvo::CreateCentralArea()
     auto *gridLayout = new QVBoxLayout(gridArea);
     gridLayout->setContentsMargins(0, 0, 0, 0);
     gridLayout->setSpacing(0);
+    // The grid, and beside it for a ratings leaf the solutions' ratings.
+    auto *gridRow = new QHBoxLayout;
+    gridRow->setContentsMargins(0, 0, 0, 0);
+    gridRow->setSpacing(0);
     sg_matrika = new TStringGrid(gridArea);
-    gridLayout->addWidget(sg_matrika, 1);
+    gridRow->addWidget(sg_matrika, 1);
+    Ratings = new TRatingsPanel(gridArea);
+    gridRow->addWidget(Ratings);
+    gridLayout->addLayout(gridRow, 1);
+    connect(Ratings, &TRatingsPanel::Rated, this, [this](int k, int intensity) { Run([=, this] { FJudgements->Rate(k, intensity); }); });
+    connect(Ratings, &TRatingsPanel::AddIntensity, this, [this] { Run([this] { FJudgements->AddIntensity(); }); });
+    connect(Ratings, &TRatingsPanel::RenameIntensity, this, [this] { Run([this] { FJudgements->RenameIntensity(); }); });
+    connect(Ratings, &TRatingsPanel::RemoveIntensity, this, [this] { Run([this] { FJudgements->RemoveIntensity(); }); });
+    connect(Ratings, &TRatingsPanel::MoveIntensity, this, [this](int step) { Run([=, this] { FJudgements->MoveIntensity(step); }); });
+    connect(Ratings, &TRatingsPanel::DirectValuesChosen, this, [this](bool direct) { Run([=, this] { FJudgements->SetDirectValues(direct); }); });
     BlankPairs = new QLabel(gridArea);
     BlankPairs->setObjectName(QStringLiteral("BlankPairs"));
     BlankPairs->setToolTip(tr("Dvoklik odpre naslednjo primerjavo"));
@@ -398,6 +412,7 @@ void TFormKalvo::RefillGrid()
     tv_kriteriji->setToolTip(grid.TreeTooltip);
     if (shown)
         sg_matrika->Show(grid);
+    Ratings->Show(Model, Model.Tree.Selected());
 }
 
 void TFormKalvo::tv_kriterijiCurrentChanged(TCriterionNode *node)

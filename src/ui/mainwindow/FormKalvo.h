@@ -59,6 +59,7 @@ public:
     TCriteriaTreeView *tv_kriteriji;
     QSplitter *Splitter2;
     TStringGrid *sg_matrika;
+    class TRatingsPanel *Ratings;   // beside the grid for a ratings leaf
     TResultsPanel *Panel2;
     QLabel *StatusPanels[7];
     // Under the grid, for a matrix with blank pairs: how many, and the pair to ask

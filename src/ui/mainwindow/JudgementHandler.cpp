@@ -4,9 +4,13 @@
 #include "model/GridEdits.h"
 #include "model/ModelDocument.h"
 #include "ui/common/ModalHost.h"
+#include "ui/dialogs/FormPopup.h"
 #include "ui/dialogs/FormRazmerje.h"
 #include "ui/mainwindow/FormKalvo.h"
+#include "ui/mainwindow/RatingsPanel.h"
 #include "ui/mainwindow/StringGrid.h"
+
+#include <QLineEdit>
 
 void TJudgementHandler::AskRatio()
 {
@@ -105,4 +109,75 @@ void TJudgementHandler::GoToAwaitingValue()
         Window.sg_matrikaClick();
         return;
     }
+}
+
+void TJudgementHandler::Rate(int solution, int intensity)
+{
+    if (!Document.RateSolution(Model.Tree.Selected(), solution, intensity))
+        Window.RefillGrid();   // the drop-down shows the model again
+}
+
+namespace {
+
+// The intensity in the grid's current row of a ratings leaf, or -1.
+int CurrentIntensity(const TFormKalvo &window, const TCriterionNode *node)
+{
+    if (!node || !node->Matrix || !node->Matrix->IsRatings())
+        return -1;
+    const int row = window.sg_matrika->Row() - 1;
+    return row >= 0 && row < node->Matrix->Order ? row : -1;
+}
+
+} // namespace
+
+void TJudgementHandler::AddIntensity()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (!node || !node->Matrix || !node->Matrix->IsRatings())
+        return;
+    TFormPopup *dialog = Window.FormPopup();
+    dialog->setWindowTitle(tr("Dodaj oceno"));
+    dialog->Edit1->clear();
+    if (TModalHost::Exec(*dialog) == QDialog::Accepted && !dialog->Edit1->text().trimmed().isEmpty())
+        Document.AddIntensity(node, dialog->Edit1->text());
+    dialog->Edit1->clear();
+}
+
+void TJudgementHandler::RenameIntensity()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    const int intensity = CurrentIntensity(Window, node);
+    if (intensity < 0)
+        return;
+    TFormPopup *dialog = Window.FormPopup();
+    dialog->setWindowTitle(tr("Preimenuj oceno"));
+    dialog->Edit1->setText(node->Matrix->Scale->Intensities[size_t(intensity)]);
+    if (TModalHost::Exec(*dialog) == QDialog::Accepted && !dialog->Edit1->text().trimmed().isEmpty())
+        Document.RenameIntensity(node, intensity, dialog->Edit1->text());
+    dialog->Edit1->clear();
+}
+
+void TJudgementHandler::RemoveIntensity()
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (const int intensity = CurrentIntensity(Window, node); intensity >= 0)
+        Document.RemoveIntensity(node, intensity);
+}
+
+void TJudgementHandler::MoveIntensity(int step)
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    const int intensity = CurrentIntensity(Window, node);
+    if (intensity < 0 || !Document.MoveIntensity(node, intensity, intensity + step))
+        return;
+    // The moved intensity stays the current one.
+    Window.sg_matrika->setCurrentCell(intensity + step, std::max(0, Window.sg_matrika->Col() - 1));
+}
+
+void TJudgementHandler::SetDirectValues(bool direct)
+{
+    TCriterionNode *node = Model.Tree.Selected();
+    if (!node || !node->Matrix || !node->Matrix->IsRatings()
+        || !Document.EditCriterion(node, node->Name, direct ? ckMoreIsBetter : ckRelative, true))
+        Window.RefillGrid();
 }

@@ -22,6 +22,15 @@ public:
     void Type(int c, int r, const QString &text, bool final);
     void EditorClosed() { FTypedCell = QPoint(); }
     void AskNextPair();
+    // A ratings leaf: a solution's rating (-1: not rated); the scale's intensity in
+    // the grid's current row renamed, removed or moved a step (-1 up, 1 down); a new
+    // one named in the name dialog; the intensities given direct values or compared.
+    void Rate(int solution, int intensity);
+    void AddIntensity();
+    void RenameIntensity();
+    void RemoveIntensity();
+    void MoveIntensity(int step);
+    void SetDirectValues(bool direct);
     void GoToAwaitingValue();
 
 private:
