@@ -39,3 +39,15 @@ void BuildGeneratedModel(TModel &model, int solutions)
     Judge(*root->Matrix, 8);
     model.Tree.Select(root);
 }
+
+void BuildRatedModel(TModel &model, int solutions)
+{
+    BuildGeneratedModel(model, solutions);
+    for (TCriterionNode *node : model.Tree.Nodes()) {
+        if (node->HasChildren())
+            continue;
+        node->Matrix = DefaultRatingScale(solutions);
+        for (int s = 0; s < solutions; ++s)
+            node->Matrix->Scale->Ratings[size_t(s)] = (s * 37 + node->Depth() * 11 + int(node->Name.size())) % 6 - 1;
+    }
+}

@@ -23,6 +23,17 @@ void BM_AnalizeAll(benchmark::State &state)
     state.SetComplexityN(state.range(0));
 }
 
+// The synthesis of 1000 solutions rated on 64 ratings leaves.
+void BM_RatedSynthesis(benchmark::State &state)
+{
+    TModel model;
+    BuildRatedModel(model, int(state.range(0)));
+    for (auto _ : state) {
+        AnalyzeAll(model);
+        benchmark::DoNotOptimize(model.Solutions.data());
+    }
+}
+
 // The whole refresh of a group's model: the aggregate's synthesis and each
 // participant's own ranking (range(0) participants, 1000 solutions).
 void BM_GroupSynthesis(benchmark::State &state)
@@ -95,6 +106,7 @@ void BM_Sensitivity(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_Sensitivity)->Arg(100)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RatedSynthesis)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalizeAll)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupSynthesis)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadProject)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);

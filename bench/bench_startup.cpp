@@ -181,12 +181,30 @@ void GroupWindow(benchmark::State &state, int what)
     }
 }
 
+// In the window on 1000 solutions rated on 64 ratings leaves: one rating
+// changed, with the results and every view that follows.
+void BM_WindowRatingChange(benchmark::State &state)
+{
+    TModelDocument document;
+    BuildRatedModel(document.WritableModel(), int(state.range(0)));
+    document.ModelReplaced();
+    TFormKalvo form(document);
+    form.show();
+    QApplication::processEvents();
+    TCriterionNode *leaf = document.Model().Tree.FirstNode()->Child(0)->Child(0);
+    document.Select(document.Model().Tree.FirstNode());   // the scores under the root follow
+    int i = 0;
+    for (auto _ : state)
+        document.RateSolution(leaf, 0, ++i % 5);
+}
+
 void BM_GroupParticipantEdit(benchmark::State &state) { GroupWindow(state, 0); }
 void BM_GroupUndo(benchmark::State &state) { GroupWindow(state, 1); }
 void BM_GroupParticipantSwitch(benchmark::State &state) { GroupWindow(state, 2); }
 
 } // namespace
 
+BENCHMARK(BM_WindowRatingChange)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupParticipantEdit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupUndo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupParticipantSwitch)->Unit(benchmark::kMillisecond);
