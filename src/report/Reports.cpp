@@ -190,10 +190,26 @@ QByteArray SolutionsReport(const TModel &model)
     QString text = QStringLiteral("<HTML><BODY><center><B>Resitve - ") + (s ? Html(s->Name) : QString())
                    + QStringLiteral("</B></center><BR></BR>");
     const QString cell = QStringLiteral("<td width=5>");
-    for (const TSolution &solution : model.Solutions) {
+    std::vector<const TCriterionNode *> rated;   // the ratings leaves under the start: each solution's intensity
+    if (s)
+        for (const TCriterionNode *node : TCriteriaTree::Subtree(const_cast<TCriterionNode *>(s)))
+            if (!node->HasChildren() && node->Matrix && node->Matrix->IsRatings())
+                rated.push_back(node);
+    for (int k = 0; k < model.SolutionCount(); ++k) {
+        const TSolution &solution = model.Solutions[size_t(k)];
         text += Html(solution.Name) + QStringLiteral("&nbsp") + solution.ValueText
                 + QStringLiteral("<TABLE table border=0 cellspacing=0 cellpadding=0 bgcolor=blue> <tr height= 15>")
-                + cell.repeated(BarCellCount(solution.Score)) + QStringLiteral("</td></tr></table><BR></BR>");
+                + cell.repeated(BarCellCount(solution.Score)) + QStringLiteral("</td></tr></table>");
+        QStringList ratings;
+        for (const TCriterionNode *leaf : rated) {
+            const TRatingScale &scale = *leaf->Matrix->Scale;
+            const qint32 rating = size_t(k) < scale.Ratings.size() ? scale.Ratings[size_t(k)] : -1;
+            ratings << Html(leaf->Name) + QStringLiteral(": ")
+                           + (rating < 0 ? QStringLiteral("ni ocenjeno") : Html(scale.Intensities[size_t(rating)]));
+        }
+        if (!ratings.isEmpty())
+            text += QStringLiteral("<small>") + ratings.join(QStringLiteral("; ")) + QStringLiteral("</small>");
+        text += QStringLiteral("<BR></BR>");
     }
     text += QStringLiteral("</BODY></HTML>");
     return EncodeWindows1250(text, TUnencodable::Question);

@@ -1,5 +1,7 @@
 #include "report/ResultsTables.h"
 
+#include "analysis/Synthesis.h"
+
 #include "analysis/Ranking.h"
 #include "model/Model.h"
 #include "model/NodePath.h"
@@ -58,6 +60,8 @@ std::vector<TResultsTable> ResultsTables(const TModel &model, bool matrices)
     TResultsTable results{QStringLiteral("Rezultati"), {}};
     std::vector<QVariant> header{QStringLiteral("Rešitev"), QStringLiteral("Skupaj"), QStringLiteral("Mesto")};
     for (const TCriterionNode *leaf : leaves) {
+        if (leaf->Matrix && leaf->Matrix->IsRatings())
+            header.push_back(NodePath(leaf) + QStringLiteral(" (ocena)"));
         header.push_back(NodePath(leaf) + QStringLiteral(" (lokalno)"));
         header.push_back(NodePath(leaf) + QStringLiteral(" (globalno)"));
     }
@@ -71,7 +75,12 @@ std::vector<TResultsTable> ResultsTables(const TModel &model, bool matrices)
                                   ranks[size_t(k)]};
         for (const TCriterionNode *leaf : leaves) {
             const TMatrix *m = leaf->Matrix.get();
-            const double local = m && size_t(k) < m->Vector.size() ? m->Vector[size_t(k)] : 0.0;
+            if (m && m->IsRatings()) {
+                const qint32 rating = size_t(k) < m->Scale->Ratings.size() ? m->Scale->Ratings[size_t(k)] : -1;
+                row.push_back(rating < 0 ? QVariant() : QVariant(m->Scale->Intensities[size_t(rating)]));
+            }
+            // What the leaf gives the solution in the model's mode (a rating: its ideal value).
+            const double local = m ? LeafContribution(*m, k, model.IdealMode) : 0.0;
             row.push_back(local);
             row.push_back(global[leaf] * local);
         }
