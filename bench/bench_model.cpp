@@ -3,6 +3,7 @@
 #include "storage/ModelFiles.h"
 #include "analysis/Sensitivity.h"
 #include "analysis/Synthesis.h"
+#include "analysis/Uncertainty.h"
 
 #include <QTemporaryDir>
 
@@ -21,6 +22,20 @@ void BM_AnalizeAll(benchmark::State &state)
         benchmark::DoNotOptimize(model.Solutions.data());
     }
     state.SetComplexityN(state.range(0));
+}
+
+// 10,000 runs of the uncertainty simulation on 1000 solutions under 64 measured
+// leaves and 9 ratio matrices of order 8, on every core.
+void BM_Uncertainty(benchmark::State &state)
+{
+    TModel model;
+    BuildGeneratedModel(model, int(state.range(0)));
+    AnalyzeAll(model);
+    TUncertaintySettings settings;
+    for (auto _ : state) {
+        const TUncertainty result = SimulateUncertainty(model, model.Tree.FirstNode(), settings);
+        benchmark::DoNotOptimize(result.First.data());
+    }
 }
 
 // The synthesis of 1000 solutions rated on 64 ratings leaves.
@@ -106,6 +121,7 @@ void BM_Sensitivity(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_Sensitivity)->Arg(100)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Uncertainty)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_RatedSynthesis)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalizeAll)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupSynthesis)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);

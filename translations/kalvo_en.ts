@@ -714,6 +714,28 @@ No change of one weight changes the best solution.
         <source>Datoteka »%1«: %2 (»%3«) se ne ujema s kriterijem na tem mestu; njegova lestvica ocen je izpuščena.</source>
         <translation>File “%1”: %2 (“%3”) does not match the criterion at that place; its rating scale is left out.</translation>
     </message>
+    <message>
+        <source>Število ponovitev mora biti od 1 do 1.000.000.</source>
+        <translation>The number of runs must be from 1 to 1,000,000.</translation>
+    </message>
+    <message>
+        <source>Razpon sodb mora biti od 0 do 4.</source>
+        <translation>The spread of the judgements must be from 0 to 4.</translation>
+    </message>
+    <message>
+        <source>Vzorčiti je mogoče le udeležence skupine; model jih nima.</source>
+        <translation>Only a group’s participants can be resampled; the model has none.</translation>
+    </message>
+    <message>
+        <source>%1 ponovitev (uporabljenih %2), seme %3, razpon %4
+</source>
+        <translation>%1 runs (%2 used), seed %3, spread %4
+</translation>
+    </message>
+    <message>
+        <source>prva: %1</source>
+        <translation>first: %1</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

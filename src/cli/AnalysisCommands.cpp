@@ -12,6 +12,7 @@
 #include "model/NodePath.h"
 #include "analysis/ConsistencyAdvice.h"
 #include "analysis/Sensitivity.h"
+#include "analysis/Uncertainty.h"
 #include "storage/ModelJson.h"
 
 #include <QCommandLineParser>
@@ -398,6 +399,110 @@ int SensitivityCommand(const QStringList &arguments)
             WriteSensitivityJson(model, result, parser.isSet(allCrossings));
         else
             WriteOut(SensitivityTable(model, result));
+    });
+}
+
+namespace {
+
+QJsonObject RangeJson(const TRange &range)
+{
+    return {{QStringLiteral("min"), range.Min}, {QStringLiteral("p05"), range.P05}, {QStringLiteral("median"), range.Median},
+            {QStringLiteral("p95"), range.P95}, {QStringLiteral("max"), range.Max}};
+}
+
+QByteArray UncertaintyJson(const TModel &model, const TCriterionNode *start, const TUncertaintySettings &settings,
+                           const TUncertainty &result)
+{
+    QJsonArray solutions, wins, criteria;
+    for (int k = 0; k < model.SolutionCount(); ++k) {
+        solutions.append(QJsonObject{{QStringLiteral("name"), model.Solutions[size_t(k)].Name},
+                                     {QStringLiteral("score"), result.Scores[size_t(k)]},
+                                     {QStringLiteral("first"), result.First[size_t(k)]},
+                                     {QStringLiteral("ranks"), JsonNumbers(result.RankShares[size_t(k)])},
+                                     {QStringLiteral("score_range"), RangeJson(result.ScoreRanges[size_t(k)])}});
+        wins.append(JsonNumbers(result.Wins[size_t(k)]));
+    }
+    for (const TCriterionRanges &criterion : result.Criteria) {
+        QJsonArray weights;
+        for (const TRange &range : criterion.Weights)
+            weights.append(RangeJson(range));
+        criteria.append(QJsonObject{{QStringLiteral("path"), criterion.Path}, {QStringLiteral("weights"), weights}});
+    }
+    return QJsonDocument(QJsonObject{{QStringLiteral("node"), start ? QJsonValue(NodePath(start)) : QJsonValue()},
+                                     {QStringLiteral("method"), MethodName(model)},
+                                     {QStringLiteral("mode"), ModeName(model)},
+                                     {QStringLiteral("runs"), result.Runs},
+                                     {QStringLiteral("used_runs"), result.UsedRuns},
+                                     {QStringLiteral("seed"), QString::number(settings.Seed)},
+                                     {QStringLiteral("spread"), settings.Spread},
+                                     {QStringLiteral("solutions"), solutions},
+                                     {QStringLiteral("wins"), wins},
+                                     {QStringLiteral("criteria"), criteria}})
+        .toJson(QJsonDocument::Indented);
+}
+
+QString UncertaintyTable(const TModel &model, const TUncertaintySettings &settings, const TUncertainty &result)
+{
+    QString out = QCoreApplication::translate("Kalvo", "%1 ponovitev (uporabljenih %2), seme %3, razpon %4\n")
+                      .arg(result.Runs).arg(result.UsedRuns).arg(settings.Seed).arg(QLocale().toString(settings.Spread));
+    qsizetype width = 0;
+    for (const TSolution &s : model.Solutions)
+        width = std::max(width, TerminalSafe(s.Name).size());
+    for (int k = 0; k < model.SolutionCount(); ++k) {
+        const TRange &range = result.ScoreRanges[size_t(k)];
+        out += QStringLiteral("%1  %2  %3  %4 – %5\n")
+                   .arg(TerminalSafe(model.Solutions[size_t(k)].Name), -int(width))
+                   .arg(FormatFloat4(result.Scores[size_t(k)]))
+                   .arg(QCoreApplication::translate("Kalvo", "prva: %1").arg(FormatFloat4(result.First[size_t(k)])))
+                   .arg(FormatFloat4(range.P05), FormatFloat4(range.P95));
+    }
+    return out;
+}
+
+} // namespace
+
+int UncertaintyCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption runs(QStringLiteral("runs"), QString(), QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("S"));
+    const QCommandLineOption spread(QStringLiteral("spread"), QString(), QStringLiteral("X"));
+    const QCommandLineOption resample(QStringLiteral("resample-participants"));
+    const QCommandLineOption maxCr(QStringLiteral("max-cr"), QString(), QStringLiteral("X"));
+    const QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
+    parser.addOptions({runs, seed, spread, resample, maxCr, threads});
+    TLoadOptions load;
+    if (!ParseAnalysis(parser, arguments, load))
+        return 2;
+    TUncertaintySettings settings;
+    bool ok = true;
+    const auto number = [&](const QCommandLineOption &option, auto read) {
+        if (parser.isSet(option))
+            read(parser.value(option));
+    };
+    number(runs, [&](const QString &text) { settings.Runs = text.toInt(&ok); ok = ok && settings.Runs >= 1; });
+    if (!ok)
+        return UsageError(QStringLiteral("--runs must be a whole number from 1"));
+    number(seed, [&](const QString &text) { settings.Seed = text.toULongLong(&ok); });
+    if (!ok)
+        return UsageError(QStringLiteral("--seed must be a whole number from 0"));
+    number(spread, [&](const QString &text) { settings.Spread = QLocale::c().toDouble(text, &ok); });
+    if (!ok)
+        return UsageError(QStringLiteral("--spread must be a number from 0 to 4"));
+    number(maxCr, [&](const QString &text) { settings.MaxCR = QLocale::c().toDouble(text, &ok); });
+    if (!ok)
+        return UsageError(QStringLiteral("--max-cr must be a number"));
+    number(threads, [&](const QString &text) { settings.Threads = text.toInt(&ok); ok = ok && settings.Threads >= 1; });
+    if (!ok)
+        return UsageError(QStringLiteral("--threads must be a whole number from 1"));
+    settings.ResampleParticipants = parser.isSet(resample);
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, load);
+        TCriterionNode *start = StartNode(model);
+        const TUncertainty result = SimulateUncertainty(model, start, settings);
+        WriteOut(parser.isSet(JsonOption) ? UncertaintyJson(model, start, settings, result)
+                                          : UncertaintyTable(model, settings, result).toUtf8());
     });
 }
 

@@ -7,6 +7,7 @@
 int AnalyzeCommand(const QStringList &arguments);
 int SensitivityCommand(const QStringList &arguments);
 int AdviseCommand(const QStringList &arguments);
+int UncertaintyCommand(const QStringList &arguments);
 int GroupCommand(const QStringList &arguments);
 int ReportCommand(const QStringList &arguments);
 int ImportSurveyCommand(const QStringList &arguments);

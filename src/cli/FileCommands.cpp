@@ -53,8 +53,7 @@ int ReportCommand(const QStringList &arguments)
     return Guarded([&] {
         TModel model;
         TLoadOptions load{parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
-                          parser.isSet(approximate), parser.isSet(debug), true};
-        load.Mode = mode.Mode;
+                          parser.isSet(approximate), parser.isSet(debug), true, nullptr, mode.Mode};
         LoadModel(model, load);
         const QByteArray bytes = kind == QLatin1String("model") ? ModelReport(model)
             : kind == QLatin1String("criterion")                ? CriterionReport(model)
@@ -71,7 +70,7 @@ int ImportSurveyCommand(const QStringList &arguments)
     const QString modelName = parser.positionalArguments().at(0), surveyName = parser.positionalArguments().at(1);
     return Guarded([&] {
         TModel model;
-        LoadModel(model, {modelName, QString(), false, false, false, true});
+        LoadModel(model, {modelName, QString(), false, false, false, true, nullptr, QString()});
         ImportSurvey(model, ReadFileBytes(surveyName), surveyName);
         SaveProject(model, modelName);
         WriteOut(ParticipantCount(int(model.Participants.size())) + QLatin1Char('\n'));
@@ -102,8 +101,7 @@ int ExportCommand(const QStringList &arguments)
     return Guarded([&] {
         TModel model;
         TLoadOptions load{parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
-                          parser.isSet(approximate), false, kind == QLatin1String("json")};
-        load.Mode = mode.Mode;
+                          parser.isSet(approximate), false, kind == QLatin1String("json"), nullptr, mode.Mode};
         LoadModel(model, load);
         if (kind == QLatin1String("json"))
             WriteTo(output, ModelToJson(model));

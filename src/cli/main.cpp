@@ -18,6 +18,8 @@ const char *const KalvoCliUsage =
     "       kalvo-cli sensitivity [--approximate] [--mode MODE] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli advise [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli group [--approximate] [--node PATH] [--json] MODEL\n"
+    "       kalvo-cli uncertainty [--approximate] [--mode MODE] [--node PATH] [--runs N] [--seed S] [--spread X]\n"
+    "                             [--resample-participants] [--max-cr X] [--threads N] [--json] MODEL\n"
     "       kalvo-cli import-survey MODEL SURVEY.csv\n"
     "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] [--mode MODE] MODEL -o FILE\n"
     "       kalvo-cli export --format xlsx|csv|json [--node PATH] [--approximate] [--mode MODE] [--matrices] MODEL -o FILE\n"
@@ -149,12 +151,13 @@ int main(int argc, char *argv[])
         {QStringLiteral("analyze"), AnalyzeCommand},   {QStringLiteral("sensitivity"), SensitivityCommand},
         {QStringLiteral("advise"), AdviseCommand},     {QStringLiteral("group"), GroupCommand},
         {QStringLiteral("report"), ReportCommand},     {QStringLiteral("import-survey"), ImportSurveyCommand},
-        {QStringLiteral("export"), ExportCommand},     {QStringLiteral("import"), ImportCommand}};
+        {QStringLiteral("export"), ExportCommand},     {QStringLiteral("import"), ImportCommand},
+        {QStringLiteral("uncertainty"), UncertaintyCommand}};
     const QString name = arguments.isEmpty() ? QString() : arguments.takeFirst();
     const auto command = commands.find(name);
     if (command == commands.end())
         return UsageError(QStringLiteral("the command must be \"analyze\", \"sensitivity\", \"advise\", \"group\", "
-                                         "\"report\", \"import-survey\", \"export\" or \"import\""));
+                                         "\"uncertainty\", \"report\", \"import-survey\", \"export\" or \"import\""));
     // No command may die of a failed allocation (a model thousands of levels deep,
     // a huge output): a clear error and exit 1.
     try {
