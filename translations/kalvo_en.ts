@@ -1173,6 +1173,10 @@ No change of one weight changes the best solution.
         <source>&amp;Idealni način</source>
         <translation>&amp;Ideal mode</translation>
     </message>
+    <message>
+        <source>Ne&amp;gotovost</source>
+        <translation>&amp;Uncertainty</translation>
+    </message>
 </context>
 <context>
     <name>TFormNewModel</name>
@@ -1566,6 +1570,85 @@ No change of one weight changes the best solution.
     <message>
         <source>Predlogi za doslednost</source>
         <translation>Consistency advice</translation>
+    </message>
+</context>
+<context>
+    <name>TUncertaintyWindow</name>
+    <message>
+        <source>Negotovost</source>
+        <translation>Uncertainty</translation>
+    </message>
+    <message>
+        <source>Za koliko korakov lestvice se lahko vsaka sodba premakne</source>
+        <translation>How many steps of the scale each judgement may move</translation>
+    </message>
+    <message>
+        <source>Vzorči udeležence po utežeh</source>
+        <translation>Draw the participants by their weights</translation>
+    </message>
+    <message>
+        <source>Razpon sodb:</source>
+        <translation>Spread:</translation>
+    </message>
+    <message>
+        <source>Ponovitve:</source>
+        <translation>Runs:</translation>
+    </message>
+    <message>
+        <source>Seme:</source>
+        <translation>Seed:</translation>
+    </message>
+    <message>
+        <source>Izračunaj</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Prekini</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Shrani sliko...</source>
+        <translation>Save picture...</translation>
+    </message>
+    <message>
+        <source>Rešitev</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Ocena danes</source>
+        <translation>Score today</translation>
+    </message>
+    <message>
+        <source>Verjetnost prvega mesta</source>
+        <translation>Probability of first place</translation>
+    </message>
+    <message>
+        <source>Ocena: 5 % – mediana – 95 %</source>
+        <translation>Score: 5 % – median – 95 %</translation>
+    </message>
+    <message>
+        <source>Prekinjeno.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 ponovitev, uporabljenih %2; seme %3, razpon %4.</source>
+        <translation>%1 runs, %2 used; seed %3, spread %4.</translation>
+    </message>
+    <message>
+        <source>%1. mesto</source>
+        <translation>place %1</translation>
+    </message>
+    <message>
+        <source>%1. mesto ali nižje</source>
+        <translation>place %1 or lower</translation>
+    </message>
+    <message>
+        <source>Verjetnosti mest (prikazanih %1 od %2 rešitev)</source>
+        <translation>Probabilities of the places (%1 of %2 solutions shown)</translation>
+    </message>
+    <message>
+        <source>Verjetnosti mest</source>
+        <translation>Probabilities of the places</translation>
     </message>
 </context>
 <context>

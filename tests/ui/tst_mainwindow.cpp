@@ -10,6 +10,11 @@
 #include "ui/dialogs/FormPopup.h"
 #include "ui/dialogs/FormPopup_kriterij.h"
 #include "ui/mainwindow/RatingsPanel.h"
+#include "ui/analysis/UncertaintyWindow.h"
+#include <QChartView>
+#include <QHorizontalStackedBarSeries>
+#include <QBarSet>
+#include <QSpinBox>
 #include <QTableWidget>
 #include "ui/mainwindow/ResultsPanel.h"
 #include "ui/analysis/AdviceDialog.h"
@@ -92,6 +97,7 @@ private slots:
     void theWindowKeepsItsSize();
     void sensitivityOfManyOrNoSolutions();
     void ratingsLeafByMouseAndKeyboard();
+    void uncertaintyRunsCancelsAndFollows();
 
 private:
     QTemporaryDir FDir;
@@ -848,6 +854,43 @@ void TestMainWindow::ratingsLeafByMouseAndKeyboard()
     again.ClickNode(QStringLiteral("Nakup avtomobila"));
     w.ClickNode(QStringLiteral("Nakup avtomobila"));
     QCOMPARE(again.Score(0), w.Score(0));
+}
+
+// The uncertainty window from the menu: it runs at once, a long run is cancelled
+// with "Prekini", a rerun shows the probabilities, and an edit runs it again.
+void TestMainWindow::uncertaintyRunsCancelsAndFollows()
+{
+    TWindow w;
+    w.Form.Run([&] { w.Form.OpenModel(QStringLiteral(KALVO_EXAMPLES_DIR "/Avto")); });
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.UncertaintyAction);
+    TUncertaintyWindow *u = w.Form.Uncertainty();
+    QVERIFY(u && u->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!u->IsRunning(), 20000);
+    QVERIFY(u->Result().has_value());
+    QCOMPARE(u->Result()->First.size(), size_t(3));
+    QCOMPARE(u->Table->item(0, 0)->text(), QStringLiteral("Corolla"));   // the best first
+    auto *series = qobject_cast<QHorizontalStackedBarSeries *>(u->Chart->chart()->series().value(0));
+    QVERIFY(series && series->count() == 3);
+    QVERIFY(std::fabs(series->barSets().at(0)->at(2) - u->Result()->First[1]) < 1e-12);   // Corolla, on top
+
+    // A long run, cancelled by a click.
+    u->Runs->selectAll();
+    QTest::keyClicks(u->Runs, QStringLiteral("1000000"));
+    QTest::mouseClick(u->RunButton, Qt::LeftButton);
+    QVERIFY(u->IsRunning());
+    QTest::mouseClick(u->CancelButton, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!u->IsRunning(), 20000);
+    QVERIFY(u->Summary->text().contains(QStringLiteral("Prekinjeno")));
+    u->Runs->selectAll();
+    QTest::keyClicks(u->Runs, QStringLiteral("2000"));
+    QTest::mouseClick(u->RunButton, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!u->IsRunning(), 20000);
+    QCOMPARE(u->Result()->Runs, 2000);
+
+    // An edit of the model: the window runs again.
+    ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Priblinametoda1);
+    QVERIFY(u->IsRunning() || u->Result()->Runs == 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!u->IsRunning(), 20000);
 }
 
 KALVO_TEST_MAIN(TestMainWindow)

@@ -10,6 +10,7 @@
 #include "storage/TextFiles.h"
 #include "ui/analysis/AdviceDialog.h"
 #include "ui/analysis/SensitivityWindow.h"
+#include "ui/analysis/UncertaintyWindow.h"
 #include "ui/common/KalvoApplication.h"
 #include "ui/common/ModalHost.h"
 #include "ui/dialogs/AboutBox.h"
@@ -78,6 +79,19 @@ void TAnalysisHandler::Sensitivity()
         });
     }
     FSensitivity->ShowFront();
+}
+
+void TAnalysisHandler::Uncertainty()
+{
+    if (!FUncertainty) {
+        FUncertainty = new TUncertaintyWindow(Model, &Window);
+        // It follows the model: a new result of the window, a new simulation.
+        connect(&Window.Results(), &TModelResults::Updated, FUncertainty, [this] {
+            if (FUncertainty->isVisible())
+                FUncertainty->Start();
+        });
+    }
+    FUncertainty->ShowFront();
 }
 
 void TAnalysisHandler::Advice()

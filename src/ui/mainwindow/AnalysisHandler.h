@@ -27,6 +27,8 @@ public:
     void CriterionReport();
     void SolutionsReport();
     void Sensitivity();
+    // How sure the ranking is: the uncertainty window, which runs at once.
+    void Uncertainty();
     void Advice();
     void Participants();
     // A survey's answers as the group.
@@ -37,12 +39,14 @@ public:
     void ChooseLanguage(const QString &language);
 
     TSensitivityWindow *SensitivityWindow() const { return FSensitivity; }
+    class TUncertaintyWindow *UncertaintyWindow() const { return FUncertainty; }
     THelpViewer *HelpViewer() const { return FHelp; }
 
 private:
     void ShowReport(void (TFormIzpis::*builder)(const QString &), const QString &fileName);
 
     TSensitivityWindow *FSensitivity = nullptr;
+    class TUncertaintyWindow *FUncertainty = nullptr;
     TParticipantsDialog *FParticipants = nullptr;
     THelpViewer *FHelp = nullptr;
     QFileDialog *FSurveyDialog = nullptr;

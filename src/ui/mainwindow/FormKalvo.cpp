@@ -20,6 +20,7 @@
 #include "ui/mainwindow/ResultsPanel.h"
 #include "ui/analysis/AdviceDialog.h"
 #include "ui/analysis/SensitivityWindow.h"
+#include "ui/analysis/UncertaintyWindow.h"
 #include "ui/mainwindow/StatusLineView.h"
 #include "ui/mainwindow/StringGrid.h"
 #include "analysis/ModelResults.h"
@@ -501,6 +502,8 @@ void TFormKalvo::closeEvent(QCloseEvent *event)
         FReport->close();
     if (TSensitivityWindow *sensitivity = Sensitivity())
         sensitivity->close();
+    if (TUncertaintyWindow *uncertainty = Uncertainty())
+        uncertainty->close();
     if (QWidget *help = HelpViewer())
         help->close();
 }
@@ -538,4 +541,9 @@ TSensitivityWindow *TFormKalvo::Sensitivity() const
 THelpViewer *TFormKalvo::HelpViewer() const
 {
     return FAnalysis->HelpViewer();
+}
+
+TUncertaintyWindow *TFormKalvo::Uncertainty() const
+{
+    return FAnalysis->UncertaintyWindow();
 }

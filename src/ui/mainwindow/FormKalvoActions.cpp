@@ -81,6 +81,8 @@ void TFormKalvo::CreateActions()
         {&SensitivityAction, "SensitivityAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Občutljivost"), {}, nullptr, nullptr, [this] { FAnalysis->Sensitivity(); }},
         {&AdviceAction, "AdviceAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Predlogi za doslednost"), {}, QT_TRANSLATE_NOOP("TFormKalvo", "Predlogi za doslednost"), nullptr,
          [this] { FAnalysis->Advice(); }},
+        {&UncertaintyAction, "UncertaintyAction", QT_TRANSLATE_NOOP("TFormKalvo", "Ne&gotovost"), {}, nullptr, nullptr,
+         [this] { FAnalysis->Uncertainty(); }},
         {&DistributiveModeAction, "DistributiveModeAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Distributivni način"), {}, nullptr, nullptr,
          [this] { FAnalysis->SetMode(false); }},
         {&IdealModeAction, "IdealModeAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Idealni način"), {}, nullptr, nullptr,
@@ -164,7 +166,7 @@ void TFormKalvo::CreateMenus()
     izpisi->setObjectName(QStringLiteral("Izpisi1"));
     izpisi->addActions({Model1, Izbran1, Izbran2});
     analiza->addSeparator();
-    analiza->addActions({SensitivityAction, AdviceAction});
+    analiza->addActions({SensitivityAction, UncertaintyAction, AdviceAction});
     analiza->addSeparator();
     analiza->addActions({ParticipantsAction, ImportSurveyAction});
 
