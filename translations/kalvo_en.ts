@@ -736,6 +736,14 @@ No change of one weight changes the best solution.
         <source>prva: %1</source>
         <translation>first: %1</translation>
     </message>
+    <message>
+        <source>združevanje sodb %1</source>
+        <translation>combining judgements by %1</translation>
+    </message>
+    <message>
+        <source>&quot;group_method&quot; ni &quot;aij&quot;, &quot;aip&quot; ali &quot;aip-arithmetic&quot;.</source>
+        <translation>&quot;group_method&quot; is not &quot;aij&quot;, &quot;aip&quot; or &quot;aip-arithmetic&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -825,6 +833,18 @@ No change of one weight changes the best solution.
         <source>Jezik se spremeni ob naslednjem zagonu programa.</source>
         <translation>The language changes when the program starts again.</translation>
     </message>
+    <message>
+        <source>Uvozi odgovore</source>
+        <translation>Import answers</translation>
+    </message>
+    <message>
+        <source>Odgovori (*.csv *.CSV)</source>
+        <translation>Answers (*.csv *.CSV)</translation>
+    </message>
+    <message>
+        <source>uvozi odgovore (%1)</source>
+        <translation>import answers (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TCriterionHandler</name>
@@ -854,6 +874,14 @@ No change of one weight changes the best solution.
     <message>
         <source>Besedilo CSV (*.csv)</source>
         <translation>CSV text (*.csv)</translation>
+    </message>
+    <message>
+        <source>Izvozi vprašalnik</source>
+        <translation>Export questionnaire</translation>
+    </message>
+    <message>
+        <source>Vprašalnik (*.html)</source>
+        <translation>Questionnaire (*.html)</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1205,14 @@ No change of one weight changes the best solution.
         <source>Ne&amp;gotovost</source>
         <translation>&amp;Uncertainty</translation>
     </message>
+    <message>
+        <source>Izvozi &amp;vprašalnik...</source>
+        <translation>Export &amp;questionnaire...</translation>
+    </message>
+    <message>
+        <source>Uvozi &amp;odgovore...</source>
+        <translation>Import &amp;answers...</translation>
+    </message>
 </context>
 <context>
     <name>TFormNewModel</name>
@@ -1316,6 +1352,26 @@ No change of one weight changes the best solution.
     <message>
         <source>%1 (utež %2)</source>
         <translation>%1 (weight %2)</translation>
+    </message>
+    <message>
+        <source>AIJ: geometrična sredina sodb</source>
+        <translation>AIJ: geometric mean of the judgements</translation>
+    </message>
+    <message>
+        <source>AIP: geometrična sredina uteži udeležencev</source>
+        <translation>AIP: geometric mean of the participants’ weights</translation>
+    </message>
+    <message>
+        <source>AIP: aritmetična sredina uteži udeležencev</source>
+        <translation>AIP: arithmetic mean of the participants’ weights</translation>
+    </message>
+    <message>
+        <source>Združevanje:</source>
+        <translation>Combining:</translation>
+    </message>
+    <message>
+        <source>Geometrijski indeks doslednosti (GCI) vsakega udeleženca; nad pragom (0,31 za 3 postavke, 0,35 za 4, 0,37 za več) označen s »!«</source>
+        <translation>Each participant’s geometric consistency index (GCI); above its threshold (0.31 for 3 items, 0.35 for 4, 0.37 for more) marked “!”</translation>
     </message>
 </context>
 <context>

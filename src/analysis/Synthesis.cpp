@@ -141,6 +141,33 @@ void ComputeSubcriterionBars(TModel &model)
     model.SubcriterionBars = std::move(bars);
 }
 
+std::vector<double> AipVector(const TModel &model, const TMatrix &matrix)
+{
+    const std::vector<std::optional<TMatrix>> own =
+        ComputedJudgeMatrices(matrix, model.Participants.size(), model.ExactMethod);
+    const bool geometric = model.GroupMethod == TGroupMethod::Aip;
+    std::vector<double> sum(size_t(matrix.Order), 0.0);
+    double say = 0.0;
+    for (size_t p = 0; p < own.size(); ++p) {
+        const double weight = model.Participants[p].Weight;
+        if (!own[p] || !(weight > 0.0))
+            continue;   // their pairs do not determine weights: no say here
+        say += weight;
+        for (qint32 i = 0; i < matrix.Order && size_t(i) < own[p]->Vector.size(); ++i)
+            sum[size_t(i)] += weight * (geometric ? std::log(own[p]->Vector[size_t(i)]) : own[p]->Vector[size_t(i)]);
+    }
+    if (!(say > 0.0))
+        return {};
+    double total = 0.0;
+    for (double &x : sum) {
+        x = geometric ? std::exp(x / say) : x / say;
+        total += x;
+    }
+    for (double &x : sum)
+        x = Divide(x, total);
+    return sum;
+}
+
 void PrepareGroupMatrices(const TModel &model, TCriterionNode *start, int participant)
 {
     std::vector<double> weights = ParticipantWeights(model);
@@ -161,7 +188,12 @@ void PrepareGroupMatrices(const TModel &model, TCriterionNode *start, int partic
                 m.Given = AggregateJudgements({&own}, {1.0}, m.Order);
             });
         else
-            WithContext([node] { return CriterionPlace(node); }, [&] { m.Given = GroupAggregate(model, m); });
+            WithContext([node] { return CriterionPlace(node); }, [&] {
+                m.Given = GroupAggregate(model, m);
+                m.GivenVector = model.GroupMethod == TGroupMethod::Aij ? std::vector<double>() : AipVector(model, m);
+            });
+        if (participant >= 0 || m.Given.empty())
+            m.GivenVector.clear();
     }
 }
 

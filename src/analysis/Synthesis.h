@@ -69,6 +69,11 @@ void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode
 // group's aggregate (TMatrix::Given), by the participants' weights, or with
 // participant >= 0 that participant's own judgements; clears it elsewhere.
 void PrepareGroupMatrices(const TModel &model, TCriterionNode *start, int participant = -1);
+// A group's weights of a matrix it judges by AIP: each participant's own weights
+// (by the model's method), their weighted geometric mean (Aip) or arithmetic mean
+// (AipArithmetic), normalised; a participant whose pairs do not determine weights
+// has no say there. None when nobody's do.
+std::vector<double> AipVector(const TModel &model, const TMatrix &matrix);
 // Throws, naming the items, when a matrix under start has blank pairs that cut its
 // comparison graph apart: its weights are not determined.
 void CheckComparisonGraphs(const TModel &model, TCriterionNode *start);

@@ -240,6 +240,7 @@ TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, con
                 base = JudgedValues(m);
             }
             m.Given = base;
+            m.GivenVector.clear();   // runs combine a group's judgements (AIJ)
             if (node->Matrix)
                 m.Compute(plan.Exact);
         });

@@ -8,6 +8,7 @@
 #include "matrix/Conversions.h"
 #include "matrix/GroupJudgement.h"
 #include "matrix/KalvoError.h"
+#include "model/Group.h"
 #include "model/Model.h"
 #include "model/NodePath.h"
 #include "analysis/ConsistencyAdvice.h"
@@ -32,7 +33,7 @@ const QCommandLineOption JsonOption(QStringLiteral("json"));
 // The options every analysis takes; false after a usage error.
 bool ParseAnalysis(QCommandLineParser &parser, const QStringList &arguments, TLoadOptions &load)
 {
-    parser.addOptions({ApproximateOption, NodeOption, JsonOption, ModeOption});
+    parser.addOptions({ApproximateOption, NodeOption, JsonOption, ModeOption, GroupMethodOption});
     if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL")) || !ReadMode(parser, load))
         return false;
     load.Model = parser.positionalArguments().constFirst();
@@ -305,6 +306,7 @@ QJsonObject GroupCriterionJson(const TModel &model, const TCriterionNode *node)
         people.append(QJsonObject{{QStringLiteral("name"), model.Participants[p].Name},
                                   {QStringLiteral("weight"), model.Participants[p].Weight},
                                   {QStringLiteral("cr"), own[p] ? CrOf(*own[p]) : QJsonValue()},
+                                  {QStringLiteral("gci"), ParticipantGci(*m, p)},
                                   {QStringLiteral("vector"), own[p] ? QJsonValue(JsonNumbers(own[p]->Vector)) : QJsonValue()}});
     }
     QJsonArray rows;
@@ -315,7 +317,8 @@ QJsonObject GroupCriterionJson(const TModel &model, const TCriterionNode *node)
         rows.append(row);
     }
     out.insert(QStringLiteral("participants"), people);
-    out.insert(QStringLiteral("group"), QJsonObject{{QStringLiteral("matrix"), rows},
+    out.insert(QStringLiteral("group"), QJsonObject{{QStringLiteral("method"), GroupMethodName(model.GroupMethod)},
+                                                    {QStringLiteral("matrix"), rows},
                                                     {QStringLiteral("vector"), JsonNumbers(m->Vector)},
                                                     {QStringLiteral("lambda"), m->Lambda},
                                                     {QStringLiteral("cr"), CrOf(*m)}});

@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "model/Group.h"
 
 #include <QCoreApplication>
 
@@ -54,11 +55,11 @@ bool ParseCommand(QCommandLineParser &parser, const QStringList &arguments, int 
         return false;
     }
     const qsizetype given = parser.positionalArguments().size();
-    if (given < positionals) {
+    if (positionals >= 0 && given < positionals) {
         UsageError(QStringLiteral("%1 is missing").arg(what));
         return false;
     }
-    if (given > positionals) {
+    if (positionals >= 0 && given > positionals) {
         UsageError(QStringLiteral("only %1 may be given").arg(what));
         return false;
     }
@@ -87,8 +88,17 @@ int Guarded(const std::function<void()> &work)
 
 const QCommandLineOption ModeOption(QStringLiteral("mode"), QString(), QStringLiteral("MODE"));
 
+const QCommandLineOption GroupMethodOption(QStringLiteral("group-method"), QString(), QStringLiteral("METHOD"));
+
 bool ReadMode(const QCommandLineParser &parser, TLoadOptions &options)
 {
+    if (parser.optionNames().contains(QStringLiteral("group-method")) && parser.isSet(GroupMethodOption)) {
+        options.GroupMethod = parser.value(GroupMethodOption);
+        if (!GroupMethodNamed(options.GroupMethod)) {
+            UsageError(QStringLiteral("--group-method must be aij, aip or aip-arithmetic"));
+            return false;
+        }
+    }
     if (!parser.isSet(ModeOption))
         return true;
     options.Mode = parser.value(ModeOption);
@@ -96,6 +106,24 @@ bool ReadMode(const QCommandLineParser &parser, TLoadOptions &options)
         return true;
     UsageError(QStringLiteral("--mode must be distributive or ideal"));
     return false;
+}
+
+namespace {
+QString &Language()
+{
+    static QString language = QStringLiteral("sl");
+    return language;
+}
+} // namespace
+
+void SetCliLanguage(const QString &language)
+{
+    Language() = language;
+}
+
+QString CliLanguage()
+{
+    return Language();
 }
 
 QString ModeName(const TModel &model)
@@ -116,6 +144,8 @@ void LoadModel(TModel &model, const TLoadOptions &options)
         PrintError(note + QLatin1Char('\n'));
     if (!options.Mode.isEmpty())
         model.IdealMode = options.Mode == QLatin1String("ideal");
+    if (!options.GroupMethod.isEmpty())
+        model.GroupMethod = GroupMethodNamed(options.GroupMethod).value_or(model.GroupMethod);
     // The synthesis opening runs at the root. When only it fails, the user still
     // works on the rest of the model, as in the program.
     std::optional<EKalvoError> failure;

@@ -51,16 +51,23 @@ struct TLoadOptions
     // that its weights are not determined); none: it is thrown.
     std::optional<EKalvoError> *Failure = nullptr;
     QString Mode;           // "distributive" or "ideal" over the stored mode; empty: the stored one
+    QString GroupMethod;    // "aij", "aip" or "aip-arithmetic" over the stored one; empty: the stored one
 };
 // --mode distributive|ideal: the option, and its value read into options (false
 // after a usage error for any other value).
 extern const QCommandLineOption ModeOption;
+// --group-method aij|aip|aip-arithmetic, read by ReadMode as well when the parser has it.
+extern const QCommandLineOption GroupMethodOption;
 bool ReadMode(const QCommandLineParser &parser, TLoadOptions &options);
 // Loads the model set as opening it in the program does and selects the start
 // criterion (--node), computing it. A name that is not there is an error: nothing
 // is created on disk.
 void LoadModel(TModel &model, const TLoadOptions &options);
 TCriterionNode *StartNode(const TModel &model);
+
+// The language of the messages (and of a questionnaire): "sl" or "en", as main chose it.
+void SetCliLanguage(const QString &language);
+QString CliLanguage();
 
 QString MethodName(const TModel &model);
 QString ModeName(const TModel &model);

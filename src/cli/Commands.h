@@ -11,5 +11,6 @@ int UncertaintyCommand(const QStringList &arguments);
 int GroupCommand(const QStringList &arguments);
 int ReportCommand(const QStringList &arguments);
 int ImportSurveyCommand(const QStringList &arguments);
+int QuestionnaireCommand(const QStringList &arguments);
 int ExportCommand(const QStringList &arguments);
 int ImportCommand(const QStringList &arguments);

@@ -6,6 +6,7 @@
 
 #include "matrix/KalvoError.h"
 #include "model/Model.h"
+#include "report/Questionnaire.h"
 #include "report/Reports.h"
 #include "report/ResultsTables.h"
 #include "report/ResultsWorkbook.h"
@@ -53,7 +54,7 @@ int ReportCommand(const QStringList &arguments)
     return Guarded([&] {
         TModel model;
         TLoadOptions load{parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
-                          parser.isSet(approximate), parser.isSet(debug), true, nullptr, mode.Mode};
+                          parser.isSet(approximate), parser.isSet(debug), true, nullptr, mode.Mode, QString()};
         LoadModel(model, load);
         const QByteArray bytes = kind == QLatin1String("model") ? ModelReport(model)
             : kind == QLatin1String("criterion")                ? CriterionReport(model)
@@ -65,15 +66,55 @@ int ReportCommand(const QStringList &arguments)
 int ImportSurveyCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
+    const QCommandLineOption merge(QStringLiteral("merge"));
+    parser.addOption(merge);
+    if (arguments.contains(QStringLiteral("--merge"))) {
+        // The answers of several participants merged into the group: all or nothing.
+        if (!ParseCommand(parser, arguments, -1, QString()))
+            return 2;
+        const QStringList files = parser.positionalArguments();
+        if (files.size() < 2)
+            return UsageError(QStringLiteral("MODEL and at least one ANSWERS.csv"));
+        return Guarded([&] {
+            TModel model;
+            LoadModel(model, {files.first(), QString(), false, false, false, true, nullptr, QString(), QString()});
+            std::vector<std::pair<QString, QByteArray>> answers;
+            for (const QString &file : files.mid(1))
+                answers.emplace_back(file, ReadFileBytes(file));
+            const TGroup group = MergeAnswers(model, answers);
+            CheckGroupDetermines(model, group);
+            SetGroup(model, group);
+            SaveProject(model, files.first());
+            WriteOut(ParticipantCount(int(model.Participants.size())) + QLatin1Char('\n'));
+        });
+    }
     if (!ParseCommand(parser, arguments, 2, QStringLiteral("MODEL and SURVEY.csv")))
         return 2;
     const QString modelName = parser.positionalArguments().at(0), surveyName = parser.positionalArguments().at(1);
     return Guarded([&] {
         TModel model;
-        LoadModel(model, {modelName, QString(), false, false, false, true, nullptr, QString()});
+        LoadModel(model, {modelName, QString(), false, false, false, true, nullptr, QString(), QString()});
         ImportSurvey(model, ReadFileBytes(surveyName), surveyName);
         SaveProject(model, modelName);
         WriteOut(ParticipantCount(int(model.Participants.size())) + QLatin1Char('\n'));
+    });
+}
+
+int QuestionnaireCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption participant(QStringLiteral("participant"), QString(), QStringLiteral("NAME"));
+    parser.addOptions({participant, OutputOption});
+    if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL")))
+        return 2;
+    if (!parser.isSet(OutputOption))
+        return UsageError(QStringLiteral("-o FILE is missing"));
+    return Guarded([&] {
+        TModel model;
+        LoadModel(model, {parser.positionalArguments().constFirst(), QString(), false, false, false, true, nullptr,
+                          QString(), QString()});
+        WriteTo(parser.value(OutputOption),
+                QuestionnaireHtml(model, parser.value(participant), CliLanguage() == QLatin1String("en")));
     });
 }
 
@@ -84,7 +125,7 @@ int ExportCommand(const QStringList &arguments)
     const QCommandLineOption node(QStringLiteral("node"), QString(), QStringLiteral("PATH"));
     const QCommandLineOption approximate(QStringLiteral("approximate"));
     const QCommandLineOption matrices(QStringLiteral("matrices"));
-    parser.addOptions({format, node, approximate, matrices, OutputOption, ModeOption});
+    parser.addOptions({format, node, approximate, matrices, OutputOption, ModeOption, GroupMethodOption});
     if (!ParseCommand(parser, arguments, 1, QStringLiteral("one MODEL")))
         return 2;
     const QString kind = parser.value(format);
@@ -101,7 +142,8 @@ int ExportCommand(const QStringList &arguments)
     return Guarded([&] {
         TModel model;
         TLoadOptions load{parser.positionalArguments().constFirst(), parser.value(node), parser.isSet(node),
-                          parser.isSet(approximate), false, kind == QLatin1String("json"), nullptr, mode.Mode};
+                          parser.isSet(approximate), false, kind == QLatin1String("json"), nullptr, mode.Mode,
+                          mode.GroupMethod};
         LoadModel(model, load);
         if (kind == QLatin1String("json"))
             WriteTo(output, ModelToJson(model));

@@ -21,6 +21,8 @@ const char *const KalvoCliUsage =
     "       kalvo-cli uncertainty [--approximate] [--mode MODE] [--node PATH] [--runs N] [--seed S] [--spread X]\n"
     "                             [--resample-participants] [--max-cr X] [--threads N] [--json] MODEL\n"
     "       kalvo-cli import-survey MODEL SURVEY.csv\n"
+    "       kalvo-cli import-survey --merge MODEL ANSWERS.csv [ANSWERS.csv ...]\n"
+    "       kalvo-cli questionnaire [--participant NAME] MODEL -o FILE.html\n"
     "       kalvo-cli report model|criterion|solutions [--node PATH] [--debug] [--approximate] [--mode MODE] MODEL -o FILE\n"
     "       kalvo-cli export --format xlsx|csv|json [--node PATH] [--approximate] [--mode MODE] [--matrices] MODEL -o FILE\n"
     "       kalvo-cli import [--force] MODEL.json -o BASENAME\n"
@@ -137,7 +139,9 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     // Messages in English with --lang en or LANGUAGE=en; the JSON keys never change.
-    InstallLanguage(app, LanguageFrom(app.arguments(), qEnvironmentVariable("LANGUAGE"), QStringLiteral("sl")));
+    const QString language = LanguageFrom(app.arguments(), qEnvironmentVariable("LANGUAGE"), QStringLiteral("sl"));
+    InstallLanguage(app, language);
+    SetCliLanguage(language);
     QStringList arguments = WithoutLanguage(app.arguments().mid(1));
     if (arguments.contains(QStringLiteral("--version"))) {
         std::fputs("kalvo-cli " KALVO_VERSION "\n", stdout);
@@ -152,12 +156,12 @@ int main(int argc, char *argv[])
         {QStringLiteral("advise"), AdviseCommand},     {QStringLiteral("group"), GroupCommand},
         {QStringLiteral("report"), ReportCommand},     {QStringLiteral("import-survey"), ImportSurveyCommand},
         {QStringLiteral("export"), ExportCommand},     {QStringLiteral("import"), ImportCommand},
-        {QStringLiteral("uncertainty"), UncertaintyCommand}};
+        {QStringLiteral("uncertainty"), UncertaintyCommand}, {QStringLiteral("questionnaire"), QuestionnaireCommand}};
     const QString name = arguments.isEmpty() ? QString() : arguments.takeFirst();
     const auto command = commands.find(name);
     if (command == commands.end())
         return UsageError(QStringLiteral("the command must be \"analyze\", \"sensitivity\", \"advise\", \"group\", "
-                                         "\"uncertainty\", \"report\", \"import-survey\", \"export\" or \"import\""));
+                                         "\"uncertainty\", \"report\", \"questionnaire\", \"import-survey\", \"export\" or \"import\""));
     // No command may die of a failed allocation (a model thousands of levels deep,
     // a huge output): a clear error and exit 1.
     try {

@@ -146,3 +146,48 @@ QString ConsensusWord(double consensus)
         return QCoreApplication::translate("Kalvo", "visoko");
     return QCoreApplication::translate("Kalvo", "zelo visoko");
 }
+
+std::vector<double> RowGeometricMeans(const std::vector<double> &values, int n)
+{
+    std::vector<double> w(size_t(n), 0.0);
+    double sum = 0.0;
+    for (int r = 0; r < n; ++r) {
+        double logs = 0.0;
+        int count = 0;
+        for (int c = 0; c < n; ++c)
+            if (const double v = r == c ? 1.0 : values[size_t(r) * size_t(n) + size_t(c)]; v > 0.0) {
+                logs += std::log(v);
+                ++count;
+            }
+        w[size_t(r)] = std::exp(logs / std::max(count, 1));
+        sum += w[size_t(r)];
+    }
+    for (double &x : w)
+        x = Divide(x, sum);
+    return w;
+}
+
+double GeometricConsistencyIndex(const std::vector<double> &values, int n)
+{
+    if (n < 3)
+        return 0.0;
+    const std::vector<double> w = RowGeometricMeans(values, n);
+    double sum = 0.0;
+    for (int r = 0; r < n; ++r)
+        for (int c = r + 1; c < n; ++c)
+            if (const double v = values[size_t(r) * size_t(n) + size_t(c)]; v > 0.0) {
+                const double e = std::log(v) - std::log(w[size_t(r)]) + std::log(w[size_t(c)]);
+                sum += e * e;
+            }
+    return Checked(2.0 * sum / (double(n - 1) * double(n - 2)));
+}
+
+double GciThreshold(int n)
+{
+    return n <= 3 ? 0.31 : n == 4 ? 0.35 : 0.37;
+}
+
+double ParticipantGci(const TMatrix &matrix, size_t participant)
+{
+    return GeometricConsistencyIndex(JudgedValues(JudgeMatrix(matrix, participant)), matrix.Order);
+}

@@ -36,6 +36,20 @@ std::vector<double> AggregateJudgements(const TMatrix &matrix, const std::vector
 // put a different item first at 9 (M = 9) give 0. Fewer than two vectors give 1.
 double ConsensusIndex(const std::vector<std::vector<double>> &vectors);
 
+// The geometric consistency index of a matrix of values a(r, c), row-major (0: a
+// blank pair, left out): GCI = 2 / ((n - 1)(n - 2)) sum over r < c of
+// (ln a(r, c) - ln w_r + ln w_c)^2, w the row geometric means over the judged
+// cells (Aguarón and Moreno-Jiménez 2003). Below 3 items 0.
+double GeometricConsistencyIndex(const std::vector<double> &values, int n);
+// A participant's GCI on a group's matrix (their own judgements; a text that is no
+// ratio throws, naming its cell).
+double ParticipantGci(const TMatrix &matrix, size_t participant);
+// Its usual thresholds: 0.31 for 3 items, 0.35 for 4, 0.37 above.
+double GciThreshold(int n);
+
+// The row geometric means of a matrix of values, normalised to sum 1 (blank pairs left out).
+std::vector<double> RowGeometricMeans(const std::vector<double> &values, int n);
+
 // S* in the article's five words: "zelo nizko" up to 50 %, "nizko" to 65 %,
 // "zmerno" to 75 %, "visoko" to 85 %, "zelo visoko" from 85 %.
 QString ConsensusWord(double consensus);

@@ -171,6 +171,10 @@ void TMatrix::Compute(bool exactMethod)
             ComputeExact();
         else
             ComputeApproximate();
+        // A group combined by its participants' own weights: those weights, the
+        // consistency of the aggregated judgements as computed.
+        if (GivenVector.size() == size_t(Order))
+            Vector = GivenVector;
         break;
     case ckLessIsBetter:
         ComputeLessIsBetter();

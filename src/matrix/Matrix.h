@@ -116,6 +116,9 @@ public:
     // group's aggregate, computed at full precision); a pair whose value is not
     // above 0 is blank and is completed as a blank pair is.
     std::vector<double> Given;
+    // Weights that stand for the computed vector when given (a group combined by
+    // the aggregate of its participants' own weights, AIP).
+    std::vector<double> GivenVector;
     // A group's judgements: each participant's texts, following the items as
     // Ratios does; the group's matrix is their aggregate (Given), not Ratios.
     std::vector<TJudgeTexts> Judges;

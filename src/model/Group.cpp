@@ -65,3 +65,21 @@ void SetGroup(TModel &model, const TGroup &group)
         if (TCriterionNode *node = model.Tree.NodeAt(path); node && node->Matrix)
             node->Matrix->Judges = judges;
 }
+
+QString GroupMethodName(TGroupMethod method)
+{
+    switch (method) {
+    case TGroupMethod::Aij: return QStringLiteral("aij");
+    case TGroupMethod::Aip: return QStringLiteral("aip");
+    case TGroupMethod::AipArithmetic: return QStringLiteral("aip-arithmetic");
+    }
+    return QString();
+}
+
+std::optional<TGroupMethod> GroupMethodNamed(const QString &name)
+{
+    for (auto method : {TGroupMethod::Aij, TGroupMethod::Aip, TGroupMethod::AipArithmetic})
+        if (GroupMethodName(method) == name)
+            return method;
+    return std::nullopt;
+}

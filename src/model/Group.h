@@ -1,5 +1,9 @@
 #pragma once
 
+#include "model/GroupMethod.h"
+
+#include <optional>
+
 #include "matrix/Matrix.h"
 #include "model/Participant.h"
 
@@ -19,6 +23,10 @@ struct TGroup
 // "1 udeleženec", "2 udeleženca", "3 udeleženci", "5 udeležencev": the language's
 // plural forms, through the translation catalogs (the Slovenian one holds only these).
 QString ParticipantCount(int count);
+// The group methods by their names in files and on the command line: "aij",
+// "aip", "aip-arithmetic"; none for another name.
+QString GroupMethodName(TGroupMethod method);
+std::optional<TGroupMethod> GroupMethodNamed(const QString &name);
 // Each participant's weight, in order.
 std::vector<double> ParticipantWeights(const TModel &model);
 // The group's values of a matrix it judges (AggregateJudgements by the

@@ -166,6 +166,7 @@ void TModel::Reset()
     Solutions.clear();
     Participants.clear();
     IdealMode = false;
+    GroupMethod = TGroupMethod::Aij;
     MarkedSolution = 0;
     ProjectFileName.clear();
     KnownFileSet.clear();
@@ -181,6 +182,7 @@ void TModel::Swap(TModel &other)
     Solutions.swap(other.Solutions);
     Participants.swap(other.Participants);
     std::swap(IdealMode, other.IdealMode);
+    std::swap(GroupMethod, other.GroupMethod);
     std::swap(MarkedSolution, other.MarkedSolution);
     ProjectFileName.swap(other.ProjectFileName);
     KnownFileSet.swap(other.KnownFileSet);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/GroupMethod.h"
+
 #include "model/CriteriaTree.h"
 #include "model/Participant.h"
 #include "model/Solution.h"
@@ -48,6 +50,8 @@ public:
     // ideal (each leaf's shares divided by its best one, so that adding a copy of
     // a solution keeps the others' order). A property of the model, stored with it.
     bool IdealMode = false;
+    // How a group's judgements are combined (stored with the set).
+    TGroupMethod GroupMethod = TGroupMethod::Aij;
 
     // A group that judges the model: the ratio matrices that hold their
     // judgements (TMatrix::Judges, one per participant) compute from the group's

@@ -1,5 +1,6 @@
 #include "model/ModelDocument.h"
 #include "model/GridEdits.h"
+#include "model/Group.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -733,6 +734,18 @@ bool TModelDocument::SetIdealMode(bool ideal)
     command->Change = TModelChange::Mode;
     command->Redo = [ideal](TModel &model) { model.IdealMode = ideal; };
     command->Undo = [ideal](TModel &model) { model.IdealMode = !ideal; };
+    return Run(std::move(command));
+}
+
+bool TModelDocument::SetGroupMethod(TGroupMethod method)
+{
+    if (FModel.GroupMethod == method)
+        return false;
+    auto command = std::make_unique<TEditCommand>();
+    command->Text = QCoreApplication::translate("Kalvo", "združevanje sodb %1").arg(GroupMethodName(method).toUpper());
+    command->Change = TModelChange::Group;
+    command->Redo = [method](TModel &model) { model.GroupMethod = method; };
+    command->Undo = [before = FModel.GroupMethod](TModel &model) { model.GroupMethod = before; };
     return Run(std::move(command));
 }
 

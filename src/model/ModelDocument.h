@@ -83,6 +83,8 @@ public:
     bool RemoveAllSolutions();
     // The distributive (false) or the ideal mode (true) of the synthesis.
     bool SetIdealMode(bool ideal);
+    // How the group's judgements are combined (AIJ, AIP, AIP-arithmetic).
+    bool SetGroupMethod(TGroupMethod method);
     // The group. The first participant takes over every ratio matrix's judgements
     // (the results stay as they were); later ones start with none. Removing the
     // last gives the model their judgements back as its own.

@@ -1,4 +1,5 @@
 #include "storage/ModelExtras.h"
+#include "model/Group.h"
 #include "storage/RatingScaleJson.h"
 
 #include <QCoreApplication>
@@ -22,13 +23,16 @@ namespace {
 
 const QString Format = QStringLiteral("kalvo-model-extras");
 
-QByteArray Document(const QJsonArray &criteria, const QJsonArray &participants = QJsonArray(), bool ideal = false)
+QByteArray Document(const QJsonArray &criteria, const QJsonArray &participants = QJsonArray(), bool ideal = false,
+                    const QString &groupMethod = QString())
 {
     QJsonObject root;
     root.insert(QStringLiteral("format"), Format);
     root.insert(QStringLiteral("version"), 1);
     if (ideal)
         root.insert(QStringLiteral("mode"), QStringLiteral("ideal"));
+    if (!groupMethod.isEmpty())
+        root.insert(QStringLiteral("group_method"), groupMethod);
     if (!participants.isEmpty())
         root.insert(QStringLiteral("participants"), participants);
     root.insert(QStringLiteral("criteria"), criteria);
@@ -83,11 +87,13 @@ QByteArray EncodeExtras(const TModel &model)
     }
     if (criteria.isEmpty() && model.Participants.empty() && !model.IdealMode)
         return QByteArray();
+    const QString groupMethod = model.GroupMethod == TGroupMethod::Aij || model.Participants.empty()
+        ? QString() : GroupMethodName(model.GroupMethod);
     QJsonArray participants;
     for (const TParticipant &participant : model.Participants)
         participants.append(QJsonObject{{QStringLiteral("name"), participant.Name},
                                         {QStringLiteral("weight"), participant.Weight}});
-    return Document(criteria, participants, model.IdealMode);
+    return Document(criteria, participants, model.IdealMode, groupMethod);
 }
 
 QByteArray EmptyExtras()
@@ -118,6 +124,9 @@ QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &p
     const QJsonValue mode = root.value(QStringLiteral("mode"));
     if (!mode.isUndefined() && mode != QJsonValue(QStringLiteral("ideal")) && mode != QJsonValue(QStringLiteral("distributive")))
         throw Damaged(path, QCoreApplication::translate("Kalvo", "\"mode\" ni \"distributive\" ali \"ideal\"."));
+    const QJsonValue groupMethod = root.value(QStringLiteral("group_method"));
+    if (!groupMethod.isUndefined() && !GroupMethodNamed(groupMethod.toString()))
+        throw Damaged(path, QCoreApplication::translate("Kalvo", "\"group_method\" ni \"aij\", \"aip\" ali \"aip-arithmetic\"."));
     const QJsonValue criteria = root.value(QStringLiteral("criteria"));
     if (!criteria.isUndefined() && !criteria.isArray())
         throw Damaged(path, QCoreApplication::translate("Kalvo", "\"criteria\" ni seznam."));
@@ -230,5 +239,6 @@ QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &p
     for (auto &[node, scale] : scales)
         node->Matrix = std::move(scale);
     model.IdealMode = mode == QJsonValue(QStringLiteral("ideal"));
+    model.GroupMethod = GroupMethodNamed(groupMethod.toString()).value_or(TGroupMethod::Aij);
     return notes;
 }

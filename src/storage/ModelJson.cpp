@@ -1,4 +1,5 @@
 #include "storage/ModelJson.h"
+#include "model/Group.h"
 #include "storage/RatingScaleJson.h"
 
 #include "matrix/Conversions.h"
@@ -259,6 +260,8 @@ QByteArray ModelToJson(const TModel &model)
     return QJsonDocument(QJsonObject{{QStringLiteral("format"), Format},
                                      {QStringLiteral("version"), 1},
                                      {QStringLiteral("mode"), model.IdealMode ? QStringLiteral("ideal") : QStringLiteral("distributive")},
+                                     {QStringLiteral("group_method"), GroupMethodName(model.Participants.empty()
+                                                                                          ? TGroupMethod::Aij : model.GroupMethod)},
                                      {QStringLiteral("criteria"), criteria},
                                      {QStringLiteral("solutions"), solutions},
                                      {QStringLiteral("participants"), participants}})
@@ -286,6 +289,10 @@ void ModelFromJson(TModel &model, const QByteArray &bytes)
     if (!mode.isUndefined() && mode != QJsonValue(QStringLiteral("ideal")) && mode != QJsonValue(QStringLiteral("distributive")))
         throw Fault(QStringLiteral("mode"), QStringLiteral("neither \"distributive\" nor \"ideal\""));
     built.IdealMode = mode == QJsonValue(QStringLiteral("ideal"));
+    const QJsonValue groupMethod = root.value(QStringLiteral("group_method"));
+    if (!groupMethod.isUndefined() && !GroupMethodNamed(groupMethod.toString()))
+        throw Fault(QStringLiteral("group_method"), QStringLiteral("not \"aij\", \"aip\" or \"aip-arithmetic\""));
+    built.GroupMethod = GroupMethodNamed(groupMethod.toString()).value_or(TGroupMethod::Aij);
     const QJsonArray people = root.contains(QStringLiteral("participants"))
         ? Array(root.value(QStringLiteral("participants")), QStringLiteral("participants")) : QJsonArray();
     for (qsizetype p = 0; p < people.size(); ++p) {

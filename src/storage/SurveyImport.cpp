@@ -193,3 +193,41 @@ void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path)
     WithContext([&] { return SurveyPlace(path); }, [&] { CheckGroupDetermines(model, group); });
     SetGroup(model, group);
 }
+
+TGroup MergeAnswers(const TModel &model, const std::vector<std::pair<QString, QByteArray>> &answers)
+{
+    TGroup merged = GroupOf(model);
+    // The matrices the merged group judges, by position, and each one's order.
+    const auto entryOf = [&](const std::vector<int> &path) -> std::vector<TJudgeTexts> & {
+        for (auto &entry : merged.Judges)
+            if (entry.first == path)
+                return entry.second;
+        const size_t order = size_t(model.ItemCount(model.Tree.NodeAt(path)));
+        merged.Judges.emplace_back(path, std::vector<TJudgeTexts>(merged.Participants.size(), UnjudgedTexts(order)));
+        return merged.Judges.back().second;
+    };
+    for (const auto &[path, bytes] : answers) {
+        const TGroup answer = ReadSurvey(model, bytes, path);
+        for (size_t a = 0; a < answer.Participants.size(); ++a) {
+            const TParticipant &person = answer.Participants[a];
+            size_t p = 0;
+            while (p < merged.Participants.size() && merged.Participants[p].Name != person.Name)
+                ++p;
+            if (p == merged.Participants.size()) {
+                merged.Participants.push_back(person);
+                for (auto &entry : merged.Judges) {
+                    const size_t order = size_t(model.ItemCount(model.Tree.NodeAt(entry.first)));
+                    entry.second.push_back(UnjudgedTexts(order));
+                }
+            } else {
+                // Their judgements are the answer's: what it does not name, they have not judged.
+                for (auto &entry : merged.Judges)
+                    entry.second[p] = UnjudgedTexts(entry.second[p].size());
+            }
+            for (const auto &[node, texts] : answer.Judges)
+                if (a < texts.size())
+                    entryOf(node)[p] = texts[a];
+        }
+    }
+    return merged;
+}

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 #include "model/Group.h"
 
 class TModel;
@@ -22,5 +25,11 @@ class TModel;
 void ImportSurvey(TModel &model, const QByteArray &csv, const QString &path);
 // "Anketa »/pot/anketa.csv«": where a refusal of the survey's answers comes from.
 QString SurveyPlace(const QString &path);
+// Answers merged into the model's group, without changing the model: each
+// answer's participant is added (with the answer's weight), or takes the place
+// of the participant of that name (whose weight stays), their judgements those
+// of the answer (a matrix it does not name: none); the others stay as they are.
+// Every file is read whole first: a fault in any names its file, line and column.
+TGroup MergeAnswers(const TModel &model, const std::vector<std::pair<QString, QByteArray>> &answers);
 // The survey read, without changing the model (the window makes it one edit).
 TGroup ReadSurvey(const TModel &model, const QByteArray &csv, const QString &path);

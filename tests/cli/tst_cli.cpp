@@ -92,6 +92,8 @@ private slots:
     void importWritesOnlyWhatItMay_data();
     void importWritesOnlyWhatItMay();
     void killedImportLeavesOneWholeSet();
+    void mergedAnswers_data();
+    void mergedAnswers();
 };
 
 void TestCli::tableInBothLocales_data()
@@ -831,6 +833,75 @@ void TestCli::killedImportLeavesOneWholeSet()
     }
     qInfo("%d of 250 imports killed; the next open finished %d and dropped %d", killed, finished, undone);
     QVERIFY(killed > 50);
+}
+
+// Answers merged into a group of Ana (weight 2) and Bine: a new participant is
+// added, one of the same name takes the place (keeping the weight), the same
+// answers twice are once, and a faulty file among three changes nothing.
+void TestCli::mergedAnswers_data()
+{
+    using TCheck = std::function<void(const QJsonObject &criterion, const QJsonArray &people)>;
+    QTest::addColumn<QList<QByteArray>>("answers");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<TCheck>("check");
+    const QByteArray header = "Ime;Ute\xc5\xbe;Cilj: X : Y;Cilj: X : Z;Cilj: Y : Z\r\n";
+    QTest::newRow("a new participant") << QList<QByteArray>{header + "Cene;1;3:1;;1:2\r\n"} << 1 << QString()
+        << TCheck([](const QJsonObject &c, const QJsonArray &people) {
+               QCOMPARE(people.size(), 3);
+               QCOMPARE(people.at(2).toObject().value("name").toString(), QStringLiteral("Cene"));
+               const QJsonArray cene = c.value("judgements").toArray().at(2).toArray();
+               QCOMPARE(cene.at(0).toArray().at(1).toString(), QStringLiteral("3:1"));
+               QCOMPARE(cene.at(0).toArray().at(2).toString(), QString());   // left blank
+           });
+    QTest::newRow("the same name takes the place, the weight stays") << QList<QByteArray>{header + "Ana;5;1:3;1;1\r\n"} << 1
+        << QString() << TCheck([](const QJsonObject &c, const QJsonArray &people) {
+               QCOMPARE(people.size(), 2);
+               QCOMPARE(people.at(0).toObject().value("weight").toDouble(), 2.0);
+               QCOMPARE(c.value("judgements").toArray().at(0).toArray().at(0).toArray().at(1).toString(), QStringLiteral("1:3"));
+           });
+    QTest::newRow("twice is once") << QList<QByteArray>{header + "Cene;1;3:1;1;1\r\n", header + "Dora;1;1;1;1\r\n"} << 2
+        << QString() << TCheck([](const QJsonObject &, const QJsonArray &people) { QCOMPARE(people.size(), 4); });
+    QTest::newRow("a faulty file among three") << QList<QByteArray>{header + "Cene;1;3:1;1;1\r\n",
+                                                                  "Ime;Cilj: X : W\r\nDora;2:1\r\n", header + "Eva;1;1;1;1\r\n"}
+        << 1 << QStringLiteral("odgovor1.csv") << TCheck();
+}
+
+void TestCli::mergedAnswers()
+{
+    using TCheck = std::function<void(const QJsonObject &criterion, const QJsonArray &people)>;
+    QFETCH(QList<QByteArray>, answers);
+    QFETCH(int, times);
+    QFETCH(QString, error);
+    QFETCH(TCheck, check);
+    QTemporaryDir dir;
+    Write(dir.filePath(QStringLiteral("g.json")), GroupDocument("Cilj", 2.0));
+    const QString base = dir.filePath(QStringLiteral("g"));
+    QCOMPARE(RunCli({"import", dir.filePath(QStringLiteral("g.json")), "-o", base}).ExitCode, 0);
+    QStringList arguments{"import-survey", "--merge", base};
+    for (int i = 0; i < answers.size(); ++i) {
+        arguments << dir.filePath(QStringLiteral("odgovor%1.csv").arg(i));
+        Write(arguments.last(), answers[i]);
+    }
+    const QByteArray before = SetBytes(base);
+    QByteArray once;
+    for (int time = 0; time < times; ++time) {
+        const TRun run = RunCli(arguments);
+        if (!error.isEmpty()) {
+            QCOMPARE(run.ExitCode, 1);
+            QVERIFY2(run.Err.contains(error), qPrintable(run.Err));
+            QCOMPARE(SetBytes(base), before);   // nothing at all
+            return;
+        }
+        QVERIFY2(run.ExitCode == 0, qPrintable(run.Err));
+        if (time == 0)
+            once = SetBytes(base);
+        else
+            QCOMPARE(SetBytes(base), once);   // the second time changes nothing
+    }
+    const TRun exported = RunCli({"export", "--format", "json", base, "-o", "-"});
+    const QJsonObject model = QJsonDocument::fromJson(exported.Out.toUtf8()).object();
+    check(model.value("criteria").toArray().at(0).toObject(), model.value("participants").toArray());
 }
 
 KALVO_TEST_GUILESS_MAIN(TestCli)

@@ -22,6 +22,23 @@ std::vector<std::vector<double>> Opposed(int n)
     return vectors;
 }
 
+// A whole-number ratio as the ratio dialog writes it: 4 is "4:1", 0.5 is "1:2".
+QString Text(double v)
+{
+    return v >= 1.0 ? QStringLiteral("%1:1").arg(qRound(v)) : QStringLiteral("1:%1").arg(qRound(1.0 / v));
+}
+
+std::vector<double> NormalisedExp(const std::vector<double> &logs)
+{
+    std::vector<double> out;
+    double sum = 0;
+    for (double x : logs)
+        sum += std::exp(x);
+    for (double x : logs)
+        out.push_back(std::exp(x) / sum);
+    return out;
+}
+
 } // namespace
 
 class TestGroupJudgement : public QObject
@@ -30,6 +47,7 @@ class TestGroupJudgement : public QObject
 
 private slots:
     void identicalParticipantsAreOneJudge();
+    void publishedGroupAndTheAipIdentity();
     void opposedParticipantsHaveNoConsensus_data();
     void opposedParticipantsHaveNoConsensus();
     void randomGroupsAgainstTheDefinitions();
@@ -39,6 +57,73 @@ private slots:
 };
 
 // Identical participants give the single judge's weights, lambda and CR, and S* = 1.
+// Five decision makers weighted 0.1, 0.3, 0.1, 0.2, 0.3 on four alternatives: the
+// aggregate and the first one's GCI as published; and over random complete groups
+// the geometric mean of the participants' row-geometric-mean weights equals the
+// row geometric mean of the aggregate (which checks both computations).
+void TestGroupJudgement::publishedGroupAndTheAipIdentity()
+{
+    const double upper[5][6] = {{4, 6, 7, 3, 4, 2}, {5, 7, 9, 4, 6, 2}, {3, 5, 8, 4, 5, 2},
+                                {4, 5, 6, 3, 3, 2}, {0.5, 1, 2, 0.5, 3, 4}};
+    const std::vector<double> weights{0.1, 0.3, 0.1, 0.2, 0.3};
+    std::vector<TMatrix> own;
+    for (const auto &u : upper) {
+        TMatrix m(4, ckRelative);
+        for (int r = 0, i = 0; r < 4; ++r)
+            for (int c = r + 1; c < 4; ++c, ++i) {
+                m.Ratios[size_t(c)][size_t(r)] = Text(u[i]);
+                m.Ratios[size_t(r)][size_t(c)] = Text(1.0 / u[i]);
+            }
+        own.push_back(m);
+    }
+    std::vector<const TMatrix *> all;
+    for (const TMatrix &m : own)
+        all.push_back(&m);
+    const std::vector<double> group = AggregateJudgements(all, weights, 4);
+    const double expected[6] = {2.227, 3.4756, 5.0937, 1.9663, 4.0005, 2.4623};
+    for (int r = 0, i = 0; r < 4; ++r)
+        for (int c = r + 1; c < 4; ++c, ++i)
+            QVERIFY2(std::fabs(group[size_t(r * 4 + c)] - expected[i]) < 5e-4, qPrintable(QString::number(group[size_t(r * 4 + c)])));
+    QVERIFY(std::fabs(GeometricConsistencyIndex(JudgedValues(own[0]), 4) - 0.1349) < 5e-5);
+
+    QRandomGenerator dice(33);
+    for (int trial = 0; trial < 50; ++trial) {
+        const int n = 3 + dice.bounded(6), people = 2 + dice.bounded(5);
+        std::vector<std::vector<double>> values;
+        std::vector<double> say;
+        for (int p = 0; p < people; ++p) {
+            std::vector<double> v(size_t(n * n), 1.0);
+            for (int r = 0; r < n; ++r)
+                for (int c = r + 1; c < n; ++c) {
+                    const double a = dice.bounded(2) ? 1.0 + dice.bounded(9) : 1.0 / (1 + dice.bounded(9));
+                    v[size_t(r * n + c)] = a;
+                    v[size_t(c * n + r)] = 1.0 / a;
+                }
+            values.push_back(v);
+            say.push_back(0.5 + dice.bounded(4));
+        }
+        std::vector<double> aggregate(size_t(n * n), 1.0), product(size_t(n), 0.0);
+        double total = 0;
+        for (double w : say)
+            total += w;
+        for (int k = 0; k < n * n; ++k) {
+            double logs = 0;
+            for (int p = 0; p < people; ++p)
+                logs += say[size_t(p)] * std::log(values[size_t(p)][size_t(k)]);
+            aggregate[size_t(k)] = std::exp(logs / total);
+        }
+        for (int p = 0; p < people; ++p) {
+            const std::vector<double> w = RowGeometricMeans(values[size_t(p)], n);
+            for (int i = 0; i < n; ++i)
+                product[size_t(i)] += say[size_t(p)] * std::log(w[size_t(i)]) / total;
+        }
+        const std::vector<double> aip = NormalisedExp(product);
+        const std::vector<double> aij = RowGeometricMeans(aggregate, n);
+        for (int i = 0; i < n; ++i)
+            QVERIFY(std::fabs(aip[size_t(i)] - aij[size_t(i)]) < 1e-12);
+    }
+}
+
 void TestGroupJudgement::identicalParticipantsAreOneJudge()
 {
     TMatrix judge(4, ckRelative);

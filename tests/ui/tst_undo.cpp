@@ -200,22 +200,22 @@ void TestUndo::participantsDialog()
     const QString score = w.Score(1);
     TModalHost::PushAnswer([](QWidget *dialog) {
         auto *form = static_cast<TParticipantsDialog *>(dialog);
-        QTest::keyClicks(form->Ime, QStringLiteral("Ana"));
-        QTest::mouseClick(form->Dodaj, Qt::LeftButton);
-        form->Ime->clear();
-        QTest::keyClicks(form->Ime, QStringLiteral("Bine"));
-        form->WeightSlider->selectAll();
-        QTest::keyClicks(form->WeightSlider, QStringLiteral("2"));
-        QTest::mouseClick(form->Dodaj, Qt::LeftButton);
+        QTest::keyClicks(form->NameEdit, QStringLiteral("Ana"));
+        QTest::mouseClick(form->AddButton, Qt::LeftButton);
+        form->NameEdit->clear();
+        QTest::keyClicks(form->NameEdit, QStringLiteral("Bine"));
+        form->WeightBox->selectAll();
+        QTest::keyClicks(form->WeightBox, QStringLiteral("2"));
+        QTest::mouseClick(form->AddButton, Qt::LeftButton);
         QCOMPARE(form->List->count(), 2);
         // The fields show the one just added: "Spremeni" changes Bine, in one edit.
-        QCOMPARE(form->Ime->text(), QStringLiteral("Bine"));
-        form->Ime->selectAll();
-        QTest::keyClicks(form->Ime, QStringLiteral("Bojan"));
-        form->WeightSlider->selectAll();
-        QTest::keyClicks(form->WeightSlider, QStringLiteral("3"));
-        QTest::mouseClick(form->Spremeni, Qt::LeftButton);
-        QTest::mouseClick(form->Zapri, Qt::LeftButton);
+        QCOMPARE(form->NameEdit->text(), QStringLiteral("Bine"));
+        form->NameEdit->selectAll();
+        QTest::keyClicks(form->NameEdit, QStringLiteral("Bojan"));
+        form->WeightBox->selectAll();
+        QTest::keyClicks(form->WeightBox, QStringLiteral("3"));
+        QTest::mouseClick(form->ChangeButton, Qt::LeftButton);
+        QTest::mouseClick(form->CloseButton, Qt::LeftButton);
     });
     ClickMenuItem(w.Form, "Vrednotenje1", w.Form.ParticipantsAction);
     QCOMPARE(w.Model.Participants, (std::vector<TParticipant>{{"Ana", 1.0}, {"Bojan", 3.0}}));

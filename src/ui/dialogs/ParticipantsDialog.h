@@ -4,15 +4,17 @@
 
 #include <functional>
 
+class QComboBox;
 class QDoubleSpinBox;
+class QTableWidget;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class TModelDocument;
 
 // "Udeleženci": the group that judges the model. The list shows each participant
-// with their weight; "Dodaj" adds one from the name and weight fields,
-// "Spremeni" gives the selected one that name and weight, "Odstrani" removes it.
+// with their weight; "AddButton" adds one from the name and weight fields,
+// "ChangeButton" gives the selected one that name and weight, "RemoveButton" removes it.
 // Each is one undoable edit of the document; the dialog holds no state of its own.
 class TParticipantsDialog : public QDialog
 {
@@ -25,9 +27,13 @@ public:
     void Refresh();
 
     QListWidget *List;
-    QLineEdit *Ime;
-    QDoubleSpinBox *WeightSlider;
-    QPushButton *Dodaj, *Spremeni, *Odstrani, *Zapri;
+    // How the group's judgements are combined: AIJ, AIP, AIP-arithmetic (one edit each choice).
+    QComboBox *GroupMethod;
+    // Each participant's GCI on each matrix the group judges, flagged above its threshold.
+    QTableWidget *Gci;
+    QLineEdit *NameEdit;
+    QDoubleSpinBox *WeightBox;
+    QPushButton *AddButton, *ChangeButton, *RemoveButton, *CloseButton;
 
 private:
     // Makes the edit, shows the list again and selects rowAfter (-1: the last).

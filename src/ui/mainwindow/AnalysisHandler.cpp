@@ -141,6 +141,25 @@ void TAnalysisHandler::ImportSurvey()
     });
 }
 
+void TAnalysisHandler::ImportAnswers()
+{
+    if (!FAnswersDialog) {
+        FAnswersDialog = new QFileDialog(&Window, tr("Uvozi odgovore"));
+        FAnswersDialog->setObjectName(QStringLiteral("AnswersDialog"));
+        FAnswersDialog->setOption(QFileDialog::DontUseNativeDialog);
+        FAnswersDialog->setFileMode(QFileDialog::ExistingFiles);
+        FAnswersDialog->setNameFilters({tr("Odgovori (*.csv *.CSV)"), tr("All files (*)")});
+    }
+    if (TModalHost::Exec(*FAnswersDialog) != QDialog::Accepted || FAnswersDialog->selectedFiles().isEmpty())
+        return;
+    // Every file read whole first: a fault in any is told and changes nothing.
+    std::vector<std::pair<QString, QByteArray>> answers;
+    for (const QString &file : FAnswersDialog->selectedFiles())
+        answers.emplace_back(file, ReadFileBytes(file));
+    const TGroup group = MergeAnswers(Model, answers);
+    Document.ReplaceGroup(group, tr("uvozi odgovore (%1)").arg(answers.size()));
+}
+
 void TAnalysisHandler::Help()
 {
     if (!FHelp)

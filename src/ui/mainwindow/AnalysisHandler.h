@@ -33,6 +33,8 @@ public:
     void Participants();
     // A survey's answers as the group.
     void ImportSurvey();
+    // Participants' answers (several files) merged into the group: one edit.
+    void ImportAnswers();
     void Help();
     void About();
     // The interface language, from the next start.
@@ -50,4 +52,5 @@ private:
     TParticipantsDialog *FParticipants = nullptr;
     THelpViewer *FHelp = nullptr;
     QFileDialog *FSurveyDialog = nullptr;
+    QFileDialog *FAnswersDialog = nullptr;
 };

@@ -1,7 +1,9 @@
 #include "ui/mainwindow/FileHandler.h"
 
 #include "model/ModelDocument.h"
+#include "report/Questionnaire.h"
 #include "report/ResultsTables.h"
+#include "ui/common/KalvoApplication.h"
 #include "report/ResultsWorkbook.h"
 #include "storage/TextFiles.h"
 #include "ui/common/ModalHost.h"
@@ -76,6 +78,24 @@ void TFileHandler::ExportPicture()
     const QString file = ChoosePictureFile(*FPictureDialog, &svg);
     if (!file.isEmpty())
         SaveWidgetPicture(Window.Panel2, file, svg, Model.Tree.FirstNode() ? Model.Tree.FirstNode()->Name : QString());
+}
+
+void TFileHandler::ExportQuestionnaire()
+{
+    if (!FQuestionnaireDialog) {
+        FQuestionnaireDialog = new QFileDialog(&Window, tr("Izvozi vprašalnik"));
+        FQuestionnaireDialog->setObjectName(QStringLiteral("QuestionnaireDialog"));
+        FQuestionnaireDialog->setOption(QFileDialog::DontUseNativeDialog);
+        FQuestionnaireDialog->setAcceptMode(QFileDialog::AcceptSave);
+        FQuestionnaireDialog->setNameFilters({tr("Vprašalnik (*.html)")});
+    }
+    const int participant = Document.Participant();
+    const QString name = participant >= 0 && size_t(participant) < Model.Participants.size()
+        ? Model.Participants[size_t(participant)].Name : QString();
+    int filter = 0;
+    const QString file = ChooseSaveFile(*FQuestionnaireDialog, {QStringLiteral(".html")}, &filter);
+    if (!file.isEmpty())
+        WriteFiles({{file, QuestionnaireHtml(Model, name, TKalvoApplication::Language() == QLatin1String("en"))}});
 }
 
 void TFileHandler::Exit()

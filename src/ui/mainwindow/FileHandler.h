@@ -21,9 +21,13 @@ public:
     // sheet per ratio matrix when that filter is chosen) or .csv.
     void ExportResults();
     void ExportPicture();
+    // A questionnaire for the participant chosen in the tool bar (or one who names
+    // themselves), as one HTML page in the interface's language.
+    void ExportQuestionnaire();
     void Exit();
 
 private:
     QFileDialog *FExportDialog = nullptr;
     QFileDialog *FPictureDialog = nullptr;
+    QFileDialog *FQuestionnaireDialog = nullptr;
 };

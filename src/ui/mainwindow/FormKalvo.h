@@ -80,7 +80,7 @@ public:
     QAction *Dodaj2, *Preimenuj1, *Odstrani1, *Odstranivse1;
     QAction *Natannametoda1, *Priblinametoda1, *Model1, *Izbran1, *Izbran2, *SensitivityAction, *AdviceAction, *ParticipantsAction, *ImportSurveyAction;
     QAction *HelpContentsItem, *Debug1, *HelpAboutItem;
-    QAction *DistributiveModeAction, *IdealModeAction, *UncertaintyAction;
+    QAction *DistributiveModeAction, *IdealModeAction, *UncertaintyAction, *QuestionnaireAction, *ImportAnswersAction;
 
     // The dialogs and the report window, each made on its first use and reused:
     // the first screen shows none of them, and the two file dialogs alone cost

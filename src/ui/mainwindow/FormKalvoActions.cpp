@@ -81,6 +81,10 @@ void TFormKalvo::CreateActions()
         {&SensitivityAction, "SensitivityAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Občutljivost"), {}, nullptr, nullptr, [this] { FAnalysis->Sensitivity(); }},
         {&AdviceAction, "AdviceAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Predlogi za doslednost"), {}, QT_TRANSLATE_NOOP("TFormKalvo", "Predlogi za doslednost"), nullptr,
          [this] { FAnalysis->Advice(); }},
+        {&QuestionnaireAction, "QuestionnaireAction", QT_TRANSLATE_NOOP("TFormKalvo", "Izvozi &vprašalnik..."), {}, nullptr, nullptr,
+         [this] { FFile->ExportQuestionnaire(); }},
+        {&ImportAnswersAction, "ImportAnswersAction", QT_TRANSLATE_NOOP("TFormKalvo", "Uvozi &odgovore..."), {}, nullptr, nullptr,
+         [this] { FAnalysis->ImportAnswers(); }},
         {&UncertaintyAction, "UncertaintyAction", QT_TRANSLATE_NOOP("TFormKalvo", "Ne&gotovost"), {}, nullptr, nullptr,
          [this] { FAnalysis->Uncertainty(); }},
         {&DistributiveModeAction, "DistributiveModeAction", QT_TRANSLATE_NOOP("TFormKalvo", "&Distributivni način"), {}, nullptr, nullptr,
@@ -138,7 +142,7 @@ void TFormKalvo::CreateMenus()
     datoteka->setObjectName(QStringLiteral("Datoteka1"));
     datoteka->addActions({Novmodel1, Izbiramodela1, Shrani1, Shranjevanjmodela1});
     datoteka->addSeparator();
-    datoteka->addActions({ExportResultsAction, ExportPictureAction});
+    datoteka->addActions({ExportResultsAction, ExportPictureAction, QuestionnaireAction});
     datoteka->addSeparator();
     datoteka->addAction(Izhod1);
 
@@ -168,7 +172,7 @@ void TFormKalvo::CreateMenus()
     analiza->addSeparator();
     analiza->addActions({SensitivityAction, UncertaintyAction, AdviceAction});
     analiza->addSeparator();
-    analiza->addActions({ParticipantsAction, ImportSurveyAction});
+    analiza->addActions({ParticipantsAction, ImportSurveyAction, ImportAnswersAction});
 
     QMenu *pomoc = menuBar()->addMenu(tr("&Pomoc"));
     pomoc->setObjectName(QStringLiteral("HelpMenu"));
