@@ -4,6 +4,9 @@
 #include "analysis/Sensitivity.h"
 #include "analysis/Synthesis.h"
 #include "analysis/Uncertainty.h"
+#include "model/Group.h"
+#include "model/NodePath.h"
+#include "storage/SurveyImport.h"
 
 #include <QTemporaryDir>
 
@@ -35,6 +38,48 @@ void BM_Uncertainty(benchmark::State &state)
     for (auto _ : state) {
         const TUncertainty result = SimulateUncertainty(model, model.Tree.FirstNode(), settings);
         benchmark::DoNotOptimize(result.First.data());
+    }
+}
+
+// 200 participants' answer files to 10 ratio matrices of order 9 (the root and
+// nine criteria over nine measured leaves each), merged into the group.
+void BM_MergeAnswers(benchmark::State &state)
+{
+    TModel model;
+    for (int k = 0; k < 5; ++k)
+        model.AddSolution(QStringLiteral("R%1").arg(k + 1));
+    TCriterionNode *root = model.Tree.FirstNode();
+    root->Name = QStringLiteral("Cilj");
+    for (int i = 0; i < 9; ++i) {
+        model.Tree.Select(root);
+        TCriterionNode *criterion = model.Tree.AddSelectedChild(QStringLiteral("K%1").arg(i + 1), 0, ckRelative);
+        model.Tree.Select(criterion);
+        for (int j = 0; j < 9; ++j)
+            model.Tree.AddSelectedChild(QStringLiteral("M%1.%2").arg(i + 1).arg(j + 1), 5, ckMoreIsBetter);
+        model.FitNodeMatrix(criterion);
+    }
+    model.FitNodeMatrix(root);
+    QStringList columns{QStringLiteral("Ime"), QStringLiteral("Utež")};
+    for (const TCriterionNode *node : model.Tree.Nodes()) {
+        if (!node->HasChildren())
+            continue;
+        const QStringList items = model.ItemNames(node);
+        for (int r = 0; r < items.size(); ++r)
+            for (int c = r + 1; c < items.size(); ++c)
+                columns << NodePath(node) + QStringLiteral(": ") + items[r] + QStringLiteral(" : ") + items[c];
+    }
+    std::vector<std::pair<QString, QByteArray>> answers;
+    for (int p = 0; p < 200; ++p) {
+        QStringList row{QStringLiteral("U%1").arg(p + 1), QStringLiteral("1")};
+        for (int i = 2; i < columns.size(); ++i)
+            row << QStringLiteral("%1:1").arg(1 + (p * 7 + i) % 9);
+        answers.emplace_back(QStringLiteral("u%1.csv").arg(p + 1),
+                             (columns.join(QLatin1Char(';')) + QStringLiteral("\r\n") + row.join(QLatin1Char(';')) + QStringLiteral("\r\n")).toUtf8());
+    }
+    for (auto _ : state) {
+        const TGroup group = MergeAnswers(model, answers);
+        CheckGroupDetermines(model, group);
+        benchmark::DoNotOptimize(group.Participants.data());
     }
 }
 
@@ -121,6 +166,7 @@ void BM_Sensitivity(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_Sensitivity)->Arg(100)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MergeAnswers)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Uncertainty)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_RatedSynthesis)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalizeAll)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);

@@ -4,6 +4,16 @@
 #include "ui/report/ReportView.h"
 #include "analysis/Synthesis.h"
 #include "UiTestSupport.h"
+#include "model/Group.h"
+#include "report/Questionnaire.h"
+#include "storage/SurveyImport.h"
+
+#include <QWebEngineDownloadRequest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInfo>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
 
 #include <QApplication>
 #include <QDir>
@@ -73,6 +83,7 @@ private slots:
     void printingAndPreview();
     void aSlowPrintSystemFreezesNothing();
     void previewOfALongReport();
+    void questionnaireInABrowser();
 
 private:
     QTemporaryDir FDir;
@@ -277,6 +288,126 @@ int main(int argc, char *argv[])
     TKalvoApplication app(argc, argv);
     TestReportWindow test;
     return RunEachTestFunction(&test, argc, argv);
+}
+
+namespace {
+
+// Fails the page on any request that is not of the questionnaire itself.
+class TLocalOnly : public QWebEngineUrlRequestInterceptor
+{
+public:
+    QStringList Foreign;
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        const QUrl url = info.requestUrl();
+        if (!url.isLocalFile() && url.scheme() != QLatin1String("blob") && url.scheme() != QLatin1String("data")) {
+            Foreign << url.toString();
+            info.block(true);
+        }
+    }
+};
+
+// A page that records alerts instead of showing them.
+class TAlertPage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+    QStringList Alerts;
+
+protected:
+    void javaScriptAlert(const QUrl &, const QString &message) override { Alerts << message; }
+};
+
+QVariant Evaluate(QWebEnginePage &page, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    page.runJavaScript(script, [&](const QVariant &value) { result = value; done = true; });
+    QElapsedTimer waited;
+    waited.start();
+    while (!done && waited.elapsed() < 10000)
+        QTest::qWait(10);
+    return result;
+}
+
+// The centre of the element a selector finds, in the view's coordinates.
+QPoint Centre(QWebEnginePage &page, const QString &selector)
+{
+    const QVariantList box = Evaluate(page, QStringLiteral("(function(){const r=document.querySelector('%1')"
+                                                           ".getBoundingClientRect();return [r.x+r.width/2,r.y+r.height/2];})()")
+                                                .arg(selector)).toList();
+    return box.size() == 2 ? QPoint(qRound(box[0].toDouble()), qRound(box[1].toDouble())) : QPoint();
+}
+
+} // namespace
+
+// The questionnaire in a real browser engine: pairs answered by clicks, a name
+// typed, the answers saved by the page's own button; they merge into the model
+// as clicked. Nothing is fetched from elsewhere, and a name that is markup stays text.
+void TestReportWindow::questionnaireInABrowser()
+{
+    TModel model;
+    for (const char *name : {"X", "<script>alert(1)</script>", "Z"})
+        model.AddSolution(QString::fromLatin1(name));
+    model.Tree.FirstNode()->Name = QStringLiteral("Cilj");
+    model.FitNodeMatrix(model.Tree.FirstNode());
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("vprasalnik.html"));
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QuestionnaireHtml(model, QString(), false));
+    file.close();
+
+    QWebEngineProfile profile;
+    TLocalOnly interceptor;
+    profile.setUrlRequestInterceptor(&interceptor);
+    QString saved;
+    QObject::connect(&profile, &QWebEngineProfile::downloadRequested, [&](QWebEngineDownloadRequest *download) {
+        download->setDownloadDirectory(dir.path());
+        download->accept();
+        QObject::connect(download, &QWebEngineDownloadRequest::isFinishedChanged, [&, download] {
+            saved = QDir(download->downloadDirectory()).filePath(download->downloadFileName());
+        });
+    });
+    TAlertPage webPage(&profile);
+    QWebEngineView view;
+    view.setPage(&webPage);
+    view.resize(1000, 700);
+    view.show();
+    QSignalSpy loaded(&webPage, &QWebEnginePage::loadFinished);
+    view.load(QUrl::fromLocalFile(page));
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 20000);
+    QVERIFY(loaded.first().at(0).toBool());
+    QTRY_VERIFY_WITH_TIMEOUT(view.focusProxy(), 10000);
+    QWidget *surface = view.focusProxy();
+
+    QVERIFY(Evaluate(webPage, QStringLiteral("document.body.innerText")).toString().contains(QStringLiteral("<script>alert(1)</script>")));
+    QCOMPARE(Evaluate(webPage, QStringLiteral("document.getElementById('progress').textContent")).toString(),
+             QStringLiteral("0 od 3 parov"));
+    // X : <script> three times X (left 3), X : Z equal, the last pair not known.
+    QTest::mouseClick(surface, Qt::LeftButton, {}, Centre(webPage, QStringLiteral("input[name=p0_0][value=\"-2\"]")));
+    QTest::mouseClick(surface, Qt::LeftButton, {}, Centre(webPage, QStringLiteral("input[name=p0_1][value=\"0\"]")));
+    QTRY_COMPARE_WITH_TIMEOUT(Evaluate(webPage, QStringLiteral("document.getElementById('progress').textContent")).toString(),
+                              QStringLiteral("2 od 3 parov"), 5000);
+    QTest::mouseClick(surface, Qt::LeftButton, {}, Centre(webPage, QStringLiteral("#name")));
+    QTest::keyClicks(surface, QStringLiteral("Ana"));
+    QTRY_COMPARE_WITH_TIMEOUT(Evaluate(webPage, QStringLiteral("document.getElementById('name').value")).toString(),
+                              QStringLiteral("Ana"), 5000);
+    QTest::mouseClick(surface, Qt::LeftButton, {}, Centre(webPage, QStringLiteral("#save")));
+    QTRY_VERIFY_WITH_TIMEOUT(!saved.isEmpty() && QFile::exists(saved), 20000);
+    QVERIFY(webPage.Alerts.isEmpty());
+    QCOMPARE(interceptor.Foreign, QStringList());
+
+    QFile answers(saved);
+    QVERIFY(answers.open(QIODevice::ReadOnly));
+    const TGroup group = MergeAnswers(model, {{saved, answers.readAll()}});
+    QCOMPARE(group.Participants.size(), size_t(1));
+    QCOMPARE(group.Participants[0].Name, QStringLiteral("Ana"));
+    SetGroup(model, group);
+    const TMatrix &m = *model.Tree.FirstNode()->Matrix;
+    QCOMPARE(m.Judges[0][1][0], QStringLiteral("3:1"));   // a(X, <script>)
+    QCOMPARE(m.Judges[0][2][0], QStringLiteral("1"));
+    QCOMPARE(m.Judges[0][2][1], QString());              // not compared
 }
 
 #include "tst_reportwindow.moc"
