@@ -2,12 +2,15 @@
 // load and synthesis kalvo-cli runs for every criterion, and the report builders.
 //
 // Input: a flags byte (bit 0: decimal point instead of comma, bit 1: approximate
-// method, bit 2: Debug tables), then the criteria, matrix and solutions files and
+// method, bit 2: Debug tables, bit 3: an English questionnaire, bit 4: participants
+// resampled), then the criteria, matrix and solutions files and
 // the companion (blank pairs, JSON) separated by NUL bytes; a fifth part is read
 // as a model's JSON document, a sixth as a survey's answers to the model loaded,
 // and a seventh as the journal an interrupted save left (recovered in a folder of
 // the fuzzer's own, with the criteria file as the temporary it names).
+#include "report/Questionnaire.h"
 #include "report/Reports.h"
+#include "analysis/Uncertainty.h"
 #include "matrix/KalvoError.h"
 #include "matrix/Messages.h"
 #include "storage/FileSetCommit.h"
@@ -153,6 +156,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         model.SetDebugMode(false);
     }
+    // A questionnaire of the model, and a short simulation of its uncertainty.
+    (void)QuestionnaireHtml(model, model.Participants.empty() ? QString() : model.Participants.front().Name, flags & 8);
+    if (!large)
+        try {
+            TUncertaintySettings settings;
+            settings.Runs = 20;
+            settings.Threads = 1;
+            settings.ResampleParticipants = !model.Participants.empty() && (flags & 16);
+            (void)SimulateUncertainty(model, model.Tree.FirstNode(), settings);
+        } catch (const EKalvoError &) {
+        }
     try {
         if (large) {
             (void)CriterionReport(model);
