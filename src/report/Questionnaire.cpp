@@ -121,7 +121,8 @@ QByteArray QuestionnaireHtml(const TModel &model, const QString &participant, bo
     QJsonArray criteria;
     for (const TCriterionNode *node : model.Tree.Nodes()) {
         const TMatrix *m = node->Matrix.get();
-        if (!m || m->Kind != ckRelative || m->Order < 2)
+        // A ratings leaf's scale is the model's own, not the group's: not asked.
+        if (!m || m->Kind != ckRelative || m->Order < 2 || m->IsRatings())
             continue;
         const QStringList items = model.ItemNames(node);
         QJsonArray pairs;
