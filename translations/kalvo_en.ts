@@ -744,6 +744,10 @@ No change of one weight changes the best solution.
         <source>&quot;group_method&quot; ni &quot;aij&quot;, &quot;aip&quot; ali &quot;aip-arithmetic&quot;.</source>
         <translation>&quot;group_method&quot; is not &quot;aij&quot;, &quot;aip&quot; or &quot;aip-arithmetic&quot;.</translation>
     </message>
+    <message>
+        <source>Model nima kriterijev.</source>
+        <translation>The model has no criteria.</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

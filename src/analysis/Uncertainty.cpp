@@ -202,6 +202,8 @@ TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, con
 {
     if (!start)
         start = model.Tree.FirstNode();
+    if (!start)
+        throw EKalvoError(EKalvoError::ekInvalidOp, QCoreApplication::translate("Kalvo", "Model nima kriterijev."));
     if (settings.Runs < 1 || settings.Runs > 1'000'000)
         throw EKalvoError(EKalvoError::ekInvalidOp, QCoreApplication::translate("Kalvo", "Število ponovitev mora biti od 1 do 1.000.000."));
     if (!(settings.Spread >= 0.0 && settings.Spread <= 4.0))

@@ -2,6 +2,7 @@
 #include "analysis/Synthesis.h"
 #include "analysis/Uncertainty.h"
 #include "matrix/Conversions.h"
+#include "matrix/KalvoError.h"
 #include "model/ModelDocument.h"
 
 #include <cmath>
@@ -54,6 +55,7 @@ class TestUncertainty : public QObject
 private slots:
     void cases_data();
     void cases();
+    void aModelWithoutCriteriaIsRefused();
 };
 
 // Each row a model, settings and what the simulation must give.
@@ -117,6 +119,13 @@ void TestUncertainty::cases()
     // The same seed on two threads: the same numbers, bit for bit.
     settings.Threads = 2;
     QVERIFY(Same(one, SimulateUncertainty(model, model.Tree.FirstNode(), settings)));
+}
+
+void TestUncertainty::aModelWithoutCriteriaIsRefused()
+{
+    TModel model;
+    model.Tree.DeleteAllNodes();   // as a file without a criterion brings it
+    QVERIFY_THROWS_EXCEPTION(EKalvoError, SimulateUncertainty(model, nullptr, TUncertaintySettings()));
 }
 
 KALVO_TEST_GUILESS_MAIN(TestUncertainty)
