@@ -5,6 +5,7 @@
 #include "matrix/FloatMath.h"
 #include "matrix/GroupJudgement.h"
 #include "matrix/KalvoError.h"
+#include "matrix/Messages.h"
 #include "model/Group.h"
 #include "model/NodePath.h"
 
@@ -200,6 +201,9 @@ TRange RangeOf(std::vector<double> &values)
 TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, const TUncertaintySettings &settings,
                                  const std::function<bool(int, int)> &progress)
 {
+    // Today's matrices warned (a missing random index) when they were computed; the
+    // copies here and the runs would only repeat it, from any thread.
+    const TQuietThreadScope quiet;
     if (!start)
         start = model.Tree.FirstNode();
     if (!start)
@@ -283,6 +287,7 @@ TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, con
     std::optional<EKalvoError> failure;
 
     auto work = [&](int thread) {
+        const TQuietThreadScope quiet;   // the warnings of today's matrices were given already
         TTally &tally = tallies[size_t(thread)];
         tally.Ranks.assign(size_t(n), std::vector<int>(size_t(n), 0));
         tally.Wins.assign(size_t(n) * size_t(n), 0);

@@ -17,6 +17,19 @@ TMessageHandler &CurrentHandler()
 
 } // namespace
 
+static thread_local bool tQuiet = false;   // this thread keeps its warnings
+
+TQuietThreadScope::TQuietThreadScope()
+    : FWasQuiet(tQuiet)
+{
+    tQuiet = true;
+}
+
+TQuietThreadScope::~TQuietThreadScope()
+{
+    tQuiet = FWasQuiet;
+}
+
 TMessageHandler SetMessageHandler(TMessageHandler handler)
 {
     TMessageHandler previous = std::move(CurrentHandler());
@@ -26,5 +39,6 @@ TMessageHandler SetMessageHandler(TMessageHandler handler)
 
 void ShowMessage(const QString &text)
 {
-    CurrentHandler()(text);
+    if (!tQuiet)
+        CurrentHandler()(text);
 }

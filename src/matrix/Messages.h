@@ -12,6 +12,21 @@ using TMessageHandler = std::function<void(const QString &)>;
 TMessageHandler SetMessageHandler(TMessageHandler handler);
 void ShowMessage(const QString &text);
 
+// Keeps this thread's warnings to itself for the lifetime of the guard: a worker
+// (the simulation's runs) must not reach the window's message box, and repeats
+// what the window computed already.
+class TQuietThreadScope
+{
+public:
+    TQuietThreadScope();
+    ~TQuietThreadScope();
+    TQuietThreadScope(const TQuietThreadScope &) = delete;
+    TQuietThreadScope &operator=(const TQuietThreadScope &) = delete;
+
+private:
+    bool FWasQuiet;
+};
+
 // Installs a handler for the lifetime of the guard.
 class TMessageHandlerScope
 {

@@ -3,8 +3,10 @@
 #include "analysis/Uncertainty.h"
 #include "matrix/Conversions.h"
 #include "matrix/KalvoError.h"
+#include "matrix/Messages.h"
 #include "model/ModelDocument.h"
 
+#include <atomic>
 #include <cmath>
 #include <functional>
 
@@ -56,6 +58,7 @@ private slots:
     void cases_data();
     void cases();
     void aModelWithoutCriteriaIsRefused();
+    void runsKeepTheirWarningsToThemselves();
 };
 
 // Each row a model, settings and what the simulation must give.
@@ -126,6 +129,25 @@ void TestUncertainty::aModelWithoutCriteriaIsRefused()
     TModel model;
     model.Tree.DeleteAllNodes();   // as a file without a criterion brings it
     QVERIFY_THROWS_EXCEPTION(EKalvoError, SimulateUncertainty(model, nullptr, TUncertaintySettings()));
+}
+
+// Eleven items have no random index: computing them warns. The runs (on worker
+// threads) must not reach the handler, which in the window is a message box.
+void TestUncertainty::runsKeepTheirWarningsToThemselves()
+{
+    TModelDocument document;
+    document.NewModel(QStringLiteral("Cilj"));
+    for (int k = 0; k < 11; ++k)
+        document.AddSolution(QStringLiteral("R%1").arg(k));
+    TCriterionNode *root = document.Model().Tree.FirstNode();
+    document.SetRatio(root, 2, 1, QStringLiteral("3:1"), QStringLiteral("1:3"));
+    std::atomic<int> warnings{0};
+    const TMessageHandlerScope counting([&](const QString &) { ++warnings; });
+    TUncertaintySettings settings;
+    settings.Runs = 200;
+    settings.Threads = 2;
+    SimulateUncertainty(document.Model(), root, settings);
+    QCOMPARE(warnings.load(), 0);
 }
 
 KALVO_TEST_GUILESS_MAIN(TestUncertainty)

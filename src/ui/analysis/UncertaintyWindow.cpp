@@ -4,6 +4,7 @@
 #include "model/NodePath.h"
 #include "matrix/Conversions.h"
 #include "matrix/KalvoError.h"
+#include "matrix/Messages.h"
 #include "storage/ModelFiles.h"
 #include "ui/common/ModalHost.h"
 #include "ui/common/WidgetPicture.h"
@@ -152,6 +153,7 @@ void TUncertaintyWindow::Start()
     RunButton->setEnabled(false);
     CancelButton->setEnabled(true);
     FWorker = std::make_unique<std::thread>([this, set, start, settings, exact] {
+        const TQuietThreadScope quiet;   // no message box from this thread: the window warned already
         try {
             TModel copy;
             copy.SetMethod(exact);
