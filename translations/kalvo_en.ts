@@ -1703,12 +1703,12 @@ No change of one weight changes the best solution.
         <translation>place %1 or lower</translation>
     </message>
     <message>
-        <source>Verjetnosti mest (prikazanih %1 od %2 rešitev)</source>
-        <translation>Probabilities of the places (%1 of %2 solutions shown)</translation>
-    </message>
-    <message>
         <source>Verjetnosti mest</source>
         <translation>Probabilities of the places</translation>
+    </message>
+    <message>
+        <source>Ostale (%1) (%2)</source>
+        <translation>The rest (%1) (%2)</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include <QChartView>
 #include <QHorizontalStackedBarSeries>
 #include <QBarSet>
+#include <QBarCategoryAxis>
 #include <QSpinBox>
 #include <QTableWidget>
 #include "ui/mainwindow/ResultsPanel.h"
@@ -891,6 +892,37 @@ void TestMainWindow::uncertaintyRunsCancelsAndFollows()
     ClickMenuItem(w.Form, "Vrednotenje1", w.Form.Priblinametoda1);
     QVERIFY(u->IsRunning() || u->Result()->Runs == 2000);
     QTRY_VERIFY_WITH_TIMEOUT(!u->IsRunning(), 20000);
+
+    // Fourteen solutions measured on two criteria: the ten best and the marked one
+    // by name, the rest in one bar.
+    TWindow m;
+    m.Form.Run([&] {
+        m.Document.NewModel(QStringLiteral("Cilj"));
+        TCriterionNode *root = m.Model.Tree.FirstNode();
+        m.Document.AddCriterion(root, QStringLiteral("A"), ckMoreIsBetter);   // before the solutions: no
+        m.Document.AddCriterion(root, QStringLiteral("B"), ckLessIsBetter);   // ratio matrix of 14 items
+        for (int k = 0; k < 14; ++k)
+            m.Document.AddSolution(QStringLiteral("R%1").arg(k));
+        for (int k = 0; k < 14; ++k) {
+            m.Document.SetValue(root->Child(0), k + 1, QString::number(1 + k));
+            m.Document.SetValue(root->Child(1), k + 1, QString::number(1 + (k * 5) % 14));
+        }
+        m.Document.SetRatio(root, 2, 1, QStringLiteral("2:1"), QStringLiteral("1:2"));
+        m.Document.MarkSolution(0);
+    });
+    ClickMenuItem(m.Form, "Vrednotenje1", m.Form.UncertaintyAction);
+    TUncertaintyWindow *mu = m.Form.Uncertainty();
+    QTRY_VERIFY_WITH_TIMEOUT(!mu->IsRunning() && mu->Result() && mu->Result()->Scores.size() == 14, 20000);
+    auto *many = qobject_cast<QHorizontalStackedBarSeries *>(mu->Chart->chart()->series().value(0));
+    QVERIFY(many);
+    double rest = 0;
+    for (QBarSet *set : many->barSets())
+        rest += set->at(0);
+    // The rest first, then the ten best and the marked one (when it is not among them).
+    QVERIFY(many->barSets().at(0)->count() == 11 || many->barSets().at(0)->count() == 12);
+    auto *names = qobject_cast<QBarCategoryAxis *>(mu->Chart->chart()->axes(Qt::Vertical).value(0));
+    QVERIFY(names && names->categories().first().startsWith(QStringLiteral("Ostale (")));
+    QVERIFY(std::fabs(rest - 1.0) < 1e-9);
 }
 
 KALVO_TEST_MAIN(TestMainWindow)

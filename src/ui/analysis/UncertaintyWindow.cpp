@@ -212,19 +212,40 @@ void TUncertaintyWindow::Show(const TUncertainty &result)
     std::vector<int> shown(order.begin(), order.begin() + std::min(n, 10));
     if (FMarked >= 0 && FMarked < n && std::find(shown.begin(), shown.end(), FMarked) == shown.end())
         shown.push_back(FMarked);
+    // The rest in one bar: their rank shares averaged (a bar still sums to 1), the
+    // chance that one of them is first beside it.
+    std::vector<int> rest;
+    for (int k : order)
+        if (std::find(shown.begin(), shown.end(), k) == shown.end())
+            rest.push_back(k);
+    const auto shareOf = [&](int k, int from, int to) {
+        double share = 0.0;
+        for (int rank = from; rank < to; ++rank)
+            share += result.RankShares[size_t(k)][size_t(rank)];
+        return share;
+    };
     const int ranks = std::min(n, 4);   // ranks 1, 2, 3 and "4. or lower"
     auto *series = new QHorizontalStackedBarSeries;
     for (int r = 0; r < ranks; ++r) {
         auto *set = new QBarSet(r + 1 < ranks || n <= ranks ? tr("%1. mesto").arg(r + 1) : tr("%1. mesto ali nižje").arg(r + 1));
-        for (auto k = shown.rbegin(); k != shown.rend(); ++k) {
+        const int to = r + 1 < ranks ? r + 1 : n;
+        if (!rest.empty()) {
             double share = 0.0;
-            for (int rank = r; rank < (r + 1 < ranks ? r + 1 : n); ++rank)
-                share += result.RankShares[size_t(*k)][size_t(rank)];
-            *set << share;
+            for (int k : rest)
+                share += shareOf(k, r, to);
+            *set << share / double(rest.size());
         }
+        for (auto k = shown.rbegin(); k != shown.rend(); ++k)
+            *set << shareOf(*k, r, to);
         series->append(set);
     }
     QStringList categories;
+    if (!rest.empty()) {
+        double first = 0.0;
+        for (int k : rest)
+            first += result.First[size_t(k)];
+        categories << tr("Ostale (%1) (%2)").arg(rest.size()).arg(FormatFloat4(first));
+    }
     for (auto k = shown.rbegin(); k != shown.rend(); ++k)
         categories << QStringLiteral("%1 (%2)").arg(FNames.value(*k), FormatFloat4(result.First[size_t(*k)]));
     QChart *chart = Chart->chart();
@@ -240,8 +261,7 @@ void TUncertaintyWindow::Show(const TUncertainty &result)
     share->setRange(0.0, 1.0);
     chart->addAxis(share, Qt::AlignBottom);
     series->attachAxis(share);
-    chart->setTitle(n > int(shown.size()) ? tr("Verjetnosti mest (prikazanih %1 od %2 rešitev)").arg(shown.size()).arg(n)
-                                          : tr("Verjetnosti mest"));
+    chart->setTitle(tr("Verjetnosti mest"));
 
     Table->setRowCount(n);
     for (int row = 0; row < n; ++row) {
