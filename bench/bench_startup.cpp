@@ -132,7 +132,7 @@ void BuildGroupModel(TModelDocument &document)
     }
     for (int p = 0; p < 200; ++p)
         document.AddParticipant(QStringLiteral("Udeleženec %1").arg(p + 1), 1.0 + p % 3);
-    quint32 seed = 7;
+    quint32 state = 7;
     for (TCriterionNode *node : document.WritableModel().Tree.Nodes()) {
         TMatrix *m = node->Matrix.get();
         if (!m || m->Kind != ckRelative)
@@ -140,8 +140,8 @@ void BuildGroupModel(TModelDocument &document)
         for (TJudgeTexts &judge : m->Judges)
             for (int r = 0; r < m->Order; ++r)
                 for (int c = r + 1; c < m->Order; ++c) {
-                    seed = seed * 1103515245u + 12345u;
-                    const int v = 1 + int(seed >> 16) % 9;
+                    state = state * 1103515245u + 12345u;
+                    const int v = 1 + int(state >> 16) % 9;
                     judge[size_t(r)][size_t(c)] = QStringLiteral("%1:1").arg(v);
                     judge[size_t(c)][size_t(r)] = QStringLiteral("1:%1").arg(v);
                 }

@@ -727,12 +727,6 @@ No change of one weight changes the best solution.
         <translation>Only a group’s participants can be resampled; the model has none.</translation>
     </message>
     <message>
-        <source>%1 ponovitev (uporabljenih %2), seme %3, razpon %4
-</source>
-        <translation>%1 runs (%2 used), seed %3, spread %4
-</translation>
-    </message>
-    <message>
         <source>prva: %1</source>
         <translation>first: %1</translation>
     </message>
@@ -747,6 +741,12 @@ No change of one weight changes the best solution.
     <message>
         <source>Model nima kriterijev.</source>
         <translation>The model has no criteria.</translation>
+    </message>
+    <message>
+        <source>%1 ponovitev (uporabljenih %2), tok naključij %3, razpon %4
+</source>
+        <translation>%1 runs (%2 used), random stream %3, spread %4
+</translation>
     </message>
 </context>
 <context>
@@ -1655,10 +1655,6 @@ No change of one weight changes the best solution.
         <translation>Runs:</translation>
     </message>
     <message>
-        <source>Seme:</source>
-        <translation>Seed:</translation>
-    </message>
-    <message>
         <source>Izračunaj</source>
         <translation>Compute</translation>
     </message>
@@ -1691,10 +1687,6 @@ No change of one weight changes the best solution.
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <source>%1 ponovitev, uporabljenih %2; seme %3, razpon %4.</source>
-        <translation>%1 runs, %2 used; seed %3, spread %4.</translation>
-    </message>
-    <message>
         <source>%1. mesto</source>
         <translation>place %1</translation>
     </message>
@@ -1709,6 +1701,18 @@ No change of one weight changes the best solution.
     <message>
         <source>Ostale (%1) (%2)</source>
         <translation>The rest (%1) (%2)</translation>
+    </message>
+    <message>
+        <source>Isti tok naključij da vedno isti rezultat</source>
+        <translation>The same random stream always gives the same result</translation>
+    </message>
+    <message>
+        <source>Tok naključij:</source>
+        <translation>Random stream:</translation>
+    </message>
+    <message>
+        <source>%1 ponovitev, uporabljenih %2; tok naključij %3, razpon %4.</source>
+        <translation>%1 runs, %2 used; random stream %3, spread %4.</translation>
     </message>
 </context>
 <context>

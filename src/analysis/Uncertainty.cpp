@@ -71,15 +71,22 @@ std::vector<double> Contributions(const TMatrix &leaf, int solutions, bool ideal
     return out;
 }
 
-// One run's random stream, from the seed and the run's number alone (the seed
-// sequence and the Mersenne twister are the standard's, the same everywhere).
+// One run's random numbers, from the stream's number and the run's alone: both
+// mixed by SplitMix64 into the start of a Mersenne twister (both the same everywhere).
+quint64 Mixed(quint64 x)
+{
+    x += 0x9e3779b97f4a7c15ull;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
+    return x ^ (x >> 31);
+}
+
 class TDice
 {
 public:
-    TDice(quint64 seed, int run)
+    TDice(quint64 stream, int run)
+        : FEngine(Mixed(Mixed(stream) ^ quint64(run)))
     {
-        std::seed_seq sequence{quint32(seed), quint32(seed >> 32), quint32(run)};
-        FEngine.seed(sequence);
     }
     // Uniform on [0, 1), from the top 53 bits.
     double generateDouble() { return double(FEngine() >> 11) * 0x1.0p-53; }
@@ -294,7 +301,7 @@ TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, con
         std::vector<TMatrix> matrices = plan.Matrices;
         try {
             for (int run = thread; run < settings.Runs && !cancel; run += threads) {
-                TDice dice(settings.Seed, run);
+                TDice dice(settings.Stream, run);
                 bool keep = true;
                 for (size_t i = 0; i < plan.Nodes.size(); ++i) {
                     if (!plan.Perturbed[i])

@@ -16,12 +16,13 @@
 // pairs stay blank, measured values stay. With ResampleParticipants (a group's
 // model), each run also draws as many participants as there are, with
 // replacement, each by its weight, and aggregates the drawn judgements (each
-// perturbed) with equal weights. Runs come from the seed alone: the same seed,
-// model and settings give the same result on any number of threads.
+// perturbed) with equal weights. The random numbers come from the stream's number
+// alone: the same stream, model and settings give the same result on any number
+// of threads.
 struct TUncertaintySettings
 {
     int Runs = 10000;
-    quint64 Seed = 1;
+    quint64 Stream = 1;             // which random numbers the runs take
     double Spread = 1.0;
     bool ResampleParticipants = false;
     std::optional<double> MaxCR;   // a run is used only if every perturbed matrix's CR is within it

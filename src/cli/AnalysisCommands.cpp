@@ -436,7 +436,7 @@ QByteArray UncertaintyJson(const TModel &model, const TCriterionNode *start, con
                                      {QStringLiteral("mode"), ModeName(model)},
                                      {QStringLiteral("runs"), result.Runs},
                                      {QStringLiteral("used_runs"), result.UsedRuns},
-                                     {QStringLiteral("seed"), QString::number(settings.Seed)},
+                                     {QStringLiteral("stream"), QString::number(settings.Stream)},
                                      {QStringLiteral("spread"), settings.Spread},
                                      {QStringLiteral("solutions"), solutions},
                                      {QStringLiteral("wins"), wins},
@@ -446,8 +446,8 @@ QByteArray UncertaintyJson(const TModel &model, const TCriterionNode *start, con
 
 QString UncertaintyTable(const TModel &model, const TUncertaintySettings &settings, const TUncertainty &result)
 {
-    QString out = QCoreApplication::translate("Kalvo", "%1 ponovitev (uporabljenih %2), seme %3, razpon %4\n")
-                      .arg(result.Runs).arg(result.UsedRuns).arg(settings.Seed).arg(QLocale().toString(settings.Spread));
+    QString out = QCoreApplication::translate("Kalvo", "%1 ponovitev (uporabljenih %2), tok naključij %3, razpon %4\n")
+                      .arg(result.Runs).arg(result.UsedRuns).arg(settings.Stream).arg(QLocale().toString(settings.Spread));
     qsizetype width = 0;
     for (const TSolution &s : model.Solutions)
         width = std::max(width, TerminalSafe(s.Name).size());
@@ -468,12 +468,12 @@ int UncertaintyCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption runs(QStringLiteral("runs"), QString(), QStringLiteral("N"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("S"));
+    const QCommandLineOption stream(QStringLiteral("stream"), QString(), QStringLiteral("S"));
     const QCommandLineOption spread(QStringLiteral("spread"), QString(), QStringLiteral("X"));
     const QCommandLineOption resample(QStringLiteral("resample-participants"));
     const QCommandLineOption maxCr(QStringLiteral("max-cr"), QString(), QStringLiteral("X"));
     const QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
-    parser.addOptions({runs, seed, spread, resample, maxCr, threads});
+    parser.addOptions({runs, stream, spread, resample, maxCr, threads});
     TLoadOptions load;
     if (!ParseAnalysis(parser, arguments, load))
         return 2;
@@ -486,9 +486,9 @@ int UncertaintyCommand(const QStringList &arguments)
     number(runs, [&](const QString &text) { settings.Runs = text.toInt(&ok); ok = ok && settings.Runs >= 1; });
     if (!ok)
         return UsageError(QStringLiteral("--runs must be a whole number from 1"));
-    number(seed, [&](const QString &text) { settings.Seed = text.toULongLong(&ok); });
+    number(stream, [&](const QString &text) { settings.Stream = text.toULongLong(&ok); });
     if (!ok)
-        return UsageError(QStringLiteral("--seed must be a whole number from 0"));
+        return UsageError(QStringLiteral("--stream must be a whole number from 0"));
     number(spread, [&](const QString &text) { settings.Spread = QLocale::c().toDouble(text, &ok); });
     if (!ok)
         return UsageError(QStringLiteral("--spread must be a number from 0 to 4"));

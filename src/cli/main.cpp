@@ -18,7 +18,7 @@ const char *const KalvoCliUsage =
     "       kalvo-cli sensitivity [--approximate] [--mode MODE] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli advise [--approximate] [--node PATH] [--json] MODEL\n"
     "       kalvo-cli group [--approximate] [--node PATH] [--json] MODEL\n"
-    "       kalvo-cli uncertainty [--approximate] [--mode MODE] [--node PATH] [--runs N] [--seed S] [--spread X]\n"
+    "       kalvo-cli uncertainty [--approximate] [--mode MODE] [--node PATH] [--runs N] [--stream S] [--spread X]\n"
     "                             [--resample-participants] [--max-cr X] [--threads N] [--json] MODEL\n"
     "       kalvo-cli import-survey MODEL SURVEY.csv\n"
     "       kalvo-cli import-survey --merge MODEL ANSWERS.csv [ANSWERS.csv ...]\n"

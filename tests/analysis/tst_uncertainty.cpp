@@ -119,7 +119,7 @@ void TestUncertainty::cases()
     const TUncertainty one = SimulateUncertainty(model, model.Tree.FirstNode(), settings);
     QCOMPARE(one.UsedRuns, 10000);
     check(model, one);
-    // The same seed on two threads: the same numbers, bit for bit.
+    // The same random stream on two threads: the same numbers, bit for bit.
     settings.Threads = 2;
     QVERIFY(Same(one, SimulateUncertainty(model, model.Tree.FirstNode(), settings)));
 }

@@ -51,15 +51,16 @@ TUncertaintyWindow::TUncertaintyWindow(const TModel &model, QWidget *parent)
     Runs->setRange(100, 1'000'000);
     Runs->setSingleStep(1000);
     Runs->setValue(10'000);
-    Seed = new QSpinBox(central);
-    Seed->setObjectName(QStringLiteral("Seed"));
-    Seed->setRange(0, std::numeric_limits<int>::max());
-    Seed->setValue(1);
+    Stream = new QSpinBox(central);
+    Stream->setObjectName(QStringLiteral("Stream"));
+    Stream->setRange(0, std::numeric_limits<int>::max());
+    Stream->setValue(1);
+    Stream->setToolTip(tr("Isti tok naključij da vedno isti rezultat"));
     Resample = new QCheckBox(tr("Vzorči udeležence po utežeh"), central);
     Resample->setObjectName(QStringLiteral("Resample"));
     settings->addRow(tr("Razpon sodb:"), Spread);
     settings->addRow(tr("Ponovitve:"), Runs);
-    settings->addRow(tr("Seme:"), Seed);
+    settings->addRow(tr("Tok naključij:"), Stream);
     settings->addRow(Resample);
     layout->addLayout(settings);
     auto *buttons = new QHBoxLayout;
@@ -136,7 +137,7 @@ void TUncertaintyWindow::Start()
     TUncertaintySettings settings;
     settings.Spread = Spread->value();
     settings.Runs = Runs->value();
-    settings.Seed = quint64(Seed->value());
+    settings.Stream = quint64(Stream->value());
     settings.ResampleParticipants = Resample->isEnabled() && Resample->isChecked();
     const bool exact = Model.ExactMethod;
     FNames.clear();
@@ -203,8 +204,8 @@ void TUncertaintyWindow::Poll()
 void TUncertaintyWindow::Show(const TUncertainty &result)
 {
     const int n = int(result.Scores.size());
-    Summary->setText(tr("%1 ponovitev, uporabljenih %2; seme %3, razpon %4.")
-                         .arg(result.Runs).arg(result.UsedRuns).arg(Seed->value()).arg(QLocale().toString(Spread->value())));
+    Summary->setText(tr("%1 ponovitev, uporabljenih %2; tok naključij %3, razpon %4.")
+                         .arg(result.Runs).arg(result.UsedRuns).arg(Stream->value()).arg(QLocale().toString(Spread->value())));
     // The ten most often first and the marked one; the others summed.
     std::vector<int> order(static_cast<size_t>(n));
     std::iota(order.begin(), order.end(), 0);

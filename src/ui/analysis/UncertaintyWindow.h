@@ -43,7 +43,7 @@ public:
 
     QDoubleSpinBox *Spread;
     QSpinBox *Runs;
-    QSpinBox *Seed;
+    QSpinBox *Stream;   // which random numbers the runs take
     QCheckBox *Resample;
     QPushButton *RunButton;      // "Izračunaj"
     QPushButton *CancelButton;   // "Prekini"
