@@ -241,20 +241,7 @@ std::vector<double> ScoresOfAll(TCriterionNode *node, size_t solutions, bool exa
         }
         return scores;
     }
-    if (m.IsRatings()) {
-        for (size_t k = 0; k < solutions; ++k)
-            scores[k] = LeafContribution(m, int(k), idealMode);
-        return scores;
-    }
-    if (!idealMode) {
-        for (size_t k = 0; k < solutions && k < m.Vector.size(); ++k)
-            scores[k] = m.Vector[k];
-        return scores;
-    }
-    const double best = m.Vector.empty() ? 1.0 : *std::max_element(m.Vector.begin(), m.Vector.end());
-    for (size_t k = 0; k < solutions && k < m.Vector.size(); ++k)
-        scores[k] = Divide(m.Vector[k], best);
-    return scores;
+    return LeafContributions(m, int(solutions), idealMode);
 }
 
 // The start criterion's status line as participant judges it, when the group
@@ -282,19 +269,34 @@ std::optional<TStatusLine> ParticipantStatus(const TModel &model, const TCriteri
     return status;
 }
 
-bool HasRatingsUnder(TCriterionNode *start)
+} // namespace
+
+bool HasRatingsUnder(const TCriterionNode *start)
 {
     if (!start)
         return false;
-    for (const TCriterionNode *node : TCriteriaTree::Subtree(start))
+    for (const TCriterionNode *node : TCriteriaTree::Subtree(const_cast<TCriterionNode *>(start)))
         if (!node->HasChildren() && node->Matrix && node->Matrix->IsRatings())
             return true;
     return false;
 }
 
-// The scores from the totals: the totals themselves when they sum to 1 already
-// (the distributive mode without ratings), else the totals divided by their sum
-// (all 0 while nothing counts yet: no solution rated).
+
+std::vector<double> LeafContributions(const TMatrix &leaf, int solutions, bool idealMode)
+{
+    std::vector<double> out(size_t(std::max(solutions, 0)), 0.0);
+    if (leaf.IsRatings()) {
+        for (int k = 0; k < solutions; ++k)
+            out[size_t(k)] = LeafContribution(leaf, k, idealMode);
+        return out;
+    }
+    // One best share for the leaf, not one search per solution.
+    const double best = idealMode && !leaf.Vector.empty() ? *std::max_element(leaf.Vector.begin(), leaf.Vector.end()) : 1.0;
+    for (size_t k = 0; k < out.size() && k < leaf.Vector.size(); ++k)
+        out[k] = idealMode ? Divide(leaf.Vector[k], best) : leaf.Vector[k];
+    return out;
+}
+
 std::vector<double> ScoresOfTotals(const std::vector<double> &totals, bool normalise)
 {
     if (!normalise)
@@ -309,6 +311,8 @@ std::vector<double> ScoresOfTotals(const std::vector<double> &totals, bool norma
         scores[k] = Divide(totals[k], sum);
     return scores;
 }
+
+namespace {
 
 // Every solution's score under start from the matrices as they are prepared now;
 // a matrix the cache holds is not computed again.

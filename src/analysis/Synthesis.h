@@ -69,6 +69,16 @@ void AddConsensus(TStatusLine &status, const TModel &model, const TCriterionNode
 // group's aggregate (TMatrix::Given), by the participants' weights, or with
 // participant >= 0 that participant's own judgements; clears it elsewhere.
 void PrepareGroupMatrices(const TModel &model, TCriterionNode *start, int participant = -1);
+// What a leaf gives every solution at once (LeafContribution for each, with one
+// best share for the leaf).
+std::vector<double> LeafContributions(const TMatrix &leaf, int solutions, bool idealMode);
+// The scores from the totals: the totals themselves when they sum to 1 already
+// (normalise false: the distributive mode without ratings), else the totals
+// divided by their sum (all 0 while nothing counts yet: no solution rated).
+std::vector<double> ScoresOfTotals(const std::vector<double> &totals, bool normalise);
+// Whether a ratings leaf lies under start (the scores are then the totals normalised).
+bool HasRatingsUnder(const TCriterionNode *start);
+
 // A group's weights of a matrix it judges by AIP: each participant's own weights
 // (by the model's method), their weighted geometric mean (Aip) or arithmetic mean
 // (AipArithmetic), normalised; a participant whose pairs do not determine weights

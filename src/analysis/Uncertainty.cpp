@@ -34,6 +34,7 @@ struct TPlan
     std::vector<std::vector<std::vector<double>>> Judges;   // with resampling: each participant's own values
     std::vector<std::vector<double>> Fixed;          // each leaf that no run changes: its contribution per solution
     std::vector<double> Weights;                     // the participants' weights (resampling)
+    double TotalWeight = 0.0;
     int Solutions = 0;
     bool Exact = true;
     bool Ideal = false;
@@ -52,23 +53,6 @@ double ValueAt(double t)
 {
     t = std::clamp(t, -8.0, 8.0);
     return t >= 0.0 ? 1.0 + t : 1.0 / (1.0 - t);
-}
-
-// A leaf's contribution to every solution at once (one best share per leaf).
-std::vector<double> Contributions(const TMatrix &leaf, int solutions, bool ideal)
-{
-    std::vector<double> out(size_t(solutions), 0.0);
-    if (leaf.IsRatings()) {
-        for (int k = 0; k < solutions; ++k)
-            out[size_t(k)] = LeafContribution(leaf, k, ideal);
-        return out;
-    }
-    double best = 0.0;
-    for (double v : leaf.Vector)
-        best = std::max(best, v);
-    for (int k = 0; k < solutions && size_t(k) < leaf.Vector.size(); ++k)
-        out[size_t(k)] = ideal ? Divide(leaf.Vector[size_t(k)], best) : leaf.Vector[size_t(k)];
-    return out;
 }
 
 // One run's random numbers, from the stream's number and the run's alone: both
@@ -114,13 +98,10 @@ void Perturb(std::vector<double> &values, int n, double spread, TDice &dice)
 std::vector<double> Resampled(const TPlan &plan, int node, int n, TDice &dice)
 {
     const std::vector<std::vector<double>> &judges = plan.Judges[size_t(node)];
-    double total = 0.0;
-    for (double w : plan.Weights)
-        total += w;
     std::vector<double> logSum(size_t(n) * size_t(n), 0.0);
     std::vector<int> count(size_t(n) * size_t(n), 0);
     for (size_t draw = 0; draw < plan.Weights.size(); ++draw) {
-        double at = dice.generateDouble() * total;
+        double at = dice.generateDouble() * plan.TotalWeight;
         size_t p = 0;
         while (p + 1 < plan.Weights.size() && (at >= plan.Weights[p] || plan.Weights[p] <= 0.0)) {
             at -= plan.Weights[p];
@@ -152,7 +133,7 @@ std::vector<double> Resampled(const TPlan &plan, int node, int n, TDice &dice)
 std::vector<double> Totals(const TPlan &plan, const std::vector<TMatrix> &matrices, int i)
 {
     if (plan.Children[size_t(i)].empty())
-        return plan.Perturbed[size_t(i)] ? Contributions(matrices[size_t(i)], plan.Solutions, plan.Ideal)
+        return plan.Perturbed[size_t(i)] ? LeafContributions(matrices[size_t(i)], plan.Solutions, plan.Ideal)
                                          : plan.Fixed[size_t(i)];
     std::vector<double> totals(size_t(plan.Solutions), 0.0);
     const TMatrix &m = matrices[size_t(i)];
@@ -162,18 +143,6 @@ std::vector<double> Totals(const TPlan &plan, const std::vector<TMatrix> &matric
         for (int k = 0; k < plan.Solutions; ++k)
             totals[size_t(k)] += weight * child[size_t(k)];
     }
-    return totals;
-}
-
-std::vector<double> ScoresOf(const TPlan &plan, std::vector<double> totals)
-{
-    if (!plan.Normalise)
-        return totals;
-    double sum = 0.0;
-    for (double t : totals)
-        sum += t;
-    for (double &t : totals)
-        t = sum > 0.0 ? t / sum : 0.0;
     return totals;
 }
 
@@ -231,6 +200,8 @@ TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, con
     plan.MaxCR = settings.MaxCR;
     plan.Resample = settings.ResampleParticipants;
     plan.Weights = ParticipantWeights(model);
+    for (double w : plan.Weights)
+        plan.TotalWeight += w;
     plan.Nodes = TCriteriaTree::Subtree(start);
     CheckComparisonGraphs(model, start);
     for (TCriterionNode *node : plan.Nodes) {
@@ -238,8 +209,6 @@ TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, con
         for (int i = 0; i < node->ChildCount(); ++i)
             children.push_back(int(std::find(plan.Nodes.begin(), plan.Nodes.end(), node->Child(i)) - plan.Nodes.begin()));
         plan.Children.push_back(children);
-        if (!node->HasChildren() && node->Matrix && node->Matrix->IsRatings())
-            plan.Normalise = true;
         TMatrix m = node->Matrix ? *node->Matrix : TMatrix(0, ckRelative);
         const bool ratio = node->Matrix && m.Kind == ckRelative;
         std::vector<double> base;
@@ -260,15 +229,15 @@ TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, con
         plan.Perturbed.push_back(ratio && m.Order > 1);
         plan.Base.push_back(std::move(base));
         plan.Judges.push_back(std::move(judges));
-        plan.Fixed.push_back(!node->HasChildren() && node->Matrix ? Contributions(m, plan.Solutions, plan.Ideal)
+        plan.Fixed.push_back(!node->HasChildren() && node->Matrix ? LeafContributions(m, plan.Solutions, plan.Ideal)
                                                                   : std::vector<double>(size_t(plan.Solutions), 0.0));
         plan.Matrices.push_back(std::move(m));
     }
-    plan.Normalise = plan.Normalise || plan.Ideal;
+    plan.Normalise = plan.Ideal || HasRatingsUnder(start);
 
     TUncertainty result;
     result.Runs = settings.Runs;
-    result.Scores = ScoresOf(plan, Totals(plan, plan.Matrices, 0));
+    result.Scores = ScoresOfTotals(Totals(plan, plan.Matrices, 0), plan.Normalise);
 
     // Each run's scores and criteria weights, by run number; which runs were used.
     std::vector<int> criteria;   // the nodes whose weights are followed: those with sub-criteria
@@ -316,7 +285,7 @@ TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, con
                     if (plan.MaxCR && m.Order >= 3 && m.Order <= 10 && m.CR > *plan.MaxCR)
                         keep = false;
                 }
-                const std::vector<double> s = ScoresOf(plan, Totals(plan, matrices, 0));
+                const std::vector<double> s = ScoresOfTotals(Totals(plan, matrices, 0), plan.Normalise);
                 std::copy(s.begin(), s.end(), scores.begin() + qsizetype(run) * n);
                 size_t w = size_t(run) * weightCount;
                 for (int i : criteria)

@@ -299,3 +299,17 @@ QString ReciprocalText(const QString &text)
         return text;
     return text.mid(colon + 1) + QLatin1Char(':') + text.left(colon);
 }
+
+bool IsJudgementPair(const QString &cell, const QString &mirror, bool diagonal)
+{
+    if (diagonal)
+        return cell == QLatin1String("1");
+    if (cell.isEmpty() || mirror.isEmpty())
+        return cell.isEmpty() && mirror.isEmpty();
+    try {
+        const double value = RatioToFloat(cell), back = RatioToFloat(mirror);
+        return value > 0.0 && back > 0.0 && std::fabs(value * back - 1.0) <= 1e-9;
+    } catch (const EKalvoError &) {
+        return false;   // a text that is no ratio
+    }
+}

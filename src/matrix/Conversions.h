@@ -46,3 +46,7 @@ QString FormatFloat4(double value);
 
 // The reciprocal scale text: "3:1" <-> "1:3", "1" stays.
 QString ReciprocalText(const QString &text);
+
+// Whether a cell and its mirror are as the ratio dialog writes them: "1" on the
+// diagonal, elsewhere a ratio and its reciprocal, or the pair blank both ways.
+bool IsJudgementPair(const QString &cell, const QString &mirror, bool diagonal);

@@ -74,15 +74,7 @@ void SelectOutside(TModel &model, const TCriterionNode *going, TCriterionNode *f
 // or both blank. Anything else is refused before the edit is made.
 void CheckPair(const QString &clicked, const QString &mirror)
 {
-    if (clicked.isEmpty() && mirror.isEmpty())
-        return;
-    double a = 0.0, b = 0.0;
-    try {
-        a = RatioToFloat(clicked);
-        b = RatioToFloat(mirror);
-    } catch (const EKalvoError &) {
-    }
-    if (!(a > 0.0) || !(b > 0.0) || std::fabs(a * b - 1.0) > 1e-9)
+    if (!IsJudgementPair(clicked, mirror, false))
         throw EKalvoError(EKalvoError::ekInvalidOp,
                           QCoreApplication::translate("Kalvo", "»%1« in »%2« nista razmerje in njegova obratna vrednost.")
                               .arg(EKalvoError::Quote(clicked), EKalvoError::Quote(mirror)));
@@ -529,12 +521,11 @@ bool TModelDocument::EditCriterion(TCriterionNode *node, const QString &name, TC
     const bool wasRatings = node->Matrix && node->Matrix->IsRatings();
     if (node->Matrix && node->Name == name && node->Matrix->Kind == kind && wasRatings == ratings)
         return false;
-    if (kind == ckRelative && !ratings && node->HasChildren() == false && FModel.SolutionCount() > MaxRelativeOrder)
-        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(FModel.SolutionCount()))
-            .AddContext(CriterionPlace(node));
-    if (kind == ckRelative && !ratings && FModel.ItemCount(node) > MaxRelativeOrder)
-        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(FModel.ItemCount(node)))
-            .AddContext(CriterionPlace(node));
+    // The items a ratio matrix will compare after the edit: its children, or the
+    // solutions (a ratings leaf's intensities are no longer its items then).
+    const int items = node->HasChildren() ? node->ChildCount() : FModel.SolutionCount();
+    if (kind == ckRelative && !ratings && items > MaxRelativeOrder)
+        throw EKalvoError(EKalvoError::ekTooLarge, TooLargeMessage(items)).AddContext(CriterionPlace(node));
     auto command = std::make_unique<TEditCommand>();
     command->Text = QCoreApplication::translate("Kalvo", "popravi kriterij %1").arg(name);
     command->Change = TModelChange::Criterion;

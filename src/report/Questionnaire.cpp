@@ -2,10 +2,14 @@
 
 #include "model/Model.h"
 #include "model/NodePath.h"
+#include "matrix/Conversions.h"
+#include "matrix/KalvoError.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cmath>
 
 namespace {
 
@@ -13,15 +17,22 @@ namespace {
 // through 0 (1) to 8 (9 for the right item); none for a blank or odd text.
 QJsonValue Position(const QString &text)
 {
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    bool okA = false, okB = false;
-    const int a = colon < 0 ? text.toInt(&okA) : text.left(colon).toInt(&okA);
-    const int b = colon < 0 ? 1 : text.mid(colon + 1).toInt(&okB);
-    if (colon < 0)
-        okB = true;
-    if (!okA || !okB || a < 1 || b < 1 || (a != 1 && b != 1) || a > 9 || b > 9)
+    if (text.isEmpty())
         return QJsonValue();
-    return a >= b ? -(a - 1) : b - 1;
+    double value = 0.0;
+    try {
+        value = RatioToFloat(text);
+    } catch (const EKalvoError &) {
+        return QJsonValue();
+    }
+    if (!(value > 0.0))
+        return QJsonValue();
+    // Only the scale's own steps: a whole ratio from 1 to 9 either way.
+    const double steps = value >= 1.0 ? value : 1.0 / value;
+    if (steps > 9.0 + 1e-9 || std::fabs(steps - std::round(steps)) > 1e-9)
+        return QJsonValue();
+    const int step = int(std::lround(steps)) - 1;
+    return value >= 1.0 ? -step : step;
 }
 
 const char *const Page = R"KALVO(<!DOCTYPE html>

@@ -219,16 +219,7 @@ QStringList ApplyExtras(TModel &model, const QByteArray &bytes, const QString &p
                 for (size_t r = 0; r < n; ++r) {
                     const QString &cell = texts[c][r], &mirror = texts[r][c];
                     const QString place = QStringLiteral("%1.judgements[%2].ratios[%3]").arg(where).arg(j).arg(c * n + r);
-                    double value = 0.0, back = 0.0;
-                    try {
-                        value = cell.isEmpty() ? 0.0 : RatioToFloat(cell);
-                        back = mirror.isEmpty() ? 0.0 : RatioToFloat(mirror);
-                    } catch (const EKalvoError &) {
-                        value = -1.0;
-                    }
-                    if (r == c ? cell != QLatin1String("1")
-                               : cell.isEmpty() ? !mirror.isEmpty()
-                                                : !(value > 0.0) || !(back > 0.0) || std::fabs(value * back - 1.0) > 1e-9)
+                    if (!IsJudgementPair(cell, mirror, r == c))
                         throw Damaged(path, QCoreApplication::translate("Kalvo", "%1: »%2« ni sodba, kot jo zapiše okno razmerja "
                                                                                  "(1 na diagonali, razmerje in obratna vrednost v paru "
                                                                                  "ali par prazen v obe smeri).")

@@ -73,16 +73,7 @@ std::unique_ptr<TMatrix> ReadRatingScale(const QJsonObject &holder, int solution
         for (int r = 0; r < k; ++r)
             for (int c = 0; c < k; ++c) {
                 const QString &cell = scale->Ratios[size_t(c)][size_t(r)], &mirror = scale->Ratios[size_t(r)][size_t(c)];
-                double value = 0.0, back = 0.0;
-                try {
-                    value = cell.isEmpty() ? 0.0 : RatioToFloat(cell);
-                    back = mirror.isEmpty() ? 0.0 : RatioToFloat(mirror);
-                } catch (const EKalvoError &) {
-                    value = -1.0;
-                }
-                if (r == c ? cell != QLatin1String("1")
-                           : cell.isEmpty() ? !mirror.isEmpty()
-                                            : !(value > 0.0) || !(back > 0.0) || std::fabs(value * back - 1.0) > 1e-9)
+                if (!IsJudgementPair(cell, mirror, r == c))
                     throw fault(where + QStringLiteral(".intensity_ratios[%1][%2]").arg(r).arg(c),
                                 QStringLiteral("\"%1\" is no judgement (1 on the diagonal, a ratio and its reciprocal, "
                                                "or the pair blank both ways)").arg(cell));
