@@ -9,16 +9,6 @@ TModelResults::TModelResults(TModelDocument &document, QObject *parent)
     connect(&document, &TModelDocument::ViewChanged, this, &TModelResults::ViewChanged);
 }
 
-const TModel &TModelResults::Model() const
-{
-    return FDocument.Model();
-}
-
-bool TModelResults::IsDetermined() const
-{
-    return !FDocument.Model().Undetermined;
-}
-
 void TModelResults::Recompute()
 {
     FRanks.ForgetAll();

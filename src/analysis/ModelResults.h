@@ -8,7 +8,6 @@
 #include <QString>
 
 class TCriterionNode;
-class TModel;
 class TModelDocument;
 
 // Everything derived from the document (scores, ranks, the status line, the bars)
@@ -24,9 +23,6 @@ class TModelResults : public QObject
 public:
     explicit TModelResults(TModelDocument &document, QObject *parent = nullptr);
 
-    const TModel &Model() const;
-    // Whether the weights under the start criterion are determined (the status line says why not).
-    bool IsDetermined() const;
     // Recomputes everything (a view shown afresh, or a model read in place).
     void Recompute();
 

@@ -153,8 +153,8 @@ struct TTally
     std::vector<quint32> Wins;             // n x n
 };
 
-} // namespace
-
+// The nearest-rank range of values (sorted in place): the value at position
+// ceil(p N) of the sorted N values, minimum and maximum included.
 TRange RangeOf(std::vector<double> &values)
 {
     TRange range;
@@ -173,6 +173,8 @@ TRange RangeOf(std::vector<double> &values)
     range.Max = values.back();
     return range;
 }
+
+} // namespace
 
 TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, const TUncertaintySettings &settings,
                                  const std::function<bool(int, int)> &progress)

@@ -61,6 +61,3 @@ struct TUncertainty
 // a refusal of the settings.
 TUncertainty SimulateUncertainty(const TModel &model, TCriterionNode *start, const TUncertaintySettings &settings,
                                  const std::function<bool(int done, int total)> &progress = {});
-
-// The nearest-rank range of values (sorted in place).
-TRange RangeOf(std::vector<double> &values);
